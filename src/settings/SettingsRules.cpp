@@ -1,0 +1,62 @@
+#include "settings/SettingsRules.h"
+
+#include <climits>
+
+namespace settings {
+
+std::string_view RelativeKeyPath(std::string_view path) {
+    // RegCreateKeyExA rejects a sub-key name that begins with a backslash,
+    // while the store writes its paths rooted ("\Software\..."). Both name the
+    // same key below HKEY_CURRENT_USER, so the root marker is dropped.
+    const auto first = path.find_first_not_of('\\');
+    return first == std::string_view::npos ? std::string_view{} : path.substr(first);
+}
+
+std::string_view ActionToComboText(std::string_view action) {
+    if (action == kActionScreen)
+        return kActionTextScreen;
+    if (action == kActionPicker)
+        return kActionTextPicker;
+    return kActionTextNone;
+}
+
+std::string_view ComboTextToAction(std::string_view text) {
+    if (text == kActionTextScreen)
+        return kActionScreen;
+    if (text == kActionTextPicker)
+        return kActionPicker;
+    return kActionNone;
+}
+
+PaletteRoute RouteActivePS(std::string_view activePS) {
+    return activePS.find("pal") != std::string_view::npos ? PaletteRoute::ShowPalette : PaletteRoute::ShowScheme;
+}
+
+Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight) {
+    return {screenWidth - outerWidth - kDefaultRightGap, screenHeight - outerHeight - kDefaultBottomGap};
+}
+
+bool IsOnAnyDisplay(const Rect& window, std::span<const Rect> monitors) {
+    if (window.left >= window.right || window.top >= window.bottom)
+        return false;
+    for (const Rect& monitor : monitors) {
+        if (window.left < monitor.right && monitor.left < window.right && window.top < monitor.bottom &&
+            monitor.top < window.bottom)
+            return true;
+    }
+    return false;
+}
+
+Point KeepOrFallbackPosition(Point stored,
+                             int outerWidth,
+                             int outerHeight,
+                             std::span<const Rect> monitors,
+                             Point fallback) {
+    // Widen before adding: a stored edge may be any 32-bit number.
+    const auto clamp = [](long long v) { return static_cast<int>(v > INT_MAX ? INT_MAX : v); };
+    const Rect window{stored.x, stored.y, clamp(static_cast<long long>(stored.x) + outerWidth),
+                      clamp(static_cast<long long>(stored.y) + outerHeight)};
+    return IsOnAnyDisplay(window, monitors) ? stored : fallback;
+}
+
+}  // namespace settings

@@ -1,0 +1,82 @@
+#pragma once
+// What the settings store remembers and the rules it applies, kept apart from
+// the registry calls so they can be checked without Windows.
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace settings {
+
+// Key paths under HKEY_CURRENT_USER, written as the store names them: the
+// leading backslash means "relative to the root" (see RelativeKeyPath).
+inline constexpr char kSettingsKeyPath[] = "\\Software\\Brightquill\\Huetrove";
+inline constexpr char kRunKeyPath[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr char kRunValueName[] = "Huetrove";
+
+// Value names under the settings key.
+inline constexpr char kWindowTop[] = "WindowTop";
+inline constexpr char kWindowLeft[] = "WindowLeft";
+inline constexpr char kActivePS[] = "ActivePS";
+inline constexpr char kMinimizeClose[] = "MinimizeClose";
+inline constexpr char kSystemStartup[] = "SystemStartup";
+inline constexpr char kDblClickAction[] = "DblClickAction";
+
+// Chart shown when no settings exist yet.
+inline constexpr char kDefaultActivePS[] = "palWeb";
+
+// The stored DblClickAction values and the Preferences combo texts for them.
+inline constexpr char kActionNone[] = "None";
+inline constexpr char kActionScreen[] = "Screen";
+inline constexpr char kActionPicker[] = "Picker";
+inline constexpr char kActionTextNone[] = "None";
+inline constexpr char kActionTextScreen[] = "Select color from the screen";
+inline constexpr char kActionTextPicker[] = "Select color from the picker";
+
+// First-run placement: gaps between the window and the primary display's
+// right and bottom edges.
+inline constexpr int kDefaultRightGap = 15;
+inline constexpr int kDefaultBottomGap = 35;
+
+// The key path without its leading backslashes, the form the registry's
+// create and open calls take.
+std::string_view RelativeKeyPath(std::string_view path);
+
+// DblClickAction -> combo text; anything but "Screen" or "Picker" shows "None".
+std::string_view ActionToComboText(std::string_view action);
+// Combo text -> DblClickAction; only the exact item texts map, all else is "None".
+std::string_view ComboTextToAction(std::string_view text);
+
+enum class PaletteRoute { ShowPalette, ShowScheme };
+// A stored ActivePS containing "pal" (letter case counts) names a palette;
+// everything else, the empty text included, goes to the scheme display.
+PaletteRoute RouteActivePS(std::string_view activePS);
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// Screen rectangle with exclusive right and bottom edges, as Windows uses them.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// Where a window of the given outer size goes on a first run.
+Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight);
+
+// True when at least one pixel of the window lies on one of the monitors.
+bool IsOnAnyDisplay(const Rect& window, std::span<const Rect> monitors);
+
+// A stored position is kept when any part of the window would be on a display;
+// a window wholly off every display is placed at `fallback` instead.
+Point KeepOrFallbackPosition(Point stored,
+                             int outerWidth,
+                             int outerHeight,
+                             std::span<const Rect> monitors,
+                             Point fallback);
+
+}  // namespace settings

@@ -1,0 +1,115 @@
+#include "settings/SettingsRules.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+namespace settings {
+namespace {
+
+TEST(SettingsKeys, RelativeKeyPathDropsOnlyTheRootMarker) {
+    EXPECT_EQ(RelativeKeyPath(kSettingsKeyPath), "Software\\Brightquill\\Huetrove");
+    EXPECT_EQ(RelativeKeyPath(kRunKeyPath), "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    EXPECT_EQ(RelativeKeyPath("Software\\X"), "Software\\X");
+    EXPECT_EQ(RelativeKeyPath("\\\\Software\\X\\"), "Software\\X\\");
+    EXPECT_EQ(RelativeKeyPath("\\"), "");
+    EXPECT_EQ(RelativeKeyPath(""), "");
+}
+
+TEST(DblClickActionMapping, StoredValueToComboText) {
+    EXPECT_EQ(ActionToComboText("None"), "None");
+    EXPECT_EQ(ActionToComboText("Screen"), "Select color from the screen");
+    EXPECT_EQ(ActionToComboText("Picker"), "Select color from the picker");
+    // Only the exact spelling counts; everything else shows as "None".
+    for (const char* other : {"", "screen", "SCREEN", "picker", "Screen ", " Picker", "Select color from the screen"})
+        EXPECT_EQ(ActionToComboText(other), "None") << '"' << other << '"';
+}
+
+TEST(DblClickActionMapping, ComboTextToStoredValue) {
+    EXPECT_EQ(ComboTextToAction("None"), "None");
+    EXPECT_EQ(ComboTextToAction("Select color from the screen"), "Screen");
+    EXPECT_EQ(ComboTextToAction("Select color from the picker"), "Picker");
+    // The combo's text field is editable: a hand-typed "Screen" is no item text.
+    for (const char* typed : {"Screen", "Picker", "", "select color from the screen", "Select Color From The Picker",
+                              "Select color from the screen ", "Select color from the"})
+        EXPECT_EQ(ComboTextToAction(typed), "None") << '"' << typed << '"';
+}
+
+TEST(DblClickActionMapping, RoundTripKeepsTheThreeValues) {
+    for (const char* action : {"None", "Screen", "Picker"})
+        EXPECT_EQ(ComboTextToAction(ActionToComboText(action)), action);
+}
+
+TEST(ActivePSRouting, ContainsLowerCasePal) {
+    for (const char* palette :
+         {"palWeb", "palWebHue", "palWebSafe", "palWindows", "palMac", "palAdobe", "palVB1", "palVB2", "xpalx", "pal"})
+        EXPECT_EQ(RouteActivePS(palette), PaletteRoute::ShowPalette) << palette;
+}
+
+TEST(ActivePSRouting, EverythingElseIsAScheme) {
+    for (const char* other : {"schWXP", "schXP", "", "PalWeb", "PALWEB", "pa", "p al", "schPAL"})
+        EXPECT_EQ(RouteActivePS(other), PaletteRoute::ShowScheme) << '"' << other << '"';
+}
+
+TEST(DefaultPosition, SitsAboveTheBottomRightCorner) {
+    // A window of 158 x 322 outer pixels on a 1280 x 1024 primary display.
+    const Point p = DefaultWindowPosition(1280, 1024, 158, 322);
+    EXPECT_EQ(p, (Point{1107, 667}));
+    // Right edge 15 px inside the display, bottom edge 35 px above it.
+    EXPECT_EQ(1280 - (p.x + 158), 15);
+    EXPECT_EQ(1024 - (p.y + 322), 35);
+}
+
+TEST(DefaultPosition, WindowLargerThanTheScreenGoesNegative) {
+    EXPECT_EQ(DefaultWindowPosition(100, 100, 200, 300), (Point{-115, -235}));
+}
+
+class DisplayVisibility : public ::testing::Test {
+  protected:
+    // Primary display 1280 x 1024, a second 1024 x 768 display to its left.
+    const std::vector<Rect> monitors{{0, 0, 1280, 1024}, {-1024, 0, 0, 768}};
+    static Rect Window(int left, int top) { return {left, top, left + 100, top + 200}; }
+};
+
+TEST_F(DisplayVisibility, FullyOnADisplay) {
+    EXPECT_TRUE(IsOnAnyDisplay(Window(500, 400), monitors));
+    EXPECT_TRUE(IsOnAnyDisplay(Window(-600, 100), monitors));
+    EXPECT_TRUE(IsOnAnyDisplay(Window(-50, 100), monitors));  // spans both displays
+}
+
+TEST_F(DisplayVisibility, OnePixelOverlapIsEnough) {
+    EXPECT_TRUE(IsOnAnyDisplay(Window(1279, 400), monitors));        // right side
+    EXPECT_TRUE(IsOnAnyDisplay(Window(500, 1023), monitors));        // bottom
+    EXPECT_TRUE(IsOnAnyDisplay(Window(500, -199), monitors));        // top
+    EXPECT_TRUE(IsOnAnyDisplay(Window(-1024 - 99, 100), monitors));  // left of the left display
+    EXPECT_TRUE(IsOnAnyDisplay(Window(-600, 767), monitors));        // below the shorter left display
+}
+
+TEST_F(DisplayVisibility, JustOffByOnePixelOnEachSide) {
+    EXPECT_FALSE(IsOnAnyDisplay(Window(1280, 400), monitors));
+    EXPECT_FALSE(IsOnAnyDisplay(Window(500, 1024), monitors));
+    EXPECT_FALSE(IsOnAnyDisplay(Window(500, -200), monitors));
+    EXPECT_FALSE(IsOnAnyDisplay(Window(-1024 - 100, 100), monitors));
+    EXPECT_FALSE(IsOnAnyDisplay(Window(-600, 768), monitors));  // under the left display, beside the primary
+}
+
+TEST_F(DisplayVisibility, NoDisplaysOrEmptyWindow) {
+    EXPECT_FALSE(IsOnAnyDisplay(Window(500, 400), {}));
+    EXPECT_FALSE(IsOnAnyDisplay(Rect{500, 400, 500, 600}, monitors));
+    EXPECT_FALSE(IsOnAnyDisplay(Rect{500, 400, 600, 400}, monitors));
+}
+
+TEST_F(DisplayVisibility, StoredPositionKeptOrReplaced) {
+    const Point fallback{1107, 667};
+    EXPECT_EQ(KeepOrFallbackPosition({1279, 400}, 100, 200, monitors, fallback), (Point{1279, 400}));
+    EXPECT_EQ(KeepOrFallbackPosition({-700, 50}, 100, 200, monitors, fallback), (Point{-700, 50}));
+    EXPECT_EQ(KeepOrFallbackPosition({1280, 400}, 100, 200, monitors, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({-32000, -32000}, 100, 200, monitors, fallback), fallback);
+    // Edges near the ends of the 32-bit range must not overflow into view.
+    EXPECT_EQ(KeepOrFallbackPosition({INT_MAX - 10, 400}, 100, 200, monitors, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({INT_MIN, INT_MIN}, 100, 200, monitors, fallback), fallback);
+}
+
+}  // namespace
+}  // namespace settings
