@@ -1,0 +1,13 @@
+#pragma once
+// The colour of every cell of a chart, before it is drawn.
+#include <cstdint>
+#include <vector>
+
+#include "palettes/PaletteCatalogue.h"
+
+namespace palettes {
+
+// rows x columns colours as 0xRRGGBB in reading order; filler cells are black (0x000000).
+std::vector<std::uint32_t> PaletteCellColors(const PaletteEntry& entry);
+
+}  // namespace palettes
