@@ -1,0 +1,133 @@
+#include "settings/RegistryStore.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "framework/Exception.h"
+#include "settings/SettingsRules.h"
+
+namespace settings {
+namespace {
+
+[[noreturn]] void ThrowGetFailed(const std::string& name) {
+    throw fw::Exception("Failed to get data for '" + name + "'");
+}
+
+[[noreturn]] void ThrowInvalidType(const std::string& name) {
+    throw fw::Exception("Invalid data type for '" + name + "'");
+}
+
+[[noreturn]] void ThrowSetFailed(const std::string& name) {
+    throw fw::Exception("Failed to set data for '" + name + "'");
+}
+
+std::string SubKey(const std::string& path) {
+    return std::string(RelativeKeyPath(path));
+}
+
+// Another program may resize a value between our size query and our data
+// query; give up after this many rounds rather than chase it forever.
+constexpr int kMaxReadAttempts = 16;
+
+}  // namespace
+
+bool KeyExists(const std::string& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SubKey(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+RegistryKey::RegistryKey(const std::string& path) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, SubKey(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) == ERROR_SUCCESS)
+        key_.Reset(key);
+}
+
+int RegistryKey::ReadInteger(const std::string& name) const {
+    if (!key_)
+        ThrowGetFailed(name);
+    // Zero-filled so that a REG_DWORD shorter than 4 bytes (only another
+    // program can write one) reads zero-extended instead of picking up stray
+    // bytes; data longer than 4 bytes, of any type, does not fit and fails.
+    unsigned char data[4] = {};
+    DWORD type = REG_NONE;
+    DWORD size = sizeof data;
+    if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, data, &size) != ERROR_SUCCESS)
+        ThrowGetFailed(name);
+    if (type != REG_DWORD)
+        ThrowInvalidType(name);
+    DWORD value = 0;
+    std::memcpy(&value, data, sizeof value);
+    return static_cast<int>(value);  // two's complement: 0xFFFFFFFF is -1
+}
+
+bool RegistryKey::ReadBool(const std::string& name) const {
+    return ReadInteger(name) != 0;
+}
+
+std::string RegistryKey::ReadString(const std::string& name) const {
+    if (!key_)
+        return {};
+    DWORD size = 0;
+    if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS || size == 0)
+        return {};
+
+    std::vector<char> buffer;
+    DWORD type = REG_NONE;
+    for (int attempt = 0;; ++attempt) {
+        if (attempt == kMaxReadAttempts || size == MAXDWORD)
+            ThrowGetFailed(name);
+        buffer.assign(size, '\0');
+        DWORD filled = size;
+        const LONG status =
+            RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &filled);
+        if (status == ERROR_SUCCESS) {
+            size = std::min(filled, size);
+            break;
+        }
+        if (status == ERROR_FILE_NOT_FOUND)
+            return {};  // deleted in between: as if it had never been there
+        if (status != ERROR_MORE_DATA)
+            ThrowGetFailed(name);
+        // It grew in between; `filled` holds the size it needs now.
+        size = std::max(filled, size + 1);
+    }
+    if (size == 0)
+        return {};
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+        ThrowInvalidType(name);
+    // Bounded by the data size: text stored without its NUL (only another
+    // program can write that) must not run past the buffer.
+    const char* begin = buffer.data();
+    return std::string(begin, std::find(begin, begin + size, '\0'));
+}
+
+void RegistryKey::WriteInteger(const std::string& name, int value) {
+    const DWORD data = static_cast<DWORD>(value);
+    if (!key_ || RegSetValueExA(key_.Get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                                sizeof data) != ERROR_SUCCESS)
+        ThrowSetFailed(name);
+}
+
+void RegistryKey::WriteBool(const std::string& name, bool value) {
+    WriteInteger(name, value ? 1 : 0);
+}
+
+void RegistryKey::WriteString(const std::string& name, const std::string& value) {
+    // The terminating NUL counts in the stored size; an empty text is one NUL byte.
+    if (!key_ || value.size() >= MAXDWORD ||
+        RegSetValueExA(key_.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
+        ThrowSetFailed(name);
+}
+
+void RegistryKey::DeleteValue(const std::string& name) {
+    if (key_)
+        RegDeleteValueA(key_.Get(), name.c_str());  // a missing value is fine: the result is the same
+}
+
+}  // namespace settings
