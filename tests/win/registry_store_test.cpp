@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <climits>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/Exception.h"
@@ -249,6 +251,34 @@ TEST_F(RegistryStoreTest, ReadTextOfEveryShape) {
     EXPECT_EQ(ErrorOf([&] { key.ReadString("DblClickAction"); }), "Invalid data type for 'DblClickAction'");
     Put("DblClickAction", REG_MULTI_SZ, "Screen\0\0", 8);
     EXPECT_EQ(ErrorOf([&] { key.ReadString("DblClickAction"); }), "Invalid data type for 'DblClickAction'");
+}
+
+TEST_F(RegistryStoreTest, ReadTextWhileAnotherWriterResizesIt) {
+    const std::string shortText = "a";
+    const std::string longText(5000, 'b');
+    PutText("ActivePS", shortText);
+    HKEY writerKey = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, subKey_.c_str(), 0, KEY_SET_VALUE, &writerKey), ERROR_SUCCESS);
+    std::atomic<bool> stop = false;
+    // Resizing as fast as it can, so reads land between our size and data queries.
+    std::thread writer([&] {
+        for (bool grow = true; !stop; grow = !grow) {
+            const std::string& text = grow ? longText : shortText;
+            RegSetValueExA(writerKey, "ActivePS", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                           static_cast<DWORD>(text.size() + 1));
+        }
+    });
+    RegistryKey key(path_);
+    int mismatches = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        EXPECT_EQ(ErrorOf([&] { text = key.ReadString("ActivePS"); }), "(no error)");
+        mismatches += text != shortText && text != longText;
+    }
+    stop = true;
+    writer.join();
+    RegCloseKey(writerKey);
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST_F(RegistryStoreTest, DeleteValue) {
