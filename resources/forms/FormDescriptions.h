@@ -1,0 +1,5 @@
+#pragma once
+// The descriptions from which the program's windows are built.
+#include "framework/FormDescription.h"
+
+const fw::TFormDesc& MainFormDescription();

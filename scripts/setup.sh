@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building and testing Huetrove needs on a Debian machine.
+# Safe to run again: packages that are present are skipped.
+set -euo pipefail
+
+need=()
+have_cmd() { command -v "$1" >/dev/null 2>&1; }
+have_cmd cmake || need+=(cmake)
+have_cmd g++ || need+=(g++)
+have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+have_cmd x86_64-w64-mingw32-windres || need+=(binutils-mingw-w64-x86-64)
+have_cmd wine64 || [ -x /usr/lib/wine/wine64 ] || need+=(wine wine64)
+have_cmd Xvfb || need+=(xvfb)
+have_cmd xdotool || need+=(xdotool)
+have_cmd import || need+=(imagemagick)
+have_cmd xwininfo || need+=(x11-utils)
+have_cmd chmcmd || need+=(fp-utils)
+have_cmd python3 || need+=(python3)
+[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+[ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+
+if [ ${#need[@]} -gt 0 ]; then
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi

@@ -1,0 +1,273 @@
+#include "framework/Application.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <exception>
+
+#include "framework/ErrorText.h"
+#include "framework/Exception.h"
+#include "framework/Form.h"
+#include "framework/Menu.h"
+#include "framework/RichEdit.h"
+
+namespace fw {
+
+namespace {
+
+constexpr unsigned kFirstMenuCommand = 100;
+
+}  // namespace
+
+TApplication& Application() {
+    static TApplication application;
+    return application;
+}
+
+TApplication::TApplication() : TComponent(nullptr) {}
+
+TApplication::~TApplication() {
+    DestroyComponents();
+    if (handle_)
+        DestroyWindow(handle_);
+}
+
+HINSTANCE TApplication::Instance() const {
+    return GetModuleHandleA(nullptr);
+}
+
+void TApplication::Initialize() {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    LoadRichEditLibrary();
+    TControl::RegisterClasses(Instance());
+
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &TApplication::AppWndProc;
+    wc.hInstance = Instance();
+    wc.hIcon = LoadIconA(Instance(), "MAINICON");
+    wc.hIconSm = static_cast<HICON>(LoadImageA(Instance(), "MAINICON", IMAGE_ICON, 16, 16, 0));
+    wc.lpszClassName = "fwApplication";
+    RegisterClassExA(&wc);
+    // A window of no size in the middle of the screen: only its taskbar button is seen.
+    handle_ = CreateWindowExA(0, "fwApplication", title_.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                              nullptr, Instance(), nullptr);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+    title_ = title;
+    if (handle_)
+        SetWindowTextA(handle_, title.c_str());
+}
+
+void TApplication::AfterFormCreated(TForm* form) {
+    form->DoCreate();
+    if (!mainForm_)
+        mainForm_ = form;
+}
+
+void TApplication::AddForm(TForm* form) {
+    forms_.push_back(form);
+}
+
+void TApplication::RemoveForm(TForm* form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+}
+
+TForm* TApplication::FormOfWindow(HWND wnd) const {
+    HWND root = GetAncestor(wnd, GA_ROOT);
+    for (TForm* form : forms_)
+        if (form->Handle() == root)
+            return form;
+    return nullptr;
+}
+
+unsigned TApplication::RegisterMenuItem(TMenuItem* item) {
+    menuCommands_.push_back(item);
+    return kFirstMenuCommand + static_cast<unsigned>(menuCommands_.size() - 1);
+}
+
+void TApplication::UnregisterMenuItem(unsigned command) {
+    if (command >= kFirstMenuCommand && command - kFirstMenuCommand < menuCommands_.size())
+        menuCommands_[command - kFirstMenuCommand] = nullptr;
+}
+
+TMenuItem* TApplication::MenuItemOfCommand(unsigned command) const {
+    if (command >= kFirstMenuCommand && command - kFirstMenuCommand < menuCommands_.size())
+        return menuCommands_[command - kFirstMenuCommand];
+    return nullptr;
+}
+
+void TApplication::MainFormDestroying(TForm* form) {
+    if (mainForm_ == form) {
+        mainForm_ = nullptr;
+        Terminate();
+    }
+}
+
+void TApplication::Run() {
+    if (mainForm_ && ShowMainForm)
+        mainForm_->Show();
+    while (!terminated_ && HandleMessage()) {
+    }
+    // The forms go while the message queue still exists: newest first, the main form last.
+    DestroyComponents();
+}
+
+bool TApplication::HandleMessage() {
+    MSG msg;
+    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+        terminated_ = true;
+        if (got == 0)
+            PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop must see it too
+        return false;
+    }
+    if (!PreTranslate(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (!PreTranslate(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+bool TApplication::PreTranslate(MSG& msg) {
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+        return false;
+    TForm* form = FormOfWindow(msg.hwnd);
+    if (!form || !IsWindowEnabled(form->Handle()))
+        return false;
+    bool handled = false;
+    Guarded([&]() -> LRESULT {
+        handled = form->HandleShortCut(msg);
+        return 0;
+    });
+    if (handled)
+        return true;
+    return form->DialogKeys && IsDialogMessageA(form->Handle(), &msg);
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void TApplication::HandleException() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        ShowException(e.what());
+    } catch (...) {
+        ShowException("Unknown error");
+    }
+}
+
+void TApplication::ShowException(const std::string& message) {
+    MessageBoxA(handle_, ErrorBoxText(message).c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::UpdateVisible() {
+    if (!handle_)
+        return;
+    bool any = std::any_of(forms_.begin(), forms_.end(), [](TForm* f) { return f->Visible(); });
+    ShowWindow(handle_, any ? SW_SHOWNA : SW_HIDE);
+}
+
+void TApplication::Minimize() {
+    if (minimized_)
+        return;
+    minimized_ = true;
+    ShowWindow(handle_, SW_MINIMIZE);
+    // The forms keep their visibility; they only leave the screen with the application.
+    for (TForm* form : forms_)
+        if (form->Visible() && form->Handle())
+            ShowWindow(form->Handle(), SW_HIDE);
+}
+
+void TApplication::Restore() {
+    if (!minimized_)
+        return;
+    minimized_ = false;
+    ShowWindow(handle_, SW_RESTORE);
+    for (TForm* form : forms_)
+        if (form->Visible() && form->Handle())
+            ShowWindow(form->Handle(), SW_SHOW);
+    if (mainForm_ && mainForm_->Visible())
+        SetForegroundWindow(mainForm_->Handle());
+}
+
+LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TApplication& app = Application();
+    if (app.handle_ != wnd)
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    return Guarded([&] { return app.AppWindowMessage(msg, wParam, lParam); });
+}
+
+LRESULT TApplication::AppWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_SYSCOMMAND:
+            switch (wParam & 0xFFF0) {
+                case SC_CLOSE:
+                    // The taskbar button's close command closes the main form.
+                    if (mainForm_)
+                        mainForm_->Close();
+                    return 0;
+                case SC_MINIMIZE:
+                    Minimize();
+                    return 0;
+                case SC_RESTORE:
+                    Restore();
+                    return 0;
+                default:
+                    break;
+            }
+            break;
+        case WM_SIZE:
+            if (wParam == SIZE_RESTORED && minimized_)
+                Restore();
+            break;
+        case WM_COMMAND:
+            // Choices made in popup menus arrive here.
+            if (lParam == 0) {
+                if (TMenuItem* item = MenuItemOfCommand(LOWORD(wParam)))
+                    item->Click();
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (mainForm_ && mainForm_->Visible() && IsWindowEnabled(mainForm_->Handle())) {
+                SetFocus(mainForm_->Handle());
+                return 0;
+            }
+            break;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // Logging off ends the loop at once; no close handler runs.
+            if (wParam)
+                Terminate();
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(handle_, msg, wParam, lParam);
+}
+
+}  // namespace fw

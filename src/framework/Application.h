@@ -1,0 +1,102 @@
+#pragma once
+// The application object: title, the hidden application window whose visibility is the
+// program's taskbar button, the forms, the message loop and the standard error box.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/Component.h"
+#include "framework/Types.h"
+
+namespace fw {
+
+class TForm;
+class TMenuItem;
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    // Registers the window classes, loads the common controls and the rich edit
+    // library, and creates the application window.
+    void Initialize();
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+    HWND Handle() const { return handle_; }
+    HINSTANCE Instance() const;
+
+    TForm* MainForm() const { return mainForm_; }
+    // When false, Run does not show the main form (a program that starts in the tray).
+    bool ShowMainForm = true;
+
+    // Creates a form owned by the application; the first one created becomes the main form.
+    template <typename T>
+    T* CreateForm() {
+        T* form = new T(this);
+        AfterFormCreated(form);
+        return form;
+    }
+
+    void Run();
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // Shows the standard error box for the exception being handled (call inside a catch).
+    void HandleException();
+    void ShowException(const std::string& message);
+
+    // Keeps the taskbar button in step with the forms: shown while any form is visible.
+    void UpdateVisible();
+    void Minimize();
+    void Restore();
+
+    // Bookkeeping the forms and menus use.
+    void AddForm(TForm* form);
+    void RemoveForm(TForm* form);
+    const std::vector<TForm*>& Forms() const { return forms_; }
+    TForm* FormOfWindow(HWND wnd) const;
+    unsigned RegisterMenuItem(TMenuItem* item);
+    void UnregisterMenuItem(unsigned command);
+    TMenuItem* MenuItemOfCommand(unsigned command) const;
+    void MainFormDestroying(TForm* form);
+
+    // One message of the loop, with shortcuts and dialog keys applied first. False when
+    // the queue held WM_QUIT (which is left for the outermost loop to see again).
+    bool HandleMessage();
+
+private:
+    void AfterFormCreated(TForm* form);
+    bool PreTranslate(MSG& msg);
+    static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT AppWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    std::string title_;
+    HWND handle_ = nullptr;
+    TForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    bool minimized_ = false;
+    std::vector<TForm*> forms_;
+    std::vector<TMenuItem*> menuCommands_;
+};
+
+// The single application object of the process.
+TApplication& Application();
+
+// Every window procedure of the framework runs its handlers through this, so an error
+// never crosses into the system: it ends the handler and shows the error box.
+template <typename F>
+LRESULT Guarded(F&& body, LRESULT onError = 0) {
+    try {
+        return body();
+    } catch (...) {
+        Application().HandleException();
+        return onError;
+    }
+}
+
+}  // namespace fw

@@ -1,0 +1,16 @@
+#pragma once
+#include "framework/Control.h"
+
+namespace fw {
+
+// A single etched line along the top of its rectangle.
+class TBevel : public TControl {
+public:
+    explicit TBevel(TComponent* owner) : TControl(owner) {}
+    void CreateHandle() override;
+
+protected:
+    void Paint(HDC dc) override;
+};
+
+}  // namespace fw

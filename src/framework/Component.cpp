@@ -1,0 +1,45 @@
+#include "framework/Component.h"
+
+#include <algorithm>
+
+namespace fw {
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+    if (owner_)
+        owner_->Insert(this);
+}
+
+TComponent::~TComponent() {
+    DestroyComponents();
+    if (owner_) {
+        // Tell the siblings first, so none keeps a pointer to this one.
+        for (TComponent* sibling : owner_->components_)
+            if (sibling != this)
+                sibling->Notification(this, TOperation::opRemove);
+        owner_->Remove(this);
+    }
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+    for (TComponent* c : components_)
+        if (c->Name == name)
+            return c;
+    return nullptr;
+}
+
+void TComponent::Notification(TComponent*, TOperation) {}
+
+void TComponent::DestroyComponents() {
+    while (!components_.empty())
+        delete components_.back();  // its destructor removes it from the list
+}
+
+void TComponent::Insert(TComponent* c) {
+    components_.push_back(c);
+}
+
+void TComponent::Remove(TComponent* c) {
+    components_.erase(std::remove(components_.begin(), components_.end(), c), components_.end());
+}
+
+}  // namespace fw

@@ -1,0 +1,44 @@
+#pragma once
+// The base of everything a form owns: a name, an owner that frees it, a loaded
+// notification after its description has been applied, and removal notices about the
+// other components it refers to.
+#include <string>
+#include <vector>
+
+namespace fw {
+
+enum class TOperation { opInsert, opRemove };
+
+class TComponent {
+public:
+    explicit TComponent(TComponent* owner);
+    virtual ~TComponent();
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    std::string Name;
+    TComponent* Owner() const { return owner_; }
+    const std::vector<TComponent*>& Components() const { return components_; }
+    TComponent* FindComponent(const std::string& name) const;
+
+    // Run time only: there is no visual designer.
+    bool Designing() const { return false; }
+
+    // Called once after the owner's description has set every stored property.
+    virtual void Loaded() {}
+    // Another component of the same owner is about to be destroyed.
+    virtual void Notification(TComponent* component, TOperation operation);
+
+protected:
+    // Frees the owned components now, newest first, while the owner is still whole.
+    void DestroyComponents();
+
+private:
+    void Insert(TComponent* c);
+    void Remove(TComponent* c);
+
+    TComponent* owner_ = nullptr;
+    std::vector<TComponent*> components_;
+};
+
+}  // namespace fw

@@ -1,0 +1,286 @@
+#include "framework/Control.h"
+
+#include <windowsx.h>
+
+#include <stdexcept>
+
+#include "framework/Application.h"
+#include "framework/Menu.h"
+#include "framework/Screen.h"
+
+namespace fw {
+
+namespace {
+
+constexpr char kObjectProp[] = "fw.Control";
+
+}  // namespace
+
+void RegisterFrameworkClasses(HINSTANCE instance) {
+    TControl::RegisterClasses(instance);
+}
+
+void TControl::RegisterClasses(HINSTANCE instance) {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    for (const char* name : {"fwForm", "fwPanel", "fwLabel", "fwImage", "fwBevel"}) {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &TControl::StaticWndProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = name;
+        // No class cursor: every window sets the cursor of its own number.
+        if (lstrcmpA(name, "fwForm") == 0) {
+            wc.hIcon = LoadIconA(instance, "MAINICON");
+            wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, 16, 16, 0));
+        }
+        RegisterClassExA(&wc);
+    }
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {}
+
+TControl::~TControl() {
+    if (handle_) {
+        HWND wnd = handle_;
+        DestroyWindow(wnd);
+    }
+    if (brush_)
+        DeleteObject(brush_);
+}
+
+TControl* TControl::FromHandle(HWND wnd) {
+    if (!wnd)
+        return nullptr;
+    return static_cast<TControl*>(GetPropA(wnd, kObjectProp));
+}
+
+HWND TControl::ParentHandle() const {
+    return parent_ ? parent_->Handle() : nullptr;
+}
+
+void TControl::CreateOwnWindow(const char* className, DWORD style, DWORD exStyle) {
+    original_ = DefWindowProcA;
+    MakeWindow(className, style, exStyle);
+}
+
+void TControl::CreateStandardWindow(const char* className, DWORD style, DWORD exStyle) {
+    MakeWindow(className, style, exStyle);
+    SetPropA(handle_, kObjectProp, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::StaticWndProc)));
+    ApplyFont();
+}
+
+void TControl::MakeWindow(const char* className, DWORD style, DWORD exStyle) {
+    HWND parent = ParentHandle();
+    if (parent)
+        style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (visible_ && parent)
+        style |= WS_VISIBLE;
+    // Child windows get distinct ids above IDOK and IDCANCEL, so dialog keys can name them.
+    static int nextId = 1000;
+    HMENU id = parent ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)) : nullptr;
+    handle_ = CreateWindowExA(exStyle, className, "", style, left_, top_, width_, height_, parent, id,
+                              Application().Instance(), this);
+    if (!handle_)
+        throw std::runtime_error(std::string("cannot create window of class ") + className);
+    ApplyFont();
+}
+
+LRESULT CALLBACK TControl::StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        if (auto* created = static_cast<TControl*>(cs->lpCreateParams)) {
+            SetPropA(wnd, kObjectProp, created);
+            created->handle_ = wnd;
+            created->original_ = DefWindowProcA;
+        }
+    }
+    TControl* control = FromHandle(wnd);
+    if (!control)
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        WNDPROC original = control->original_;
+        RemovePropA(wnd, kObjectProp);
+        if (original != DefWindowProcA)
+            SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        control->handle_ = nullptr;
+        return CallWindowProcA(original, wnd, msg, wParam, lParam);
+    }
+    return Guarded([&] { return control->WndProc(msg, wParam, lParam); });
+}
+
+LRESULT TControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(original_, handle_, msg, wParam, lParam);
+}
+
+LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT reflected = 0;
+    if (ReflectChildMessage(msg, wParam, lParam, reflected))
+        return reflected;
+    const bool ownClass = original_ == DefWindowProcA;
+    switch (msg) {
+        case WM_PAINT:
+            if (ownClass) {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(handle_, &ps);
+                Paint(dc);
+                EndPaint(handle_, &ps);
+                return 0;
+            }
+            break;
+        case WM_ERASEBKGND:
+            if (ownClass)
+                return 1;  // Paint covers every pixel; erasing first would only flicker
+            break;
+        case WM_SETCURSOR:
+            if (reinterpret_cast<HWND>(wParam) == handle_ && LOWORD(lParam) == HTCLIENT &&
+                (cursor_ != crDefault || ownClass)) {
+                ::SetCursor(Screen().Cursor(cursor_));
+                return TRUE;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+            if (Clickable()) {
+                SetCapture(handle_);
+                mouseDown_ = true;
+                return 0;
+            }
+            break;
+        case WM_LBUTTONUP:
+            if (mouseDown_) {
+                mouseDown_ = false;
+                ReleaseCapture();
+                POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                RECT rc;
+                GetClientRect(handle_, &rc);
+                if (PtInRect(&rc, pt))
+                    Click();
+                return 0;
+            }
+            break;
+        case WM_CAPTURECHANGED:
+            mouseDown_ = false;
+            break;
+        case WM_CONTEXTMENU:
+            if (PopupMenu && reinterpret_cast<HWND>(wParam) == handle_) {
+                POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (lParam == -1)
+                    GetCursorPos(&pt);
+                PopupMenu->Popup(pt.x, pt.y);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefaultProc(msg, wParam, lParam);
+}
+
+bool TControl::ReflectChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+        case WM_COMMAND:
+            if (lParam) {
+                if (TControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
+                    child->CommandNotify(HIWORD(wParam));
+                    result = 0;
+                    return true;
+                }
+            }
+            return false;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            if (TControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
+                HDC dc = reinterpret_cast<HDC>(wParam);
+                SetBkColor(dc, ColorToRGB(child->Color()));
+                SetTextColor(dc, ColorToRGB(child->Font().color));
+                result = reinterpret_cast<LRESULT>(child->BackgroundBrush());
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+HBRUSH TControl::BackgroundBrush() {
+    COLORREF rgb = ColorToRGB(Color());
+    if (!brush_ || brushColor_ != rgb) {
+        if (brush_)
+            DeleteObject(brush_);
+        brush_ = CreateSolidBrush(rgb);
+        brushColor_ = rgb;
+    }
+    return brush_;
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (handle_)
+        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TControl::SetVisible(bool visible) {
+    visible_ = visible;
+    if (handle_)
+        ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+std::string TControl::Text() const {
+    if (!handle_)
+        return {};
+    int length = GetWindowTextLengthA(handle_);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(handle_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void TControl::SetText(const std::string& text) {
+    if (handle_)
+        SetWindowTextA(handle_, text.c_str());
+}
+
+const TFontDesc& TControl::Font() const {
+    if (ownFont_ || !parent_)
+        return font_;
+    return parent_->Font();
+}
+
+void TControl::SetFont(const TFontDesc& font) {
+    font_ = font;
+    ownFont_ = true;
+    ParentFont = false;
+    ApplyFont();
+}
+
+void TControl::ApplyFont() {
+    if (handle_)
+        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(Font())), TRUE);
+}
+
+TColor TControl::Color() const {
+    if (ownColor_ || !parent_)
+        return color_;
+    return parent_->Color();
+}
+
+void TControl::SetColor(TColor color) {
+    color_ = color;
+    ownColor_ = true;
+    if (handle_)
+        InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TControl::Click() {
+    if (OnClick)
+        OnClick(this);
+}
+
+}  // namespace fw

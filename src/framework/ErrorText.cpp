@@ -1,0 +1,11 @@
+#include "framework/ErrorText.h"
+
+namespace fw {
+
+std::string ErrorBoxText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
+        return message + ".";
+    return message;
+}
+
+}  // namespace fw

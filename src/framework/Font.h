@@ -1,0 +1,27 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "framework/Types.h"
+
+namespace fw {
+
+// A font as a form description gives it. Size is in points; a non-zero height in
+// pixels takes precedence (the descriptions give some fonts that way).
+struct TFontDesc {
+    std::string name = "Tahoma";
+    int size = 8;
+    int height = 0;
+    bool bold = false;
+    bool underline = false;
+    TColor color = clWindowText;
+};
+
+// The GDI font for a description. Fonts are shared and live until the program ends.
+HFONT FontHandle(const TFontDesc& font);
+
+// A colour value made explicit: system-colour references resolve to the current value.
+COLORREF ColorToRGB(TColor color);
+
+}  // namespace fw

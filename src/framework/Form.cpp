@@ -1,0 +1,465 @@
+#include "framework/Form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "framework/Application.h"
+#include "framework/Bevel.h"
+#include "framework/Button.h"
+#include "framework/CheckBox.h"
+#include "framework/ComboBox.h"
+#include "framework/Image.h"
+#include "framework/Label.h"
+#include "framework/Menu.h"
+#include "framework/Panel.h"
+#include "framework/RichEdit.h"
+
+namespace fw {
+
+namespace {
+
+DWORD FormStyleBits(const TFormDesc& d) {
+    switch (d.border) {
+        case TBorderStyle::bsNone:
+            return WS_POPUP;
+        case TBorderStyle::bsToolWindow:
+        case TBorderStyle::bsSingle:
+            return WS_POPUP | WS_CAPTION | WS_SYSMENU | (d.minimizeBox ? WS_MINIMIZEBOX : 0);
+    }
+    return WS_POPUP;
+}
+
+DWORD FormExStyleBits(const TFormDesc& d) {
+    DWORD ex = d.border == TBorderStyle::bsToolWindow ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME;
+    if (d.border == TBorderStyle::bsNone)
+        ex = 0;
+    if (d.formStyle == TFormStyle::fsStayOnTop)
+        ex |= WS_EX_TOPMOST;
+    return ex;
+}
+
+TControl* MakeControl(TForm* form, const TControlDesc& d) {
+    switch (d.kind) {
+        case TControlKind::Panel: {
+            auto* p = new TPanel(form);
+            p->BevelOuter = d.bevelOuter;
+            p->BevelInner = d.bevelInner;
+            return p;
+        }
+        case TControlKind::Label: {
+            auto* l = new TLabel(form);
+            l->AutoSize = d.autoSize;
+            return l;
+        }
+        case TControlKind::Image: {
+            auto* i = new TImage(form);
+            i->AutoSize = d.autoSize;
+            return i;
+        }
+        case TControlKind::Bevel:
+            return new TBevel(form);
+        case TControlKind::CheckBox: {
+            auto* c = new TCheckBox(form);
+            c->SetChecked(d.checked);
+            return c;
+        }
+        case TControlKind::ComboBox: {
+            auto* c = new TComboBox(form);
+            c->Items = d.items;
+            return c;
+        }
+        case TControlKind::Button: {
+            auto* b = new TButton(form);
+            b->ModalResult = d.modalResult;
+            b->Default = d.isDefault;
+            b->Cancel = d.isCancel;
+            if (d.isDefault)
+                form->DefaultButton = b;
+            if (d.isCancel)
+                form->CancelButton = b;
+            form->DialogKeys = true;
+            return b;
+        }
+        case TControlKind::RichEdit: {
+            auto* r = new TRichEdit(form);
+            r->ReadOnly = d.readOnly;
+            r->Centered = d.centered;
+            r->MaxLength = d.maxLength;
+            return r;
+        }
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+void BuildItems(TForm* form, TMenuItem* parent, const std::vector<TMenuItemDesc>& items,
+                const TEventResolver& events) {
+    for (const TMenuItemDesc& d : items) {
+        auto* item = new TMenuItem(form);
+        item->Name = d.name;
+        item->Caption = d.caption;
+        item->ShortCut = ParseShortCut(d.shortCut);
+        item->RadioItem = d.radioItem;
+        item->AutoCheck = d.autoCheck;
+        item->GroupIndex = d.groupIndex;
+        item->Default = d.isDefault;
+        parent->Add(item);
+        item->SetChecked(d.checked);
+        item->SetVisible(d.visible);
+        if (!d.onClick.empty())
+            item->OnClick = events.notify(d.onClick);
+        BuildItems(form, item, d.items, events);
+    }
+}
+
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TControl(owner) {
+    visible_ = false;
+    Application().AddForm(this);
+}
+
+TForm::~TForm() {
+    Application().RemoveForm(this);
+    // Controls and menus go before the window they live in.
+    DestroyComponents();
+    if (Application().MainForm() == this)
+        Application().MainFormDestroying(this);
+}
+
+void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
+    desc_ = desc;
+    Name = desc.name;
+    formStyle_ = desc.formStyle;
+    color_ = desc.color;
+    ownColor_ = true;
+    font_ = desc.font;
+    ownFont_ = true;
+    ShowHint = desc.showHint;
+    cursor_ = desc.cursor;
+    left_ = desc.left;
+    top_ = desc.top;
+    CreateHandle();
+    SetCaption(desc.caption);
+
+    for (const TMenuDesc& md : desc.menus) {
+        TMenu* menu = md.popup ? static_cast<TMenu*>(new TPopupMenu(this)) : new TMainMenu(this);
+        menu->Name = md.name;
+        menu->Items()->Menu = menu;
+        BuildItems(this, menu->Items(), md.items, events);
+        if (auto* popup = dynamic_cast<TPopupMenu*>(menu); popup && !md.onPopup.empty())
+            popup->OnPopup = events.notify(md.onPopup);
+    }
+    if (!desc.menu.empty()) {
+        Menu = Find<TMainMenu>(desc.menu);
+        Menu->Window = handle_;
+        SetMenu(handle_, Menu->Handle());
+    }
+    // Client size after the menu bar is in place, so the bar does not eat the client area.
+    RECT rc{0, 0, desc.clientWidth, desc.clientHeight};
+    AdjustWindowRectEx(&rc, static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE)), Menu != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_EXSTYLE)));
+    TControl::SetBounds(desc.left, desc.top, rc.right - rc.left, rc.bottom - rc.top);
+
+    if (desc.showHint) {
+        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                                   0, 0, 0, handle_, nullptr, Application().Instance(), nullptr);
+    }
+
+    // Windows keeps the tab order in the order windows are made.
+    std::vector<const TControlDesc*> order;
+    for (const TControlDesc& d : desc.controls)
+        order.push_back(&d);
+    std::stable_sort(order.begin(), order.end(), [](const TControlDesc* a, const TControlDesc* b) {
+        auto key = [](const TControlDesc* d) { return d->tabOrder < 0 ? 1000 : d->tabOrder; };
+        return key(a) < key(b);
+    });
+    // Parents first: a control's window needs its parent's.
+    std::stable_partition(order.begin(), order.end(), [](const TControlDesc* d) { return d->parent.empty(); });
+
+    for (const TControlDesc* dp : order) {
+        const TControlDesc& d = *dp;
+        TControl* c = MakeControl(this, d);
+        c->Name = d.name;
+        c->SetParent(d.parent.empty() ? static_cast<TControl*>(this) : Find<TControl>(d.parent));
+        c->TabOrder = d.tabOrder;
+        if (d.font)
+            c->SetFont(*d.font);
+        if (d.color)
+            c->SetColor(*d.color);
+        c->Hint = d.hint;
+        c->SetCursor(d.cursor);
+        c->SetVisible(d.visible);
+        int width = d.width;
+        int top = d.top;
+        if (d.alignTop) {
+            c->Align = TAlign::alTop;
+            width = desc.clientWidth;
+        }
+        c->SetBounds(d.left, top, width, d.height);
+        c->CreateHandle();
+        if (d.kind == TControlKind::Image && !d.picture.empty()) {
+            auto* image = static_cast<TImage*>(c);
+            image->SetIcon(static_cast<HICON>(LoadImageA(Application().Instance(), d.picture.c_str(), IMAGE_ICON,
+                                                         d.pictureSize, d.pictureSize, 0)),
+                           d.pictureSize);
+        }
+        if (!d.text.empty())
+            c->SetText(d.text);
+        if (!d.onClick.empty())
+            c->OnClick = events.notify(d.onClick);
+        if (!d.onChange.empty()) {
+            if (auto* edit = dynamic_cast<TRichEdit*>(c))
+                edit->OnChange = events.notify(d.onChange);
+        }
+        if (!d.popupMenu.empty())
+            c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
+        if (tooltip_ && !d.hint.empty()) {
+            TOOLINFOA ti{};
+            ti.cbSize = sizeof ti;
+            ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            ti.hwnd = handle_;
+            ti.uId = reinterpret_cast<UINT_PTR>(c->Handle());
+            ti.lpszText = const_cast<char*>(c->Hint.c_str());
+            SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+        }
+    }
+
+    if (!desc.onCreate.empty())
+        OnCreate = events.notify(desc.onCreate);
+    if (!desc.onActivate.empty())
+        OnActivate = events.notify(desc.onActivate);
+    if (!desc.onClick.empty())
+        OnClick = events.notify(desc.onClick);
+    if (!desc.onClose.empty())
+        OnClose = events.close(desc.onClose);
+}
+
+void TForm::DoCreate() {
+    for (TComponent* c : Components())
+        c->Loaded();
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void TForm::CreateHandle() {
+    CreateOwnWindow("fwForm", FormStyleBits(desc_) | WS_CLIPCHILDREN, FormExStyleBits(desc_));
+    // Every form is owned by the application window, which stands for the program on
+    // the taskbar, so the forms get no taskbar buttons of their own.
+    SetWindowLongPtrA(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Application().Handle()));
+}
+
+void TForm::PlaceFirstShow() {
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    if (desc_.position == TPosition::poDesigned)
+        return;
+    RECT area;
+    if (desc_.position == TPosition::poDesktopCenter) {
+        area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    } else {
+        MONITORINFO mi{};
+        mi.cbSize = sizeof mi;
+        GetMonitorInfoA(MonitorFromWindow(GetActiveWindow(), MONITOR_DEFAULTTOPRIMARY), &mi);
+        area = mi.rcMonitor;
+    }
+    int left = area.left + (area.right - area.left - width_) / 2;
+    int top = area.top + (area.bottom - area.top - height_) / 2;
+    TControl::SetBounds(left, top, width_, height_);
+}
+
+void TForm::SetVisible(bool visible) {
+    if (visible && !visible_)
+        PlaceFirstShow();
+    visible_ = visible;
+    if (handle_) {
+        if (visible) {
+            SetWindowPos(handle_, formStyle_ == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+            SetForegroundWindow(handle_);
+        } else {
+            ShowWindow(handle_, SW_HIDE);
+        }
+    }
+    Application().UpdateVisible();
+}
+
+void TForm::Show() {
+    SetVisible(true);
+}
+
+void TForm::Close() {
+    if (modal_) {
+        ModalResult = mrCancel;
+        return;
+    }
+    TCloseAction action = TCloseAction::caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == TCloseAction::caNone)
+        return;
+    if (Application().MainForm() == this) {
+        Application().Terminate();
+        return;
+    }
+    if (action == TCloseAction::caHide)
+        Hide();
+    else if (action == TCloseAction::caFree)
+        Hide();  // other forms live until the program ends
+}
+
+TModalResult TForm::ShowModal() {
+    HWND previous = GetActiveWindow();
+    // Every other window of the program stays disabled while this one is up.
+    std::vector<HWND> disabled;
+    for (TForm* form : Application().Forms()) {
+        HWND w = form->Handle();
+        if (form != this && w && IsWindowVisible(w) && IsWindowEnabled(w)) {
+            EnableWindow(w, FALSE);
+            disabled.push_back(w);
+        }
+    }
+    modal_ = true;
+    ModalResult = mrNone;
+    Show();
+    while (ModalResult == mrNone) {
+        if (!Application().HandleMessage() || Application().Terminated())
+            ModalResult = mrCancel;
+    }
+    modal_ = false;
+    for (HWND w : disabled)
+        EnableWindow(w, TRUE);
+    Hide();
+    if (previous && IsWindow(previous))
+        SetActiveWindow(previous);
+    return ModalResult;
+}
+
+int TForm::ClientWidth() const {
+    RECT rc{};
+    GetClientRect(handle_, &rc);
+    return rc.right;
+}
+
+int TForm::ClientHeight() const {
+    RECT rc{};
+    GetClientRect(handle_, &rc);
+    return rc.bottom;
+}
+
+void TForm::SetClientHeight(int height) {
+    RECT window, client;
+    GetWindowRect(handle_, &window);
+    GetClientRect(handle_, &client);
+    int extra = (window.bottom - window.top) - client.bottom;
+    TControl::SetBounds(window.left, window.top, window.right - window.left, height + extra);
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+    TControl::SetBounds(left, top, width, height);
+}
+
+void TForm::SetFormStyle(TFormStyle style) {
+    formStyle_ = style;
+    if (handle_)
+        SetWindowPos(handle_, style == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TForm::SetWindowState(TWindowState state) {
+    if (!handle_)
+        return;
+    if (state == TWindowState::wsMaximized) {
+        // A borderless form covers its monitor.
+        MONITORINFO mi{};
+        mi.cbSize = sizeof mi;
+        GetMonitorInfoA(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &mi);
+        const RECT& m = mi.rcMonitor;
+        TControl::SetBounds(m.left, m.top, m.right - m.left, m.bottom - m.top);
+    }
+}
+
+void TForm::SetBrushClear() {
+    brushClear_ = true;
+}
+
+void TForm::Paint(HDC dc) {
+    if (brushClear_)
+        return;
+    RECT rc;
+    GetClientRect(handle_, &rc);
+    SetBkColor(dc, ColorToRGB(Color()));
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+}
+
+bool TForm::HandleShortCut(const MSG& msg) {
+    if (!Menu || (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN))
+        return false;
+    TShortCut pressed;
+    pressed.key = static_cast<unsigned>(msg.wParam);
+    pressed.ctrl = GetKeyState(VK_CONTROL) < 0;
+    pressed.shift = GetKeyState(VK_SHIFT) < 0;
+    pressed.alt = GetKeyState(VK_MENU) < 0;
+    TMenuItem* item = Menu->Items()->FindShortCut(pressed);
+    if (!item || !item->Enabled())
+        return false;
+    item->Click();
+    return true;
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_COMMAND:
+            if (lParam == 0 && HIWORD(wParam) == 0) {
+                if (TMenuItem* item = Application().MenuItemOfCommand(LOWORD(wParam))) {
+                    item->Click();
+                    return 0;
+                }
+            }
+            if (lParam == 0 && LOWORD(wParam) == IDCANCEL && CancelButton) {
+                CancelButton->Click();
+                return 0;
+            }
+            if (lParam == 0 && LOWORD(wParam) == IDOK && DefaultButton) {
+                DefaultButton->Click();
+                return 0;
+            }
+            break;
+        case DM_GETDEFID:
+            if (DefaultButton)
+                return MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE && Application().MainForm() == this) {
+                Application().Minimize();
+                return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(handle_, focus))
+                    focused_ = focus;
+            } else if (!HIWORD(wParam)) {
+                DefaultProc(msg, wParam, lParam);
+                if (focused_ && IsWindow(focused_) && IsWindowEnabled(focused_))
+                    SetFocus(focused_);
+                else if (DialogKeys)
+                    SetFocus(GetNextDlgTabItem(handle_, nullptr, FALSE));
+                if (OnActivate)
+                    OnActivate(this);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return TControl::WndProc(msg, wParam, lParam);
+}
+
+}  // namespace fw

@@ -1,0 +1,123 @@
+#pragma once
+// A top-level window built hidden from its form description, shown normally or
+// modally, with close handling through a close action and activation events.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "framework/Control.h"
+#include "framework/FormDescription.h"
+#include "framework/Types.h"
+
+namespace fw {
+
+class TButton;
+class TMainMenu;
+
+using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)>;
+
+// Handler names of a description, resolved to the form's own member functions.
+struct TEventResolver {
+    std::function<TNotifyEvent(const std::string&)> notify;
+    std::function<TCloseEvent(const std::string&)> close;
+};
+
+template <typename F>
+TEventResolver MakeResolver(F* form,
+                            const std::map<std::string, void (F::*)(TComponent*)>& handlers,
+                            const std::map<std::string, void (F::*)(TComponent*, TCloseAction&)>& closeHandlers = {}) {
+    TEventResolver r;
+    r.notify = [form, handlers](const std::string& name) -> TNotifyEvent {
+        auto it = handlers.find(name);
+        if (it == handlers.end())
+            throw std::runtime_error("no handler " + name);
+        auto method = it->second;
+        return [form, method](TComponent* sender) { (form->*method)(sender); };
+    };
+    r.close = [form, closeHandlers](const std::string& name) -> TCloseEvent {
+        auto it = closeHandlers.find(name);
+        if (it == closeHandlers.end())
+            throw std::runtime_error("no close handler " + name);
+        auto method = it->second;
+        return [form, method](TComponent* sender, TCloseAction& action) { (form->*method)(sender, action); };
+    };
+    return r;
+}
+
+class TForm : public TControl {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    // Builds the window, its controls and menus from the description, hidden.
+    void Build(const TFormDesc& desc, const TEventResolver& events);
+    // Runs after construction: loaded notifications, then OnCreate.
+    void DoCreate();
+
+    void CreateHandle() override;
+
+    template <typename T>
+    T* Find(const std::string& name) const {
+        auto* c = dynamic_cast<T*>(FindComponent(name));
+        if (!c)
+            throw std::runtime_error("form has no component " + name);
+        return c;
+    }
+
+    std::string Caption() const { return Text(); }
+    void SetCaption(const std::string& caption) { SetText(caption); }
+
+    void SetVisible(bool visible) override;
+    void Show();
+    void Hide() { SetVisible(false); }
+    void Close();
+    TModalResult ShowModal();
+    TModalResult ModalResult = mrNone;
+    bool Modal() const { return modal_; }
+
+    int ClientWidth() const;
+    int ClientHeight() const;
+    // Changes the client height; the top-left corner stays where it is.
+    void SetClientHeight(int height);
+    void SetBounds(int left, int top, int width, int height) override;
+
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle style);
+    void SetWindowState(TWindowState state);
+    // A clear brush: the window never erases its background.
+    void SetBrushClear();
+
+    TMainMenu* Menu = nullptr;
+    TButton* DefaultButton = nullptr;
+    TButton* CancelButton = nullptr;
+    // Forms with buttons handle Tab, Enter, Escape and access keys as dialogs do.
+    bool DialogKeys = false;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnActivate;
+    TCloseEvent OnClose;
+
+    bool HandleShortCut(const MSG& msg);
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
+    bool Clickable() const override { return OnClick != nullptr; }
+
+private:
+    void Realign();
+    void PlaceFirstShow();
+
+    TFormDesc desc_;
+    TFormStyle formStyle_ = TFormStyle::fsNormal;
+    bool modal_ = false;
+    bool shownOnce_ = false;
+    bool brushClear_ = false;
+    HWND focused_ = nullptr;
+    HWND tooltip_ = nullptr;
+};
+
+}  // namespace fw

@@ -1,0 +1,48 @@
+#include "framework/Image.h"
+
+namespace fw {
+
+void TImage::CreateHandle() {
+    CreateOwnWindow("fwImage", 0);
+}
+
+void TImage::SetBitmap(HBITMAP bitmap) {
+    bitmap_.Reset(bitmap);
+    icon_.Reset();
+    if (AutoSize && bitmap) {
+        BITMAP bm{};
+        GetObjectA(bitmap, sizeof bm, &bm);
+        SetBounds(left_, top_, bm.bmWidth, bm.bmHeight);
+    }
+    if (handle_)
+        InvalidateRect(handle_, nullptr, FALSE);
+}
+
+void TImage::SetIcon(HICON icon, int size) {
+    icon_.Reset(icon);
+    bitmap_.Reset();
+    iconSize_ = size;
+    if (AutoSize && icon)
+        SetBounds(left_, top_, size, size);
+    if (handle_)
+        InvalidateRect(handle_, nullptr, FALSE);
+}
+
+void TImage::Paint(HDC dc) {
+    RECT rc;
+    GetClientRect(handle_, &rc);
+    if (bitmap_) {
+        HDC mem = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(mem, bitmap_.Get());
+        BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
+        SelectObject(mem, old);
+        DeleteDC(mem);
+        return;
+    }
+    SetBkColor(dc, ColorToRGB(Color()));
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    if (icon_)
+        DrawIconEx(dc, 0, 0, icon_.Get(), iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
+}
+
+}  // namespace fw

@@ -1,0 +1,43 @@
+#include "framework/Label.h"
+
+namespace fw {
+
+void TLabel::CreateHandle() {
+    CreateOwnWindow("fwLabel", 0);
+    FitToText();
+}
+
+void TLabel::SetText(const std::string& text) {
+    TControl::SetText(text);
+    FitToText();
+    if (handle_)
+        InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TLabel::FitToText() {
+    if (!AutoSize || !handle_)
+        return;
+    HDC dc = GetDC(handle_);
+    HGDIOBJ old = SelectObject(dc, FontHandle(Font()));
+    RECT rc{0, 0, 0, 0};
+    std::string text = Text();
+    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &rc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(handle_, dc);
+    SetBounds(left_, top_, text.empty() ? 0 : rc.right, rc.bottom);
+}
+
+void TLabel::Paint(HDC dc) {
+    RECT rc;
+    GetClientRect(handle_, &rc);
+    SetBkColor(dc, ColorToRGB(Color()));
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    HGDIOBJ old = SelectObject(dc, FontHandle(Font()));
+    SetTextColor(dc, ColorToRGB(Font().color));
+    SetBkMode(dc, TRANSPARENT);
+    std::string text = Text();
+    DrawTextA(dc, text.c_str(), -1, &rc, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+    SelectObject(dc, old);
+}
+
+}  // namespace fw

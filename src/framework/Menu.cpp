@@ -1,0 +1,168 @@
+#include "framework/Menu.h"
+
+#include "framework/Application.h"
+
+namespace fw {
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
+    command_ = Application().RegisterMenuItem(this);
+}
+
+TMenuItem::~TMenuItem() {
+    Application().UnregisterMenuItem(command_);
+}
+
+void TMenuItem::Add(TMenuItem* item) {
+    item->parentItem_ = this;
+    item->Menu = Menu;
+    items_.push_back(item);
+}
+
+void TMenuItem::SetChecked(bool checked) {
+    if (checked && RadioItem && parentItem_) {
+        for (TMenuItem* sibling : parentItem_->items_) {
+            if (sibling != this && sibling->RadioItem && sibling->GroupIndex == GroupIndex && sibling->checked_) {
+                sibling->checked_ = false;
+                sibling->Changed();
+            }
+        }
+    }
+    checked_ = checked;
+    Changed();
+}
+
+void TMenuItem::SetVisible(bool visible) {
+    if (visible_ == visible)
+        return;
+    visible_ = visible;
+    if (Menu)
+        Menu->ItemChanged(*this, true);
+}
+
+void TMenuItem::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    Changed();
+}
+
+void TMenuItem::Changed() const {
+    if (Menu)
+        Menu->ItemChanged(*this, false);
+}
+
+void TMenuItem::Click() {
+    if (AutoCheck)
+        SetChecked(!checked_);
+    if (OnClick)
+        OnClick(this);
+}
+
+MENUITEMINFOA TMenuItem::StateInfo() const {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE | MIIM_FTYPE;
+    info.fType = IsSeparator() ? MFT_SEPARATOR : MFT_STRING;
+    if (RadioItem)
+        info.fType |= MFT_RADIOCHECK;
+    info.fState = (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (enabled_ ? MFS_ENABLED : MFS_DISABLED) |
+                  (Default ? MFS_DEFAULT : 0);
+    return info;
+}
+
+void TMenuItem::AppendTo(HMENU menu) const {
+    if (!visible_)
+        return;
+    MENUITEMINFOA info = StateInfo();
+    info.fMask |= MIIM_ID;
+    info.wID = command_;
+    std::string text = Caption;
+    if (!ShortCut.Empty()) {
+        text.push_back('\t');
+        text.append(ShortCutToText(ShortCut));
+    }
+    if (!IsSeparator()) {
+        info.fMask |= MIIM_STRING;
+        info.dwTypeData = text.data();
+    }
+    if (!items_.empty()) {
+        HMENU sub = CreatePopupMenu();
+        for (const TMenuItem* item : items_)
+            item->AppendTo(sub);
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = sub;
+    }
+    InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+}
+
+TMenuItem* TMenuItem::FindShortCut(const TShortCut& shortCut) {
+    for (TMenuItem* item : items_) {
+        if (!item->ShortCut.Empty() && item->ShortCut == shortCut)
+            return item;
+        if (TMenuItem* found = item->FindShortCut(shortCut))
+            return found;
+    }
+    return nullptr;
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), root_(new TMenuItem(this)) {
+    root_->Menu = this;
+}
+
+HMENU TMenu::BuildPopup() const {
+    HMENU menu = CreatePopupMenu();
+    for (const TMenuItem* item : root_->Items())
+        item->AppendTo(menu);
+    return menu;
+}
+
+HMENU TMenu::Handle() {
+    if (!handle_)
+        handle_.Reset(BuildPopup());
+    return handle_.Get();
+}
+
+void TMenu::ItemChanged(const TMenuItem& item, bool structure) {
+    if (!handle_)
+        return;
+    if (structure) {
+        handle_.Reset();
+        return;
+    }
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    info.fState = (item.Checked() ? MFS_CHECKED : MFS_UNCHECKED) | (item.Enabled() ? MFS_ENABLED : MFS_DISABLED) |
+                  (item.Default ? MFS_DEFAULT : 0);
+    SetMenuItemInfoA(handle_.Get(), item.Command(), FALSE, &info);
+}
+
+HMENU TMainMenu::Handle() {
+    if (!handle_) {
+        HMENU bar = CreateMenu();
+        for (const TMenuItem* item : root_->Items())
+            item->AppendTo(bar);
+        handle_.Reset(bar);
+    }
+    return handle_.Get();
+}
+
+void TMainMenu::ItemChanged(const TMenuItem& item, bool structure) {
+    if (structure && Window && handle_) {
+        // The bar must never show a destroyed menu: attach the new one before the old goes.
+        UniqueMenu old(handle_.Release());
+        SetMenu(Window, Handle());
+        DrawMenuBar(Window);
+        return;
+    }
+    TMenu::ItemChanged(item, structure);
+}
+
+void TPopupMenu::Popup(int x, int y) {
+    if (OnPopup)
+        OnPopup(this);
+    // Built afresh each time so that items hidden by OnPopup stay out.
+    handle_.Reset(BuildPopup());
+    HWND owner = Application().Handle();
+    TrackPopupMenu(handle_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+}
+
+}  // namespace fw

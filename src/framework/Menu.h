@@ -1,0 +1,106 @@
+#pragma once
+// Menu bars and popup menus: items with access keys (&), shortcuts, radio items whose
+// automatic checking stays inside their own submenu, separators, hidden and default items.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/Component.h"
+#include "framework/Handles.h"
+#include "framework/ShortCut.h"
+#include "framework/Types.h"
+
+namespace fw {
+
+class TMenu;
+
+class TMenuItem : public TComponent {
+public:
+    explicit TMenuItem(TComponent* owner);
+    ~TMenuItem() override;
+
+    std::string Caption;  // "-" makes a separator
+    TShortCut ShortCut;
+    bool RadioItem = false;
+    bool AutoCheck = false;
+    int GroupIndex = 0;
+    bool Default = false;
+    TNotifyEvent OnClick;
+
+    bool Checked() const { return checked_; }
+    // Checking a radio item clears the other radio items of the same group in the
+    // same submenu, and no others.
+    void SetChecked(bool checked);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    // What choosing the item does: an automatic check mark flips, then the handler runs.
+    void Click();
+
+    void Add(TMenuItem* item);
+    const std::vector<TMenuItem*>& Items() const { return items_; }
+    TMenuItem* ParentItem() const { return parentItem_; }
+    bool IsSeparator() const { return Caption == "-"; }
+    unsigned Command() const { return command_; }
+
+    // Appends this item (and its submenu) to a menu handle being built.
+    void AppendTo(HMENU menu) const;
+    TMenuItem* FindShortCut(const TShortCut& shortCut);
+
+    TMenu* Menu = nullptr;
+
+private:
+    void Changed() const;
+    MENUITEMINFOA StateInfo() const;
+
+    bool checked_ = false;
+    bool visible_ = true;
+    bool enabled_ = true;
+    unsigned command_ = 0;
+    TMenuItem* parentItem_ = nullptr;
+    std::vector<TMenuItem*> items_;
+};
+
+class TMenu : public TComponent {
+public:
+    explicit TMenu(TComponent* owner);
+
+    TMenuItem* Items() const { return root_; }
+    // The menu's handle, built from the items when first needed.
+    virtual HMENU Handle();
+    // An item changed in a way the handle must show.
+    virtual void ItemChanged(const TMenuItem& item, bool structure);
+
+protected:
+    HMENU BuildPopup() const;
+
+    TMenuItem* root_;
+    UniqueMenu handle_;
+};
+
+class TMainMenu : public TMenu {
+public:
+    explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
+    HMENU Handle() override;
+    void ItemChanged(const TMenuItem& item, bool structure) override;
+    // The form window that shows this menu bar.
+    HWND Window = nullptr;
+};
+
+class TPopupMenu : public TMenu {
+public:
+    explicit TPopupMenu(TComponent* owner) : TMenu(owner) {}
+
+    bool AutoPopup = true;
+    TNotifyEvent OnPopup;
+    TComponent* PopupComponent = nullptr;
+
+    // Runs OnPopup, then shows the menu with its top-left corner at the screen point
+    // and returns when it closes. The chosen item's click runs when the choice arrives.
+    void Popup(int x, int y);
+};
+
+}  // namespace fw

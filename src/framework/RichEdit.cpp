@@ -1,0 +1,57 @@
+#include "framework/RichEdit.h"
+
+#include <richedit.h>
+
+namespace fw {
+
+void LoadRichEditLibrary() {
+    static HMODULE library = LoadLibraryA("riched20.dll");
+    (void)library;
+}
+
+void TRichEdit::CreateHandle() {
+    LoadRichEditLibrary();
+    DWORD style = ES_AUTOHSCROLL | (ReadOnly ? ES_READONLY : 0) | (Centered ? ES_CENTER : 0) |
+                  (TabOrder >= 0 ? WS_TABSTOP : 0) | WS_BORDER;
+    CreateStandardWindow(RICHEDIT_CLASSA, style);
+    SendMessageA(handle_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_SINGLELEVELUNDO | TM_SINGLECODEPAGE, 0);
+    if (MaxLength > 0)
+        SendMessageA(handle_, EM_EXLIMITTEXT, 0, MaxLength);
+    SetColor(Color());
+    ApplyFont();
+    // The control draws text in the font's colour only when told through its own format.
+    CHARFORMAT2A format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = ColorToRGB(Font().color);
+    SendMessageA(handle_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    SetWindowTextA(handle_, text_.c_str());
+}
+
+void TRichEdit::SetText(const std::string& text) {
+    if (text == text_)
+        return;
+    text_ = text;
+    if (handle_)
+        SetWindowTextA(handle_, text.c_str());
+    if (OnChange)
+        OnChange(this);
+}
+
+void TRichEdit::SetColor(TColor color) {
+    TControl::SetColor(color);
+    if (handle_)
+        SendMessageA(handle_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
+}
+
+void TRichEdit::SelectAll() {
+    if (handle_)
+        SendMessageA(handle_, EM_SETSEL, 0, -1);
+}
+
+void TRichEdit::CopyToClipboard() {
+    if (handle_)
+        SendMessageA(handle_, WM_COPY, 0, 0);
+}
+
+}  // namespace fw

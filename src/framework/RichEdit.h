@@ -1,0 +1,30 @@
+#pragma once
+#include "framework/Control.h"
+
+namespace fw {
+
+// A one-line, read-only, plain-text rich edit box. Its change event fires only when
+// the text is set to a different text: the control itself reports every setting.
+class TRichEdit : public TControl {
+public:
+    explicit TRichEdit(TComponent* owner) : TControl(owner) {}
+    bool ReadOnly = true;
+    bool Centered = false;
+    int MaxLength = 0;
+    TNotifyEvent OnChange;
+
+    void CreateHandle() override;
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override;
+    void SetColor(TColor color) override;
+    void SelectAll();
+    void CopyToClipboard();
+
+private:
+    std::string text_;
+};
+
+// Loads the rich edit library once; it stays loaded for the life of the process.
+void LoadRichEditLibrary();
+
+}  // namespace fw

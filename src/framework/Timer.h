@@ -1,0 +1,29 @@
+#pragma once
+#include <windows.h>
+
+#include "framework/Component.h"
+#include "framework/Types.h"
+
+namespace fw {
+
+// Ticks every Interval milliseconds while enabled; an interval of 0 never ticks.
+class TTimer : public TComponent {
+public:
+    explicit TTimer(TComponent* owner);
+    ~TTimer() override;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    unsigned Interval() const { return interval_; }
+    void SetInterval(unsigned interval);
+    TNotifyEvent OnTimer;
+
+private:
+    void Update();
+
+    HWND window_ = nullptr;
+    bool enabled_ = true;
+    unsigned interval_ = 1000;
+};
+
+}  // namespace fw

@@ -1,0 +1,125 @@
+#pragma once
+// The main window: the current colour as swatch, HTML code and decimal values, the
+// chart on show, the menu bar, and the commands that start from it. Its handlers live
+// in the room of the subsystem they belong to (palettes/, picker/, tray/, settings/).
+#include <string>
+#include <string_view>
+
+#include "framework/Bevel.h"
+#include "framework/Form.h"
+#include "framework/Image.h"
+#include "framework/Label.h"
+#include "framework/Menu.h"
+#include "framework/Panel.h"
+#include "framework/RichEdit.h"
+
+class TCoolTrayIcon;
+class TColorDialog;
+
+class TMainForm : public fw::TForm {
+public:
+    explicit TMainForm(fw::TComponent* owner);
+    ~TMainForm() override;
+
+    // Controls and components of the description.
+    fw::TBevel* Bevel3;
+    fw::TRichEdit* HTMLColorEdit;
+    fw::TRichEdit* RColorEdit;
+    fw::TRichEdit* GColorEdit;
+    fw::TRichEdit* BColorEdit;
+    fw::TPanel* ColorPanel;
+    fw::TPanel* PalettePanel;
+    fw::TLabel* PaletteName;
+    fw::TMainMenu* MainMenu1;
+    fw::TPopupMenu* PopupMenu;
+    fw::TPopupMenu* HTMLColorPopup;
+    TCoolTrayIcon* TrayIcon = nullptr;
+    TColorDialog* ColorDialog = nullptr;
+
+    // Settings fields.
+    fw::TCloseAction CloseAction = fw::TCloseAction::caNone;
+    bool MinimizeClose = false;
+    bool SystemStartup = false;
+    std::string DblClickAction;
+
+    static constexpr fw::TCloseAction HideToTray = fw::TCloseAction::caNone;
+    static constexpr fw::TCloseAction CloseAndFree = fw::TCloseAction::caFree;
+
+    // The current colour is the swatch's colour.
+    fw::TColor CurrentColor() const { return ColorPanel->Color(); }
+    // The step every way of picking ends with.
+    void ApplyPickedColor(fw::TColor color);
+    void UpdateTrayHint();
+    // The tray tooltip text as last built (kept for the tray icon).
+    const std::string& TrayHint() const { return trayHint_; }
+
+    // Core (main/).
+    void FormCreate(fw::TComponent* Sender);
+    void FormActivate(fw::TComponent* Sender);
+    void FormClose(fw::TComponent* Sender, fw::TCloseAction& Action);
+    void HTMLColorEditChange(fw::TComponent* Sender);
+    void Copytoclipboard1Click(fw::TComponent* Sender);
+    void Close1Click(fw::TComponent* Sender);
+    void Contents1Click(fw::TComponent* Sender);
+    void webColorsOnLine1Click(fw::TComponent* Sender);
+    void About1Click(fw::TComponent* Sender);
+
+    // Palettes (palettes/).
+    void ShowPalette(const std::string& identifier);
+    void ShowScheme(const std::string& identifier);
+    void HideAllPalettes();
+    void PickFromPalette();
+    // One handler per menu item and per image, each naming its own chart.
+    void MpalWebClick(fw::TComponent* Sender);
+    void MpalWebHueClick(fw::TComponent* Sender);
+    void MpalWebSafeClick(fw::TComponent* Sender);
+    void MpalWindowsClick(fw::TComponent* Sender);
+    void MpalMacClick(fw::TComponent* Sender);
+    void MpalAdobeClick(fw::TComponent* Sender);
+    void MpalVB1Click(fw::TComponent* Sender);
+    void MpalVB2Click(fw::TComponent* Sender);
+    void MschWXPClick(fw::TComponent* Sender);
+    void MschXPClick(fw::TComponent* Sender);
+    void palWebClick(fw::TComponent* Sender);
+    void palWebHueClick(fw::TComponent* Sender);
+    void palWebSafeClick(fw::TComponent* Sender);
+    void palWindowsClick(fw::TComponent* Sender);
+    void palMacClick(fw::TComponent* Sender);
+    void palAdobeClick(fw::TComponent* Sender);
+    void palVB1Click(fw::TComponent* Sender);
+    void palVB2Click(fw::TComponent* Sender);
+    void schWXPClick(fw::TComponent* Sender);
+    void schXPClick(fw::TComponent* Sender);
+    fw::TImage* PaletteImage(std::string_view identifier) const;
+    fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
+
+    // Picking (picker/).
+    void Pickcolorfromthescreen1Click(fw::TComponent* Sender);
+    void Pickcolorfromthe1Click(fw::TComponent* Sender);
+    void ColorPanelClick(fw::TComponent* Sender);
+
+    // Tray (tray/).
+    void TrayIconClick(fw::TComponent* Sender);
+    void TrayIconDblClick(fw::TComponent* Sender);
+    void PopupMenuPopup(fw::TComponent* Sender);
+    void Pickscreencolor1Click(fw::TComponent* Sender);
+    void Selectcolorfromthepicker1Click(fw::TComponent* Sender);
+    void Showmainwindow1Click(fw::TComponent* Sender);
+    void Hidemainwindow1Click(fw::TComponent* Sender);
+    void Hidemainwindow2Click(fw::TComponent* Sender);
+    void Exit2Click(fw::TComponent* Sender);
+
+    // Settings (settings/).
+    void LoadSettings();
+    void SaveSettings();
+    void UpdateCloseAction();
+    void Preferences1Click(fw::TComponent* Sender);
+
+private:
+    void PaletteMenuClick(fw::TComponent* Sender, std::string_view identifier);
+    void CreatePaletteImages();
+    void CreateTrayIcon();
+    std::string trayHint_;
+};
+
+extern TMainForm* MainForm;
