@@ -1,0 +1,4 @@
+// Showing the About window.
+#include "main/Unit1.h"
+
+void TMainForm::About1Click(fw::TComponent*) {}

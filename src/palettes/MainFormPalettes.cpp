@@ -1,0 +1,131 @@
+// Showing one chart below the colour display, fitting the window to it, and picking
+// a colour from it.
+#include <windows.h>
+
+#include "main/BaseFunctions.h"
+#include "main/Unit1.h"
+#include "palettes/PaletteCatalogue.h"
+#include "palettes/PaletteImage.h"
+
+using fw::TComponent;
+using palettes::PaletteGroup;
+
+namespace {
+
+constexpr int kPanelMargin = 12;
+
+HBITMAP MakeChartBitmap(const palettes::PaletteEntry& entry) {
+    const palettes::PaletteImage image = palettes::DrawPaletteImage(entry);
+    const std::vector<std::uint8_t> bits = palettes::ToBottomUpDib24(image);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = image.height;  // positive: rows run bottom-up
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (bitmap && pixels)
+        std::copy(bits.begin(), bits.end(), static_cast<std::uint8_t*>(pixels));
+    return bitmap;
+}
+
+}  // namespace
+
+void TMainForm::CreatePaletteImages() {
+    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue())
+        PaletteImage(entry.identifier)->SetBitmap(MakeChartBitmap(entry));
+}
+
+fw::TImage* TMainForm::PaletteImage(std::string_view identifier) const {
+    return Find<fw::TImage>(std::string(identifier));
+}
+
+fw::TMenuItem* TMainForm::PaletteMenuItem(std::string_view identifier) const {
+    const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(identifier);
+    return Find<fw::TMenuItem>(std::string(entry->menuItem));
+}
+
+void TMainForm::HideAllPalettes() {
+    for (std::string_view identifier : palettes::HideAllOrder())
+        PaletteImage(identifier)->SetVisible(false);
+}
+
+namespace {
+
+// The steps ShowPalette and ShowScheme share; `clearOther` is the item whose setting
+// and clearing empties the other submenu by the radio rule.
+void ShowChart(TMainForm& form, PaletteGroup group, const std::string& identifier, std::string_view clearOther) {
+    form.HideAllPalettes();
+    fw::TMenuItem* other = form.PaletteMenuItem(clearOther);
+    other->SetChecked(true);
+    other->SetChecked(false);
+    for (std::string_view candidate : palettes::MatchOrder(group)) {
+        if (identifier != candidate)
+            continue;
+        const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(candidate);
+        form.PaletteMenuItem(candidate)->SetChecked(true);
+        fw::TImage* image = form.PaletteImage(candidate);
+        image->SetVisible(true);
+        form.PalettePanel->SetHeight(image->Height());
+        form.PaletteName->SetCaption(std::string(entry->caption));
+    }
+    fw::TPanel* panel = form.PalettePanel;
+    if (!identifier.empty()) {
+        form.SetClientHeight(panel->Top() + panel->Height() + kPanelMargin);
+        form.PaletteName->SetTop(panel->Top() + panel->Height() + 1);
+    } else {
+        form.SetClientHeight(panel->Top());
+    }
+    form.UpdateTrayHint();
+}
+
+}  // namespace
+
+void TMainForm::ShowPalette(const std::string& identifier) {
+    ShowChart(*this, PaletteGroup::Palette, identifier, "schWXP");
+}
+
+void TMainForm::ShowScheme(const std::string& identifier) {
+    ShowChart(*this, PaletteGroup::Scheme, identifier, "palWeb");
+}
+
+void TMainForm::PaletteMenuClick(TComponent*, std::string_view identifier) {
+    // The menu has already flipped the item's check mark.
+    const std::string shown = PaletteMenuItem(identifier)->Checked() ? std::string(identifier) : std::string();
+    if (palettes::FindPaletteEntry(identifier)->group == PaletteGroup::Palette)
+        ShowPalette(shown);
+    else
+        ShowScheme(shown);
+}
+
+void TMainForm::PickFromPalette() {
+    // Where the pointer is now, and the pixel as the screen shows it: lines and
+    // fillers pick black like any other pixel.
+    POINT pt{};
+    GetCursorPos(&pt);
+    ApplyPickedColor(huetrove::GetScreenPixel(pt.x, pt.y));
+}
+
+void TMainForm::MpalWebClick(TComponent* Sender) { PaletteMenuClick(Sender, "palWeb"); }
+void TMainForm::MpalWebHueClick(TComponent* Sender) { PaletteMenuClick(Sender, "palWebHue"); }
+void TMainForm::MpalWebSafeClick(TComponent* Sender) { PaletteMenuClick(Sender, "palWebSafe"); }
+void TMainForm::MpalWindowsClick(TComponent* Sender) { PaletteMenuClick(Sender, "palWindows"); }
+void TMainForm::MpalMacClick(TComponent* Sender) { PaletteMenuClick(Sender, "palMac"); }
+void TMainForm::MpalAdobeClick(TComponent* Sender) { PaletteMenuClick(Sender, "palAdobe"); }
+void TMainForm::MpalVB1Click(TComponent* Sender) { PaletteMenuClick(Sender, "palVB1"); }
+void TMainForm::MpalVB2Click(TComponent* Sender) { PaletteMenuClick(Sender, "palVB2"); }
+void TMainForm::MschWXPClick(TComponent* Sender) { PaletteMenuClick(Sender, "schWXP"); }
+void TMainForm::MschXPClick(TComponent* Sender) { PaletteMenuClick(Sender, "schXP"); }
+
+void TMainForm::palWebClick(TComponent*) { PickFromPalette(); }
+void TMainForm::palWebHueClick(TComponent*) { PickFromPalette(); }
+void TMainForm::palWebSafeClick(TComponent*) { PickFromPalette(); }
+void TMainForm::palWindowsClick(TComponent*) { PickFromPalette(); }
+void TMainForm::palMacClick(TComponent*) { PickFromPalette(); }
+void TMainForm::palAdobeClick(TComponent*) { PickFromPalette(); }
+void TMainForm::palVB1Click(TComponent*) { PickFromPalette(); }
+void TMainForm::palVB2Click(TComponent*) { PickFromPalette(); }
+void TMainForm::schWXPClick(TComponent*) { PickFromPalette(); }
+void TMainForm::schXPClick(TComponent*) { PickFromPalette(); }

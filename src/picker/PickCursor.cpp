@@ -1,0 +1,3 @@
+#include "picker/PickCursor.h"
+
+void InstallPickCursor() {}
