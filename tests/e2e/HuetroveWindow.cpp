@@ -1,0 +1,31 @@
+#include "HuetroveWindow.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace e2e {
+
+Huetrove::Huetrove(const std::string& workingDirectory, const std::string& exe)
+    : process_(Process::Launch(exe.empty() ? ProgramPath() : exe, {}, workingDirectory)) {
+    main_ = WaitForTopLevelWindow(process_.Id(), {.caption = kMainCaption, .visibleOnly = true}, 30s);
+    if (!main_)
+        throw std::runtime_error("the main window did not appear");
+    process_.WaitForInputIdle(10s);
+}
+
+HWND Huetrove::At(int x, int y) const {
+    return ChildAt(main_, POINT{x, y});
+}
+
+void Huetrove::Press(std::initializer_list<WORD> keys) const {
+    BringToForeground(main_);
+    PressKeys(keys);
+}
+
+std::string HtmlOf(COLORREF color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
+    return text;
+}
+
+}  // namespace e2e

@@ -1,0 +1,48 @@
+#pragma once
+// Starts Huetrove.exe and finds its main window and controls the way a user sees them:
+// by caption and by where they sit in the window.
+#include <windows.h>
+
+#include <string>
+
+#include "Harness.h"
+
+namespace e2e {
+
+inline constexpr char kMainCaption[] = " Huetrove v1.0";
+
+class Huetrove {
+public:
+    // Starts the program in `workingDirectory` (the test's folder when empty) and waits
+    // for its main window. `exe` defaults to the build's program.
+    explicit Huetrove(const std::string& workingDirectory = {}, const std::string& exe = {});
+
+    Process& process() { return process_; }
+    HWND main() const { return main_; }
+
+    // Controls of the main window, found at their place in its client area.
+    HWND HtmlBox() const { return At(57, 20); }
+    HWND RedBox() const { return At(25, 38); }
+    HWND GreenBox() const { return At(57, 38); }
+    HWND BlueBox() const { return At(89, 38); }
+    HWND Swatch() const { return At(125, 29); }
+
+    std::string Html() const { return WindowText(HtmlBox()); }
+    std::string Red() const { return WindowText(RedBox()); }
+    std::string Green() const { return WindowText(GreenBox()); }
+    std::string Blue() const { return WindowText(BlueBox()); }
+
+    // Brings the main window forward and presses a key chord in it.
+    void Press(std::initializer_list<WORD> keys) const;
+
+private:
+    HWND At(int x, int y) const;
+
+    Process process_;
+    HWND main_ = nullptr;
+};
+
+// The seven-character code of an explicit colour.
+std::string HtmlOf(COLORREF color);
+
+}  // namespace e2e

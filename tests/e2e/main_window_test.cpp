@@ -1,0 +1,128 @@
+// The main window as a user meets it: its caption, the colour it shows at start-up,
+// copying the code, help, and leaving the program.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "HuetroveWindow.h"
+
+using namespace e2e;
+
+namespace {
+
+COLORREF DesktopColor() {
+    return GetSysColor(COLOR_BACKGROUND);
+}
+
+std::string FileBesideProgram(const std::string& name) {
+    return ProgramDirectory() + "\\" + name;
+}
+
+// A folder that holds a copy of the program and nothing else, so neither the
+// current directory nor the program's own folder has its companion files.
+struct LoneProgram {
+    ScratchDirectory dir;
+    std::string exe;
+    LoneProgram() {
+        dir.CopyIn(ProgramPath(), "Huetrove.exe");
+        exe = dir.Path() + "\\Huetrove.exe";
+    }
+};
+
+HWND FindAnyWindow(const char* caption) {
+    return FindWindowA(nullptr, caption);
+}
+
+}  // namespace
+
+TEST(MainWindow, ShowsTitleAndTheDesktopColourAtStartUp) {
+    Huetrove app;
+    EXPECT_EQ(Caption(app.main()), kMainCaption);
+    EXPECT_EQ(ClientSize(app.main()).cx, 150);
+
+    const COLORREF desktop = DesktopColor();
+    EXPECT_EQ(app.Html(), HtmlOf(desktop));
+    EXPECT_EQ(app.Red(), std::to_string(GetRValue(desktop)));
+    EXPECT_EQ(app.Green(), std::to_string(GetGValue(desktop)));
+    EXPECT_EQ(app.Blue(), std::to_string(GetBValue(desktop)));
+
+    // The swatch shows the colour itself: look at its middle on the screen.
+    BringToForeground(app.main());
+    const POINT middle = CenterOf(WindowRect(app.Swatch()));
+    EXPECT_TRUE(WaitUntil([&] { return ReadPixel(middle) == desktop; }, 5s))
+        << "swatch pixel " << HtmlOf(ReadPixel(middle)) << ", desktop " << HtmlOf(desktop);
+}
+
+TEST(MainWindow, TheApplicationWindowCarriesTheTitle) {
+    Huetrove app;
+    HWND owner = Owner(app.main());
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(Caption(owner), "Huetrove v1.0");
+    EXPECT_TRUE(IsVisible(owner)) << "the taskbar button goes with a visible form";
+}
+
+TEST(MainWindow, CopyToClipboardPutsExactlyTheSevenCharacterCode) {
+    Huetrove app;
+    ASSERT_TRUE(ClearClipboard());
+    BringToForeground(app.main());
+    Click(CenterOf(WindowRect(app.HtmlBox())), MouseButton::Right);
+    PressKey('C');  // the menu's only item, by its access key
+    auto text = WaitFor([] { return ReadClipboardText(); }, 5s);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, HtmlOf(DesktopColor()));
+    EXPECT_EQ(text->size(), 7u);
+    // The whole code stays selected (a rich edit box counts its final mark as well).
+    auto [start, end] = EditSelection(app.HtmlBox());
+    EXPECT_EQ(start, 0);
+    EXPECT_GE(end, 7);
+}
+
+TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
+    LoneProgram lone;
+    Huetrove app(lone.dir.Path(), lone.exe);
+    app.Press({VK_CONTROL, 'H'});
+    auto box = WaitForMessageBox(app.process().Id(), 10s);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "Error");
+    EXPECT_NE(box->text.find("Your Huetrove installation is corrupted!"), std::string::npos) << box->text;
+    EXPECT_NE(box->text.find("Help file for Huetrove is missing!"), std::string::npos) << box->text;
+    EXPECT_NE(box->icon, nullptr);
+    ASSERT_EQ(box->buttons.size(), 1u);
+    EXPECT_EQ(box->buttons[0].id, IDOK);
+    ClickButton(box->buttons[0].window);
+    EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app.process().Id()).empty(); }, 5s));
+    EXPECT_TRUE(app.process().IsRunning());
+}
+
+TEST(MainWindow, HelpOpensTheHelpFileFromTheCurrentDirectory) {
+    LoneProgram lone;
+    ASSERT_TRUE(lone.dir.CopyIn(FileBesideProgram("Help.chm")));
+    Huetrove app(lone.dir.Path(), lone.exe);
+    app.Press({VK_CONTROL, 'H'});
+    HWND viewer = WaitFor([] { return FindAnyWindow("Huetrove Help"); }, 20s);
+    EXPECT_NE(viewer, nullptr);
+    EXPECT_TRUE(MessageBoxes(app.process().Id()).empty());
+    if (viewer)
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([] { return FindAnyWindow("Huetrove Help") == nullptr; }, 10s));
+}
+
+TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
+    ScratchDirectory elsewhere;
+    Huetrove app(elsewhere.Path());
+    app.Press({VK_CONTROL, 'H'});
+    HWND viewer = WaitFor([] { return FindAnyWindow("Huetrove Help"); }, 20s);
+    EXPECT_NE(viewer, nullptr);
+    EXPECT_TRUE(MessageBoxes(app.process().Id()).empty());
+    if (viewer)
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([] { return FindAnyWindow("Huetrove Help") == nullptr; }, 10s));
+}
+
+TEST(MainWindow, ExitEndsTheProgram) {
+    Huetrove app;
+    app.Press({VK_MENU, 'F'});
+    PressKey('X');
+    ASSERT_TRUE(app.process().WaitForExit(15s));
+    EXPECT_EQ(app.process().ExitCode(), 0u);
+}
