@@ -2,16 +2,53 @@
 #include "main/Unit1.h"
 
 #include "framework/Application.h"
+#include "framework/Icon.h"
+#include "settings/SettingsRules.h"
+#include "tray/CoolTrayIcon.h"
 
-void TMainForm::CreateTrayIcon() {}
+void TMainForm::CreateTrayIcon() {
+    TrayIcon = new TCoolTrayIcon(this);
+    TrayIcon->Name = "TrayIcon";
+    // Set in the order a stored description sets them; nothing reaches the tray before
+    // the loaded notification adds the icon.
+    TrayIcon->SetCycleInterval(0);
+    TrayIcon->SetHint("Huetrove");
+    fw::TIcon gem;
+    gem.LoadResource("TRAYICON", 16);
+    TrayIcon->SetIcon(gem);
+    TrayIcon->SetIconIndex(0);
+    TrayIcon->SetPopupMenu(PopupMenu);
+    TrayIcon->SetMinimizeToTray(true);
+    TrayIcon->OnClick = [this](fw::TComponent* sender) { TrayIconClick(sender); };
+    TrayIcon->OnDblClick = [this](fw::TComponent* sender) { TrayIconDblClick(sender); };
+}
 
 void TMainForm::UpdateTrayHint() {
     trayHint_ = fw::Application().Title() + " // " + PaletteName->Caption() + " // " + HTMLColorEdit->Text();
+    if (TrayIcon)
+        TrayIcon->SetHint(trayHint_);
 }
 
-void TMainForm::TrayIconClick(fw::TComponent*) {}
-void TMainForm::TrayIconDblClick(fw::TComponent*) {}
-void TMainForm::PopupMenuPopup(fw::TComponent*) {}
+void TMainForm::TrayIconClick(fw::TComponent*) {
+    // The window's own visibility: covered or inactive still counts as shown.
+    if (Visible())
+        TrayIcon->HideMainWindow();
+    else
+        TrayIcon->ShowMainWindow();
+}
+
+void TMainForm::TrayIconDblClick(fw::TComponent* Sender) {
+    if (DblClickAction == settings::kActionScreen)
+        Pickcolorfromthescreen1Click(Sender);
+    if (DblClickAction == settings::kActionPicker)
+        Pickcolorfromthe1Click(Sender);
+}
+
+void TMainForm::PopupMenuPopup(fw::TComponent*) {
+    // Exactly one of the two is offered.
+    Find<fw::TMenuItem>("Showmainwindow1")->SetVisible(!Visible());
+    Find<fw::TMenuItem>("Hidemainwindow1")->SetVisible(Visible());
+}
 
 void TMainForm::Pickscreencolor1Click(fw::TComponent* Sender) {
     Pickcolorfromthescreen1Click(Sender);
@@ -21,9 +58,17 @@ void TMainForm::Selectcolorfromthepicker1Click(fw::TComponent* Sender) {
     Pickcolorfromthe1Click(Sender);
 }
 
-void TMainForm::Showmainwindow1Click(fw::TComponent*) {}
-void TMainForm::Hidemainwindow1Click(fw::TComponent*) {}
-void TMainForm::Hidemainwindow2Click(fw::TComponent*) {}
+void TMainForm::Showmainwindow1Click(fw::TComponent*) {
+    TrayIcon->ShowMainWindow();
+}
+
+void TMainForm::Hidemainwindow1Click(fw::TComponent*) {
+    TrayIcon->HideMainWindow();
+}
+
+void TMainForm::Hidemainwindow2Click(fw::TComponent*) {
+    TrayIcon->HideMainWindow();
+}
 
 void TMainForm::Exit2Click(fw::TComponent* Sender) {
     Close1Click(Sender);

@@ -1,0 +1,399 @@
+#include "tray/CoolTrayIcon.h"
+
+#include <cstring>
+#include <vector>
+
+#include "framework/Application.h"
+#include "framework/Control.h"
+#include "framework/Form.h"
+#include "framework/Screen.h"
+#include "tray/TrayClickRules.h"
+
+namespace {
+
+// Shared by every instance: the shell broadcasts one number to all windows.
+UINT taskbarCreatedMessage = 0;
+
+HWND WindowOfControl(fw::TComponent* component) {
+    auto* control = dynamic_cast<fw::TControl*>(component);
+    return control ? control->Handle() : nullptr;
+}
+
+fw::TShiftState CurrentShiftState() {
+    return tray::ShiftFromKeys(GetAsyncKeyState(VK_SHIFT) < 0, GetAsyncKeyState(VK_CONTROL) < 0,
+                               GetAsyncKeyState(VK_MENU) < 0);
+}
+
+}  // namespace
+
+UINT TCoolTrayIcon::TaskbarCreatedMessage() {
+    return taskbarCreatedMessage;
+}
+
+TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
+    awaitingFirstShow_ = true;
+    iconVisible_ = true;
+    enabled_ = true;
+    showHint_ = true;
+    previewSwitching_ = false;
+    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    icon_ = std::make_unique<fw::TIcon>();
+
+    // The version-2 layout of the record, at the platform's own size for it.
+    notifyData_.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    notifyData_.hWnd = fw::AllocateHWnd(
+        [this](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) { return TrayWindowProc(wnd, msg, wParam, lParam); });
+    notifyData_.uID = TrayIconId;
+    notifyData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    notifyData_.uCallbackMessage = TrayCallbackMessage;
+
+    stepTimer_ = new fw::TTimer(this);
+    stepTimer_->SetEnabled(false);
+    stepTimer_->SetInterval(cycleInterval_);
+    stepTimer_->OnTimer = [this](fw::TComponent* sender) { StepTimerTick(sender); };
+
+    if (Designing() && icon_->Empty() && DesignUsesStockIcon())
+        icon_->SetHandle(CopyIcon(LoadIconA(nullptr, IDI_WINLOGO)));
+
+    ownerWindow_ = WindowOfControl(owner);
+    if (!Designing()) {
+        HookApplicationWindow();
+        if (ownerWindow_)
+            HookOwnerWindow();
+    }
+}
+
+TCoolTrayIcon::~TCoolTrayIcon() {
+    SetIconVisible(false);
+    SetDesignPreview(false);
+    icon_.reset();
+    fw::DeallocateHWnd(notifyData_.hWnd);
+    notifyData_.hWnd = nullptr;
+    delete stepTimer_;
+    stepTimer_ = nullptr;
+    if (!Designing()) {
+        UnhookApplicationWindow();
+        if (ownerWindow_)
+            UnhookOwnerWindow();
+    }
+}
+
+void TCoolTrayIcon::Loaded() {
+    fw::TComponent::Loaded();
+    if (ownerWindow_ && startMinimized_ && !Designing()) {
+        // The program starts with nothing but the icon.
+        fw::Application().ShowMainForm = false;
+        ShowWindow(fw::Application().Handle(), SW_HIDE);
+    }
+    RefreshTray();
+    SetIconVisible(iconVisible_);
+}
+
+void TCoolTrayIcon::Notification(fw::TComponent* component, fw::TOperation operation) {
+    fw::TComponent::Notification(component, operation);
+    if (operation != fw::TOperation::opRemove)
+        return;
+    if (iconList_ && component == iconList_)
+        SetIconList(nullptr);
+    if (popupMenu_ && component == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
+void TCoolTrayIcon::SetDesignPreview(bool value) {
+    designPreview_ = value;
+    previewSwitching_ = true;
+    if (value)
+        AddToTray();
+    else
+        RemoveFromTray();
+    previewSwitching_ = false;
+}
+
+void TCoolTrayIcon::SetIconList(fw::TImageList* value) {
+    iconList_ = value;
+    SetIconIndex(0);
+}
+
+void TCoolTrayIcon::SetCycleIcons(bool value) {
+    cycleIcons_ = value;
+    if (value)
+        SetIconIndex(0);
+    stepTimer_->SetEnabled(value);
+}
+
+void TCoolTrayIcon::SetCycleInterval(unsigned value) {
+    cycleInterval_ = value;
+    stepTimer_->SetInterval(value);
+}
+
+void TCoolTrayIcon::SetHint(const std::string& value) {
+    hint_ = value;
+    RefreshTray();
+}
+
+void TCoolTrayIcon::SetShowHint(bool value) {
+    showHint_ = value;
+    RefreshTray();
+}
+
+void TCoolTrayIcon::SetIcon(const fw::TIcon& value) {
+    icon_->Assign(value);
+    RefreshTray();
+}
+
+void TCoolTrayIcon::SetIconVisible(bool value) {
+    if (value)
+        AddToTray();
+    else
+        RemoveFromTray();
+}
+
+void TCoolTrayIcon::SetIconIndex(int value) {
+    if (iconList_) {
+        iconIndex_ = tray::ClampIconIndex(value, iconList_->Count());
+        iconList_->GetIcon(iconIndex_, *icon_);
+    } else {
+        iconIndex_ = 0;
+    }
+    RefreshTray();
+}
+
+bool TCoolTrayIcon::DesignUsesStockIcon() {
+    return true;
+}
+
+bool TCoolTrayIcon::PrepareNotifyData() {
+    if (Designing() && !previewSwitching_ && !designPreview_)
+        return false;
+    notifyData_.hIcon = icon_->Handle();
+    const std::string tip = tray::TipText(hint_, showHint_);
+    std::memset(notifyData_.szTip, 0, sizeof notifyData_.szTip);
+    std::memcpy(notifyData_.szTip, tip.data(), tip.size());
+    return true;
+}
+
+bool TCoolTrayIcon::ShellNotify(DWORD operation) {
+    return Shell_NotifyIconA(operation, &notifyData_) != FALSE;
+}
+
+bool TCoolTrayIcon::AddToTray() {
+    if (!previewSwitching_)
+        iconVisible_ = true;
+    if ((!Designing() || previewSwitching_) && PrepareNotifyData())
+        return ShellNotify(NIM_ADD);
+    return false;
+}
+
+bool TCoolTrayIcon::RemoveFromTray() {
+    if (!previewSwitching_)
+        iconVisible_ = false;
+    if ((!Designing() || previewSwitching_) && PrepareNotifyData())
+        return ShellNotify(NIM_DELETE);
+    return false;
+}
+
+bool TCoolTrayIcon::RefreshTray() {
+    // Before the icon is in the tray this fails, and nothing else happens.
+    return PrepareNotifyData() && ShellNotify(NIM_MODIFY);
+}
+
+LRESULT TCoolTrayIcon::TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == TrayCallbackMessage) {
+        if (enabled_)
+            HandleMouseNotice(lParam);
+        return 0;
+    }
+    if (msg == WM_QUERYENDSESSION)
+        return 1;  // never hold up a log-off or shut-down
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+void TCoolTrayIcon::HandleMouseNotice(LPARAM mouseMessage) {
+    // The notice carries no position: both are read before anything fires.
+    const fw::TShiftState keys = CurrentShiftState();
+    POINT pt{};
+    GetCursorPos(&pt);
+    const tray::TrayNoticeState state{
+        .clickPending = clickPending_,
+        .leftPopup = leftPopup_,
+        .menuAutoPopup = popupMenu_ != nullptr && popupMenu_->AutoPopup,
+    };
+    for (const tray::TrayStep& step : tray::TrayNoticeSteps(mouseMessage, state, keys)) {
+        switch (step.action) {
+            case tray::TrayAction::MouseMove:
+                NotifyMouseMove(step.shift, pt.x, pt.y);
+                break;
+            case tray::TrayAction::MouseDown:
+                NotifyMouseDown(step.button, step.shift, pt.x, pt.y);
+                break;
+            case tray::TrayAction::MouseUp:
+                NotifyMouseUp(step.button, step.shift, pt.x, pt.y);
+                break;
+            case tray::TrayAction::Click:
+                NotifyClick();
+                break;
+            case tray::TrayAction::DblClick:
+                NotifyDblClick();
+                break;
+            case tray::TrayAction::SetClickPending:
+                clickPending_ = true;
+                break;
+            case tray::TrayAction::ClearClickPending:
+                clickPending_ = false;
+                break;
+            case tray::TrayAction::ShowMenu:
+                ShowTrayMenu();
+                break;
+            case tray::TrayAction::RunDefaultItem:
+                RunDefaultItem();
+                break;
+        }
+    }
+}
+
+void TCoolTrayIcon::RunDefaultItem() {
+    // The double-click handler may have taken the menu away or switched it off.
+    if (!popupMenu_ || !popupMenu_->AutoPopup || leftPopup_)
+        return;
+    const auto& items = popupMenu_->Items()->Items();
+    std::vector<bool> defaults;
+    for (const fw::TMenuItem* item : items)
+        defaults.push_back(item->Default);
+    const int index = tray::FirstDefaultIndex(defaults);
+    if (index >= 0)
+        items[static_cast<std::size_t>(index)]->Click();
+}
+
+void TCoolTrayIcon::ShowTrayMenu() {
+    POINT pt{};
+    if (!popupMenu_ || !popupMenu_->AutoPopup || !GetCursorPos(&pt))
+        return;
+    fw::Application().ProcessMessages();
+    // The menu only closes on a click elsewhere when our window is in the foreground.
+    SetForegroundWindow(notifyData_.hWnd);
+    if (ownerWindow_)
+        SetForegroundWindow(ownerWindow_);
+    popupMenu_->PopupComponent = this;
+    popupMenu_->Popup(pt.x, pt.y);
+    // Lets the menu's own loop wind down, so the next right click opens it again.
+    if (ownerWindow_)
+        PostMessageA(ownerWindow_, WM_NULL, 0, 0);
+}
+
+void TCoolTrayIcon::ShowMainWindow() {
+    fw::TForm* mainForm = fw::Application().MainForm();
+    if (!ownerWindow_ || !mainForm)
+        return;
+    ShowWindow(fw::Application().Handle(), SW_RESTORE);
+    mainForm->SetVisible(true);
+}
+
+void TCoolTrayIcon::HideMainWindow() {
+    fw::TForm* mainForm = fw::Application().MainForm();
+    if (!ownerWindow_ || !mainForm)
+        return;
+    mainForm->SetVisible(false);
+    ShowWindow(fw::Application().Handle(), SW_HIDE);
+}
+
+void TCoolTrayIcon::SendToTray() {
+    HideMainWindow();
+    SetIconVisible(true);
+}
+
+void TCoolTrayIcon::StepTimerTick(fw::TComponent*) {
+    if (!iconList_)
+        return;
+    iconList_->GetIcon(iconIndex_, *icon_);
+    NotifyCycle();
+    RefreshTray();
+    SetIconIndex(tray::NextCycleIndex(iconIndex_, iconList_->Count()));
+}
+
+void TCoolTrayIcon::NotifyClick() {
+    if (OnClick)
+        OnClick(this);
+}
+
+void TCoolTrayIcon::NotifyDblClick() {
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+void TCoolTrayIcon::NotifyCycle() {
+    if (!iconList_)
+        return;
+    const int nextIndex = tray::NextCycleIndex(iconIndex_, iconList_->Count());
+    if (OnCycle)
+        OnCycle(this, nextIndex);
+}
+
+void TCoolTrayIcon::NotifyMouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {
+    if (OnMouseDown)
+        OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TCoolTrayIcon::NotifyMouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {
+    if (OnMouseUp)
+        OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TCoolTrayIcon::NotifyMouseMove(fw::TShiftState Shift, int X, int Y) {
+    if (OnMouseMove)
+        OnMouseMove(this, Shift, X, Y);
+}
+
+void TCoolTrayIcon::HookApplicationWindow() {
+    appHook_.Install(fw::Application().Handle(), [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
+        return ApplicationWindowHook(msg, wParam, lParam);
+    });
+}
+
+void TCoolTrayIcon::UnhookApplicationWindow() {
+    appHook_.Remove();
+}
+
+void TCoolTrayIcon::HookOwnerWindow() {
+    if (!ownerWindow_)
+        return;
+    ownerHook_.Install(ownerWindow_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
+        return OwnerWindowHook(msg, wParam, lParam);
+    });
+}
+
+void TCoolTrayIcon::UnhookOwnerWindow() {
+    if (ownerWindow_)
+        ownerHook_.Remove();
+}
+
+// Both hooks act and then leave the message unhandled, so the window's own handler
+// always sees it: no message is swallowed.
+LRESULT TCoolTrayIcon::ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM) {
+    if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && minimizeToTray_)
+        SendToTray();
+    if (msg == WM_WINDOWPOSCHANGED && awaitingFirstShow_ && fw::Application().MainForm()) {
+        // A frame of child windows would have to hide the application window here when
+        // starting minimised; the framework has no such form style, so only the flag goes.
+        awaitingFirstShow_ = false;
+    }
+    if (msg == taskbarCreatedMessage && iconVisible_)
+        AddToTray();
+    return 0;
+}
+
+LRESULT TCoolTrayIcon::OwnerWindowHook(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_ACTIVATE && (LOWORD(wParam) == WA_ACTIVE || LOWORD(wParam) == WA_CLICKACTIVE)) {
+        if (fw::TControl* active = fw::Screen().ActiveControl()) {
+            HWND w = active->Parent() ? active->Parent()->Handle() : active->Handle();
+            if (w != reinterpret_cast<HWND>(lParam))
+                SetFocus(active->Handle());
+        }
+    }
+    if (msg == WM_SHOWWINDOW && wParam && lParam == 0) {
+        HWND app = fw::Application().Handle();
+        ShowWindow(app, SW_RESTORE);
+        SetForegroundWindow(app);
+        SetForegroundWindow(ownerWindow_);
+    }
+    return 0;
+}
