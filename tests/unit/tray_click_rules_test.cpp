@@ -1,0 +1,189 @@
+#include "tray/TrayClickRules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tray {
+namespace {
+
+using enum TrayAction;
+using fw::TMouseButton;
+
+// Runs a sequence of notices as the component does, keeping ClickPending, and
+// writes what fires as short words.
+struct Simulator {
+    TrayNoticeState state{};
+    std::vector<std::string> fired{};
+
+    void Notice(std::int64_t message, fw::TShiftState keys = 0) {
+        for (const TrayStep& step : TrayNoticeSteps(message, state, keys)) {
+            switch (step.action) {
+                case SetClickPending:
+                    state.clickPending = true;
+                    break;
+                case ClearClickPending:
+                    state.clickPending = false;
+                    break;
+                case MouseDown:
+                case MouseUp: {
+                    static const char* names[] = {"left", "right", "middle"};
+                    fired.push_back(std::string(step.action == MouseDown ? "down " : "up ") +
+                                    names[static_cast<int>(step.button)]);
+                    break;
+                }
+                case MouseMove:
+                    fired.push_back("move");
+                    break;
+                case Click:
+                    fired.push_back("click");
+                    break;
+                case DblClick:
+                    fired.push_back("dblclick");
+                    break;
+                case ShowMenu:
+                    fired.push_back("menu");
+                    break;
+                case RunDefaultItem:
+                    fired.push_back("default");
+                    break;
+            }
+        }
+    }
+};
+
+using Words = std::vector<std::string>;
+
+TEST(TrayNoticeSequences, DoubleClickFiresOneClickThenOneDblClick) {
+    Simulator s{.state = {.menuAutoPopup = true}};
+    // The shell's own order: press, release, double-click, release.
+    for (auto m : {kLButtonDown, kLButtonUp, kLButtonDblClk, kLButtonUp})
+        s.Notice(m);
+    EXPECT_EQ(s.fired, (Words{"down left", "click", "up left", "dblclick", "default", "up left"}));
+    EXPECT_FALSE(s.state.clickPending);
+}
+
+TEST(TrayNoticeSequences, EveryReleaseAfterAPressClicksOnce) {
+    Simulator s;
+    for (int i = 0; i < 3; ++i) {
+        s.Notice(kLButtonDown);
+        s.Notice(kLButtonUp);
+    }
+    s.Notice(kLButtonUp);  // a release with no press before it
+    EXPECT_EQ(s.fired, (Words{"down left", "click", "up left", "down left", "click", "up left", "down left", "click",
+                              "up left", "up left"}));
+}
+
+TEST(TrayNoticeSequences, RightAndMiddleDoubleClicksFireOnlyTheirButtonEvents) {
+    Simulator s{.state = {.menuAutoPopup = true}};
+    for (auto m : {kMButtonDown, kMButtonUp, static_cast<std::int64_t>(0x0209), kMButtonUp})
+        s.Notice(m);
+    EXPECT_EQ(s.fired, (Words{"down middle", "up middle", "up middle"}));
+    s.fired.clear();
+    for (auto m : {kRButtonDown, kRButtonUp, kRButtonDblClk, kRButtonUp})
+        s.Notice(m);
+    // The press opens the menu before the release arrives.
+    EXPECT_EQ(s.fired, (Words{"down right", "menu", "up right", "up right"}));
+}
+
+TEST(TrayNoticeSequences, LeftPopupOpensTheMenuOnThePressAndRunsNoDefaultItem) {
+    Simulator s{.state = {.leftPopup = true, .menuAutoPopup = true}};
+    for (auto m : {kLButtonDown, kLButtonUp, kLButtonDblClk, kLButtonUp})
+        s.Notice(m);
+    EXPECT_EQ(s.fired, (Words{"down left", "menu", "click", "up left", "dblclick", "up left"}));
+}
+
+// The whole table, for every notice the shell sends and every state.
+TEST(TrayNoticeTable, EveryNoticeInEveryState) {
+    const fw::TShiftState keys = fw::ssShift | fw::ssAlt;
+    for (int bits = 0; bits < 8; ++bits) {
+        const TrayNoticeState state{
+            .clickPending = (bits & 1) != 0, .leftPopup = (bits & 2) != 0, .menuAutoPopup = (bits & 4) != 0};
+        SCOPED_TRACE(bits);
+        EXPECT_EQ(TrayNoticeSteps(kMouseMove, state, keys),
+                  (std::vector<TrayStep>{{MouseMove, TMouseButton::mbLeft, keys}}));
+
+        std::vector<TrayStep> down{{MouseDown, TMouseButton::mbLeft, keys | fw::ssLeft}, {SetClickPending}};
+        if (state.leftPopup)
+            down.push_back({ShowMenu});
+        EXPECT_EQ(TrayNoticeSteps(kLButtonDown, state, keys), down);
+
+        std::vector<TrayStep> up;
+        if (state.clickPending)
+            up = {{ClearClickPending}, {Click}};
+        up.push_back({MouseUp, TMouseButton::mbLeft, keys | fw::ssLeft});
+        EXPECT_EQ(TrayNoticeSteps(kLButtonUp, state, keys), up);
+
+        std::vector<TrayStep> dbl{{DblClick}};
+        if (state.menuAutoPopup && !state.leftPopup)
+            dbl.push_back({RunDefaultItem});
+        EXPECT_EQ(TrayNoticeSteps(kLButtonDblClk, state, keys), dbl);
+
+        EXPECT_EQ(TrayNoticeSteps(kRButtonDown, state, keys),
+                  (std::vector<TrayStep>{{MouseDown, TMouseButton::mbRight, keys | fw::ssRight}, {ShowMenu}}));
+        EXPECT_EQ(TrayNoticeSteps(kRButtonUp, state, keys),
+                  (std::vector<TrayStep>{{MouseUp, TMouseButton::mbRight, keys | fw::ssRight}}));
+        EXPECT_EQ(TrayNoticeSteps(kMButtonDown, state, keys),
+                  (std::vector<TrayStep>{{MouseDown, TMouseButton::mbMiddle, keys | fw::ssMiddle}}));
+        EXPECT_EQ(TrayNoticeSteps(kMButtonUp, state, keys),
+                  (std::vector<TrayStep>{{MouseUp, TMouseButton::mbMiddle, keys | fw::ssMiddle}}));
+
+        EXPECT_TRUE(TrayNoticeSteps(kRButtonDblClk, state, keys).empty());
+        for (std::int64_t other :
+             {0x0000LL, 0x0001LL, 0x01FFLL, 0x0209LL, 0x020ALL, 0x0400LL, 0x0405LL, -1LL, 0x10201LL, 0x0100000201LL})
+            EXPECT_TRUE(TrayNoticeSteps(other, state, keys).empty()) << other;
+    }
+}
+
+TEST(TrayNoticeTable, MoveCarriesNoButtonFlag) {
+    const auto steps = TrayNoticeSteps(kMouseMove, {}, fw::ssCtrl);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].shift, fw::ssCtrl);
+}
+
+TEST(TrayShiftState, EachKeyHasItsOwnFlag) {
+    EXPECT_EQ(ShiftFromKeys(false, false, false), 0u);
+    EXPECT_EQ(ShiftFromKeys(true, false, false), 1u);
+    EXPECT_EQ(ShiftFromKeys(false, false, true), 2u);
+    EXPECT_EQ(ShiftFromKeys(false, true, false), 4u);
+    EXPECT_EQ(ShiftFromKeys(true, true, true), 7u);
+}
+
+TEST(TrayDefaultItem, FirstDefaultInMenuOrder) {
+    EXPECT_EQ(FirstDefaultIndex({}), -1);
+    EXPECT_EQ(FirstDefaultIndex({false, false, false}), -1);
+    EXPECT_EQ(FirstDefaultIndex({false, true, false, true}), 1);
+    EXPECT_EQ(FirstDefaultIndex({true, true}), 0);
+    EXPECT_EQ(FirstDefaultIndex({false, false, true}), 2);
+}
+
+TEST(TrayTip, CutTo127CharactersAndEmptyWithoutHint) {
+    const std::string hint200(200, 'x');
+    EXPECT_EQ(TipText(hint200, true), std::string(127, 'x'));
+    EXPECT_EQ(TipText(std::string(127, 'y'), true).size(), 127u);
+    EXPECT_EQ(TipText(std::string(128, 'y'), true).size(), 127u);
+    EXPECT_EQ(TipText("Huetrove", true), "Huetrove");
+    EXPECT_EQ(TipText("Huetrove", false), "");
+    EXPECT_EQ(TipText(hint200, false), "");
+    EXPECT_EQ(TipText("", true), "");
+}
+
+TEST(TrayIconIndexes, ClampToTheLastEntry) {
+    EXPECT_EQ(ClampIconIndex(0, 3), 0);
+    EXPECT_EQ(ClampIconIndex(2, 3), 2);
+    EXPECT_EQ(ClampIconIndex(3, 3), 2);
+    EXPECT_EQ(ClampIconIndex(100, 3), 2);
+    EXPECT_EQ(ClampIconIndex(-1, 3), -1);  // only a value past the end is lowered
+    EXPECT_EQ(ClampIconIndex(0, 0), -1);
+}
+
+TEST(TrayIconIndexes, CyclingWrapsAfterTheLastEntry) {
+    EXPECT_EQ(NextCycleIndex(0, 3), 1);
+    EXPECT_EQ(NextCycleIndex(1, 3), 2);
+    EXPECT_EQ(NextCycleIndex(2, 3), 0);
+    EXPECT_EQ(NextCycleIndex(0, 1), 0);
+}
+
+}  // namespace
+}  // namespace tray
