@@ -3,3 +3,4 @@
 #include "framework/FormDescription.h"
 
 const fw::TFormDesc& MainFormDescription();
+const fw::TFormDesc& ColorPickFormDescription();

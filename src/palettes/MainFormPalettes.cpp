@@ -2,10 +2,10 @@
 // a colour from it.
 #include <windows.h>
 
-#include "main/BaseFunctions.h"
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
 #include "palettes/PaletteImage.h"
+#include "picker/ScreenPick.h"
 
 using fw::TComponent;
 using palettes::PaletteGroup;
@@ -103,9 +103,7 @@ void TMainForm::PaletteMenuClick(TComponent*, std::string_view identifier) {
 void TMainForm::PickFromPalette() {
     // Where the pointer is now, and the pixel as the screen shows it: lines and
     // fillers pick black like any other pixel.
-    POINT pt{};
-    GetCursorPos(&pt);
-    ApplyPickedColor(huetrove::GetScreenPixel(pt.x, pt.y));
+    huetrove::ApplyScreenPixel(*this, huetrove::PixelUnderPointer());
 }
 
 void TMainForm::MpalWebClick(TComponent* Sender) { PaletteMenuClick(Sender, "palWeb"); }

@@ -1,4 +1,8 @@
 #pragma once
+#include "framework/Types.h"
+
+// The picking cursor's number in the application's cursor table.
+inline constexpr fw::TCursor crPick = 5;
 
 // Loads the picking cursor from its companion file as cursor number 5 and gives it to
 // the chart images and the picking window.

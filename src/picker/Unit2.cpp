@@ -1,8 +1,62 @@
 #include "picker/Unit2.h"
 
+#include "forms/FormDescriptions.h"
+#include "main/Unit1.h"
+#include "picker/ScreenCopy.h"
+#include "picker/ScreenPick.h"
+
+using fw::TComponent;
+
 TColorPickForm* ColorPickForm = nullptr;
 
-TColorPickForm::TColorPickForm(fw::TComponent* owner) : fw::TForm(owner) {
+TColorPickForm::TColorPickForm(TComponent* owner) : fw::TForm(owner) {
     ColorPickForm = this;
-    Build(fw::TFormDesc{.name = "ColorPickForm"}, {});
+    Build(ColorPickFormDescription(), fw::MakeResolver<TColorPickForm>(this, {
+                                                                                 {"FormActivate", &TColorPickForm::FormActivate},
+                                                                                 {"FormClick", &TColorPickForm::FormClick},
+                                                                             }));
+}
+
+void TColorPickForm::FormActivate(TComponent*) {
+    // Runs again when the shown window becomes active; by then every step is done.
+    SetFormStyle(fw::TFormStyle::fsStayOnTop);
+    // Never erased: the window must not hide what it covers.
+    SetBrushClear();
+    SetWindowState(fw::TWindowState::wsMaximized);
+    if (!Visible()) {
+        // A window that draws nothing shows the screen through it only where the system
+        // leaves the pixels in place; a composing desktop, and Wine, show the window's
+        // own empty surface instead (black under Wine), and the pick would read that.
+        // So the window shows a copy of what its monitor showed, and the screen reads
+        // back exactly those pixels.
+        RECT monitor{Left(), Top(), Left() + Width(), Top() + Height()};
+        screenCopy_ = huetrove::CopyScreen(monitor);
+    }
+    SetVisible(true);
+}
+
+void TColorPickForm::FormClick(TComponent*) {
+    // Read before the window goes: the pixel under the hot spot as the screen shows it now.
+    huetrove::ApplyScreenPixel(*MainForm, huetrove::PixelUnderPointer());
+    Hide();
+    // Plain visibility: showing the main window brings it to the foreground, also when
+    // it was hidden in the tray before the pick started.
+    MainForm->SetVisible(true);
+}
+
+void TColorPickForm::SetVisible(bool visible) {
+    fw::TForm::SetVisible(visible);
+    // A whole screen's worth of pixels is not kept between picks (a click or Alt+F4).
+    if (!visible)
+        screenCopy_.Reset();
+}
+
+void TColorPickForm::Paint(HDC dc) {
+    if (!screenCopy_)
+        return;
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, screenCopy_.Get());
+    BitBlt(dc, 0, 0, Width(), Height(), memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
 }
