@@ -8,6 +8,7 @@
 #include "framework/Application.h"
 #include "main/BaseFunctions.h"
 #include "main/CompanionFiles.h"
+#include "picker/ColorDialog.h"
 #include "picker/PickCursor.h"
 
 using fw::TComponent;
@@ -81,6 +82,7 @@ TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     MainMenu1 = Find<fw::TMainMenu>("MainMenu1");
     PopupMenu = Find<fw::TPopupMenu>("PopupMenu");
     HTMLColorPopup = Find<fw::TPopupMenu>("HTMLColorPopup");
+    ColorDialog = new TColorDialog(this);
     CreatePaletteImages();
     CreateTrayIcon();
 }

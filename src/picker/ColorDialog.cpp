@@ -1,0 +1,121 @@
+#include "picker/ColorDialog.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "framework/Application.h"
+#include "framework/Font.h"
+#include "framework/Form.h"
+
+namespace {
+
+// What the hook needs to place the dialog, handed over through lCustData.
+struct PlacementContext {
+    HWND reference;  // the window whose monitor the dialog opens on
+};
+
+// The program's window the dialog belongs with: the active one, else the main window
+// (also when the main window is hidden in the tray).
+HWND ReferenceWindow(HWND active) {
+    fw::TApplication& app = fw::Application();
+    if (active && app.FormOfWindow(active))
+        return active;
+    return app.MainForm() ? app.MainForm()->Handle() : nullptr;
+}
+
+// Centred horizontally, with a third of the free height above and two thirds below, so
+// the dialog sits where the eye rests rather than at the exact centre.
+void PlaceOnMonitor(HWND dialog, HWND reference) {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (!GetMonitorInfoA(MonitorFromWindow(reference, MONITOR_DEFAULTTOPRIMARY), &mi))
+        return;
+    RECT rc{};
+    GetWindowRect(dialog, &rc);
+    const RECT& m = mi.rcMonitor;
+    const int left = m.left + ((m.right - m.left) - (rc.right - rc.left)) / 2;
+    const int top = m.top + ((m.bottom - m.top) - (rc.bottom - rc.top)) / 3;
+    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+UINT_PTR CALLBACK PlacementHook(HWND dialog, UINT msg, WPARAM, LPARAM lParam) {
+    if (msg != WM_INITDIALOG)
+        return 0;
+    const auto* cc = reinterpret_cast<const CHOOSECOLORA*>(lParam);
+    PlacementContext* context = cc ? reinterpret_cast<PlacementContext*>(cc->lCustData) : nullptr;
+    PlaceOnMonitor(dialog, context ? context->reference : nullptr);
+    return TRUE;  // let the dialog give the focus to its first control
+}
+
+// The program's other windows stay disabled while the dialog is up, as for any modal
+// window, and the window that was active gets the focus back where it was.
+class TaskWindowsDisabled {
+  public:
+    TaskWindowsDisabled() : active_(GetActiveWindow()), focus_(GetFocus()) {
+        for (fw::TForm* form : fw::Application().Forms()) {
+            HWND w = form->Handle();
+            if (w && IsWindowVisible(w) && IsWindowEnabled(w)) {
+                EnableWindow(w, FALSE);
+                disabled_.push_back(w);
+            }
+        }
+    }
+    ~TaskWindowsDisabled() {
+        for (HWND w : disabled_)
+            EnableWindow(w, TRUE);
+        if (active_ && IsWindow(active_))
+            SetActiveWindow(active_);
+        if (focus_ && IsWindow(focus_) && IsWindowEnabled(focus_))
+            SetFocus(focus_);
+    }
+    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
+    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
+
+    HWND Active() const { return active_; }
+
+  private:
+    HWND active_;
+    HWND focus_;
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace
+
+TColorDialog::TColorDialog(fw::TComponent* owner) : fw::TComponent(owner) {
+    CustomColors.fill(kUnsetCustomColor);
+}
+
+bool TColorDialog::Execute() {
+    COLORREF custom[kCustomColorCount];
+    for (int i = 0; i < kCustomColorCount; ++i)
+        custom[i] = CustomColors[static_cast<size_t>(i)];
+
+    TaskWindowsDisabled disabled;
+    PlacementContext context{ReferenceWindow(disabled.Active())};
+
+    CHOOSECOLORA cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = fw::Application().Handle();
+    cc.rgbResult = fw::ColorToRGB(Color);
+    cc.lpCustColors = custom;
+    cc.Flags = CC_RGBINIT | CC_ENABLEHOOK;
+    if (Options.fullOpen)
+        cc.Flags |= CC_FULLOPEN;
+    if (Options.preventFullOpen)
+        cc.Flags |= CC_PREVENTFULLOPEN;
+    if (Options.showHelp)
+        cc.Flags |= CC_SHOWHELP;
+    cc.lCustData = reinterpret_cast<LPARAM>(&context);
+    cc.lpfnHook = &PlacementHook;
+
+    // A dialog that cannot be shown returns FALSE, which counts as Cancel.
+    if (!ChooseColorA(&cc))
+        return false;
+    Color = cc.rgbResult & 0xFFFFFF;
+    for (int i = 0; i < kCustomColorCount; ++i)
+        CustomColors[static_cast<size_t>(i)] = custom[i];
+    return true;
+}
