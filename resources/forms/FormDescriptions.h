@@ -4,3 +4,4 @@
 
 const fw::TFormDesc& MainFormDescription();
 const fw::TFormDesc& ColorPickFormDescription();
+const fw::TFormDesc& AboutFormDescription();
