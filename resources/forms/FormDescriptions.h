@@ -5,3 +5,4 @@
 const fw::TFormDesc& MainFormDescription();
 const fw::TFormDesc& ColorPickFormDescription();
 const fw::TFormDesc& AboutFormDescription();
+const fw::TFormDesc& PreferencesFormDescription();

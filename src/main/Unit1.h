@@ -12,6 +12,7 @@
 #include "framework/Menu.h"
 #include "framework/Panel.h"
 #include "framework/RichEdit.h"
+#include "framework/UtilityWindow.h"
 
 class TCoolTrayIcon;
 class TColorDialog;
@@ -119,7 +120,9 @@ private:
     void PaletteMenuClick(fw::TComponent* Sender, std::string_view identifier);
     void CreatePaletteImages();
     void CreateTrayIcon();
+    void InstallSessionEndSave();
     std::string trayHint_;
+    fw::TWindowHook sessionEndHook_;
 };
 
 extern TMainForm* MainForm;

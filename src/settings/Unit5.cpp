@@ -1,8 +1,35 @@
 #include "settings/Unit5.h"
 
+#include <windows.h>
+
+#include "forms/FormDescriptions.h"
+#include "framework/Application.h"
+
+using fw::TComponent;
+
 TFormPreferences* FormPreferences = nullptr;
 
-TFormPreferences::TFormPreferences(fw::TComponent* owner) : fw::TForm(owner) {
+namespace {
+
+constexpr int kActionItemHeight = 13;
+
+}  // namespace
+
+TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
     FormPreferences = this;
-    Build(fw::TFormDesc{.name = "FormPreferences"}, {});
+    Build(PreferencesFormDescription(),
+          fw::MakeResolver<TFormPreferences>(this, {{"FormActivate", &TFormPreferences::FormActivate}}));
+    Label1 = Find<fw::TLabel>("Label1");
+    chkMinimizeClose = Find<fw::TCheckBox>("chkMinimizeClose");
+    chkSystemStartup = Find<fw::TCheckBox>("chkSystemStartup");
+    ActionBox = Find<fw::TComboBox>("ActionBox");
+    Button1 = Find<fw::TButton>("Button1");
+    Button2 = Find<fw::TButton>("Button2");
+    // The height of the drop-down list's items; the text field keeps its own.
+    ActionBox->ItemHeight = kActionItemHeight;
+    SendMessageA(ActionBox->Handle(), CB_SETITEMHEIGHT, 0, kActionItemHeight);
+}
+
+void TFormPreferences::FormActivate(TComponent*) {
+    Label1->SetCaption(fw::Application().Title());
 }

@@ -1,0 +1,118 @@
+#include "forms/FormDescriptions.h"
+
+using namespace fw;
+
+namespace {
+
+TFormDesc Build() {
+    TFormDesc d{
+        .name = "FormPreferences",
+        .caption = " Preferences ...",
+        .border = TBorderStyle::bsToolWindow,
+        .position = TPosition::poScreenCenter,
+        .clientWidth = 327,
+        .clientHeight = 233,
+        .color = clBtnFace,
+        .font = TFontDesc{.name = "Tahoma", .size = 8},
+        .showHint = true,
+        .onActivate = "FormActivate",
+    };
+    d.controls = {
+        // The white band at the top with the program's icon and name.
+        {.name = "Panel1",
+         .kind = TControlKind::Panel,
+         .width = 327,
+         .height = 51,
+         .alignTop = true,
+         .color = clWindow,
+         .tabOrder = 0,
+         .bevelOuter = TBevelCut::bvNone},
+        {.name = "Image1",
+         .kind = TControlKind::Image,
+         .parent = "Panel1",
+         .left = 20,
+         .top = 10,
+         .width = 32,
+         .height = 32,
+         .autoSize = true,
+         .picture = "MAINICON",
+         .pictureSize = 32},
+        {.name = "Label1",
+         .kind = TControlKind::Label,
+         .parent = "Panel1",
+         .left = 70,
+         .top = 20,
+         .width = 48,
+         .height = 13,
+         .text = "Huetrove",
+         .font = TFontDesc{.name = "MS Sans Serif", .size = 8, .bold = true},
+         .autoSize = true},
+        {.name = "Bevel1", .kind = TControlKind::Bevel, .top = 51, .width = 327, .height = 4, .alignTop = true},
+        {.name = "chkMinimizeClose",
+         .kind = TControlKind::CheckBox,
+         .left = 40,
+         .top = 66,
+         .width = 269,
+         .height = 17,
+         .text = "Minimize to tray instead of closing",
+         .hint = "Should Huetrove minimize to tray or close when you click on 'X' button in the title bar",
+         .tabOrder = 1},
+        {.name = "chkSystemStartup",
+         .kind = TControlKind::CheckBox,
+         .left = 40,
+         .top = 86,
+         .width = 271,
+         .height = 17,
+         .text = "Launch on system startup",
+         .hint = "Launch Huetrove automaticaly when the system starts",
+         .tabOrder = 2},
+        {.name = "Label2",
+         .kind = TControlKind::Label,
+         .left = 40,
+         .top = 132,
+         .width = 233,
+         .height = 13,
+         .text = "Action to take when double-clicked on tray icon :",
+         .autoSize = true},
+        {.name = "ActionBox",
+         .kind = TControlKind::ComboBox,
+         .left = 40,
+         .top = 148,
+         .width = 269,
+         .height = 21,
+         .text = "None",
+         .hint = "What Huetrove should do when you double-click on the tray icon",
+         .tabOrder = 3,
+         .items = {"None", "Select color from the screen", "Select color from the picker"}},
+        {.name = "Bevel3", .kind = TControlKind::Bevel, .left = 20, .top = 180, .width = 289, .height = 3},
+        {.name = "Button2",
+         .kind = TControlKind::Button,
+         .left = 152,
+         .top = 196,
+         .width = 73,
+         .height = 25,
+         .text = "&Ok",
+         .tabOrder = 5,
+         .modalResult = mrOk},
+        // Both the Enter and the Escape button: a stray Enter never confirms by accident.
+        {.name = "Button1",
+         .kind = TControlKind::Button,
+         .left = 234,
+         .top = 196,
+         .width = 75,
+         .height = 25,
+         .text = "&Cancel",
+         .tabOrder = 4,
+         .modalResult = mrCancel,
+         .isDefault = true,
+         .isCancel = true},
+    };
+    return d;
+}
+
+}  // namespace
+
+const TFormDesc& PreferencesFormDescription() {
+    static const TFormDesc description = Build();
+    return description;
+}
