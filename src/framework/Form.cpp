@@ -431,6 +431,11 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case DM_GETDEFID:
+            // Enter presses the button that has the focus; only elsewhere the default one.
+            // A form is no dialog, so nothing restyles a focused push button as the
+            // default, and the dialog keys would otherwise always find DefaultButton.
+            if (HWND focus = GetFocus(); focus && IsChild(handle_, focus) && dynamic_cast<TButton*>(FromHandle(focus)))
+                return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
             if (DefaultButton)
                 return MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);
             break;
