@@ -1,0 +1,437 @@
+// The tray component against Wine's real notification area: notices are posted to
+// its tray window as the shell posts them, and what reaches the shell is checked by
+// asking the shell about the icon.
+#include "tray/CoolTrayIcon.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "framework/ImageList.h"
+#include "framework/Menu.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class TTestForm : public fw::TForm {
+  public:
+    explicit TTestForm(fw::TComponent* owner) : fw::TForm(owner) {
+        fw::TFormDesc d;
+        d.name = "TestForm";
+        d.caption = "Tray test";
+        d.clientWidth = 200;
+        d.clientHeight = 100;
+        d.menus = {{.name = "TrayMenu",
+                    .popup = true,
+                    .items = {{.name = "ItemA", .caption = "&A"},
+                              {.name = "ItemB", .caption = "&B"},
+                              {.name = "ItemC", .caption = "&C"}}}};
+        Build(d, fw::MakeResolver<TTestForm>(this, {}));
+        Menu = nullptr;
+    }
+};
+
+TTestForm* mainForm = nullptr;
+
+// Pumps the message queue until `done` holds or the deadline passes.
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 3000ms) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        fw::Application().ProcessMessages();
+        if (done())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// Whether the shell holds the component's icon: a change succeeds only then.
+bool IconInTray(const NOTIFYICONDATAA& data) {
+    NOTIFYICONDATAA probe = data;
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+}
+
+// The shell losing every icon, as when the taskbar restarts.
+void ShellForgetsIcon(const NOTIFYICONDATAA& data) {
+    NOTIFYICONDATAA probe = data;
+    Shell_NotifyIconA(NIM_DELETE, &probe);
+}
+
+HICON SolidIcon(COLORREF color) {
+    const int size = 16;
+    std::vector<DWORD> pixels(size * size,
+                              0xFF000000u | (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color));
+    std::vector<BYTE> mask(size * size / 8, 0);
+    HBITMAP colorBits = CreateBitmap(size, size, 1, 32, pixels.data());
+    HBITMAP maskBits = CreateBitmap(size, size, 1, 1, mask.data());
+    ICONINFO info{TRUE, 0, 0, maskBits, colorBits};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(colorBits);
+    DeleteObject(maskBits);
+    return icon;
+}
+
+class TrayIconTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        mainForm->Show();
+        tray = new TCoolTrayIcon(mainForm);
+        menu = mainForm->Find<fw::TPopupMenu>("TrayMenu");
+        for (fw::TMenuItem* item : menu->Items()->Items())
+            item->Default = false;
+        menu->AutoPopup = true;
+        menu->OnPopup = nullptr;
+        tray->OnClick = [this](fw::TComponent* s) { Record(s, "click"); };
+        tray->OnDblClick = [this](fw::TComponent* s) { Record(s, "dblclick"); };
+        tray->OnMouseDown = [this](fw::TComponent* s, fw::TMouseButton b, fw::TShiftState shift, int, int) {
+            Record(s, "down " + Button(b));
+            shifts.push_back(shift);
+        };
+        tray->OnMouseUp = [this](fw::TComponent* s, fw::TMouseButton b, fw::TShiftState shift, int, int) {
+            Record(s, "up " + Button(b));
+            shifts.push_back(shift);
+        };
+        tray->OnMouseMove = [this](fw::TComponent* s, fw::TShiftState, int, int) { Record(s, "move"); };
+    }
+
+    void TearDown() override {
+        delete tray;
+        fw::Application().ProcessMessages();
+    }
+
+    static std::string Button(fw::TMouseButton b) {
+        return b == fw::TMouseButton::mbLeft ? "left" : b == fw::TMouseButton::mbRight ? "right" : "middle";
+    }
+
+    void Record(fw::TComponent* sender, const std::string& what) {
+        EXPECT_EQ(sender, tray);
+        events.push_back(what);
+    }
+
+    // Posts the shell's notices and waits until all of them have been handled.
+    void Notices(std::initializer_list<LPARAM> messages) {
+        for (LPARAM m : messages)
+            PostMessageA(tray->TrayWindow(), TCoolTrayIcon::TrayCallbackMessage, TCoolTrayIcon::TrayIconId, m);
+        fw::Application().ProcessMessages();
+    }
+
+    void ItemClicks(const char* name, const std::string& what) {
+        mainForm->Find<fw::TMenuItem>(name)->OnClick = [this, what](fw::TComponent*) { events.push_back(what); };
+    }
+
+    TCoolTrayIcon* tray = nullptr;
+    fw::TPopupMenu* menu = nullptr;
+    std::vector<std::string> events;
+    std::vector<fw::TShiftState> shifts;
+};
+
+using Events = std::vector<std::string>;
+
+TEST_F(TrayIconTest, RecordIsTheVersionTwoLayoutWithOurWindowAndMessage) {
+    const NOTIFYICONDATAA& d = tray->NotifyData();
+    EXPECT_EQ(d.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE));
+    EXPECT_EQ(d.uID, 1u);
+    EXPECT_EQ(d.uFlags, 7u);
+    EXPECT_EQ(d.uCallbackMessage, 0x0800u);
+    EXPECT_TRUE(IsWindow(d.hWnd));
+    EXPECT_FALSE(IsWindowVisible(d.hWnd));
+    EXPECT_EQ(TCoolTrayIcon::TaskbarCreatedMessage(), RegisterWindowMessageA("TaskbarCreated"));
+    EXPECT_TRUE(tray->Enabled());
+    EXPECT_TRUE(tray->ShowHint());
+    EXPECT_TRUE(tray->IconVisible());
+    EXPECT_FALSE(tray->MinimizeToTray());
+    EXPECT_FALSE(tray->StepTimer()->Enabled());
+    EXPECT_EQ(SendMessageA(d.hWnd, WM_QUERYENDSESSION, 0, 0), 1);
+}
+
+TEST_F(TrayIconTest, NothingReachesTheTrayUntilLoaded) {
+    tray->SetHint("before loading");
+    EXPECT_FALSE(IconInTray(tray->NotifyData()));
+    EXPECT_FALSE(tray->RefreshTray());
+    tray->Loaded();
+    EXPECT_TRUE(IconInTray(tray->NotifyData()));
+    EXPECT_STREQ(tray->NotifyData().szTip, "before loading");
+    delete tray;
+    // A new component is not in the tray either: the old one took its icon away.
+    tray = new TCoolTrayIcon(mainForm);
+    EXPECT_FALSE(IconInTray(tray->NotifyData()));
+}
+
+TEST_F(TrayIconTest, DestructionTakesTheIconAway) {
+    tray->Loaded();
+    NOTIFYICONDATAA copy = tray->NotifyData();
+    HWND trayWindow = tray->TrayWindow();
+    ASSERT_TRUE(IconInTray(copy));
+    delete tray;
+    tray = nullptr;
+    EXPECT_FALSE(IconInTray(copy));
+    EXPECT_FALSE(IsWindow(trayWindow));
+    tray = new TCoolTrayIcon(mainForm);
+}
+
+TEST_F(TrayIconTest, TooltipIsCutTo127CharactersAndLeftOutWithoutHint) {
+    tray->Loaded();
+    tray->SetHint(std::string(200, 'h'));
+    EXPECT_EQ(std::string(tray->NotifyData().szTip), std::string(127, 'h'));
+    EXPECT_TRUE(IconInTray(tray->NotifyData()));
+    tray->SetShowHint(false);
+    EXPECT_EQ(tray->NotifyData().szTip[0], '\0');
+    tray->SetShowHint(true);
+    EXPECT_EQ(std::string(tray->NotifyData().szTip).size(), 127u);
+    tray->SetHint("");
+    for (char c : tray->NotifyData().szTip)
+        ASSERT_EQ(c, '\0');
+}
+
+TEST_F(TrayIconTest, DoubleClickIsOneClickThenOneDblClick) {
+    Notices({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+    EXPECT_EQ(events, (Events{"down left", "click", "up left", "dblclick", "up left"}));
+    for (fw::TShiftState s : shifts)
+        EXPECT_TRUE(s & fw::ssLeft);
+}
+
+TEST_F(TrayIconTest, MiddleAndRightDoubleClicksFireOnlyTheirOwnEvents) {
+    Notices({WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, WM_MBUTTONUP, WM_MOUSEMOVE});
+    EXPECT_EQ(events, (Events{"down middle", "up middle", "up middle", "move"}));
+    events.clear();
+    tray->SetPopupMenu(nullptr);  // no menu: the press fires only its event
+    Notices({WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP});
+    EXPECT_EQ(events, (Events{"down right", "up right", "up right"}));
+}
+
+TEST_F(TrayIconTest, DisabledDropsEveryNoticeAndKeepsThePress) {
+    tray->SetPopupMenu(menu);
+    ItemClicks("ItemA", "item A");
+    mainForm->Find<fw::TMenuItem>("ItemA")->Default = true;
+    menu->OnPopup = [this](fw::TComponent*) { events.push_back("popup"); };
+    Notices({WM_LBUTTONDOWN});
+    tray->SetEnabled(false);
+    Notices({WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MOUSEMOVE});
+    EXPECT_EQ(events, (Events{"down left"}));
+    tray->SetEnabled(true);
+    Notices({WM_LBUTTONUP});
+    EXPECT_EQ(events, (Events{"down left", "click", "up left"}));
+}
+
+TEST_F(TrayIconTest, RightPressOpensTheMenuBeforeTheRelease) {
+    tray->SetPopupMenu(menu);
+    ItemClicks("ItemB", "item B");
+    menu->OnPopup = [this](fw::TComponent* sender) {
+        events.push_back("popup");
+        EXPECT_EQ(sender, menu);
+        EXPECT_EQ(menu->PopupComponent, tray);
+        // Choose the second entry with the keyboard, as a user would.
+        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN})
+            PostMessageA(fw::Application().Handle(), WM_KEYDOWN, key, 0);
+    };
+    Notices({WM_RBUTTONDOWN});
+    ASSERT_TRUE(PumpUntil([&] { return events.size() >= 3; }));
+    Notices({WM_RBUTTONUP});
+    EXPECT_EQ(events, (Events{"down right", "popup", "item B", "up right"}));
+}
+
+TEST_F(TrayIconTest, MenuSwitchedOffOrMissingOpensNothing) {
+    menu->OnPopup = [this](fw::TComponent*) { events.push_back("popup"); };
+    tray->SetPopupMenu(menu);
+    menu->AutoPopup = false;
+    Notices({WM_RBUTTONDOWN, WM_RBUTTONUP});
+    EXPECT_EQ(events, (Events{"down right", "up right"}));
+}
+
+TEST_F(TrayIconTest, DoubleClickRunsTheUpperOfTwoDefaultItems) {
+    tray->SetPopupMenu(menu);
+    ItemClicks("ItemA", "item A");
+    ItemClicks("ItemB", "item B");
+    ItemClicks("ItemC", "item C");
+    mainForm->Find<fw::TMenuItem>("ItemB")->Default = true;
+    mainForm->Find<fw::TMenuItem>("ItemC")->Default = true;
+    Notices({WM_LBUTTONDBLCLK});
+    EXPECT_EQ(events, (Events{"dblclick", "item B"}));
+
+    events.clear();
+    menu->AutoPopup = false;
+    Notices({WM_LBUTTONDBLCLK});
+    EXPECT_EQ(events, (Events{"dblclick"}));
+}
+
+TEST_F(TrayIconTest, LeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem) {
+    tray->SetPopupMenu(menu);
+    tray->SetLeftPopup(true);
+    ItemClicks("ItemA", "item A");
+    mainForm->Find<fw::TMenuItem>("ItemA")->Default = true;
+    menu->OnPopup = [this](fw::TComponent*) {
+        events.push_back("popup");
+        PostMessageA(fw::Application().Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    Notices({WM_LBUTTONDOWN});
+    ASSERT_TRUE(PumpUntil([&] { return events.size() >= 2; }));
+    Notices({WM_LBUTTONUP, WM_LBUTTONDBLCLK});
+    EXPECT_EQ(events, (Events{"down left", "popup", "click", "up left", "dblclick"}));
+}
+
+TEST_F(TrayIconTest, TaskbarRestartBringsTheIconBackOnlyWhenVisible) {
+    tray->Loaded();
+    const UINT restart = TCoolTrayIcon::TaskbarCreatedMessage();
+    ShellForgetsIcon(tray->NotifyData());
+    ASSERT_FALSE(IconInTray(tray->NotifyData()));
+    SendMessageA(fw::Application().Handle(), restart, 0, 0);
+    EXPECT_TRUE(IconInTray(tray->NotifyData()));
+
+    tray->SetIconVisible(false);
+    ASSERT_FALSE(IconInTray(tray->NotifyData()));
+    SendMessageA(fw::Application().Handle(), restart, 0, 0);
+    EXPECT_FALSE(IconInTray(tray->NotifyData()));
+    EXPECT_FALSE(tray->IconVisible());
+}
+
+TEST_F(TrayIconTest, MinimizeToTrayHidesBothWindowsAndKeepsTheIcon) {
+    tray->Loaded();
+    tray->SetMinimizeToTray(true);
+    HWND app = fw::Application().Handle();
+    ASSERT_TRUE(IsWindowVisible(app));
+    ShellForgetsIcon(tray->NotifyData());
+    tray->SetIconVisible(false);
+    fw::Application().Minimize();
+    EXPECT_FALSE(mainForm->Visible());
+    EXPECT_FALSE(IsWindowVisible(mainForm->Handle()));
+    EXPECT_FALSE(IsWindowVisible(app));
+    EXPECT_TRUE(tray->IconVisible());
+    EXPECT_TRUE(IconInTray(tray->NotifyData()));
+
+    tray->ShowMainWindow();
+    EXPECT_TRUE(mainForm->Visible());
+    EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+    EXPECT_TRUE(IsWindowVisible(app));
+    EXPECT_FALSE(IsIconic(app));
+}
+
+TEST_F(TrayIconTest, WithoutMinimizeToTrayMinimisingLeavesTheFormVisible) {
+    tray->Loaded();
+    fw::Application().Minimize();
+    EXPECT_TRUE(mainForm->Visible());
+    fw::Application().Restore();
+    EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+}
+
+TEST_F(TrayIconTest, HideAndShowMainWindowMoveTheTaskbarButtonAndLeaveTheIcon) {
+    tray->Loaded();
+    HWND app = fw::Application().Handle();
+    tray->HideMainWindow();
+    EXPECT_FALSE(mainForm->Visible());
+    EXPECT_FALSE(IsWindowVisible(app));
+    EXPECT_TRUE(IconInTray(tray->NotifyData()));
+    tray->ShowMainWindow();
+    EXPECT_TRUE(mainForm->Visible());
+    EXPECT_TRUE(IsWindowVisible(app));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == mainForm->Handle(); }));
+}
+
+TEST_F(TrayIconTest, ShowingTheOwnerRestoresTheApplicationWindow) {
+    HWND app = fw::Application().Handle();
+    ShowWindow(mainForm->Handle(), SW_HIDE);
+    ShowWindow(app, SW_HIDE);
+    ShowWindow(mainForm->Handle(), SW_SHOW);
+    EXPECT_TRUE(IsWindowVisible(app));
+}
+
+TEST_F(TrayIconTest, DesignPreviewAddsAndRemovesWithoutTouchingIconVisible) {
+    tray->SetIconVisible(false);
+    tray->SetDesignPreview(true);
+    EXPECT_TRUE(IconInTray(tray->NotifyData()));
+    EXPECT_FALSE(tray->IconVisible());
+    tray->SetIconVisible(true);
+    tray->SetDesignPreview(false);
+    EXPECT_FALSE(IconInTray(tray->NotifyData()));
+    EXPECT_TRUE(tray->IconVisible());
+}
+
+TEST_F(TrayIconTest, StartMinimizedKeepsTheMainFormFromShowing) {
+    tray->SetStartMinimized(true);
+    tray->Loaded();
+    EXPECT_FALSE(fw::Application().ShowMainForm);
+    EXPECT_FALSE(IsWindowVisible(fw::Application().Handle()));
+    EXPECT_TRUE(IconInTray(tray->NotifyData()));
+    fw::Application().ShowMainForm = true;
+}
+
+TEST_F(TrayIconTest, IconListSetsTheIconAndClampsTheIndex) {
+    auto* list = new fw::TImageList(mainForm);
+    for (COLORREF c : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
+        HICON icon = SolidIcon(c);
+        list->AddIcon(icon);
+        DestroyIcon(icon);
+    }
+    ASSERT_EQ(list->Count(), 3);
+    tray->SetIconIndex(2);
+    EXPECT_EQ(tray->IconIndex(), 0);  // no list: always 0
+    tray->SetIconList(list);
+    EXPECT_EQ(tray->IconIndex(), 0);
+    EXPECT_FALSE(tray->Icon().Empty());
+    tray->SetIconIndex(7);
+    EXPECT_EQ(tray->IconIndex(), 2);
+    tray->SetIconIndex(1);
+    EXPECT_EQ(tray->IconIndex(), 1);
+    delete list;  // the removal notice takes the list away
+    EXPECT_EQ(tray->IconList(), nullptr);
+    EXPECT_EQ(tray->IconIndex(), 0);
+}
+
+TEST_F(TrayIconTest, CyclingStepsThroughTheListAndReportsTheNextIndex) {
+    auto* list = new fw::TImageList(mainForm);
+    for (COLORREF c : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
+        HICON icon = SolidIcon(c);
+        list->AddIcon(icon);
+        DestroyIcon(icon);
+    }
+    tray->Loaded();
+    tray->SetIconList(list);
+    std::vector<int> next;
+    std::vector<int> shownAtCycle;
+    tray->OnCycle = [&](fw::TComponent* sender, int nextIndex) {
+        EXPECT_EQ(sender, tray);
+        next.push_back(nextIndex);
+        shownAtCycle.push_back(tray->IconIndex());
+    };
+    tray->SetCycleInterval(20);
+    EXPECT_FALSE(tray->StepTimer()->Enabled());
+    tray->SetIconIndex(1);
+    tray->SetCycleIcons(true);
+    EXPECT_EQ(tray->IconIndex(), 0);  // cycling starts from the first entry
+    EXPECT_TRUE(tray->StepTimer()->Enabled());
+    EXPECT_EQ(tray->StepTimer()->Interval(), 20u);
+    ASSERT_TRUE(PumpUntil([&] { return next.size() >= 4; }));
+    tray->SetCycleIcons(false);
+    EXPECT_EQ((std::vector<int>(next.begin(), next.begin() + 4)), (std::vector<int>{1, 2, 0, 1}));
+    EXPECT_EQ((std::vector<int>(shownAtCycle.begin(), shownAtCycle.begin() + 4)), (std::vector<int>{0, 1, 2, 0}));
+    EXPECT_EQ(tray->NotifyData().hIcon, tray->Icon().Handle());
+    EXPECT_FALSE(tray->StepTimer()->Enabled());
+    delete list;
+}
+
+TEST_F(TrayIconTest, CyclingWithoutAListDoesNothing) {
+    int cycles = 0;
+    tray->OnCycle = [&](fw::TComponent*, int) { ++cycles; };
+    tray->SetCycleInterval(10);
+    tray->SetCycleIcons(true);
+    // Several intervals go by with the timer running.
+    PumpUntil([] { return false; }, 150ms);
+    EXPECT_EQ(cycles, 0);
+    EXPECT_EQ(tray->IconIndex(), 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    fw::Application().Initialize();
+    fw::Application().SetTitle("Tray test");
+    mainForm = fw::Application().CreateForm<TTestForm>();
+    return RUN_ALL_TESTS();
+}
