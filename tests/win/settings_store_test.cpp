@@ -1,0 +1,583 @@
+// Loading and saving the settings with a main window made in this process, on the
+// prefix's real registry. Every test starts from no settings at all and leaves none.
+// Error boxes are read and dismissed by a watcher thread, as a user would answer them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <climits>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/Application.h"
+#include "main/Unit1.h"
+
+namespace {
+
+constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
+constexpr char kMakerKey[] = "Software\\Brightquill";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kTitle[] = "Huetrove v1.0";
+constexpr int kDesignedClientHeight = 293;
+
+const std::vector<std::string> kCharts = {"palWeb",   "palWebHue", "palWebSafe", "palWindows", "palMac",
+                                          "palAdobe", "palVB1",    "palVB2",     "schWXP",     "schXP"};
+
+struct Box {
+    std::string caption;
+    std::string text;
+};
+
+// Answers every message box of this process with OK and remembers what it said.
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher() : thread_([this] { Run(); }) {}
+    ~MessageBoxWatcher() {
+        stop_ = true;
+        thread_.join();
+    }
+
+    std::vector<Box> Boxes() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return boxes_;
+    }
+
+private:
+    static BOOL CALLBACK CollectText(HWND child, LPARAM data) {
+        char className[32] = {};
+        GetClassNameA(child, className, sizeof className);
+        const auto style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
+        if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) != SS_ICON) {
+            char text[512] = {};
+            GetWindowTextA(child, text, sizeof text);
+            if (text[0])
+                *reinterpret_cast<std::string*>(data) += text;
+        }
+        return TRUE;
+    }
+
+    static BOOL CALLBACK Visit(HWND wnd, LPARAM data) {
+        auto* self = reinterpret_cast<MessageBoxWatcher*>(data);
+        DWORD process = 0;
+        GetWindowThreadProcessId(wnd, &process);
+        char className[32] = {};
+        GetClassNameA(wnd, className, sizeof className);
+        if (process != GetCurrentProcessId() || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(wnd) ||
+            self->answered_.count(wnd))
+            return TRUE;
+        self->answered_.insert(wnd);
+        Box box;
+        char caption[256] = {};
+        GetWindowTextA(wnd, caption, sizeof caption);
+        box.caption = caption;
+        EnumChildWindows(wnd, &CollectText, reinterpret_cast<LPARAM>(&box.text));
+        {
+            std::lock_guard<std::mutex> lock(self->mutex_);
+            self->boxes_.push_back(box);
+        }
+        PostMessageA(wnd, WM_COMMAND, IDOK, 0);
+        return TRUE;
+    }
+
+    void Run() {
+        while (!stop_) {
+            EnumWindows(&Visit, reinterpret_cast<LPARAM>(this));
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));  // polling interval
+        }
+    }
+
+    std::atomic<bool> stop_{false};
+    mutable std::mutex mutex_;
+    std::vector<Box> boxes_;
+    std::set<HWND> answered_;
+    std::thread thread_;
+};
+
+struct Value {
+    DWORD type = REG_NONE;
+    std::vector<unsigned char> data;
+
+    std::string Text() const { return std::string(data.begin(), data.end()); }
+    DWORD Number() const {
+        DWORD n = 0;
+        if (data.size() == sizeof n)
+            std::memcpy(&n, data.data(), sizeof n);
+        return n;
+    }
+};
+
+std::map<std::string, Value> ValuesOf(const char* keyPath) {
+    std::map<std::string, Value> values;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return values;
+    for (DWORD i = 0;; ++i) {
+        char name[256];
+        DWORD nameLength = sizeof name;
+        Value value;
+        value.data.resize(4096);
+        DWORD size = static_cast<DWORD>(value.data.size());
+        if (RegEnumValueA(key, i, name, &nameLength, nullptr, &value.type, value.data.data(), &size) != ERROR_SUCCESS)
+            break;
+        value.data.resize(size);
+        values[name] = value;
+    }
+    RegCloseKey(key);
+    return values;
+}
+
+std::string TextWithNul(const std::string& text) {
+    return text + '\0';
+}
+
+void Put(const char* name, DWORD type, const void* data, size_t size) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size)),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+void PutText(const char* name, const std::string& text) {
+    Put(name, REG_SZ, text.c_str(), text.size() + 1);
+}
+void PutDword(const char* name, DWORD value) {
+    Put(name, REG_DWORD, &value, sizeof value);
+}
+void DeleteValue(const char* name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, name);
+        RegCloseKey(key);
+    }
+}
+
+bool KeyExists(const char* path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void RemoveAllSettings() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kMakerKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kMakerKey);
+    HKEY run = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+        RegDeleteValueA(run, "Huetrove");
+        RegCloseKey(run);
+    }
+}
+
+std::string ModulePath() {
+    char path[MAX_PATH * 2] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    return path;
+}
+
+class SettingsStore : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static bool initialized = false;
+        if (!initialized) {
+            fw::Application().Initialize();
+            fw::Application().SetTitle(kTitle);
+            initialized = true;
+        }
+    }
+
+    void SetUp() override { RemoveAllSettings(); }
+
+    void TearDown() override {
+        form.reset();
+        watcher.reset();
+        RemoveAllSettings();
+    }
+
+    // Makes the main window and runs its creation handler, as start-up does.
+    void Start() {
+        watcher = std::make_unique<MessageBoxWatcher>();
+        form = std::make_unique<TMainForm>(nullptr);
+        designedOuterHeight = OuterHeight();  // before the settings place a chart
+        form->DoCreate();
+    }
+
+    // A complete store with no first-run value in it, so every default shows.
+    static void PutCompleteStore() {
+        PutDword("WindowTop", 100);
+        PutDword("WindowLeft", 200);
+        PutText("ActivePS", "schXP");
+        PutDword("MinimizeClose", 0);
+        PutDword("SystemStartup", 1);
+        PutText("DblClickAction", "Picker");
+    }
+
+    RECT Rect() const {
+        RECT rc{};
+        GetWindowRect(form->Handle(), &rc);
+        return rc;
+    }
+    int OuterHeight() const { return Rect().bottom - Rect().top; }
+    int OuterWidth() const { return Rect().right - Rect().left; }
+
+    POINT FirstRunPosition() const {
+        return {GetSystemMetrics(SM_CXSCREEN) - OuterWidth() - 15,
+                GetSystemMetrics(SM_CYSCREEN) - designedOuterHeight - 35};
+    }
+
+    std::set<std::string> VisibleCharts() const {
+        std::set<std::string> visible;
+        for (const std::string& id : kCharts)
+            if (form->PaletteImage(id)->Visible())
+                visible.insert(id);
+        return visible;
+    }
+
+    // What every finished start-up shows, whatever the store held.
+    void ExpectStartUpCompleted() const {
+        EXPECT_EQ(form->Caption(), std::string(" ") + kTitle);
+        EXPECT_EQ(form->HTMLColorEdit->Text().size(), 7u) << form->HTMLColorEdit->Text();
+        EXPECT_EQ(form->CloseAction, form->MinimizeClose ? TMainForm::HideToTray : TMainForm::CloseAndFree);
+    }
+
+    std::unique_ptr<MessageBoxWatcher> watcher;
+    std::unique_ptr<TMainForm> form;
+    int designedOuterHeight = 0;
+};
+
+TEST_F(SettingsStore, FirstRunTakesTheDefaultsAndWritesNothing) {
+    Start();
+    const RECT rc = Rect();
+    EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15);
+    EXPECT_EQ(rc.top, FirstRunPosition().y);
+    // The web colours make the window shorter after it was placed.
+    EXPECT_EQ(form->ClientHeight(), 245);
+    EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN) - 35 - (kDesignedClientHeight - 245));
+    EXPECT_EQ(VisibleCharts(), std::set<std::string>{"palWeb"});
+    EXPECT_TRUE(form->MinimizeClose);
+    EXPECT_FALSE(form->SystemStartup);
+    EXPECT_EQ(form->DblClickAction, "None");
+    ExpectStartUpCompleted();
+    EXPECT_EQ(form->CloseAction, TMainForm::HideToTray);
+
+    EXPECT_FALSE(KeyExists(kMakerKey));
+    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
+    EXPECT_TRUE(watcher->Boxes().empty());
+
+    // Closing while closes hide to the tray saves nothing either.
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(KeyExists(kMakerKey));
+}
+
+TEST_F(SettingsStore, ExitAfterAFirstRunWritesExactlyTheSixValues) {
+    Start();
+    const RECT rc = Rect();
+    form->Close1Click(nullptr);  // Exit: sets CloseAndFree, then closes
+    const auto values = ValuesOf(kSettingsKey);
+    ASSERT_EQ(values.size(), 6u);
+    const auto expectNumber = [&](const char* name, DWORD number) {
+        ASSERT_EQ(values.count(name), 1u) << name;
+        EXPECT_EQ(values.at(name).type, static_cast<DWORD>(REG_DWORD)) << name;
+        EXPECT_EQ(values.at(name).data.size(), 4u) << name;
+        EXPECT_EQ(values.at(name).Number(), number) << name;
+    };
+    const auto expectText = [&](const char* name, const std::string& text) {
+        ASSERT_EQ(values.count(name), 1u) << name;
+        EXPECT_EQ(values.at(name).type, static_cast<DWORD>(REG_SZ)) << name;
+        EXPECT_EQ(values.at(name).Text(), TextWithNul(text)) << name;
+    };
+    expectNumber("WindowTop", static_cast<DWORD>(rc.top));
+    expectNumber("WindowLeft", static_cast<DWORD>(rc.left));
+    expectText("ActivePS", "palWeb");
+    expectNumber("MinimizeClose", 1);
+    expectNumber("SystemStartup", 0);
+    expectText("DblClickAction", "None");
+    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
+    EXPECT_TRUE(watcher->Boxes().empty());
+}
+
+TEST_F(SettingsStore, AStoredSetLoadsAsItWasSaved) {
+    PutCompleteStore();
+    Start();
+    EXPECT_EQ(Rect().top, 100);
+    EXPECT_EQ(Rect().left, 200);
+    EXPECT_EQ(VisibleCharts(), std::set<std::string>{"schXP"});
+    EXPECT_FALSE(form->MinimizeClose);
+    EXPECT_TRUE(form->SystemStartup);
+    EXPECT_EQ(form->DblClickAction, "Picker");
+    ExpectStartUpCompleted();
+    EXPECT_TRUE(watcher->Boxes().empty());
+}
+
+TEST_F(SettingsStore, NegativeEdgesAreReadAsSignedNumbers) {
+    PutCompleteStore();
+    PutDword("WindowLeft", static_cast<DWORD>(-20));
+    PutDword("WindowTop", static_cast<DWORD>(-10));
+    Start();
+    EXPECT_EQ(Rect().left, -20);
+    EXPECT_EQ(Rect().top, -10);
+    form->SaveSettings();
+    EXPECT_EQ(ValuesOf(kSettingsKey).at("WindowLeft").Number(), 0xFFFFFFECu);
+}
+
+struct ChartCase {
+    const char* stored;
+    const char* shown;  // empty: no chart
+};
+
+class StoredChart : public SettingsStore, public testing::WithParamInterface<ChartCase> {};
+
+TEST_P(StoredChart, ShowsWhatTheIdentifierNames) {
+    PutCompleteStore();
+    PutText("ActivePS", GetParam().stored);
+    Start();
+    const std::string shown = GetParam().shown;
+    EXPECT_EQ(VisibleCharts(), shown.empty() ? std::set<std::string>{} : std::set<std::string>{shown});
+    EXPECT_TRUE(watcher->Boxes().empty());
+    // The next save writes back what is on show.
+    form->SaveSettings();
+    EXPECT_EQ(ValuesOf(kSettingsKey).at("ActivePS").Text(), TextWithNul(shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(Identifiers,
+                         StoredChart,
+                         testing::Values(ChartCase{"palWeb", "palWeb"},
+                                         ChartCase{"palWebHue", "palWebHue"},
+                                         ChartCase{"palWebSafe", "palWebSafe"},
+                                         ChartCase{"palWindows", "palWindows"},
+                                         ChartCase{"palMac", "palMac"},
+                                         ChartCase{"palAdobe", "palAdobe"},
+                                         ChartCase{"palVB1", "palVB1"},
+                                         ChartCase{"palVB2", "palVB2"},
+                                         ChartCase{"schWXP", "schWXP"},
+                                         ChartCase{"schXP", "schXP"},
+                                         ChartCase{"", ""},
+                                         ChartCase{"PalWeb", ""},
+                                         ChartCase{"palweb", ""},
+                                         ChartCase{"SCHXP", ""}));
+
+// One value the store cannot read, in an otherwise complete store.
+struct CorruptCase {
+    const char* name;
+    DWORD type;  // REG_NONE: the value is missing
+    std::string data;
+    const char* message;  // empty: no error
+};
+
+class CorruptValue : public SettingsStore, public testing::WithParamInterface<CorruptCase> {};
+
+TEST_P(CorruptValue, IsReportedTakesItsDefaultAndTheRestStillLoads) {
+    const CorruptCase& c = GetParam();
+    PutCompleteStore();
+    if (c.type == REG_NONE)
+        DeleteValue(c.name);
+    else
+        Put(c.name, c.type, c.data.data(), c.data.size());
+    Start();
+
+    const auto boxes = watcher->Boxes();
+    if (*c.message) {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, kTitle);
+        EXPECT_EQ(boxes[0].text, c.message);
+    } else {
+        EXPECT_TRUE(boxes.empty());
+    }
+
+    const std::string name = c.name;
+    const POINT firstRun = FirstRunPosition();
+    EXPECT_EQ(Rect().top, name == "WindowTop" ? firstRun.y : 100);
+    EXPECT_EQ(Rect().left, name == "WindowLeft" ? firstRun.x : 200);
+    std::set<std::string> chart{"schXP"};
+    if (name == "ActivePS")
+        chart = *c.message ? std::set<std::string>{"palWeb"} : std::set<std::string>{};
+    EXPECT_EQ(VisibleCharts(), chart);
+    EXPECT_EQ(form->MinimizeClose, name == "MinimizeClose");
+    EXPECT_EQ(form->SystemStartup, name != "SystemStartup");
+    EXPECT_EQ(form->DblClickAction, name == "DblClickAction" ? (*c.message ? "None" : "") : "Picker");
+    ExpectStartUpCompleted();
+
+    // The next save repairs the store: every value in its own type.
+    form->SaveSettings();
+    const auto values = ValuesOf(kSettingsKey);
+    ASSERT_EQ(values.size(), 6u);
+    for (const char* number : {"WindowTop", "WindowLeft", "MinimizeClose", "SystemStartup"})
+        EXPECT_EQ(values.at(number).type, static_cast<DWORD>(REG_DWORD)) << number;
+    for (const char* text : {"ActivePS", "DblClickAction"})
+        EXPECT_EQ(values.at(text).type, static_cast<DWORD>(REG_SZ)) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values,
+    CorruptValue,
+    testing::Values(
+        CorruptCase{"WindowTop", REG_SZ, std::string("1\0", 2), "Invalid data type for 'WindowTop'"},
+        CorruptCase{"WindowTop", REG_SZ, std::string("12345\0", 6), "Failed to get data for 'WindowTop'"},
+        CorruptCase{"WindowTop", REG_NONE, "", "Failed to get data for 'WindowTop'"},
+        CorruptCase{"WindowLeft", REG_BINARY, std::string("\1\2", 2), "Invalid data type for 'WindowLeft'"},
+        CorruptCase{"WindowLeft", REG_NONE, "", "Failed to get data for 'WindowLeft'"},
+        CorruptCase{"ActivePS", REG_DWORD, std::string("\1\0\0\0", 4), "Invalid data type for 'ActivePS'"},
+        CorruptCase{"ActivePS", REG_NONE, "", ""},
+        CorruptCase{"MinimizeClose", REG_SZ, std::string("0\0", 2), "Invalid data type for 'MinimizeClose'"},
+        CorruptCase{"MinimizeClose", REG_QWORD, std::string(8, '\0'), "Failed to get data for 'MinimizeClose'"},
+        CorruptCase{"SystemStartup", REG_NONE, "", "Failed to get data for 'SystemStartup'"},
+        CorruptCase{"DblClickAction", REG_MULTI_SZ, std::string("Screen\0\0", 8),
+                    "Invalid data type for 'DblClickAction'"},
+        CorruptCase{"DblClickAction", REG_NONE, "", ""}));
+
+TEST_F(SettingsStore, EveryBadValueIsReportedInOrderAndStartUpStillCompletes) {
+    PutText("WindowTop", "1");
+    PutText("WindowLeft", "12345");
+    PutDword("ActivePS", 3);
+    PutText("MinimizeClose", "x");
+    Start();
+    std::vector<std::string> texts;
+    for (const Box& box : watcher->Boxes())
+        texts.push_back(box.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "Invalid data type for 'WindowTop'", "Failed to get data for 'WindowLeft'",
+                         "Invalid data type for 'ActivePS'", "Invalid data type for 'MinimizeClose'",
+                         "Failed to get data for 'SystemStartup'"}));
+    EXPECT_EQ(Rect().left, FirstRunPosition().x);
+    EXPECT_EQ(Rect().top, FirstRunPosition().y);
+    EXPECT_EQ(VisibleCharts(), std::set<std::string>{"palWeb"});
+    EXPECT_TRUE(form->MinimizeClose);
+    EXPECT_EQ(form->DblClickAction, "");
+    ExpectStartUpCompleted();
+}
+
+TEST_F(SettingsStore, TextsWithoutTheirNulOrOfAnyLengthLoadSafely) {
+    PutCompleteStore();
+    Put("ActivePS", REG_SZ, "palVB1", 6);  // no terminating NUL
+    const std::string huge(100000, 'S');
+    PutText("DblClickAction", huge);
+    Start();
+    EXPECT_EQ(VisibleCharts(), std::set<std::string>{"palVB1"});
+    EXPECT_EQ(form->DblClickAction, huge);
+    EXPECT_TRUE(watcher->Boxes().empty());
+}
+
+TEST_F(SettingsStore, AnyNonZeroNumberIsTrueAndIsWrittenBackAsOne) {
+    PutCompleteStore();
+    PutDword("MinimizeClose", 7);
+    PutDword("SystemStartup", 0x80000000u);
+    Start();
+    EXPECT_TRUE(form->MinimizeClose);
+    EXPECT_TRUE(form->SystemStartup);
+    EXPECT_EQ(form->CloseAction, TMainForm::HideToTray);
+    form->SaveSettings();
+    const auto values = ValuesOf(kSettingsKey);
+    EXPECT_EQ(values.at("MinimizeClose").Number(), 1u);
+    EXPECT_EQ(values.at("SystemStartup").Number(), 1u);
+}
+
+TEST_F(SettingsStore, APositionOffEveryDisplayIsReplacedByTheFirstRunOne) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const POINT offScreen[] = {{-5000, 100}, {width, 100}, {100, height}, {100, -2000}, {INT_MIN, INT_MIN},
+                               {INT_MAX, INT_MAX}};
+    for (const POINT& stored : offScreen) {
+        PutCompleteStore();
+        PutDword("WindowLeft", static_cast<DWORD>(stored.x));
+        PutDword("WindowTop", static_cast<DWORD>(stored.y));
+        Start();
+        EXPECT_EQ(Rect().left, FirstRunPosition().x) << stored.x << "," << stored.y;
+        EXPECT_EQ(Rect().top, FirstRunPosition().y) << stored.x << "," << stored.y;
+        EXPECT_TRUE(watcher->Boxes().empty());
+        form.reset();
+    }
+}
+
+TEST_F(SettingsStore, APartlyVisiblePositionIsKept) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const POINT partly[] = {{-100, 10}, {width - 5, 10}, {10, height - 5}, {-100, -100}};
+    for (const POINT& stored : partly) {
+        PutCompleteStore();
+        PutDword("WindowLeft", static_cast<DWORD>(stored.x));
+        PutDword("WindowTop", static_cast<DWORD>(stored.y));
+        Start();
+        EXPECT_EQ(Rect().left, stored.x);
+        EXPECT_EQ(Rect().top, stored.y);
+        form.reset();
+    }
+}
+
+TEST_F(SettingsStore, TheRunValueFollowsSystemStartupOnEverySave) {
+    Start();
+    form->SystemStartup = true;
+    form->SaveSettings();
+    auto run = ValuesOf(kRunKey);
+    ASSERT_EQ(run.count("Huetrove"), 1u);
+    EXPECT_EQ(run.at("Huetrove").type, static_cast<DWORD>(REG_SZ));
+    // Quoted, so a path with spaces names one program.
+    EXPECT_EQ(run.at("Huetrove").Text(), TextWithNul("\"" + ModulePath() + "\""));
+
+    // Something else removed it: the next save brings it back.
+    RemoveAllSettings();
+    form->SaveSettings();
+    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 1u);
+
+    form->SystemStartup = false;
+    form->SaveSettings();
+    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
+    form->SaveSettings();  // deleting what is not there is silent
+    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
+    EXPECT_TRUE(watcher->Boxes().empty());
+}
+
+// A parent key that is volatile cannot get a lasting child: the store's key can be
+// neither opened nor created, as when the user may not write there.
+class UnwritableStore : public SettingsStore {
+protected:
+    void SetUp() override {
+        SettingsStore::SetUp();
+        HKEY maker = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kMakerKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                                  nullptr, &maker, nullptr),
+                  ERROR_SUCCESS);
+        RegCloseKey(maker);
+        HKEY probe = nullptr;
+        ASSERT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, &probe, nullptr),
+                  ERROR_SUCCESS);
+    }
+};
+
+TEST_F(UnwritableStore, AFailedSaveStopsTheCloseAndTheNextCloseTriesAgain) {
+    Start();
+    form->Show();
+    form->CloseAction = TMainForm::CloseAndFree;  // as Exit leaves it
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+
+    const auto boxes = watcher->Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, kTitle);
+    EXPECT_EQ(boxes[0].text, "Failed to set data for 'WindowTop'");
+    EXPECT_EQ(form->CloseAction, TMainForm::CloseAndFree);
+    EXPECT_TRUE(form->Visible());
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_FALSE(fw::Application().Terminated());
+    MSG quit;
+    EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
+
+    // Once the store can be written again, the same close saves and goes ahead.
+    RemoveAllSettings();
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(watcher->Boxes().size(), 1u);
+    EXPECT_EQ(ValuesOf(kSettingsKey).size(), 6u);
+    EXPECT_FALSE(form->Visible());
+}
+
+}  // namespace
