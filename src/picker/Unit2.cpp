@@ -17,6 +17,11 @@ TColorPickForm::TColorPickForm(TComponent* owner) : fw::TForm(owner) {
                                                                              }));
 }
 
+TColorPickForm::~TColorPickForm() {
+    if (ColorPickForm == this)
+        ColorPickForm = nullptr;
+}
+
 void TColorPickForm::FormActivate(TComponent*) {
     // Runs again when the shown window becomes active; by then every step is done.
     SetFormStyle(fw::TFormStyle::fsStayOnTop);

@@ -8,6 +8,7 @@
 class TColorPickForm : public fw::TForm {
 public:
     explicit TColorPickForm(fw::TComponent* owner);
+    ~TColorPickForm() override;
 
     // Prepares and shows the window; also its activation handler.
     void FormActivate(fw::TComponent* Sender);

@@ -1,0 +1,240 @@
+// Showing, hiding and sizing the charts on the main window, and the check marks of
+// their two submenus. Each test builds its own main window as the description makes
+// it, before any settings are read, so the tests start alike whatever the shared
+// prefix holds.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "framework/Application.h"
+#include "main/Unit1.h"
+
+namespace {
+
+const std::vector<std::string> kAll = {"palWeb",   "palWebHue", "palWebSafe", "palWindows", "palMac",
+                                       "palAdobe", "palVB1",    "palVB2",     "schWXP",     "schXP"};
+
+struct Size {
+    std::string identifier;
+    int clientHeight;
+    int labelTop;
+    std::string caption;
+};
+
+const Size kSizes[] = {
+    {"palWeb", 245, 234, "Web colors"},
+    {"palWebHue", 181, 170, "Web hue colors"},
+    {"palWebSafe", 181, 170, "Web safe colors"},
+    {"palWindows", 197, 186, "Windows system colors"},
+    {"palMac", 197, 186, "Macintosh sytem colors"},
+    {"palAdobe", 133, 122, "Adobe Photoshop colors"},
+    {"palVB1", 237, 226, "VisiBone One colors"},
+    {"palVB2", 197, 186, "VisiBone Two colors"},
+    {"schWXP", 101, 90, "Windows XP color scheme"},
+    {"schXP", 133, 122, "Windows XP Icons color scheme"},
+};
+
+bool IsScheme(const std::string& identifier) {
+    return identifier.rfind("sch", 0) == 0;
+}
+
+class ChartDisplay : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static bool initialized = false;
+        if (!initialized) {
+            fw::Application().Initialize();
+            initialized = true;
+        }
+    }
+
+    void SetUp() override { form = std::make_unique<TMainForm>(nullptr); }
+
+    void Show(const std::string& identifier) {
+        if (IsScheme(identifier))
+            form->ShowScheme(identifier);
+        else
+            form->ShowPalette(identifier);
+    }
+
+    std::set<std::string> VisibleImages() const {
+        std::set<std::string> visible;
+        for (const std::string& id : kAll) {
+            const bool shown = form->PaletteImage(id)->Visible();
+            // The window's own style must agree with the framework's flag.
+            const bool styled = (GetWindowLongPtrA(form->PaletteImage(id)->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+            EXPECT_EQ(shown, styled) << id;
+            if (shown)
+                visible.insert(id);
+        }
+        return visible;
+    }
+
+    // The checked chart items, as the items say and as the menu bar shows them.
+    std::set<std::string> CheckedItems() const {
+        std::set<std::string> checked;
+        HMENU bar = form->MainMenu1->Handle();
+        for (const std::string& id : kAll) {
+            fw::TMenuItem* item = form->PaletteMenuItem(id);
+            const UINT state = GetMenuState(bar, item->Command(), MF_BYCOMMAND);
+            EXPECT_NE(state, static_cast<UINT>(-1)) << id;
+            EXPECT_EQ(item->Checked(), (state & MF_CHECKED) != 0) << id;
+            if (item->Checked())
+                checked.insert(item->Name);
+        }
+        return checked;
+    }
+
+    std::string ItemOf(const std::string& identifier) const { return "M" + identifier; }
+
+    int ClientHeight() const {
+        RECT rc{};
+        GetClientRect(form->Handle(), &rc);
+        return rc.bottom;
+    }
+
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
+    for (const Size& s : kSizes) {
+        SCOPED_TRACE(s.identifier);
+        // Start from an entry of the other group, whose check mark must go.
+        Show(IsScheme(s.identifier) ? "palWindows" : "schXP");
+        const RECT before = [&] {
+            RECT r;
+            GetWindowRect(form->Handle(), &r);
+            return r;
+        }();
+        Show(s.identifier);
+        EXPECT_EQ(VisibleImages(), std::set<std::string>{s.identifier});
+        EXPECT_EQ(CheckedItems(), std::set<std::string>{ItemOf(s.identifier)});
+        EXPECT_EQ(ClientHeight(), s.clientHeight);
+        EXPECT_EQ(form->PaletteName->Top(), s.labelTop);
+        EXPECT_EQ(form->PaletteName->Caption(), s.caption);
+        // The window keeps its top-left corner.
+        RECT after;
+        GetWindowRect(form->Handle(), &after);
+        EXPECT_EQ(after.left, before.left);
+        EXPECT_EQ(after.top, before.top);
+
+        // The panel is as high as the image, which starts one pixel down: the
+        // image's bottom frame line falls outside the panel.
+        fw::TImage* image = form->PaletteImage(s.identifier);
+        EXPECT_EQ(form->PalettePanel->Height(), image->Height());
+        EXPECT_EQ(image->Width(), 129);
+        EXPECT_EQ(image->Left(), 1);
+        EXPECT_EQ(image->Top(), 1);
+        EXPECT_EQ(form->PalettePanel->Width(), 131);
+    }
+}
+
+TEST_F(ChartDisplay, EmptyIdentifierHidesEverythingAndCollapsesTheWindow) {
+    for (const Size& s : kSizes) {
+        SCOPED_TRACE(s.identifier);
+        Show(s.identifier);
+        if (IsScheme(s.identifier))
+            form->ShowScheme("");
+        else
+            form->ShowPalette("");
+        EXPECT_TRUE(VisibleImages().empty());
+        // Called directly (as the settings loader does), the routine leaves its own
+        // submenu's mark alone; through the menu the item has cleared itself first.
+        EXPECT_EQ(CheckedItems(), std::set<std::string>{ItemOf(s.identifier)});
+        EXPECT_EQ(ClientHeight(), 56);
+        // The label stays where it was and keeps naming the entry last shown.
+        EXPECT_EQ(form->PaletteName->Top(), s.labelTop);
+        EXPECT_EQ(form->PaletteName->Caption(), s.caption);
+    }
+}
+
+TEST_F(ChartDisplay, UnknownIdentifierRightAfterCreationLeavesAnEmptyDesignSizedPanel) {
+    form->ShowPalette("palweb");
+    EXPECT_TRUE(VisibleImages().empty());
+    EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWeb"});  // the one disagreement
+    EXPECT_EQ(ClientHeight(), 253);
+    EXPECT_EQ(form->PaletteName->Top(), 242);
+    EXPECT_EQ(form->PaletteName->Caption(), "PaletteName");
+
+    form = std::make_unique<TMainForm>(nullptr);
+    form->ShowScheme("schxp");
+    EXPECT_TRUE(VisibleImages().empty());
+    EXPECT_TRUE(CheckedItems().empty());
+    EXPECT_EQ(ClientHeight(), 253);
+    EXPECT_EQ(form->PaletteName->Top(), 242);
+}
+
+TEST_F(ChartDisplay, WrongCaseOrOtherGroupShowsNothingAndKeepsTheOwnSubmenu) {
+    form->ShowPalette("palMac");
+    form->ShowPalette("PALMAC");
+    EXPECT_TRUE(VisibleImages().empty());
+    EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalMac"});
+    EXPECT_EQ(ClientHeight(), 197);
+    EXPECT_EQ(form->PaletteName->Top(), 186);
+    EXPECT_EQ(form->PaletteName->Caption(), "Macintosh sytem colors");
+
+    form->ShowScheme("schXP");
+    form->ShowPalette("schXP");  // a scheme is no palette
+    EXPECT_TRUE(VisibleImages().empty());
+    EXPECT_TRUE(CheckedItems().empty());
+    EXPECT_EQ(ClientHeight(), 133);
+    EXPECT_EQ(form->PaletteName->Caption(), "Windows XP Icons color scheme");
+
+    form->ShowPalette("palVB1");
+    form->ShowScheme("palVB1");  // nor a palette a scheme
+    EXPECT_TRUE(VisibleImages().empty());
+    EXPECT_TRUE(CheckedItems().empty());
+    EXPECT_EQ(ClientHeight(), 237);
+    EXPECT_EQ(form->PaletteName->Top(), 226);
+
+    form->ShowScheme("schWXP");
+    form->ShowScheme("SchWXP");
+    EXPECT_TRUE(VisibleImages().empty());
+    EXPECT_EQ(CheckedItems(), std::set<std::string>{"MschWXP"});
+    EXPECT_EQ(ClientHeight(), 101);
+}
+
+TEST_F(ChartDisplay, ChoosingItemsTogglesAndMovesBetweenSubmenus) {
+    fw::TMenuItem* web = form->PaletteMenuItem("palWeb");
+    form->ShowPalette("palWeb");
+    web->Click();  // the checked item: hides
+    EXPECT_TRUE(VisibleImages().empty());
+    EXPECT_TRUE(CheckedItems().empty());
+    EXPECT_EQ(ClientHeight(), 56);
+    web->Click();  // and again: shows
+    EXPECT_EQ(VisibleImages(), std::set<std::string>{"palWeb"});
+    EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWeb"});
+    EXPECT_EQ(ClientHeight(), 245);
+
+    form->PaletteMenuItem("palWindows")->Click();
+    form->PaletteMenuItem("schXP")->Click();
+    EXPECT_EQ(VisibleImages(), std::set<std::string>{"schXP"});
+    EXPECT_EQ(CheckedItems(), std::set<std::string>{"MschXP"});
+    EXPECT_EQ(ClientHeight(), 133);
+    EXPECT_EQ(form->PaletteName->Caption(), "Windows XP Icons color scheme");
+
+    form->PaletteMenuItem("schWXP")->Click();
+    form->PaletteMenuItem("palWebSafe")->Click();
+    EXPECT_EQ(VisibleImages(), std::set<std::string>{"palWebSafe"});
+    EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWebSafe"});
+    EXPECT_EQ(form->PaletteName->Caption(), "Web safe colors");
+}
+
+TEST_F(ChartDisplay, RadioRuleStaysInsideEachSubmenu) {
+    EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWeb"});
+    form->PaletteMenuItem("palWindows")->SetChecked(true);
+    EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWindows"});
+    form->PaletteMenuItem("schXP")->SetChecked(true);
+    EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalWindows", "MschXP"}));
+    form->PaletteMenuItem("schWXP")->SetChecked(true);
+    EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalWindows", "MschWXP"}));
+    form->PaletteMenuItem("palVB2")->SetChecked(true);
+    EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalVB2", "MschWXP"}));
+}
+
+}  // namespace

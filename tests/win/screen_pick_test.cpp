@@ -1,0 +1,326 @@
+// The picking cursor and the picking window, on a main window and a picking window
+// built in the test. The test runs from a folder of its own with no cursor file beside
+// it, so the current directory alone decides whether one is found.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "framework/Application.h"
+#include "framework/Screen.h"
+#include "main/BaseFunctions.h"
+#include "main/Unit1.h"
+#include "palettes/PaletteCatalogue.h"
+#include "picker/PickCursor.h"
+#include "picker/ScreenPick.h"
+#include "picker/Unit2.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+template <typename Condition>
+bool PollUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        fw::Application().ProcessMessages();
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// The pointer moves through the display server, and a motion reported late by it can
+// move the pointer back: wait until the system has reported it at the point for a while.
+bool MovePointer(POINT point) {
+    if (!SetCursorPos(point.x, point.y))
+        return false;
+    auto heldSince = std::chrono::steady_clock::now();
+    return PollUntil([&] {
+        POINT now{};
+        GetCursorPos(&now);
+        const auto time = std::chrono::steady_clock::now();
+        if (now.x != point.x || now.y != point.y) {
+            SetCursorPos(point.x, point.y);
+            heldSince = time;
+        }
+        return time - heldSince >= std::chrono::milliseconds(300);
+    });
+}
+
+bool CursorAlive(HCURSOR cursor) {
+    ICONINFO info{};
+    if (!GetIconInfo(cursor, &info))
+        return false;
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
+    return true;
+}
+
+// The cursor a window asks for when the pointer is over its client area.
+HCURSOR CursorShownBy(HWND window) {
+    SetCursor(nullptr);
+    SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+}
+
+class ScreenPick : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static bool initialized = false;
+        if (!initialized) {
+            fw::Application().Initialize();
+            initialized = true;
+        }
+    }
+
+    void SetUp() override {
+        char* dir = std::getenv("HUETROVE_DIR");
+        ASSERT_NE(dir, nullptr) << "HUETROVE_DIR names the folder with the built cursor file";
+        builtCursor = fs::path(dir) / "cur.dat";
+        ASSERT_TRUE(fs::exists(builtCursor)) << builtCursor;
+        char exe[MAX_PATH];
+        GetModuleFileNameA(nullptr, exe, MAX_PATH);
+        ASSERT_FALSE(fs::exists(fs::path(exe).parent_path() / "cur.dat")) << "a cursor file beside the test";
+
+        scratch = fs::temp_directory_path() / ("screen_pick_" + std::to_string(GetCurrentProcessId()));
+        fs::remove_all(scratch);
+        fs::create_directories(scratch);
+        previousDirectory = fs::current_path();
+        fs::current_path(scratch);
+
+        mainForm = std::make_unique<TMainForm>(nullptr);
+        pickForm = std::make_unique<TColorPickForm>(nullptr);
+    }
+
+    void TearDown() override {
+        pickForm.reset();
+        mainForm.reset();
+        fw::Screen().SetCursor(crPick, nullptr);
+        fs::current_path(previousDirectory);
+        std::error_code ignored;
+        fs::remove_all(scratch, ignored);
+    }
+
+    void PutCursorFile() { fs::copy_file(builtCursor, scratch / "cur.dat", fs::copy_options::overwrite_existing); }
+    void RemoveCursorFile() { fs::remove(scratch / "cur.dat"); }
+
+    // Every window that should show the picking cursor, with the cursor it shows.
+    void ExpectAllShow(HCURSOR expected) {
+        for (std::string_view id : palettes::HideAllOrder()) {
+            fw::TImage* image = mainForm->PaletteImage(id);
+            EXPECT_EQ(CursorShownBy(image->Handle()), expected) << id;
+        }
+        EXPECT_EQ(CursorShownBy(pickForm->Handle()), expected) << "picking window";
+    }
+
+    fs::path builtCursor;
+    fs::path scratch;
+    fs::path previousDirectory;
+    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<TColorPickForm> pickForm;
+};
+
+TEST_F(ScreenPick, CrossBeforeTheCursorIsInstalled) {
+    ExpectAllShow(LoadCursorA(nullptr, IDC_CROSS));
+}
+
+TEST_F(ScreenPick, CursorFromTheCurrentDirectoryGoesToTheImagesAndThePickingWindow) {
+    PutCursorFile();
+    InstallPickCursor();
+    ASSERT_TRUE(fw::Screen().HasCursor(crPick));
+    HCURSOR cursor = fw::Screen().Cursor(crPick);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(cursor, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 15u);
+    EXPECT_EQ(info.yHotspot, 15u);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+
+    for (std::string_view id : palettes::HideAllOrder())
+        EXPECT_EQ(mainForm->PaletteImage(id)->Cursor(), crPick) << id;
+    EXPECT_EQ(pickForm->Cursor(), crPick);
+    ExpectAllShow(cursor);
+}
+
+TEST_F(ScreenPick, MissingOrBrokenFileLeavesNumberFiveEmptyAndTheArrowShows) {
+    PutCursorFile();
+    InstallPickCursor();
+    HCURSOR loaded = fw::Screen().Cursor(crPick);
+    ASSERT_TRUE(CursorAlive(loaded));
+
+    RemoveCursorFile();
+    InstallPickCursor();
+    EXPECT_FALSE(fw::Screen().HasCursor(crPick));
+    EXPECT_FALSE(CursorAlive(loaded)) << "the cursor of the previous activation is destroyed";
+    ExpectAllShow(LoadCursorA(nullptr, IDC_ARROW));
+
+    std::ofstream(scratch / "cur.dat", std::ios::binary) << "not a cursor at all";
+    InstallPickCursor();
+    EXPECT_FALSE(fw::Screen().HasCursor(crPick));
+    ExpectAllShow(LoadCursorA(nullptr, IDC_ARROW));
+
+    // A later activation that finds a good file installs it again.
+    PutCursorFile();
+    InstallPickCursor();
+    EXPECT_TRUE(fw::Screen().HasCursor(crPick));
+    ExpectAllShow(fw::Screen().Cursor(crPick));
+}
+
+TEST_F(ScreenPick, RepeatedInstallsHoldOneCursor) {
+    PutCursorFile();
+    InstallPickCursor();
+    const DWORD objectsBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    HCURSOR previous = fw::Screen().Cursor(crPick);
+    for (int i = 0; i < 100; ++i) {
+        InstallPickCursor();
+        HCURSOR current = fw::Screen().Cursor(crPick);
+        ASSERT_TRUE(CursorAlive(current));
+        ASSERT_FALSE(CursorAlive(previous)) << "install " << i;
+        previous = current;
+    }
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), objectsBefore);
+}
+
+TEST_F(ScreenPick, EveryActivationOfTheMainWindowReloadsTheCursor) {
+    PutCursorFile();
+    InstallPickCursor();
+    HCURSOR first = fw::Screen().Cursor(crPick);
+    mainForm->Show();
+    ASSERT_TRUE(PollUntil([&] { return fw::Screen().Cursor(crPick) != first; }));
+    EXPECT_FALSE(CursorAlive(first));
+    mainForm->Hide();
+}
+
+// A top-level window painted in one known colour, standing for another program.
+class ColourWindow {
+public:
+    ColourWindow(COLORREF colour, RECT where) : brush_(CreateSolidBrush(colour)) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = brush_;
+        wc.lpszClassName = "ScreenPickColourWindow";
+        UnregisterClassA(wc.lpszClassName, wc.hInstance);
+        RegisterClassA(&wc);
+        window_ = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, where.left, where.top,
+                                  where.right - where.left, where.bottom - where.top, nullptr, nullptr, wc.hInstance,
+                                  nullptr);
+        UpdateWindow(window_);
+    }
+    ~ColourWindow() {
+        DestroyWindow(window_);
+        DeleteObject(brush_);
+    }
+    HWND Handle() const { return window_; }
+
+private:
+    HBRUSH brush_;
+    HWND window_;
+};
+
+TEST_F(ScreenPick, PickingWindowIsBorderlessOnTopAndHiddenUntilPicking) {
+    HWND window = pickForm->Handle();
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_BORDER), 0);
+    EXPECT_NE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(pickForm->Font().name, "MS Sans Serif");
+}
+
+TEST_F(ScreenPick, PickingCoversTheMonitorLooksUnchangedAndAClickPicksThePixel) {
+    constexpr COLORREF kColour = RGB(0x12, 0x9A, 0xFE);
+    ColourWindow other(kColour, RECT{300, 300, 400, 380});
+    const POINT target{350, 340};
+    ASSERT_TRUE(MovePointer(target));
+    ASSERT_TRUE(PollUntil([&] { return huetrove::GetScreenPixel(target.x, target.y) == kColour; }));
+    const fw::TColor before = mainForm->CurrentColor();
+
+    pickForm->FormActivate(nullptr);
+    HWND window = pickForm->Handle();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_NE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    EXPECT_TRUE(EqualRect(&rect, &monitor.rcMonitor));
+    // Running again, as activation does, changes nothing.
+    pickForm->FormActivate(nullptr);
+    RECT again;
+    GetWindowRect(window, &again);
+    EXPECT_TRUE(EqualRect(&rect, &again));
+
+    // The window covers the other one, yet the screen still shows its colour.
+    POINT covered = target;
+    ScreenToClient(window, &covered);
+    EXPECT_EQ(ChildWindowFromPointEx(GetDesktopWindow(), target, CWP_SKIPINVISIBLE), window);
+    PollUntil([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_EQ(huetrove::GetScreenPixel(target.x, target.y), kColour);
+    EXPECT_EQ(mainForm->CurrentColor(), before) << "nothing is picked before the click";
+
+    // Keys and the other buttons do nothing.
+    SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageA(window, WM_KEYUP, VK_ESCAPE, 0);
+    SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(covered.x, covered.y));
+    SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(covered.x, covered.y));
+    SendMessageA(window, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(covered.x, covered.y));
+    SendMessageA(window, WM_MBUTTONUP, 0, MAKELPARAM(covered.x, covered.y));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(mainForm->CurrentColor(), before);
+
+    // The left click: press and release over the window, with the pointer on the colour.
+    ASSERT_TRUE(MovePointer(target));
+    ASSERT_EQ(huetrove::GetScreenPixel(target.x, target.y), kColour);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(covered.x, covered.y));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(covered.x, covered.y));
+    EXPECT_EQ(mainForm->CurrentColor(), kColour);
+    EXPECT_EQ(mainForm->HTMLColorEdit->Text(), "#129AFE");
+    EXPECT_EQ(mainForm->RColorEdit->Text(), "18");
+    EXPECT_EQ(mainForm->GColorEdit->Text(), "154");
+    EXPECT_EQ(mainForm->BColorEdit->Text(), "254");
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+    mainForm->Hide();
+}
+
+TEST_F(ScreenPick, CloseRequestEndsPickingWithoutAPick) {
+    mainForm->ApplyPickedColor(RGB(1, 2, 3));
+    mainForm->Pickcolorfromthescreen1Click(nullptr);
+    HWND window = pickForm->Handle();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsWindowVisible(mainForm->Handle()));
+
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_FALSE(IsWindowVisible(mainForm->Handle())) << "the main window stays hidden";
+    EXPECT_EQ(mainForm->CurrentColor(), RGB(1, 2, 3));
+}
+
+TEST_F(ScreenPick, UnreadablePixelIsAFailedPick) {
+    mainForm->ApplyPickedColor(RGB(0x33, 0x66, 0x99));
+    const std::string hint = mainForm->TrayHint();
+    EXPECT_FALSE(huetrove::ApplyScreenPixel(*mainForm, CLR_INVALID));
+    EXPECT_EQ(mainForm->CurrentColor(), RGB(0x33, 0x66, 0x99));
+    EXPECT_EQ(mainForm->HTMLColorEdit->Text(), "#336699");
+    EXPECT_EQ(mainForm->RColorEdit->Text(), "51");
+    EXPECT_EQ(mainForm->TrayHint(), hint);
+
+    EXPECT_TRUE(huetrove::ApplyScreenPixel(*mainForm, RGB(0xFF, 0xFF, 0x99)));
+    EXPECT_EQ(mainForm->HTMLColorEdit->Text(), "#FFFF99");
+}
+
+}  // namespace
