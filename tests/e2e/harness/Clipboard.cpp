@@ -1,0 +1,57 @@
+#include "Clipboard.h"
+
+#include <windows.h>
+
+#include "Wait.h"
+
+namespace e2e {
+
+namespace {
+
+// Another process may hold the clipboard open for a moment.
+constexpr Duration kOpenTimeout = 2s;
+
+class OpenedClipboard {
+  public:
+    OpenedClipboard() : open_(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, kOpenTimeout)) {}
+    ~OpenedClipboard() {
+        if (open_) {
+            CloseClipboard();
+        }
+    }
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+
+    bool IsOpen() const { return open_; }
+
+  private:
+    bool open_;
+};
+
+}  // namespace
+
+std::optional<std::string> ReadClipboardText() {
+    OpenedClipboard clipboard;
+    if (!clipboard.IsOpen()) {
+        return std::nullopt;
+    }
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (!data) {
+        return std::nullopt;
+    }
+    const auto* text = static_cast<const char*>(GlobalLock(data));
+    if (!text) {
+        return std::nullopt;
+    }
+    std::string result(text, GlobalSize(data));
+    GlobalUnlock(data);
+    result.resize(result.find('\0') == std::string::npos ? result.size() : result.find('\0'));
+    return result;
+}
+
+bool ClearClipboard() {
+    OpenedClipboard clipboard;
+    return clipboard.IsOpen() && EmptyClipboard();
+}
+
+}  // namespace e2e

@@ -1,0 +1,156 @@
+#include "Input.h"
+
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+// How long one SetForegroundWindow attempt is given to take effect.
+constexpr Duration kForegroundSettle = 200ms;
+// Longer than the time for which Wine trusts its own record of the cursor.
+constexpr Duration kCursorSettle = 120ms;
+
+bool IsExtendedKey(WORD key) {
+    switch (key) {
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_INSERT:
+        case VK_DELETE:
+        case VK_RMENU:
+        case VK_RCONTROL:
+        case VK_APPS:
+        case VK_LWIN:
+        case VK_RWIN:
+            return true;
+        default:
+            return false;
+    }
+}
+
+INPUT KeyInput(WORD key, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (IsExtendedKey(key) ? KEYEVENTF_EXTENDEDKEY : 0);
+    return input;
+}
+
+INPUT MouseInput(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+// Absolute mouse positions are in 1/65536 of the screen; rounding up makes the
+// system's own rounding down land on exactly `pixel`.
+LONG ToAbsolute(LONG pixel, int screenSize) {
+    if (screenSize <= 0) {
+        return 0;
+    }
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
+}
+
+void Send(std::vector<INPUT>& inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void SendKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        inputs.push_back(KeyInput(key, true));
+    }
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+        inputs.push_back(KeyInput(*it, false));
+    }
+    Send(inputs);
+}
+
+}  // namespace
+
+bool BringToForeground(HWND window, Duration timeout) {
+    return WaitUntil(
+        [&] {
+            if (GetForegroundWindow() == window) {
+                return true;
+            }
+            SetForegroundWindow(window);
+            return WaitUntil([&] { return GetForegroundWindow() == window; }, kForegroundSettle);
+        },
+        timeout, 0ms);
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    SendKeys(std::vector<WORD>(keys));
+}
+
+void PressKey(WORD key) {
+    SendKeys({key});
+}
+
+void TypeText(std::string_view text) {
+    for (char c : text) {
+        const SHORT scan = VkKeyScanA(c);
+        if (scan == -1) {
+            continue;  // no key for it on this layout
+        }
+        std::vector<WORD> keys;
+        if (scan & 0x100) {
+            keys.push_back(VK_SHIFT);
+        }
+        keys.push_back(LOBYTE(scan));
+        SendKeys(keys);
+    }
+}
+
+bool MoveMouse(POINT screenPoint, Duration timeout) {
+    return WaitUntil(
+        [&] {
+            SetCursorPos(screenPoint.x, screenPoint.y);
+            // A move event too, so the target sees WM_MOUSEMOVE as with a real mouse.
+            INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+            move.mi.dx = ToAbsolute(screenPoint.x, GetSystemMetrics(SM_CXSCREEN));
+            move.mi.dy = ToAbsolute(screenPoint.y, GetSystemMetrics(SM_CYSCREEN));
+            std::vector<INPUT> inputs{move};
+            Send(inputs);
+            // Wine answers GetCursorPos from its own record for 100 ms after a move
+            // and from the X server after that; a warp the X server refused shows
+            // only then, and the program under test would read that position.
+            std::this_thread::sleep_for(kCursorSettle);
+            POINT now{};
+            return GetCursorPos(&now) && now.x == screenPoint.x && now.y == screenPoint.y;
+        },
+        timeout, 0ms);
+}
+
+bool Click(POINT screenPoint, MouseButton button) {
+    if (!MoveMouse(screenPoint)) {
+        return false;
+    }
+    const bool left = button == MouseButton::Left;
+    std::vector<INPUT> inputs{MouseInput(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
+                              MouseInput(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)};
+    Send(inputs);
+    return true;
+}
+
+bool DoubleClick(POINT screenPoint) {
+    if (!MoveMouse(screenPoint)) {
+        return false;
+    }
+    // Both clicks in one batch: well inside the double-click time and distance.
+    std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP),
+                              MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+    Send(inputs);
+    return true;
+}
+
+}  // namespace e2e

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string_view>
+
+#include "Wait.h"
+
+namespace e2e {
+
+// Makes `window` the foreground window, retrying until `timeout`; keyboard input
+// goes to the foreground window, so call this before pressing keys.
+bool BringToForeground(HWND window, Duration timeout = 5s);
+
+// Presses the keys in order and lets them go in reverse: PressKeys({VK_CONTROL, 'S'}),
+// PressKeys({VK_MENU, VK_F4}). Letters are their upper-case virtual-key codes.
+void PressKeys(std::initializer_list<WORD> keys);
+void PressKey(WORD key);
+// Types printable ASCII text (with Shift where the keyboard layout needs it).
+void TypeText(std::string_view text);
+
+enum class MouseButton { Left, Right };
+
+// Puts the mouse pointer on a screen point and checks that it stays there (false
+// when it does not within `timeout`); the clicks move it first.
+bool MoveMouse(POINT screenPoint, Duration timeout = 3s);
+bool Click(POINT screenPoint, MouseButton button = MouseButton::Left);
+bool DoubleClick(POINT screenPoint);
+
+}  // namespace e2e

@@ -1,0 +1,51 @@
+#include "Program.h"
+
+#include <windows.h>
+
+#include <system_error>
+
+namespace e2e {
+
+namespace {
+
+std::string EnvironmentOr(const char* name, const char* fallback) {
+    char value[MAX_PATH * 2] = {};
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof(value));
+    return length > 0 && length < sizeof(value) ? std::string(value, length) : std::string(fallback);
+}
+
+}  // namespace
+
+std::string ProgramPath() {
+    return EnvironmentOr("HUETROVE_EXE", "Huetrove.exe");
+}
+
+std::string ProgramDirectory() {
+    return EnvironmentOr("HUETROVE_DIR", ".");
+}
+
+ScratchDirectory::ScratchDirectory() {
+    const auto base = std::filesystem::temp_directory_path();
+    for (unsigned attempt = 0;; ++attempt) {
+        path_ = base / ("e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount()) + "-" +
+                        std::to_string(attempt));
+        if (std::filesystem::create_directory(path_)) {
+            return;
+        }
+    }
+}
+
+ScratchDirectory::~ScratchDirectory() {
+    std::error_code ignored;  // a file the program still holds open must not fail the test here
+    std::filesystem::remove_all(path_, ignored);
+}
+
+bool ScratchDirectory::CopyIn(const std::string& source, const std::string& name) const {
+    const std::filesystem::path from(source);
+    std::error_code error;
+    std::filesystem::copy_file(from, path_ / (name.empty() ? from.filename() : std::filesystem::path(name)),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    return !error;
+}
+
+}  // namespace e2e

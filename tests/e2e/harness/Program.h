@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace e2e {
+
+// The program under test and its folder, as the test runner names them in the
+// environment (HUETROVE_EXE, HUETROVE_DIR); "Huetrove.exe" and "." without them.
+std::string ProgramPath();
+std::string ProgramDirectory();
+
+// A new empty folder for one test, removed with everything in it at the end:
+// a working directory in which the test decides which companion files exist.
+class ScratchDirectory {
+  public:
+    ScratchDirectory();
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    std::string Path() const { return path_.string(); }
+    // Copies `source` into the folder, named `name` (its own name when empty).
+    bool CopyIn(const std::string& source, const std::string& name = {}) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace e2e

@@ -1,0 +1,82 @@
+#include "Screen.h"
+
+#include <fstream>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+class DesktopDc {
+  public:
+    DesktopDc() : window_(GetDesktopWindow()), dc_(GetWindowDC(window_)) {}
+    ~DesktopDc() { ReleaseDC(window_, dc_); }
+    DesktopDc(const DesktopDc&) = delete;
+    DesktopDc& operator=(const DesktopDc&) = delete;
+
+    HDC Get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Copies the region into 24-bit bottom-up rows, the layout a BMP file stores.
+std::vector<BYTE> CaptureRows(const RECT& rect, BITMAPINFOHEADER& header) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    header = BITMAPINFOHEADER{};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const int stride = (width * 3 + 3) & ~3;
+    header.biSizeImage = static_cast<DWORD>(stride * height);
+    std::vector<BYTE> rows(header.biSizeImage);
+
+    DesktopDc screen;
+    HDC memory = CreateCompatibleDC(screen.Get());
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+    const int copied = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), rows.data(),
+                                 reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    if (copied != height) {
+        rows.clear();
+    }
+    return rows;
+}
+
+}  // namespace
+
+COLORREF ReadPixel(POINT screenPoint) {
+    DesktopDc screen;
+    return GetPixel(screen.Get(), screenPoint.x, screenPoint.y);
+}
+
+bool SaveScreenshot(const RECT& screenRect, const std::string& path) {
+    if (screenRect.right <= screenRect.left || screenRect.bottom <= screenRect.top) {
+        return false;
+    }
+    BITMAPINFOHEADER header;
+    const std::vector<BYTE> rows = CaptureRows(screenRect, header);
+    if (rows.empty()) {
+        return false;
+    }
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(rows.size());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(rows.data()), static_cast<std::streamsize>(rows.size()));
+    return static_cast<bool>(out);
+}
+
+}  // namespace e2e

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// The colour of one screen pixel, read from the desktop window's device context.
+COLORREF ReadPixel(POINT screenPoint);
+
+// Writes a region of the screen to a 24-bit BMP file, for looking at a failure.
+bool SaveScreenshot(const RECT& screenRect, const std::string& path);
+
+}  // namespace e2e

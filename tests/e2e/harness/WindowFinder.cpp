@@ -1,0 +1,144 @@
+#include "WindowFinder.h"
+
+namespace e2e {
+
+namespace {
+
+// Window classes are named case-insensitively: "RICHEDIT50W" is "RichEdit50W".
+bool IsClass(HWND window, const std::string& className) {
+    return lstrcmpiA(ClassName(window).c_str(), className.c_str()) == 0;
+}
+
+bool Matches(HWND window, const WindowQuery& query) {
+    if (query.visibleOnly && !IsWindowVisible(window)) {
+        return false;
+    }
+    if (query.className && !IsClass(window, *query.className)) {
+        return false;
+    }
+    return !query.caption || Caption(window) == *query.caption;
+}
+
+struct TopLevelSearch {
+    DWORD processId;
+    const WindowQuery* query;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TopLevelSearch*>(param);
+    if (ProcessOf(window) == search->processId && Matches(window, *search->query)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+struct ChildSearch {
+    const std::optional<std::string>* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    if (!*search->className || IsClass(window, **search->className)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD processId, const WindowQuery& query) {
+    TopLevelSearch search{processId, &query, {}};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindTopLevelWindow(DWORD processId, const WindowQuery& query) {
+    const auto windows = TopLevelWindows(processId, query);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+HWND WaitForTopLevelWindow(DWORD processId, const WindowQuery& query, Duration timeout) {
+    return WaitFor([&] { return FindTopLevelWindow(processId, query); }, timeout);
+}
+
+std::vector<HWND> ChildWindows(HWND parent, const std::optional<std::string>& className) {
+    ChildSearch search{&className, {}};
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindChildWindow(HWND parent, const std::string& className) {
+    const auto children = ChildWindows(parent, className);
+    return children.empty() ? nullptr : children.front();
+}
+
+HWND ChildAt(HWND parent, POINT clientPoint) {
+    return ChildWindowFromPointEx(parent, clientPoint, CWP_SKIPINVISIBLE);
+}
+
+HWND Owner(HWND window) {
+    return GetWindow(window, GW_OWNER);
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    const int length = GetClassNameA(window, name, sizeof(name));
+    return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::string Caption(HWND window) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return text;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT ClientRect(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return rect;
+}
+
+SIZE ClientSize(HWND window) {
+    const RECT rect = ClientRect(window);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+RECT ClientRectOnScreen(HWND window) {
+    RECT rect = ClientRect(window);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+POINT ClientToScreenPoint(HWND window, POINT clientPoint) {
+    ClientToScreen(window, &clientPoint);
+    return clientPoint;
+}
+
+POINT CenterOf(const RECT& rect) {
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+bool IsVisible(HWND window) {
+    return IsWindowVisible(window) != FALSE;
+}
+
+bool IsForeground(HWND window) {
+    return GetForegroundWindow() == window;
+}
+
+}  // namespace e2e

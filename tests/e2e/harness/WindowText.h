@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+namespace e2e {
+
+// The text of a window of any process, asked of the window itself with
+// WM_GETTEXTLENGTH and WM_GETTEXT, which the system carries across processes.
+// Under Wine 8 this reads edit controls and both rich edit classes
+// (RICHEDIT50W, RichEdit20A) of another process; EM_GETTEXTEX and EM_STREAMOUT
+// take pointers that are not carried across processes, so they are no way to
+// read another process's rich edit. Empty when the window does not answer.
+std::string WindowText(HWND window);
+
+// The selection of an edit or rich edit control: {start, end} as EM_GETSEL
+// returns them packed in its result (no pointers, so it works across processes).
+std::pair<int, int> EditSelection(HWND edit);
+
+}  // namespace e2e

@@ -1,0 +1,214 @@
+// Drives Wine's own notepad, wordpad and reg programs to show that every part of
+// the harness works across processes in the shared prefix and desktop.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "Harness.h"
+
+namespace {
+
+using namespace e2e;
+
+constexpr Duration kStartTimeout = 20s;
+constexpr Duration kReactTimeout = 5s;
+
+std::string SystemProgram(const std::string& name) {
+    char folder[MAX_PATH] = {};
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\" + name;
+}
+
+// A helper program built beside this test.
+std::string CompanionProgram(const std::string& name) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return (std::filesystem::path(self).parent_path() / name).string();
+}
+
+// Runs a console program to its end and returns its exit code.
+std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments) {
+    Process process = Process::Launch(exe, arguments);
+    if (!process.WaitForExit(kStartTimeout)) {
+        return std::nullopt;
+    }
+    return process.ExitCode();
+}
+
+// Leaves a picture of the screen beside the test when a case fails.
+void SaveScreenOnFailure(const std::string& name) {
+    if (::testing::Test::HasFailure()) {
+        SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, name + "-failure.bmp");
+    }
+}
+
+class NotepadTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        notepad_.emplace(Process::Launch(SystemProgram("notepad.exe")));
+        window_ = WaitForTopLevelWindow(notepad_->Id(), {.className = "Notepad", .visibleOnly = true}, kStartTimeout);
+        ASSERT_NE(window_, nullptr);
+        edit_ = FindChildWindow(window_, "Edit");
+        ASSERT_NE(edit_, nullptr);
+        ASSERT_TRUE(BringToForeground(window_));
+    }
+
+    void TearDown() override { SaveScreenOnFailure(::testing::UnitTest::GetInstance()->current_test_info()->name()); }
+
+    void Type(const std::string& text) {
+        TypeText(text);
+        ASSERT_TRUE(WaitUntil([&] { return WindowText(edit_) == text; }, kReactTimeout)) << WindowText(edit_);
+    }
+
+    // Where character `index` of the edit is drawn, on the screen.
+    POINT CharacterOnScreen(int index) {
+        const auto packed = SendMessageA(edit_, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0);
+        return ClientToScreenPoint(edit_,
+                                   {static_cast<SHORT>(LOWORD(packed)) + 2, static_cast<SHORT>(HIWORD(packed)) + 5});
+    }
+
+    std::optional<Process> notepad_;
+    HWND window_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+TEST_F(NotepadTest, TypedTextIsReadBackAndCopiedToTheClipboard) {
+    EXPECT_TRUE(IsForeground(window_));
+    EXPECT_TRUE(IsVisible(window_));
+    EXPECT_EQ(Owner(window_), nullptr);
+
+    const std::string text = "Hello, Harness #42!";
+    Type(text);
+
+    ASSERT_TRUE(ClearClipboard());
+    EXPECT_NE(ReadClipboardText(), text);
+    PressKeys({VK_CONTROL, 'A'});
+    ASSERT_TRUE(
+        WaitUntil([&] { return EditSelection(edit_) == std::pair<int, int>(0, int(text.size())); }, kReactTimeout));
+    PressKeys({VK_CONTROL, 'C'});
+    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText() == text; }, kReactTimeout))
+        << ReadClipboardText().value_or("");
+}
+
+TEST_F(NotepadTest, MouseClicksLandOnTheExactPoint) {
+    Type("alpha beta");
+    const POINT onBeta = CharacterOnScreen(7);
+
+    POINT inWindow = onBeta;
+    ScreenToClient(window_, &inWindow);
+    EXPECT_EQ(ChildAt(window_, inWindow), edit_);
+
+    ASSERT_TRUE(DoubleClick(onBeta));
+    EXPECT_TRUE(WaitUntil([&] { return EditSelection(edit_).first == 6; }, kReactTimeout));
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, onBeta.x);
+    EXPECT_EQ(cursor.y, onBeta.y);
+
+    ASSERT_TRUE(Click(CharacterOnScreen(2)));
+    EXPECT_TRUE(WaitUntil([&] { return EditSelection(edit_) == std::pair<int, int>(2, 2); }, kReactTimeout));
+
+    // The edit's own context menu, a top-level popup of notepad, opens and Escape closes it.
+    ASSERT_TRUE(Click(onBeta, MouseButton::Right));
+    const WindowQuery menu{.className = "#32768", .visibleOnly = true};
+    EXPECT_NE(WaitForTopLevelWindow(notepad_->Id(), menu, kReactTimeout), nullptr);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return FindTopLevelWindow(notepad_->Id(), menu) == nullptr; }, kReactTimeout));
+}
+
+TEST_F(NotepadTest, ScreenPixelsShowWhatIsDrawn) {
+    const RECT client = ClientRectOnScreen(edit_);
+    const SIZE size = ClientSize(edit_);
+    ASSERT_GT(size.cx, 20);
+    ASSERT_GT(size.cy, 20);
+    EXPECT_EQ(client.right - client.left, size.cx);
+
+    // The empty edit is painted in the window colour.
+    const POINT blank{client.left + size.cx / 2, client.bottom - 10};
+    EXPECT_TRUE(WaitUntil([&] { return ReadPixel(blank) == GetSysColor(COLOR_WINDOW); }, kReactTimeout))
+        << std::hex << ReadPixel(blank);
+
+    const std::string path = "harness_selftest-screenshot.bmp";
+    ASSERT_TRUE(SaveScreenshot(WindowRect(window_), path));
+    const RECT frame = WindowRect(window_);
+    const auto stride = static_cast<std::uintmax_t>(((frame.right - frame.left) * 3 + 3) & ~3);
+    EXPECT_EQ(std::filesystem::file_size(path), 54 + stride * static_cast<std::uintmax_t>(frame.bottom - frame.top));
+    std::filesystem::remove(path);
+}
+
+TEST_F(NotepadTest, ClosingWithUnsavedTextAsksAndDontSaveEnds) {
+    Type("unsaved");
+    PressKeys({VK_MENU, VK_F4});
+
+    const auto box = WaitForMessageBox(notepad_->Id(), kReactTimeout);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->owner, window_);
+    EXPECT_FALSE(box->caption.empty());
+    EXPECT_NE(box->text.find("Untitled"), std::string::npos) << box->text;
+    EXPECT_NE(box->icon, nullptr);
+    ASSERT_EQ(box->buttons.size(), 3u);
+    const DialogButton* dontSave = box->ButtonById(IDNO);
+    ASSERT_NE(dontSave, nullptr);
+    EXPECT_EQ(box->ButtonById(IDYES) != nullptr, true);
+
+    ClickButton(dontSave->window);
+    EXPECT_TRUE(notepad_->WaitForExit(kReactTimeout));
+    EXPECT_EQ(notepad_->ExitCode(), 0u);
+}
+
+TEST(ProcessTest, TerminateEndsOnlyTheProgramStarted) {
+    Process first = Process::Launch(SystemProgram("notepad.exe"));
+    Process second = Process::Launch(SystemProgram("notepad.exe"));
+    ASSERT_NE(WaitForTopLevelWindow(first.Id(), {.className = "Notepad"}, kStartTimeout), nullptr);
+    EXPECT_FALSE(first.WaitForExit(50ms));
+    EXPECT_EQ(first.ExitCode(), std::nullopt);
+
+    first.Terminate();
+    EXPECT_FALSE(first.IsRunning());
+    EXPECT_EQ(first.ExitCode(), 1u);
+    EXPECT_TRUE(TopLevelWindows(first.Id()).empty());
+    EXPECT_TRUE(second.IsRunning());
+}
+
+TEST(RegistryTest, ValuesAreSharedWithOtherProcesses) {
+    const std::string key = "Software\\Brightquill\\HarnessSelftest";
+    const std::string reg = SystemProgram("reg.exe");
+    const std::string query = "query \"HKCU\\" + key + "\" /v Text";
+    ASSERT_TRUE(DeleteRegistryKey(key));
+
+    ASSERT_TRUE(WriteRegistryString(key, "Text", "palWeb"));
+    ASSERT_TRUE(WriteRegistryDword(key, "Number", 0x12345678));
+    EXPECT_EQ(ReadRegistryString(key, "Text"), "palWeb");
+    EXPECT_EQ(ReadRegistryDword(key, "Number"), 0x12345678u);
+    EXPECT_EQ(ReadRegistryDword(key, "Text"), std::nullopt);  // a string is no number
+    EXPECT_EQ(RunToEnd(reg, query), 0u);
+
+    EXPECT_TRUE(DeleteRegistryValue(key, "Text"));
+    EXPECT_FALSE(RegistryValueExists(key, "Text"));
+    EXPECT_TRUE(RegistryValueExists(key, "Number"));
+    EXPECT_EQ(RunToEnd(reg, query), 1u);
+
+    EXPECT_TRUE(DeleteRegistryKey(key));
+    EXPECT_FALSE(RegistryKeyExists(key));
+    EXPECT_TRUE(DeleteRegistryKey(key));
+}
+
+// Rich edit controls are Unicode windows in another module; WM_GETTEXT still
+// reads them across processes, as it does edits.
+TEST(RichEditTest, WindowTextReadsRichEditsOfAnotherProcess) {
+    for (const std::string className : {"RICHEDIT50W", "RichEdit20A", "RichEdit20W"}) {
+        SCOPED_TRACE(className);
+        Process host = Process::Launch(CompanionProgram("richedit_host.exe"), className + " \"#00FF80 R:0\"");
+        HWND window = WaitForTopLevelWindow(host.Id(), {.caption = "RichEditHost", .visibleOnly = true}, kStartTimeout);
+        ASSERT_NE(window, nullptr) << "exit code " << host.ExitCode().value_or(0);
+        HWND richEdit = WaitFor([&] { return FindChildWindow(window, className); }, kReactTimeout);
+        ASSERT_NE(richEdit, nullptr);
+        EXPECT_EQ(WindowText(richEdit), "#00FF80 R:0");
+        EXPECT_EQ(EditSelection(richEdit), std::make_pair(0, 0));
+    }
+}
+
+}  // namespace

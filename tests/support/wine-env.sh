@@ -1,0 +1,194 @@
+#!/usr/bin/env bash
+# One private Wine session for the Windows-side tests: an Xvfb display, a fresh
+# 64-bit WINEPREFIX whose programs all share one virtual desktop, and an env.sh
+# that every test sources. Nothing here touches processes it did not start.
+#
+#   wine-env.sh start DIR        start (or reuse) the session kept in DIR
+#   wine-env.sh run DIR CMD...   run CMD inside the session
+#   wine-env.sh wine DIR EXE...  run a Windows program inside the session
+#   wine-env.sh stop DIR         end the session and remove its prefix
+set -euo pipefail
+
+WINE_BIN=${WINE_BIN:-/usr/lib/wine/wine64}
+WINESERVER_BIN=${WINESERVER_BIN:-/usr/lib/wine/wineserver}
+[ -x "$WINE_BIN" ] || WINE_BIN=$(command -v wine64 || command -v wine)
+[ -x "$WINESERVER_BIN" ] || WINESERVER_BIN=$(command -v wineserver)
+readonly DESKTOP_SIZE=1280x1024
+
+die() {
+    echo "wine-env: $*" >&2
+    exit 1
+}
+
+# Polls CMD until it succeeds or SECONDS_LEFT run out.
+poll() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+pid_alive() { [ -n "${1:-}" ] && kill -0 "$1" 2>/dev/null; }
+
+# The recorded pid is ours only while it still names an Xvfb: pids get reused.
+xvfb_pid_of() {
+    local dir=$1 pid
+    [ -f "$dir/xvfb.pid" ] || return 1
+    pid=$(cat "$dir/xvfb.pid")
+    pid_alive "$pid" && [ "$(cat /proc/"$pid"/comm 2>/dev/null)" = Xvfb ] && echo "$pid"
+}
+
+display_answers() { DISPLAY=$1 xdpyinfo >/dev/null 2>&1; }
+
+# Wine's background services inherit the standard handles of whatever starts
+# them, so every Wine command here runs with no pipes at all.
+quiet() { "$@" </dev/null >/dev/null 2>&1; }
+
+session_alive() {
+    local dir=$1
+    [ -f "$dir/env.sh" ] || return 1
+    xvfb_pid_of "$dir" >/dev/null || return 1
+    (
+        # shellcheck disable=SC1091
+        . "$dir/env.sh"
+        display_answers "$DISPLAY" && [ -f "$WINEPREFIX/system.reg" ]
+    )
+}
+
+start_xvfb() {
+    local dir=$1 n tries pid
+    # Start from a number derived from our pid so parallel sessions rarely collide;
+    # a collision shows up as an Xvfb that exits at once, and the next number is tried.
+    n=$((100 + $$ % 800))
+    for ((tries = 0; tries < 50; tries++, n++)); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        setsid Xvfb ":$n" -screen 0 "${DESKTOP_SIZE}x24" -nolisten tcp \
+            </dev/null >"$dir/xvfb.log" 2>&1 &
+        pid=$!
+        if poll 15 display_answers ":$n"; then
+            echo "$pid" >"$dir/xvfb.pid"
+            echo ":$n"
+            return 0
+        fi
+        if pid_alive "$pid"; then
+            kill "$pid" 2>/dev/null || true
+            poll 10 eval "! kill -0 $pid 2>/dev/null" || kill -9 "$pid" 2>/dev/null || true
+            die "Xvfb :$n did not answer"
+        fi
+        wait "$pid" 2>/dev/null || true
+    done
+    die "no free X display found"
+}
+
+write_env() {
+    local dir=$1 display=$2
+    cat >"$dir/env.sh" <<EOF
+export DISPLAY='$display'
+export WINEPREFIX='$dir/prefix'
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml='
+export WINE='$WINE_BIN'
+export WINESERVER='$WINESERVER_BIN'
+EOF
+}
+
+cmd_start() {
+    local dir
+    dir=$(mkdir -p "$1" && cd "$1" && pwd)
+    if session_alive "$dir"; then
+        echo "wine-env: reusing the session in $dir"
+        return 0
+    fi
+    # Leftovers of a session that died halfway: end what is still ours.
+    cmd_stop "$dir" >/dev/null 2>&1 || true
+    mkdir -p "$dir"
+
+    local display
+    display=$(start_xvfb "$dir")
+    write_env "$dir" "$display"
+    # shellcheck disable=SC1091
+    . "$dir/env.sh"
+
+    mkdir -p "$WINEPREFIX"
+    quiet "$WINESERVER" -p
+    quiet "$WINE" wineboot -i || die "wineboot -i failed"
+
+    # Debian's Wine does not find its own fonts unless they are in the prefix.
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    compgen -G '/usr/share/wine/fonts/*' >/dev/null && cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/" 2>/dev/null
+    compgen -G "$fonts/tahoma*.ttf" >/dev/null || echo "wine-env: warning: Wine's fonts are missing (install fonts-wine)" >&2
+
+    # Every program of the prefix joins one virtual desktop, so the tests see the
+    # program's windows and SetForegroundWindow really moves keyboard input.
+    quiet "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+    quiet "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$DESKTOP_SIZE" /f
+    # A crashing program must fail its test, not wait for someone to close a dialog.
+    quiet "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+
+    # Restart the services so the desktop settings hold from the first test on.
+    quiet "$WINESERVER" -k || true
+    quiet "$WINESERVER" -w || true
+    quiet "$WINESERVER" -p
+    # A loaded machine can make wineboot report a slow service as a failure; the
+    # services run all the same, which is what matters here.
+    quiet "$WINE" wineboot || echo "wine-env: warning: wineboot exited with $?" >&2
+    echo "wine-env: session ready in $dir (DISPLAY=$DISPLAY)"
+}
+
+cmd_run() {
+    local dir=$1
+    shift
+    [ -f "$dir/env.sh" ] || die "no session in $dir (run: wine-env.sh start $dir)"
+    # shellcheck disable=SC1091
+    . "$dir/env.sh"
+    exec "$@"
+}
+
+cmd_wine() {
+    local dir=$1
+    shift
+    [ -f "$dir/env.sh" ] || die "no session in $dir (run: wine-env.sh start $dir)"
+    # shellcheck disable=SC1091
+    . "$dir/env.sh"
+    exec "$WINE" "$@"
+}
+
+cmd_stop() {
+    local dir=$1 pid
+    [ -d "$dir" ] || return 0
+    if [ -f "$dir/env.sh" ]; then
+        (
+            # shellcheck disable=SC1091
+            . "$dir/env.sh"
+            if [ -d "$WINEPREFIX" ]; then
+                quiet "$WINESERVER" -k || true
+                quiet "$WINESERVER" -w || true
+            fi
+        )
+    fi
+    if pid=$(xvfb_pid_of "$dir"); then
+        kill "$pid" 2>/dev/null || true
+        poll 10 eval "! kill -0 $pid 2>/dev/null" || {
+            kill -9 "$pid" 2>/dev/null || true
+            poll 5 eval "! kill -0 $pid 2>/dev/null" || die "Xvfb $pid does not exit"
+        }
+    fi
+    rm -rf "$dir/prefix" "$dir/env.sh" "$dir/xvfb.pid"
+    echo "wine-env: session in $dir stopped"
+}
+
+[ $# -ge 2 ] || die "usage: wine-env.sh start|run|wine|stop DIR [CMD...]"
+command=$1
+shift
+case $command in
+start) cmd_start "$1" ;;
+run) cmd_run "$@" ;;
+wine) cmd_wine "$@" ;;
+stop) cmd_stop "$1" ;;
+*) die "unknown command: $command" ;;
+esac
