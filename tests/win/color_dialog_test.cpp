@@ -26,7 +26,7 @@ constexpr int kDefineCustom = 719;
 constexpr int kHelpButton = 1038;
 
 class HostForm : public TForm {
-public:
+  public:
     explicit HostForm(TComponent* owner) : TForm(owner) {
         TFormDesc d;
         d.name = "HostForm";
@@ -108,7 +108,8 @@ bool RunWatched(TColorDialog& dialog, Seen& seen, int button, const std::functio
         seen.defineVisible = IsWindowVisible(GetDlgItem(dlg, kDefineCustom));
         if (act)
             act(dlg);
-        PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, button)));
+        PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dlg, button)));
     });
     const bool result = dialog.Execute();
     watcher.join();
@@ -116,7 +117,7 @@ bool RunWatched(TColorDialog& dialog, Seen& seen, int button, const std::functio
 }
 
 class ColorDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Host()->Show();
         ASSERT_TRUE(IsWindowVisible(Host()->Handle()));

@@ -1,0 +1,269 @@
+// Picking in the system colour dialog, driven from outside as a user would: the three
+// ways in, the colour it opens with, where it opens, OK, Cancel, Escape and the close
+// box, and the custom colours that outlive one opening.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "HuetroveWindow.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr Duration kReact = 10s;
+
+// Control ids of the system colour dialog's template.
+constexpr int kBasicColors = 720;
+constexpr int kCustomColors = 721;
+constexpr int kRedEdit = 706;
+constexpr int kGreenEdit = 707;
+constexpr int kBlueEdit = 708;
+constexpr int kAddToCustom = 712;
+constexpr int kDefineCustom = 719;
+
+using Rgb = std::array<std::string, 3>;
+
+Rgb RgbOf(COLORREF c) {
+    return {std::to_string(GetRValue(c)), std::to_string(GetGValue(c)), std::to_string(GetBValue(c))};
+}
+
+class ColorDialogE2E : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        if (HasFailure()) {
+            const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+            SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                           std::string(info->name()) + "-failure.bmp");
+        }
+    }
+
+    HWND Dialog() const { return FindTopLevelWindow(app.process().Id(), {.className = "#32770", .visibleOnly = true}); }
+    HWND WaitForDialog() const {
+        return WaitForTopLevelWindow(app.process().Id(), {.className = "#32770", .visibleOnly = true}, kReact);
+    }
+    bool WaitForDialogGone() const {
+        return WaitUntil([&] { return Dialog() == nullptr; }, kReact);
+    }
+    HWND ApplicationWindow() const { return FindTopLevelWindow(app.process().Id(), {.className = "fwApplication"}); }
+
+    static Rgb DialogRgb(HWND dlg) {
+        return {WindowText(GetDlgItem(dlg, kRedEdit)), WindowText(GetDlgItem(dlg, kGreenEdit)),
+                WindowText(GetDlgItem(dlg, kBlueEdit))};
+    }
+    Rgb MainRgb() const { return {app.Red(), app.Green(), app.Blue()}; }
+
+    // The point in the middle of one cell of a colour well of `columns` x `rows` cells.
+    static POINT Cell(HWND dlg, int wellId, int columns, int rows, int index) {
+        const RECT well = WindowRect(GetDlgItem(dlg, wellId));
+        const int w = well.right - well.left;
+        const int h = well.bottom - well.top;
+        const int col = index % columns;
+        const int row = index / columns;
+        return {well.left + col * w / columns + w / (2 * columns), well.top + row * h / rows + h / (2 * rows)};
+    }
+    // The full form shows the selected colour's values (the short form keeps them hidden
+    // and does not update them).
+    static void Expand(HWND dlg) {
+        if (IsVisible(GetDlgItem(dlg, kAddToCustom)))
+            return;
+        ClickButton(GetDlgItem(dlg, kDefineCustom));
+        WaitUntil([&] { return IsVisible(GetDlgItem(dlg, kAddToCustom)); }, kReact);
+    }
+    // Clicks a basic colour and returns what the dialog then shows as selected.
+    static Rgb ClickBasic(HWND dlg, int index) {
+        Expand(dlg);
+        const Rgb before = DialogRgb(dlg);
+        Click(Cell(dlg, kBasicColors, 8, 6, index));
+        WaitUntil([&] { return DialogRgb(dlg) != before; }, kReact);
+        return DialogRgb(dlg);
+    }
+    static COLORREF CustomPixel(HWND dlg, int index) { return ReadPixel(Cell(dlg, kCustomColors, 8, 2, index)); }
+
+    // Opened centred across the monitor, a third of the free height down, owned by the
+    // application window, with the main window disabled.
+    void ExpectPlacedAndOwned(HWND dlg) const {
+        MONITORINFO mi{};
+        mi.cbSize = sizeof mi;
+        GetMonitorInfoA(MonitorFromWindow(app.main(), MONITOR_DEFAULTTOPRIMARY), &mi);
+        const RECT& m = mi.rcMonitor;
+        const RECT r = WindowRect(dlg);
+        EXPECT_EQ(r.left, m.left + (m.right - m.left - (r.right - r.left)) / 2);
+        EXPECT_EQ(r.top, m.top + (m.bottom - m.top - (r.bottom - r.top)) / 3);
+        EXPECT_EQ(Owner(dlg), ApplicationWindow());
+        EXPECT_FALSE(IsWindowEnabled(app.main()));
+    }
+
+    HWND OpenWithCtrlP() const {
+        app.Press({VK_CONTROL, 'P'});
+        return WaitForDialog();
+    }
+    HWND OpenWithSwatch() const {
+        BringToForeground(app.main());
+        Click(CenterOf(WindowRect(app.Swatch())));
+        return WaitForDialog();
+    }
+    HWND OpenWithMenu() const {
+        app.Press({VK_MENU, 'O'});
+        PressKey('P');
+        return WaitForDialog();
+    }
+
+    void PressOk(HWND dlg) const {
+        ClickButton(GetDlgItem(dlg, IDOK));
+        ASSERT_TRUE(WaitForDialogGone());
+    }
+    void PressCancel(HWND dlg) const {
+        ClickButton(GetDlgItem(dlg, IDCANCEL));
+        ASSERT_TRUE(WaitForDialogGone());
+    }
+    // The main window takes input again once the dialog has gone.
+    void ExpectMainBack() const {
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.main()) != FALSE; }, kReact));
+        EXPECT_TRUE(WaitUntil([&] { return IsForeground(app.main()); }, kReact));
+        EXPECT_TRUE(IsVisible(app.main()));
+    }
+
+    mutable Huetrove app;
+};
+
+TEST_F(ColorDialogE2E, RightAfterStartUpOpensOnTheDesktopColourAndOkKeepsIt) {
+    const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
+    ASSERT_EQ(app.Html(), HtmlOf(desktop));
+    HWND dlg = OpenWithCtrlP();
+    ASSERT_NE(dlg, nullptr) << "Ctrl+P opened no dialog";
+    EXPECT_EQ(DialogRgb(dlg), RgbOf(desktop));
+    ExpectPlacedAndOwned(dlg);
+    PressOk(dlg);
+    ExpectMainBack();
+    EXPECT_EQ(app.Html(), HtmlOf(desktop));
+    EXPECT_EQ(MainRgb(), RgbOf(desktop));
+}
+
+TEST_F(ColorDialogE2E, CtrlPTheSwatchAndTheMenuOpenTheSameDialogOnTheCurrentColour) {
+    // Ctrl+P: choose a basic colour and confirm it.
+    HWND dlg = OpenWithCtrlP();
+    ASSERT_NE(dlg, nullptr) << "Ctrl+P opened no dialog";
+    ExpectPlacedAndOwned(dlg);
+    const Rgb first = ClickBasic(dlg, 8);  // second row, first column
+    ASSERT_NE(first, RgbOf(GetSysColor(COLOR_BACKGROUND)));
+    PressOk(dlg);
+    ExpectMainBack();
+    EXPECT_TRUE(WaitUntil([&] { return MainRgb() == first; }, kReact)) << app.Html();
+    const COLORREF firstColor = RGB(std::stoi(first[0]), std::stoi(first[1]), std::stoi(first[2]));
+    EXPECT_EQ(app.Html(), HtmlOf(firstColor));
+
+    // The swatch: opens on that colour; choose another.
+    dlg = OpenWithSwatch();
+    ASSERT_NE(dlg, nullptr) << "a click on the swatch opened no dialog";
+    EXPECT_EQ(DialogRgb(dlg), first);
+    ExpectPlacedAndOwned(dlg);
+    const Rgb second = ClickBasic(dlg, 20);  // third row, fifth column
+    ASSERT_NE(second, first);
+    PressOk(dlg);
+    ExpectMainBack();
+    EXPECT_TRUE(WaitUntil([&] { return MainRgb() == second; }, kReact)) << app.Html();
+
+    // The menu item: opens on the newest colour.
+    dlg = OpenWithMenu();
+    ASSERT_NE(dlg, nullptr) << "Options > Select color from the picker opened no dialog";
+    EXPECT_EQ(DialogRgb(dlg), second);
+    ExpectPlacedAndOwned(dlg);
+    PressCancel(dlg);
+    ExpectMainBack();
+    EXPECT_EQ(MainRgb(), second);
+}
+
+TEST_F(ColorDialogE2E, CancelEscapeAndTheCloseBoxChangeNothing) {
+    const std::string html = app.Html();
+    const Rgb rgb = MainRgb();
+    const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
+
+    auto dismissals = {
+        +[](HWND dlg) { ClickButton(GetDlgItem(dlg, IDCANCEL)); },
+        +[](HWND dlg) {
+            BringToForeground(dlg);
+            PressKey(VK_ESCAPE);
+        },
+        +[](HWND dlg) {
+            // The close box: the caption point that the dialog itself calls its close box.
+            const RECT r = WindowRect(dlg);
+            for (int x = r.right - 1; x > r.left; --x) {
+                for (int y = r.top + 1; y < r.top + 30; ++y) {
+                    if (SendMessageA(dlg, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+                        Click({x - 3, y + 3});
+                        return;
+                    }
+                }
+            }
+            ADD_FAILURE() << "the dialog has no close box";
+        },
+    };
+    int round = 0;
+    for (auto dismiss : dismissals) {
+        SCOPED_TRACE("dismissal " + std::to_string(round++));
+        HWND dlg = OpenWithCtrlP();
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(DialogRgb(dlg), RgbOf(desktop));
+        ClickBasic(dlg, 3);
+        dismiss(dlg);
+        ASSERT_TRUE(WaitForDialogGone());
+        ExpectMainBack();
+        EXPECT_EQ(app.Html(), html);
+        EXPECT_EQ(MainRgb(), rgb);
+    }
+}
+
+TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
+    // Define a custom colour and confirm.
+    HWND dlg = OpenWithCtrlP();
+    ASSERT_NE(dlg, nullptr);
+    const Rgb kept = ClickBasic(dlg, 9);
+    const COLORREF keptColor = RGB(std::stoi(kept[0]), std::stoi(kept[1]), std::stoi(kept[2]));
+    ClickButton(GetDlgItem(dlg, kAddToCustom));
+    ASSERT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == keptColor; }, kReact));
+    PressOk(dlg);
+    ExpectMainBack();
+
+    // It is offered again; define another and cancel.
+    dlg = OpenWithCtrlP();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == keptColor; }, kReact))
+        << HtmlOf(CustomPixel(dlg, 0)) << " instead of " << HtmlOf(keptColor);
+    const Rgb dropped = ClickBasic(dlg, 13);
+    const COLORREF droppedColor = RGB(std::stoi(dropped[0]), std::stoi(dropped[1]), std::stoi(dropped[2]));
+    ASSERT_NE(droppedColor, keptColor);
+    ClickButton(GetDlgItem(dlg, kAddToCustom));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            for (int i = 0; i < 16; ++i)
+                if (CustomPixel(dlg, i) == droppedColor)
+                    return true;
+            return false;
+        },
+        kReact));
+    PressCancel(dlg);
+    ExpectMainBack();
+
+    // The confirmed one is still there, the cancelled one is not.
+    dlg = OpenWithCtrlP();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == keptColor; }, kReact));
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NE(CustomPixel(dlg, i), droppedColor) << "custom colour " << i;
+    PressCancel(dlg);
+
+    // A new run of the program starts with all sixteen unset.
+    app.process().Terminate();
+    Huetrove again;
+    again.Press({VK_CONTROL, 'P'});
+    dlg = WaitForTopLevelWindow(again.process().Id(), {.className = "#32770", .visibleOnly = true}, kReact);
+    ASSERT_NE(dlg, nullptr);
+    // The first cell looks like the last one, which nobody ever set.
+    EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == CustomPixel(dlg, 15); }, kReact));
+    EXPECT_NE(CustomPixel(dlg, 0), keptColor);
+    ClickButton(GetDlgItem(dlg, IDCANCEL));
+}
+
+}  // namespace
