@@ -1,0 +1,342 @@
+// The About window as a user meets it: its texts and layout, the memory figure against
+// the system's own, the ways to close it, and the licence link.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HuetroveWindow.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr Duration kReact = 10s;
+constexpr char kAboutCaption[] = " About ...";
+constexpr char kMemoryPrefix[] = "Available memory : ";
+
+unsigned long long AvailableKb() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatusEx(&status);
+    return status.ullAvailPhys >> 10;
+}
+
+// A top-level window of any process with that class whose caption contains `part`.
+HWND FindWindowOfClass(const char* className, const std::string& part) {
+    struct Search {
+        const char* className;
+        std::string part;
+        HWND found = nullptr;
+    } search{className, part};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (IsWindowVisible(w) && ClassName(w) == s->className && Caption(w).find(s->part) != std::string::npos) {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Closes a text viewer the shell started for us, and waits for it to go.
+void CloseViewer(HWND viewer) {
+    DWORD pid = ProcessOf(viewer);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    if (process) {
+        WaitForSingleObject(process, 10000);
+        CloseHandle(process);
+    }
+}
+
+class AboutWindow : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        if (HasFailure()) {
+            const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+            SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                           std::string(info->name()) + "-failure.bmp");
+        }
+    }
+
+    void Start(const std::string& workingDirectory = {}, const std::string& exe = {}) {
+        app_ = std::make_unique<Huetrove>(workingDirectory, exe);
+    }
+    Huetrove& app() { return *app_; }
+
+    HWND About() { return FindTopLevelWindow(app().process().Id(), {.caption = kAboutCaption, .visibleOnly = true}); }
+    // Help > About ... from the keyboard.
+    HWND Open() {
+        app().Press({VK_MENU, 'H'});
+        PressKey('A');
+        return WaitForTopLevelWindow(app().process().Id(), {.caption = kAboutCaption, .visibleOnly = true}, kReact);
+    }
+    bool WaitClosed() {
+        return WaitUntil([&] { return About() == nullptr; }, kReact);
+    }
+    // The About window's control that shows `text`, or that starts with it.
+    static HWND Control(HWND about, const std::string& text, bool prefix = false) {
+        for (HWND child : ChildWindows(about)) {
+            const std::string t = WindowText(child);
+            if (prefix ? t.rfind(text, 0) == 0 : t == text)
+                return child;
+        }
+        return nullptr;
+    }
+    static POINT ClientPos(HWND about, HWND control) {
+        RECT r = WindowRect(control);
+        POINT p{r.left, r.top};
+        ScreenToClient(about, &p);
+        return p;
+    }
+    // The figure shown, read while the system's own is read around it.
+    static bool ReadMemory(HWND about, unsigned long long& shown, unsigned long long& low, unsigned long long& high) {
+        const unsigned long long a = AvailableKb();
+        HWND label = Control(about, kMemoryPrefix, true);
+        if (!label)
+            return false;
+        const std::string text = WindowText(label);
+        const unsigned long long b = AvailableKb();
+        const std::string tail = " KB";
+        if (text.size() <= sizeof kMemoryPrefix - 1 + tail.size() || text.compare(text.size() - 3, 3, tail) != 0)
+            return false;
+        const std::string digits = text.substr(sizeof kMemoryPrefix - 1, text.size() - (sizeof kMemoryPrefix - 1) - 3);
+        if (digits.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        shown = std::strtoull(digits.c_str(), nullptr, 10);
+        low = a < b ? a : b;
+        high = a < b ? b : a;
+        return true;
+    }
+
+    std::unique_ptr<Huetrove> app_;
+};
+
+TEST_F(AboutWindow, ShowsItsTextsInTheirPlaces) {
+    Start();
+    HWND about = Open();
+    ASSERT_NE(about, nullptr) << "Help > About opened no window";
+    EXPECT_EQ(Owner(about), Owner(app().main()));  // the application window
+    const LONG ex = GetWindowLongA(about, GWL_EXSTYLE);
+    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(ex & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongA(about, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(ClientSize(about).cx, 327);
+    EXPECT_EQ(ClientSize(about).cy, 233);
+
+    // Centred on the desktop the first time.
+    const RECT r = WindowRect(about);
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
+    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+
+    struct Expected {
+        std::string text;
+        POINT at;
+    };
+    const std::vector<Expected> texts = {
+        {"Huetrove v1.0", {70, 20}},
+        {"Version 1.0 (Build : 102301.2445)", {20, 62}},
+        {"License Agreement", {20, 122}},
+        {"&Ok", {234, 196}},
+    };
+    for (const Expected& e : texts) {
+        HWND control = Control(about, e.text);
+        ASSERT_NE(control, nullptr) << e.text;
+        const POINT p = ClientPos(about, control);
+        EXPECT_EQ(p.x, e.at.x) << e.text;
+        EXPECT_EQ(p.y, e.at.y) << e.text;
+    }
+    HWND copyright = Control(about, "Copyright", true);
+    ASSERT_NE(copyright, nullptr);
+    EXPECT_EQ(WindowText(copyright).find('\n'), std::string::npos);
+    EXPECT_EQ(ClientPos(about, copyright).x, 20);
+    EXPECT_EQ(ClientPos(about, copyright).y, 76);
+    HWND memory = Control(about, kMemoryPrefix, true);
+    ASSERT_NE(memory, nullptr);
+    EXPECT_EQ(ClientPos(about, memory).x, 20);
+    EXPECT_EQ(ClientPos(about, memory).y, 196);
+    EXPECT_EQ(WindowRect(Control(about, "&Ok")).right - WindowRect(Control(about, "&Ok")).left, 75);
+
+    // The white band at the top with the program's icon.
+    EXPECT_EQ(ReadPixel(ClientToScreenPoint(about, {5, 5})), GetSysColor(COLOR_WINDOW));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitClosed());
+}
+
+TEST_F(AboutWindow, ShowsTheTrueFreeMemoryAndComputesItAtEachOpening) {
+    Start();
+    HWND about = Open();
+    ASSERT_NE(about, nullptr);
+    unsigned long long first = 0, low = 0, high = 0;
+    ASSERT_TRUE(ReadMemory(about, first, low, high)) << WindowText(Control(about, kMemoryPrefix, true));
+    // Other programs come and go on this machine: allow 64 MB either way.
+    constexpr unsigned long long kSlackKb = 64 * 1024;
+    EXPECT_GE(first + kSlackKb, low);
+    EXPECT_LE(first, high + kSlackKb);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed());
+
+    // Take 512 MB of physical memory away, so the second figure differs.
+    constexpr size_t kTaken = 512u << 20;
+    auto* block = static_cast<char*>(VirtualAlloc(nullptr, kTaken, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    ASSERT_NE(block, nullptr);
+    for (size_t i = 0; i < kTaken; i += 4096)
+        block[i] = 1;
+    // The system refreshes its figure at most once a second: wait until it has moved.
+    ASSERT_TRUE(WaitUntil([&] { return AvailableKb() + 1024 < low || AvailableKb() > high + 1024; }, kReact));
+    about = Open();
+    ASSERT_NE(about, nullptr);
+    unsigned long long second = 0;
+    ASSERT_TRUE(ReadMemory(about, second, low, high));
+    EXPECT_GE(second + kSlackKb, low);
+    EXPECT_LE(second, high + kSlackKb);
+    EXPECT_NE(second, first) << "the figure was not computed again";
+    VirtualFree(block, 0, MEM_RELEASE);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitClosed());
+}
+
+TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
+    Start();
+    const std::string html = app().Html();
+    HWND about = Open();
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(app().main()));
+    // The user moves it; it reopens where it was left.
+    const RECT r = WindowRect(about);
+    SetWindowPos(about, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed()) << "Escape";
+
+    about = Open();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(WindowRect(about).left, 100);
+    EXPECT_EQ(WindowRect(about).top, 120);
+    EXPECT_EQ(WindowRect(about).right - WindowRect(about).left, r.right - r.left);
+    PressKey(VK_RETURN);  // the button holds the focus
+    ASSERT_TRUE(WaitClosed()) << "Enter";
+
+    about = Open();
+    ASSERT_NE(about, nullptr);
+    const RECT w = WindowRect(about);
+    bool clicked = false;
+    for (int x = w.right - 1; x > w.left && !clicked; --x) {
+        for (int y = w.top + 1; y < w.top + 25 && !clicked; ++y) {
+            if (SendMessageA(about, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+                Click({x - 3, y + 3});
+                clicked = true;
+            }
+        }
+    }
+    ASSERT_TRUE(clicked) << "no close box";
+    ASSERT_TRUE(WaitClosed()) << "close box";
+
+    about = Open();
+    ASSERT_NE(about, nullptr);
+    ClickButton(Control(about, "&Ok"));
+    ASSERT_TRUE(WaitClosed()) << "the Ok button";
+
+    // The main window is as it was, and takes input again.
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app().main()) != FALSE; }, kReact));
+    EXPECT_TRUE(IsVisible(app().main()));
+    EXPECT_EQ(app().Html(), html);
+    EXPECT_TRUE(app().process().IsRunning());
+}
+
+// A fresh prefix may know no program for text files; the association that every desktop
+// has makes the shell open them in the text viewer. Removed again afterwards.
+class TextFilesOpenInTheViewer {
+  public:
+    TextFilesOpenInTheViewer() {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            RegCloseKey(key);
+            return;
+        }
+        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return;
+        added_ = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("txtfile"), 8) == ERROR_SUCCESS;
+        RegCloseKey(key);
+    }
+    ~TextFilesOpenInTheViewer() {
+        if (added_)
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, ".txt");
+    }
+    TextFilesOpenInTheViewer(const TextFilesOpenInTheViewer&) = delete;
+    TextFilesOpenInTheViewer& operator=(const TextFilesOpenInTheViewer&) = delete;
+
+  private:
+    bool added_ = false;
+};
+
+// The licence text that the link opens, in the viewer the shell starts.
+HWND WaitForLicenceViewer() {
+    return WaitFor([] { return FindWindowOfClass("Notepad", "license"); }, kReact);
+}
+
+TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOpen) {
+    TextFilesOpenInTheViewer association;
+    ScratchDirectory dir;
+    {
+        std::ofstream licence(dir.Path() + "\\license.txt");
+        licence << "Licence of the current directory";
+    }
+    Start(dir.Path());
+    HWND about = Open();
+    ASSERT_NE(about, nullptr);
+    HWND link = Control(about, "License Agreement");
+    ASSERT_NE(link, nullptr);
+    Click(CenterOf(WindowRect(link)));
+    HWND viewer = WaitForLicenceViewer();
+    ASSERT_NE(viewer, nullptr) << "no viewer showed license.txt";
+    EXPECT_TRUE(WaitUntil(
+        [&] { return WindowText(FindChildWindow(viewer, "Edit")) == "Licence of the current directory"; }, kReact))
+        << Caption(viewer) << ": " << WindowText(FindChildWindow(viewer, "Edit"));
+    EXPECT_TRUE(IsVisible(about));
+    EXPECT_TRUE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    CloseViewer(viewer);
+    EXPECT_TRUE(IsVisible(about));
+    BringToForeground(about);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitClosed());
+}
+
+TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
+    TextFilesOpenInTheViewer association;
+    ScratchDirectory elsewhere;  // a current directory without the file
+    Start(elsewhere.Path());
+    HWND about = Open();
+    ASSERT_NE(about, nullptr);
+    Click(CenterOf(WindowRect(Control(about, "License Agreement"))));
+    HWND viewer = WaitForLicenceViewer();
+    ASSERT_NE(viewer, nullptr) << "the licence beside the program was not found";
+    CloseViewer(viewer);
+    EXPECT_TRUE(IsVisible(about));
+}
+
+TEST_F(AboutWindow, WithoutTheLicenceTheLinkDoesNothing) {
+    TextFilesOpenInTheViewer association;
+    ScratchDirectory lone;
+    ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
+    Start(lone.Path(), lone.Path() + "\\Huetrove.exe");
+    HWND about = Open();
+    ASSERT_NE(about, nullptr);
+    Click(CenterOf(WindowRect(Control(about, "License Agreement"))));
+    // Nothing may appear: give it the time a viewer would take, then look.
+    EXPECT_EQ(WaitFor([] { return FindWindowOfClass("Notepad", ""); }, 3s), nullptr);
+    EXPECT_TRUE(MessageBoxes(app().process().Id()).empty());
+    EXPECT_TRUE(IsVisible(about));
+    BringToForeground(about);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitClosed());
+}
+
+}  // namespace
