@@ -1,0 +1,472 @@
+// The settings as a user meets them in the real program: what a first run and Exit
+// leave in the registry, unreadable values at start-up, a save that cannot be
+// written, the end of the Windows session, and the Preferences dialog driven with
+// the keyboard and the mouse. Every test starts without settings and leaves none.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "HuetroveWindow.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
+constexpr char kMakerKey[] = "Software\\Brightquill";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kPreferencesCaption[] = " Preferences ...";
+constexpr char kTitle[] = "Huetrove v1.0";
+
+void RemoveAllSettings() {
+    DeleteRegistryKey(kMakerKey);
+    DeleteRegistryValue(kRunKey, "Huetrove");
+}
+
+DWORD ValueCount(const char* keyPath) {
+    HKEY key = nullptr;
+    DWORD count = 0;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
+                     nullptr);
+    RegCloseKey(key);
+    return count;
+}
+
+std::optional<std::string> Setting(const char* name) {
+    return ReadRegistryString(kSettingsKey, name);
+}
+std::optional<DWORD> NumberSetting(const char* name) {
+    return ReadRegistryDword(kSettingsKey, name);
+}
+
+// Returns once the program's thread has gone back to its message loop, so whatever
+// the last input started (a save included) has finished.
+void Sync(HWND window) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+bool IsChecked(HWND checkBox) {
+    return SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// A left click on a control as the mouse delivers it: the control takes the focus
+// at the press and acts at the release. Posted to the control itself, so neither
+// the pointer's travel nor a tooltip on the way can change where it lands.
+void ClickControl(HWND control) {
+    const LPARAM inside = MAKELPARAM(4, 4);
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    PostMessageA(control, WM_LBUTTONUP, 0, inside);
+}
+
+// Clicks a check box and waits until it shows the change.
+void Toggle(HWND checkBox) {
+    const bool before = IsChecked(checkBox);
+    ClickControl(checkBox);
+    EXPECT_TRUE(WaitUntil([&] { return IsChecked(checkBox) != before; }, 5s));
+}
+
+bool CaseInsensitiveEqual(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+// The Preferences dialog of a running program, its controls found by their texts.
+struct Preferences {
+    HWND window = nullptr;
+    HWND minimizeClose = nullptr;
+    HWND systemStartup = nullptr;
+    HWND actionBox = nullptr;
+    HWND ok = nullptr;
+    HWND cancel = nullptr;
+    HWND bandLabel = nullptr;
+
+    explicit Preferences(HWND dialog) : window(dialog) {
+        for (HWND child : ChildWindows(dialog)) {
+            const std::string text = WindowText(child);
+            if (text == "Minimize to tray instead of closing")
+                minimizeClose = child;
+            else if (text == "Launch on system startup")
+                systemStartup = child;
+            else if (text == "&Ok")
+                ok = child;
+            else if (text == "&Cancel")
+                cancel = child;
+            else if (ClassName(child) == "fwLabel" && child != nullptr && GetParent(child) != dialog)
+                bandLabel = child;
+        }
+        actionBox = FindChildWindow(dialog, "ComboBox");
+    }
+    bool Complete() const { return minimizeClose && systemStartup && actionBox && ok && cancel && bandLabel; }
+    HWND ActionEdit() const { return FindChildWindow(actionBox, "Edit"); }
+    std::string Action() const { return WindowText(actionBox); }
+};
+
+class SettingsE2E : public testing::Test {
+protected:
+    void SetUp() override { RemoveAllSettings(); }
+    void TearDown() override {
+        if (app && app->process().IsRunning())
+            app->process().Terminate();
+        app.reset();
+        RemoveAllSettings();
+    }
+
+    void Start() {
+        app = std::make_unique<Huetrove>();
+        Sync(app->main());
+    }
+
+    Preferences Open() {
+        app->Press({VK_CONTROL, 'O'});
+        HWND dialog = WaitForTopLevelWindow(app->process().Id(), {.caption = kPreferencesCaption, .visibleOnly = true},
+                                            10s);
+        EXPECT_NE(dialog, nullptr);
+        Preferences preferences(dialog);
+        EXPECT_TRUE(preferences.Complete());
+        // Keys go to the dialog from here on.
+        EXPECT_TRUE(WaitUntil([&] { return IsForeground(dialog); }, 5s));
+        return preferences;
+    }
+
+    // Waits for the dialog to go and the command that showed it to finish.
+    void Closed(const Preferences& preferences) {
+        ASSERT_TRUE(WaitUntil([&] { return !IsVisible(preferences.window); }, 10s));
+        Sync(app->main());
+    }
+
+    void Exit() {
+        app->Press({VK_MENU, 'F'});
+        PressKey('X');
+    }
+
+    std::unique_ptr<Huetrove> app;
+};
+
+TEST_F(SettingsE2E, AFirstRunWritesNothingAndExitWritesTheSixValues) {
+    Start();
+    EXPECT_FALSE(RegistryKeyExists(kMakerKey));
+    const RECT rc = WindowRect(app->main());
+    EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15);
+    EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN) - 83);
+
+    Exit();
+    ASSERT_TRUE(app->process().WaitForExit(15s));
+    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(NumberSetting("WindowTop"), static_cast<DWORD>(rc.top));
+    EXPECT_EQ(NumberSetting("WindowLeft"), static_cast<DWORD>(rc.left));
+    EXPECT_EQ(Setting("ActivePS"), "palWeb");
+    EXPECT_EQ(NumberSetting("MinimizeClose"), 1u);
+    EXPECT_EQ(NumberSetting("SystemStartup"), 0u);
+    EXPECT_EQ(Setting("DblClickAction"), "None");
+    EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
+}
+
+TEST_F(SettingsE2E, ClosingWhileClosesHideSavesNothing) {
+    Start();
+    PostMessageA(app->main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsVisible(app->main()); }, 10s));
+    Sync(app->main());
+    EXPECT_TRUE(app->process().IsRunning());
+    EXPECT_FALSE(RegistryKeyExists(kMakerKey));
+}
+
+struct UnreadableTop {
+    std::string stored;
+    const char* message;
+};
+
+class UnreadableWindowTop : public SettingsE2E, public testing::WithParamInterface<UnreadableTop> {};
+
+TEST_P(UnreadableWindowTop, IsReportedAndStartUpStillCompletes) {
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", 300));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "WindowTop", GetParam().stored));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "schWXP"));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "DblClickAction", "None"));
+
+    Process process = Process::Launch(ProgramPath());
+    auto box = WaitForMessageBox(process.Id(), 30s);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, kTitle);
+    EXPECT_EQ(box->text, GetParam().message);
+    EXPECT_NE(box->icon, nullptr);
+    ClickButton(box->buttons.at(0).window);
+
+    HWND main = WaitForTopLevelWindow(process.Id(), {.caption = kMainCaption, .visibleOnly = true}, 30s);
+    ASSERT_NE(main, nullptr) << "start-up did not complete";
+    EXPECT_TRUE(MessageBoxes(process.Id()).empty());
+    EXPECT_EQ(WindowRect(main).left, 300);
+    EXPECT_EQ(WindowText(ChildAt(main, POINT{57, 20})).size(), 7u);  // the HTML box is filled
+
+    // MinimizeClose reads false and a close ends the program, saving a repaired store.
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(process.WaitForExit(15s));
+    EXPECT_TRUE(NumberSetting("WindowTop").has_value());
+    EXPECT_EQ(Setting("ActivePS"), "schWXP");
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts,
+                         UnreadableWindowTop,
+                         testing::Values(UnreadableTop{"1", "Invalid data type for 'WindowTop'"},
+                                         UnreadableTop{"12345", "Failed to get data for 'WindowTop'"}));
+
+TEST_F(SettingsE2E, AnOffScreenPositionOpensTheWindowWhereAFirstRunWould) {
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", static_cast<DWORD>(-3000)));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowTop", 200));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "palWeb"));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 1));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
+    Start();
+    const RECT rc = WindowRect(app->main());
+    EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15);
+    EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN) - 83);
+}
+
+// The store's parent key made volatile: a lasting key cannot be created below it.
+void MakeStoreUnwritable() {
+    HKEY maker = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kMakerKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                              &maker, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(maker);
+}
+
+TEST_F(SettingsE2E, AFailedSaveAtExitKeepsTheProgramRunningAndExitTriesAgain) {
+    MakeStoreUnwritable();
+    Start();
+    Exit();
+    auto box = WaitForMessageBox(app->process().Id(), 15s);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, kTitle);
+    EXPECT_EQ(box->text, "Failed to set data for 'WindowTop'");
+    EXPECT_EQ(box->owner, Owner(app->main()));
+    ClickButton(box->buttons.at(0).window);
+    ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(app->process().Id()).empty(); }, 10s));
+    Sync(app->main());
+    EXPECT_FALSE(app->process().WaitForExit(1s));
+    EXPECT_TRUE(IsVisible(app->main()));
+
+    // A plain close now tries again too: CloseAction stayed CloseAndFree.
+    RemoveAllSettings();
+    PostMessageA(app->main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(app->process().WaitForExit(15s));
+    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+}
+
+TEST_F(SettingsE2E, TheEndOfTheSessionSavesWithoutAsking) {
+    Start();
+    HWND application = Owner(app->main());
+    ASSERT_NE(application, nullptr);
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(application, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    SendMessageTimeoutA(application, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer);
+    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(Setting("ActivePS"), "palWeb");
+    ASSERT_TRUE(app->process().WaitForExit(15s));
+}
+
+TEST_F(SettingsE2E, AFailedSaveAtTheEndOfTheSessionShowsNoBox) {
+    MakeStoreUnwritable();
+    Start();
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(Owner(app->main()), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer);
+    ASSERT_TRUE(app->process().WaitForExit(15s));
+    EXPECT_FALSE(RegistryKeyExists(kSettingsKey));
+}
+
+TEST_F(SettingsE2E, PreferencesShowsTheSettingsAndTheTitle) {
+    Start();
+    Preferences p = Open();
+    EXPECT_EQ(ClientSize(p.window).cx, 327);
+    EXPECT_EQ(ClientSize(p.window).cy, 233);
+    EXPECT_EQ(Owner(p.window), Owner(app->main()));
+    EXPECT_EQ(WindowText(p.bandLabel), kTitle);
+    EXPECT_TRUE(IsChecked(p.minimizeClose));
+    EXPECT_FALSE(IsChecked(p.systemStartup));
+    EXPECT_EQ(p.Action(), "None");
+    EXPECT_EQ(SendMessageA(p.actionBox, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(p.actionBox, CB_GETITEMHEIGHT, 0, 0), 13);
+    EXPECT_FALSE(IsWindowEnabled(app->main())) << "the dialog is modal";
+    // Centred on the screen.
+    const RECT rc = WindowRect(p.window);
+    EXPECT_NEAR((rc.left + rc.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((rc.top + rc.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    PressKey(VK_ESCAPE);
+    Closed(p);
+    EXPECT_TRUE(IsWindowEnabled(app->main()));
+}
+
+TEST_F(SettingsE2E, EnterCancelsAtTheFirstOpening) {
+    Start();
+    Preferences p = Open();
+    EXPECT_EQ(FocusOf(p.window), p.minimizeClose);
+    PressKey(VK_SPACE);  // clears the box; Enter must not keep that
+    ASSERT_TRUE(WaitUntil([&] { return !IsChecked(p.minimizeClose); }, 5s));
+    PressKey(VK_RETURN);
+    Closed(p);
+    EXPECT_FALSE(RegistryKeyExists(kMakerKey));
+    // Closes still hide to the tray.
+    PostMessageA(app->main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsVisible(app->main()); }, 10s));
+    EXPECT_FALSE(app->process().WaitForExit(1s));
+}
+
+TEST_F(SettingsE2E, AfterOkByMouseEnterConfirmsTheNextOpening) {
+    Start();
+    Preferences p = Open();
+    ClickControl(p.ok);
+    Closed(p);
+    // OK without a change still saves everything.
+    ASSERT_TRUE(RegistryKeyExists(kSettingsKey));
+    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(NumberSetting("WindowLeft"), static_cast<DWORD>(WindowRect(app->main()).left));
+    EXPECT_EQ(Setting("ActivePS"), "palWeb");
+
+    RemoveAllSettings();
+    Preferences again = Open();
+    EXPECT_EQ(again.window, p.window) << "one dialog, shown again";
+    EXPECT_EQ(FocusOf(again.window), again.ok) << "the focus is where it was left";
+    PressKey(VK_RETURN);
+    Closed(again);
+    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+}
+
+TEST_F(SettingsE2E, EscapeAndTheCloseBoxCancelAndCancelledEditsDoNotComeBack) {
+    Start();
+    Preferences p = Open();
+    ClickControl(p.systemStartup);
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(p.systemStartup); }, 5s));
+    PressKey(VK_ESCAPE);
+    Closed(p);
+    EXPECT_FALSE(RegistryKeyExists(kMakerKey));
+    EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
+
+    p = Open();
+    EXPECT_FALSE(IsChecked(p.systemStartup));
+    ClickControl(p.minimizeClose);
+    ASSERT_TRUE(WaitUntil([&] { return !IsChecked(p.minimizeClose); }, 5s));
+    PostMessageA(p.window, WM_SYSCOMMAND, SC_CLOSE, 0);  // the caption bar's close box
+    Closed(p);
+    EXPECT_FALSE(RegistryKeyExists(kMakerKey));
+
+    p = Open();
+    EXPECT_TRUE(IsChecked(p.minimizeClose));
+    PressKey(VK_ESCAPE);
+    Closed(p);
+}
+
+TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
+    Start();
+    Preferences p = Open();
+    ClickControl(p.ActionEdit());
+    // Selected only once the click has put the caret there.
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(p.window) == p.ActionEdit(); }, 5s));
+    Sync(p.window);
+    SendMessageA(p.ActionEdit(), EM_SETSEL, 0, -1);
+    TypeText("Screen");
+    ASSERT_TRUE(WaitUntil([&] { return p.Action() == "Screen"; }, 5s));
+    ClickControl(p.ok);
+    Closed(p);
+    EXPECT_EQ(Setting("DblClickAction"), "None");
+
+    // The full text of the second item, typed, is stored as "Screen" and shown again.
+    p = Open();
+    EXPECT_EQ(p.Action(), "None");
+    ClickControl(p.ActionEdit());
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(p.window) == p.ActionEdit(); }, 5s));
+    Sync(p.window);
+    SendMessageA(p.ActionEdit(), EM_SETSEL, 0, -1);
+    TypeText("Select color from the screen");
+    ASSERT_TRUE(WaitUntil([&] { return p.Action() == "Select color from the screen"; }, 5s));
+    ClickControl(p.ok);
+    Closed(p);
+    EXPECT_EQ(Setting("DblClickAction"), "Screen");
+
+    p = Open();
+    EXPECT_EQ(p.Action(), "Select color from the screen");
+    PressKey(VK_ESCAPE);
+    Closed(p);
+}
+
+TEST_F(SettingsE2E, AStoredActionOtherThanScreenOrPickerShowsAndIsStoredAsNone) {
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", 300));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowTop", 300));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "palWeb"));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 1));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "DblClickAction", "screen"));
+    Start();
+    Preferences p = Open();
+    EXPECT_EQ(p.Action(), "None");
+    ClickControl(p.ok);
+    Closed(p);
+    EXPECT_EQ(Setting("DblClickAction"), "None");
+}
+
+TEST_F(SettingsE2E, LaunchOnStartupWritesAndRemovesTheRunValueAtOnce) {
+    Start();
+    Preferences p = Open();
+    Toggle(p.systemStartup);
+    ClickControl(p.ok);
+    Closed(p);
+    const auto run = ReadRegistryString(kRunKey, "Huetrove");
+    ASSERT_TRUE(run.has_value());
+    EXPECT_TRUE(CaseInsensitiveEqual(*run, "\"" + ProgramPath() + "\"")) << *run;
+    EXPECT_EQ(NumberSetting("SystemStartup"), 1u);
+
+    p = Open();
+    EXPECT_TRUE(IsChecked(p.systemStartup));
+    Toggle(p.systemStartup);
+    ClickControl(p.ok);
+    Closed(p);
+    EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
+    EXPECT_EQ(NumberSetting("SystemStartup"), 0u);
+}
+
+TEST_F(SettingsE2E, ClearingMinimizeToTrayMakesTheNextCloseSaveAndEndTheProgram) {
+    Start();
+    Preferences p = Open();
+    Toggle(p.minimizeClose);
+    ClickControl(p.ok);
+    Closed(p);
+    EXPECT_EQ(NumberSetting("MinimizeClose"), 0u);
+
+    RemoveAllSettings();
+    PostMessageA(app->main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(app->process().WaitForExit(15s));
+    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(NumberSetting("MinimizeClose"), 0u);
+}
+
+TEST_F(SettingsE2E, TickingMinimizeToTrayAgainMakesClosesHide) {
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", 300));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowTop", 300));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "palWeb"));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
+    Start();
+    Preferences p = Open();
+    EXPECT_FALSE(IsChecked(p.minimizeClose));
+    Toggle(p.minimizeClose);
+    ClickControl(p.ok);
+    Closed(p);
+    EXPECT_EQ(NumberSetting("MinimizeClose"), 1u);
+    PostMessageA(app->main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsVisible(app->main()); }, 10s));
+    EXPECT_FALSE(app->process().WaitForExit(1s));
+}
+
+}  // namespace
