@@ -32,8 +32,7 @@ settings::Point FirstRunPosition(const fw::TForm& form) {
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {
-    reinterpret_cast<std::vector<settings::Rect>*>(data)->push_back(
-        {area->left, area->top, area->right, area->bottom});
+    reinterpret_cast<std::vector<settings::Rect>*>(data)->push_back({area->left, area->top, area->right, area->bottom});
     return TRUE;
 }
 

@@ -113,7 +113,7 @@ struct Preferences {
 };
 
 class SettingsE2E : public testing::Test {
-protected:
+  protected:
     void SetUp() override { RemoveAllSettings(); }
     void TearDown() override {
         if (app && app->process().IsRunning())
@@ -129,8 +129,8 @@ protected:
 
     Preferences Open() {
         app->Press({VK_CONTROL, 'O'});
-        HWND dialog = WaitForTopLevelWindow(app->process().Id(), {.caption = kPreferencesCaption, .visibleOnly = true},
-                                            10s);
+        HWND dialog =
+            WaitForTopLevelWindow(app->process().Id(), {.caption = kPreferencesCaption, .visibleOnly = true}, 10s);
         EXPECT_NE(dialog, nullptr);
         Preferences preferences(dialog);
         EXPECT_TRUE(preferences.Complete());

@@ -38,7 +38,7 @@ struct Box {
 
 // Answers every message box of this process with OK and remembers what it said.
 class MessageBoxWatcher {
-public:
+  public:
     MessageBoxWatcher() : thread_([this] { Run(); }) {}
     ~MessageBoxWatcher() {
         stop_ = true;
@@ -50,7 +50,7 @@ public:
         return boxes_;
     }
 
-private:
+  private:
     static BOOL CALLBACK CollectText(HWND child, LPARAM data) {
         char className[32] = {};
         GetClassNameA(child, className, sizeof className);
@@ -185,7 +185,7 @@ std::string ModulePath() {
 }
 
 class SettingsStore : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static bool initialized = false;
         if (!initialized) {
@@ -444,10 +444,10 @@ TEST_F(SettingsStore, EveryBadValueIsReportedInOrderAndStartUpStillCompletes) {
     std::vector<std::string> texts;
     for (const Box& box : watcher->Boxes())
         texts.push_back(box.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{
-                         "Invalid data type for 'WindowTop'", "Failed to get data for 'WindowLeft'",
-                         "Invalid data type for 'ActivePS'", "Invalid data type for 'MinimizeClose'",
-                         "Failed to get data for 'SystemStartup'"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"Invalid data type for 'WindowTop'", "Failed to get data for 'WindowLeft'",
+                                        "Invalid data type for 'ActivePS'", "Invalid data type for 'MinimizeClose'",
+                                        "Failed to get data for 'SystemStartup'"}));
     EXPECT_EQ(Rect().left, FirstRunPosition().x);
     EXPECT_EQ(Rect().top, FirstRunPosition().y);
     EXPECT_EQ(VisibleCharts(), std::set<std::string>{"palWeb"});
@@ -484,8 +484,8 @@ TEST_F(SettingsStore, AnyNonZeroNumberIsTrueAndIsWrittenBackAsOne) {
 TEST_F(SettingsStore, APositionOffEveryDisplayIsReplacedByTheFirstRunOne) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    const POINT offScreen[] = {{-5000, 100}, {width, 100}, {100, height}, {100, -2000}, {INT_MIN, INT_MIN},
-                               {INT_MAX, INT_MAX}};
+    const POINT offScreen[] = {{-5000, 100}, {width, 100},       {100, height},
+                               {100, -2000}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}};
     for (const POINT& stored : offScreen) {
         PutCompleteStore();
         PutDword("WindowLeft", static_cast<DWORD>(stored.x));
@@ -539,7 +539,7 @@ TEST_F(SettingsStore, TheRunValueFollowsSystemStartupOnEverySave) {
 // A parent key that is volatile cannot get a lasting child: the store's key can be
 // neither opened nor created, as when the user may not write there.
 class UnwritableStore : public SettingsStore {
-protected:
+  protected:
     void SetUp() override {
         SettingsStore::SetUp();
         HKEY maker = nullptr;
@@ -548,8 +548,8 @@ protected:
                   ERROR_SUCCESS);
         RegCloseKey(maker);
         HKEY probe = nullptr;
-        ASSERT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_ALL_ACCESS, nullptr, &probe, nullptr),
+        ASSERT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                                  nullptr, &probe, nullptr),
                   ERROR_SUCCESS);
     }
 };
