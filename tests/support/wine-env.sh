@@ -43,6 +43,8 @@ xvfb_pid_of() {
 
 display_answers() { DISPLAY=$1 xdpyinfo >/dev/null 2>&1; }
 
+desktop_shown() { xwininfo -root -children 2>/dev/null | grep -q '"Default - Wine desktop"'; }
+
 # Wine's background services inherit the standard handles of whatever starts
 # them, so every Wine command here runs with no pipes at all.
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
@@ -137,6 +139,12 @@ cmd_start() {
     # A loaded machine can make wineboot report a slow service as a failure; the
     # services run all the same, which is what matters here.
     quiet "$WINE" wineboot || echo "wine-env: warning: wineboot exited with $?" >&2
+
+    # The desktop lives as long as the session. Left to itself it ends with the
+    # last program and the next program starts a new one, and a program started
+    # while the old desktop shuts down can fail to start.
+    setsid "$WINE" explorer "/desktop=Default,$DESKTOP_SIZE" </dev/null >/dev/null 2>&1 &
+    poll 30 desktop_shown || die "the virtual desktop did not appear"
     echo "wine-env: session ready in $dir (DISPLAY=$DISPLAY)"
 }
 
