@@ -1,0 +1,269 @@
+// The program's tray icon in Wine's notification area, driven with real mouse and
+// keyboard input: the icon and its tooltip, clicks that hide and show the main
+// window, the right-button menu, Ctrl+M, minimising, and ending from the tray.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Harness.h"
+
+namespace {
+
+using namespace e2e;
+
+constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
+
+// The shell's taskbar, which holds the notification area at its right end.
+HWND Taskbar() {
+    return FindWindowA("Shell_TrayWnd", nullptr);
+}
+
+// The slot of the first icon of the notification area: the right end of the taskbar,
+// one small icon with its border wide.
+POINT FirstIconSlot() {
+    const RECT bar = WindowRect(Taskbar());
+    const int slot = GetSystemMetrics(SM_CXSMICON) + 4;
+    return {bar.right - slot / 2, (bar.top + bar.bottom) / 2};
+}
+
+// Whether something is drawn in the slot: pixels that differ from the bare taskbar
+// just left of it.
+bool IconDrawnAt(POINT center) {
+    const COLORREF ground = ReadPixel({center.x - 40, center.y});
+    int differing = 0;
+    for (int dy = -6; dy <= 6; dy += 2)
+        for (int dx = -6; dx <= 6; dx += 2)
+            if (ReadPixel({center.x + dx, center.y + dy}) != ground)
+                ++differing;
+    return differing > 5;
+}
+
+// The text of a tooltip on show, of any process.
+std::optional<std::string> ShownTooltip() {
+    std::optional<std::string> found;
+    EnumWindows(
+        [](HWND w, LPARAM param) -> BOOL {
+            if (IsWindowVisible(w) && ClassName(w) == "tooltips_class32") {
+                auto* out = reinterpret_cast<std::optional<std::string>*>(param);
+                std::string text = WindowText(w);
+                if (!text.empty()) {
+                    *out = text;
+                    return FALSE;
+                }
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Hovers over the icon until its tooltip shows, starting from elsewhere so it shows anew.
+std::optional<std::string> HoverTooltip(POINT icon, const std::string& mustContain) {
+    return WaitFor(
+        [&]() -> std::optional<std::string> {
+            MoveMouse({icon.x - 300, icon.y - 300});
+            WaitUntil([] { return !ShownTooltip(); }, 1s);
+            MoveMouse(icon);
+            auto text = WaitFor(ShownTooltip, 3s);
+            if (text && text->find(mustContain) != std::string::npos)
+                return text;
+            return std::nullopt;
+        },
+        15s, 0ms);
+}
+
+void PressButton(bool right, bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                             : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    SendInput(1, &input, sizeof input);
+}
+
+// Wine keeps the virtual desktop, with its taskbar, only while some process has a
+// window in it: this one keeps it up between the program's runs.
+class DesktopKeeper : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        window_ = CreateWindowExA(0, "STATIC", "tray test", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    }
+
+    void TearDown() override {
+        if (window_)
+            DestroyWindow(window_);
+    }
+
+  private:
+    HWND window_ = nullptr;
+};
+
+const auto* const keeper = ::testing::AddGlobalTestEnvironment(new DesktopKeeper);
+
+class TrayTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // First-run settings: a double click does nothing beyond its click.
+        ASSERT_TRUE(DeleteRegistryKey(kSettingsKey));
+        program.emplace(Process::Launch(ProgramPath(), {}, ProgramDirectory()));
+        main = WaitForTopLevelWindow(program->Id(), {.caption = " Huetrove v1.0", .visibleOnly = true}, 20s);
+        ASSERT_TRUE(main) << "the main window did not show";
+        // Wine's taskbar takes its size once there is something to show in it.
+        ASSERT_TRUE(WaitUntil(
+            [] {
+                const RECT bar = WindowRect(Taskbar());
+                return bar.right - bar.left > 100;
+            },
+            10s))
+            << "no taskbar in this desktop";
+        icon = FirstIconSlot();
+        ASSERT_TRUE(WaitUntil([&] { return IconDrawnAt(icon); }, 10s)) << "no icon in the tray";
+    }
+
+    void TearDown() override {
+        // Ended as the user would, so its icon leaves the tray before the next test.
+        if (program && program->IsRunning() && main) {
+            PressKey(VK_ESCAPE);  // a menu left open
+            WaitMenuGone();
+            EndFromTray();
+            program->WaitForExit(10s);
+        }
+        if (program && program->IsRunning())
+            program->Terminate();
+        MoveMouse({100, 100});
+    }
+
+    bool MainShown() const { return IsVisible(main); }
+    bool WaitShown(bool shown) const {
+        return WaitUntil([&] { return MainShown() == shown; }, 5s);
+    }
+
+    HWND WaitForMenu() const {
+        return WaitForTopLevelWindow(program->Id(), {.className = "#32768", .visibleOnly = true}, 5s);
+    }
+    bool WaitMenuGone() const {
+        return WaitUntil(
+            [&] { return !FindTopLevelWindow(program->Id(), {.className = "#32768", .visibleOnly = true}); }, 5s);
+    }
+
+    // Opens the tray menu with the right button (held, then let go) and presses `key` in it.
+    void MenuKey(WORD key) {
+        MoveMouse(Spot());
+        PressButton(true, true);
+        ASSERT_TRUE(WaitForMenu()) << "the menu did not open on the press";
+        PressButton(true, false);
+        PressKey(key);
+    }
+
+    // The icon, a little left or right of the last point pressed: two presses that far
+    // apart are never taken for a double click, however quickly they follow.
+    POINT Spot() {
+        const int apart = GetSystemMetrics(SM_CXDOUBLECLK) + 2;
+        left_ = !left_;
+        return {icon.x + (left_ ? -apart / 2 - 1 : apart / 2 + 1), icon.y};
+    }
+
+    void EndFromTray() {
+        MenuKey(VK_UP);  // the last entry, "&Close Huetrove"
+        PressKey(VK_RETURN);
+    }
+
+    // Shared by all tests: the shell remembers the last press across program runs.
+    static inline bool left_ = false;
+    std::optional<Process> program;
+    HWND main = nullptr;
+    POINT icon{};
+};
+
+TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
+    HWND html = FindChildWindow(main, "RICHEDIT50W");
+    if (!html)
+        html = FindChildWindow(main, "RichEdit20A");
+    ASSERT_TRUE(html);
+    const std::string code = WindowText(html);
+    ASSERT_EQ(code.size(), 7u);
+    auto tip = HoverTooltip(icon, code);
+    ASSERT_TRUE(tip) << "no tooltip with " << code;
+    EXPECT_EQ(tip->rfind("Huetrove v1.0 // ", 0), 0u) << *tip;
+
+    // Another colour from the colour chart changes the tooltip with it.
+    const RECT client = ClientRectOnScreen(main);
+    Click({client.left + 20, client.top + 70});
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(html) != code; }, 5s));
+    const std::string picked = WindowText(html);
+    tip = HoverTooltip(icon, picked);
+    ASSERT_TRUE(tip) << "the tooltip kept " << code;
+    EXPECT_EQ(tip->substr(tip->size() - 7), picked);
+}
+
+TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindow) {
+    // The application window stands for the program on the taskbar.
+    HWND app = FindTopLevelWindow(program->Id(), {.className = "fwApplication"});
+    ASSERT_TRUE(app);
+    Click(Spot());
+    ASSERT_TRUE(WaitShown(false));
+    EXPECT_FALSE(IsVisible(app));
+    EXPECT_TRUE(IconDrawnAt(icon));
+    Click(Spot());
+    ASSERT_TRUE(WaitShown(true));
+    EXPECT_TRUE(IsVisible(app));
+    EXPECT_TRUE(WaitUntil([&] { return IsForeground(main); }, 5s));
+
+    // A double click with no action set is its first click only.
+    DoubleClick(Spot());
+    ASSERT_TRUE(WaitShown(false));
+    program->WaitForInputIdle(2s);
+    EXPECT_FALSE(MainShown()) << "the double click toggled twice";
+    DoubleClick(Spot());
+    ASSERT_TRUE(WaitShown(true));
+    EXPECT_TRUE(program->IsRunning());
+}
+
+TEST_F(TrayTest, MenuOffersExactlyOneOfShowAndHide) {
+    // Shown: "&Show main window" is not in the menu, so its access key does nothing.
+    MenuKey('S');
+    ASSERT_TRUE(WaitForMenu());
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitMenuGone());
+    EXPECT_TRUE(MainShown());
+
+    MenuKey('H');
+    ASSERT_TRUE(WaitShown(false));
+    ASSERT_TRUE(WaitMenuGone());
+
+    // Hidden: now "&Hide main window" is the one left out.
+    MenuKey('H');
+    ASSERT_TRUE(WaitForMenu());
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitMenuGone());
+    EXPECT_FALSE(MainShown());
+
+    MenuKey('S');
+    ASSERT_TRUE(WaitShown(true));
+}
+
+TEST_F(TrayTest, CloseFromTheTrayEndsTheProgramWhileHidden) {
+    Click(Spot());
+    ASSERT_TRUE(WaitShown(false));
+    EndFromTray();
+    ASSERT_TRUE(program->WaitForExit(10s)) << "the program did not end";
+    EXPECT_TRUE(WaitUntil([&] { return !IconDrawnAt(icon); }, 5s)) << "the icon stayed in the tray";
+}
+
+TEST_F(TrayTest, CtrlMAndMinimisingHideTheMainWindowAndKeepTheIcon) {
+    ASSERT_TRUE(BringToForeground(main));
+    PressKeys({VK_CONTROL, 'M'});
+    ASSERT_TRUE(WaitShown(false));
+    EXPECT_TRUE(IconDrawnAt(icon));
+
+    Click(Spot());
+    ASSERT_TRUE(WaitShown(true));
+    PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitShown(false));
+    EXPECT_TRUE(IconDrawnAt(icon));
+    Click(Spot());
+    ASSERT_TRUE(WaitShown(true));
+}
+
+}  // namespace
