@@ -225,17 +225,24 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
 
     about = Open();
     ASSERT_NE(about, nullptr);
+    // The close box: the middle of the caption points the window calls its close box.
     const RECT w = WindowRect(about);
-    bool clicked = false;
-    for (int x = w.right - 1; x > w.left && !clicked; --x) {
-        for (int y = w.top + 1; y < w.top + 25 && !clicked; ++y) {
+    long sumX = 0, sumY = 0, count = 0;
+    for (int x = w.right - 40; x < w.right; ++x) {
+        for (int y = w.top; y < w.top + 25; ++y) {
             if (SendMessageA(about, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-                Click({x - 3, y + 3});
-                clicked = true;
+                sumX += x;
+                sumY += y;
+                ++count;
             }
         }
     }
-    ASSERT_TRUE(clicked) << "no close box";
+    ASSERT_GT(count, 0) << "no close box";
+    // Wine's desktop now and then drops a click that follows a window change closely.
+    for (int attempt = 0; attempt < 5 && IsWindowVisible(about); ++attempt) {
+        Click({sumX / count, sumY / count});
+        WaitUntil([&] { return !IsWindowVisible(about); }, 2s);
+    }
     ASSERT_TRUE(WaitClosed()) << "close box";
 
     about = Open();
@@ -277,9 +284,15 @@ class TextFilesOpenInTheViewer {
     bool added_ = false;
 };
 
-// The licence text that the link opens, in the viewer the shell starts.
-HWND WaitForLicenceViewer() {
-    return WaitFor([] { return FindWindowOfClass("Notepad", "license"); }, kReact);
+// Clicks the link and waits for the viewer the shell starts with the licence text. A
+// click that Wine's desktop dropped is repeated.
+HWND ClickLinkForViewer(HWND link) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Click(CenterOf(WindowRect(link)));
+        if (HWND viewer = WaitFor([] { return FindWindowOfClass("Notepad", "license"); }, 5s))
+            return viewer;
+    }
+    return nullptr;
 }
 
 TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOpen) {
@@ -294,8 +307,7 @@ TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOp
     ASSERT_NE(about, nullptr);
     HWND link = Control(about, "License Agreement");
     ASSERT_NE(link, nullptr);
-    Click(CenterOf(WindowRect(link)));
-    HWND viewer = WaitForLicenceViewer();
+    HWND viewer = ClickLinkForViewer(link);
     ASSERT_NE(viewer, nullptr) << "no viewer showed license.txt";
     EXPECT_TRUE(WaitUntil(
         [&] { return WindowText(FindChildWindow(viewer, "Edit")) == "Licence of the current directory"; }, kReact))
@@ -315,8 +327,7 @@ TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
     Start(elsewhere.Path());
     HWND about = Open();
     ASSERT_NE(about, nullptr);
-    Click(CenterOf(WindowRect(Control(about, "License Agreement"))));
-    HWND viewer = WaitForLicenceViewer();
+    HWND viewer = ClickLinkForViewer(Control(about, "License Agreement"));
     ASSERT_NE(viewer, nullptr) << "the licence beside the program was not found";
     CloseViewer(viewer);
     EXPECT_TRUE(IsVisible(about));
