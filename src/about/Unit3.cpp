@@ -61,11 +61,6 @@ void TFormAbout::Label5Click(TComponent*) {
     const std::string licence = huetrove::FindCompanionFile("license.txt");
     if (licence.empty())
         return;  // nothing to show, and nothing the user could do about it here
-    // A bare name would let the shell search the program's folder before the current
-    // directory, so it gets the full path of the file that was found.
-    char full[MAX_PATH];
-    const DWORD length = GetFullPathNameA(licence.c_str(), MAX_PATH, full, nullptr);
-    const std::string path = length > 0 && length < MAX_PATH ? std::string(full, length) : licence;
     // The shell's own failure is not reported either; the window stays open.
-    ShellExecuteA(fw::Application().Handle(), "open", path.c_str(), "", "", SW_SHOWNORMAL);
+    ShellExecuteA(fw::Application().Handle(), "open", licence.c_str(), "", "", SW_SHOWNORMAL);
 }

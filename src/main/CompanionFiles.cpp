@@ -28,11 +28,25 @@ std::string ExecutableFolder() {
     }
 }
 
+// The full path of a file of the current directory. Handing the shell a bare name
+// would let it search the program's folder first.
+std::string FullPath(const std::string& name) {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        DWORD length = GetFullPathNameA(name.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
+        if (length == 0)
+            return name;
+        if (length < path.size())
+            return std::string(path.data(), length);
+        path.resize(length + 1);
+    }
+}
+
 }  // namespace
 
 std::string FindCompanionFile(const std::string& name) {
     if (IsFile(name))
-        return name;
+        return FullPath(name);
     std::string beside = ExecutableFolder() + name;
     if (IsFile(beside))
         return beside;
