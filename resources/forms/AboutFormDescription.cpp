@@ -1,12 +1,9 @@
 #include "forms/FormDescriptions.h"
+#include "forms/SharedParts.h"
 
 using namespace fw;
 
 namespace {
-
-TFontDesc Tahoma8() {
-    return TFontDesc{.name = "Tahoma", .size = 8};
-}
 
 // An etched line across the window, drawn along the bevel's top edge.
 TControlDesc Line(const char* name, int left, int top, int width, int height) {
@@ -15,7 +12,7 @@ TControlDesc Line(const char* name, int left, int top, int width, int height) {
 }
 
 TFormDesc Build() {
-    return TFormDesc{
+    TFormDesc d{
         .name = "FormAbout",
         .caption = " About ...",
         .border = TBorderStyle::bsToolWindow,
@@ -29,43 +26,6 @@ TFormDesc Build() {
         .onActivate = "FormActivate",
         .controls =
             {
-                {.name = "Panel1",
-                 .kind = TControlKind::Panel,
-                 .left = 0,
-                 .top = 0,
-                 .width = 327,
-                 .height = 51,
-                 .alignTop = true,
-                 .color = clWindow,
-                 .tabOrder = 0,
-                 .bevelOuter = TBevelCut::bvNone},
-                {.name = "Image1",
-                 .kind = TControlKind::Image,
-                 .parent = "Panel1",
-                 .left = 20,
-                 .top = 10,
-                 .width = 32,
-                 .height = 32,
-                 .autoSize = true,
-                 .picture = "MAINICON",
-                 .pictureSize = 32},
-                {.name = "Label1",
-                 .kind = TControlKind::Label,
-                 .parent = "Panel1",
-                 .left = 70,
-                 .top = 20,
-                 .width = 48,
-                 .height = 13,
-                 .text = "Huetrove",
-                 .font = TFontDesc{.name = "MS Sans Serif", .size = 8, .bold = true},
-                 .autoSize = true},
-                {.name = "Bevel1",
-                 .kind = TControlKind::Bevel,
-                 .left = 0,
-                 .top = 51,
-                 .width = 327,
-                 .height = 4,
-                 .alignTop = true},
                 {.name = "Label2",
                  .kind = TControlKind::Label,
                  .left = 20,
@@ -117,6 +77,9 @@ TFormDesc Build() {
                  .onClick = "Button1Click"},
             },
     };
+    const std::vector<TControlDesc> band = TitleBand();
+    d.controls.insert(d.controls.begin(), band.begin(), band.end());
+    return d;
 }
 
 }  // namespace

@@ -1,15 +1,12 @@
 #include <string>
 
 #include "forms/FormDescriptions.h"
+#include "forms/SharedParts.h"
 #include "palettes/PaletteCatalogue.h"
 
 using namespace fw;
 
 namespace {
-
-TFontDesc Tahoma8() {
-    return TFontDesc{.name = "Tahoma", .size = 8};
-}
 
 TControlDesc DecimalBox(const char* name, int left, const char* hint) {
     return TControlDesc{.name = name,
