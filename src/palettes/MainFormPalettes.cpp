@@ -5,14 +5,13 @@
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
 #include "palettes/PaletteImage.h"
+#include "palettes/PaletteLayout.h"
 #include "picker/ScreenPick.h"
 
 using fw::TComponent;
 using palettes::PaletteGroup;
 
 namespace {
-
-constexpr int kPanelMargin = 12;
 
 HBITMAP MakeChartBitmap(const palettes::PaletteEntry& entry) {
     const palettes::PaletteImage image = palettes::DrawPaletteImage(entry);
@@ -71,13 +70,11 @@ void ShowChart(TMainForm& form, PaletteGroup group, const std::string& identifie
         form.PalettePanel->SetHeight(image->Height());
         form.PaletteName->SetCaption(std::string(entry->caption));
     }
-    fw::TPanel* panel = form.PalettePanel;
-    if (!identifier.empty()) {
-        form.SetClientHeight(panel->Top() + panel->Height() + kPanelMargin);
-        form.PaletteName->SetTop(panel->Top() + panel->Height() + 1);
-    } else {
-        form.SetClientHeight(panel->Top());
-    }
+    const palettes::ChartFit fit =
+        palettes::FitWindow(identifier.empty(), form.PalettePanel->Top(), form.PalettePanel->Height());
+    form.SetClientHeight(fit.clientHeight);
+    if (fit.captionTop)
+        form.PaletteName->SetTop(*fit.captionTop);
     form.UpdateTrayHint();
 }
 
