@@ -9,6 +9,8 @@ cd "$root/build"
 
 if [ -n "${DISPLAY:-}" ]; then
     wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+    # No offer to install Wine's .NET and HTML engines into a new prefix: not needed.
+    export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
     exec "$wine" Huetrove.exe
 fi
 
