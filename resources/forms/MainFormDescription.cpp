@@ -86,7 +86,9 @@ TFormDesc Build() {
         {.name = "MainMenu1",
          .items =
              {
-                 {.name = "File1", .caption = "&File", .items = {{.name = "Close1", .caption = "E&xit", .onClick = "Close1Click"}}},
+                 {.name = "File1",
+                  .caption = "&File",
+                  .items = {{.name = "Close1", .caption = "E&xit", .onClick = "Close1Click"}}},
                  {.name = "View1",
                   .caption = "&Options",
                   .items =
@@ -121,7 +123,10 @@ TFormDesc Build() {
                   .caption = "&Help",
                   .items =
                       {
-                          {.name = "Contents1", .caption = "&Contents", .shortCut = "Ctrl+H", .onClick = "Contents1Click"},
+                          {.name = "Contents1",
+                           .caption = "&Contents",
+                           .shortCut = "Ctrl+H",
+                           .onClick = "Contents1Click"},
                           {.name = "N8", .caption = "-"},
                           {.name = "webColorsOnLine1",
                            .caption = "Huetrove &online ...",
@@ -149,9 +154,7 @@ TFormDesc Build() {
              }},
         {.name = "HTMLColorPopup",
          .popup = true,
-         .items = {{.name = "Copytoclipboard1",
-                    .caption = "&Copy to clipboard",
-                    .onClick = "Copytoclipboard1Click"}}},
+         .items = {{.name = "Copytoclipboard1", .caption = "&Copy to clipboard", .onClick = "Copytoclipboard1Click"}}},
     };
     d.controls = {
         {.name = "Bevel3", .kind = TControlKind::Bevel, .height = 3, .alignTop = true},

@@ -9,7 +9,7 @@
 #include "framework/Panel.h"
 
 class TFormAbout : public fw::TForm {
-  public:
+public:
     explicit TFormAbout(fw::TComponent* owner);
 
     fw::TPanel* Panel1;

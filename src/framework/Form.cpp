@@ -93,8 +93,7 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
     throw std::logic_error("unknown control kind");
 }
 
-void BuildItems(TForm* form, TMenuItem* parent, const std::vector<TMenuItemDesc>& items,
-                const TEventResolver& events) {
+void BuildItems(TForm* form, TMenuItem* parent, const std::vector<TMenuItemDesc>& items, const TEventResolver& events) {
     for (const TMenuItemDesc& d : items) {
         auto* item = new TMenuItem(form);
         item->Name = d.name;

@@ -8,7 +8,7 @@
 namespace fw {
 
 class TIcon {
-  public:
+public:
     TIcon() = default;
     TIcon(const TIcon&) = delete;
     TIcon& operator=(const TIcon&) = delete;
@@ -22,7 +22,7 @@ class TIcon {
     // Loads an icon resource of the program at the given size.
     bool LoadResource(const char* name, int size);
 
-  private:
+private:
     UniqueIcon icon_;
 };
 

@@ -11,7 +11,7 @@
 namespace fw {
 
 class TImageList : public TComponent {
-  public:
+public:
     explicit TImageList(TComponent* owner, int width = 16, int height = 16);
     ~TImageList() override;
 
@@ -22,7 +22,7 @@ class TImageList : public TComponent {
     bool GetIcon(int index, TIcon& icon) const;
     HIMAGELIST Handle() const { return list_; }
 
-  private:
+private:
     HIMAGELIST list_ = nullptr;
 };
 

@@ -31,8 +31,8 @@ HWND AllocateHWnd(TWndMethod method) {
         RegisterClassExA(&wc);
         registered = true;
     }
-    HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, "fwUtility", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                               nullptr);
+    HWND wnd =
+        CreateWindowExA(WS_EX_TOOLWINDOW, "fwUtility", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     if (wnd)
         SetPropA(wnd, kMethodProp, new TWndMethod(std::move(method)));
     return wnd;
@@ -49,8 +49,7 @@ void DeallocateHWnd(HWND wnd) {
 void TWindowHook::Install(HWND wnd, Method method) {
     Remove();
     method_ = std::move(method);
-    if (SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this),
-                          reinterpret_cast<DWORD_PTR>(this)))
+    if (SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this)))
         wnd_ = wnd;
 }
 

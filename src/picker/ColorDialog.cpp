@@ -53,7 +53,7 @@ UINT_PTR CALLBACK PlacementHook(HWND dialog, UINT msg, WPARAM, LPARAM lParam) {
 // The program's other windows stay disabled while the dialog is up, as for any modal
 // window, and the window that was active gets the focus back where it was.
 class TaskWindowsDisabled {
-  public:
+public:
     TaskWindowsDisabled() : active_(GetActiveWindow()), focus_(GetFocus()) {
         for (fw::TForm* form : fw::Application().Forms()) {
             HWND w = form->Handle();
@@ -76,7 +76,7 @@ class TaskWindowsDisabled {
 
     HWND Active() const { return active_; }
 
-  private:
+private:
     HWND active_;
     HWND focus_;
     std::vector<HWND> disabled_;

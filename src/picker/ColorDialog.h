@@ -15,7 +15,7 @@ struct TColorDialogOptions {
 };
 
 class TColorDialog : public fw::TComponent {
-  public:
+public:
     // A custom colour that the user has not defined.
     static constexpr fw::TColor kUnsetCustomColor = 0xFFFFFFFF;
     static constexpr int kCustomColorCount = 16;

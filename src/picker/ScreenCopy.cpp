@@ -18,8 +18,8 @@ fw::UniqueBitmap CopyScreen(const RECT& screenRect) {
     }
     HGDIOBJ old = SelectObject(memory, copy.Get());
     // CAPTUREBLT takes in layered windows too: everything the user sees.
-    const BOOL copied = BitBlt(memory, 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top,
-                               SRCCOPY | CAPTUREBLT);
+    const BOOL copied =
+        BitBlt(memory, 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top, SRCCOPY | CAPTUREBLT);
     SelectObject(memory, old);
     DeleteDC(memory);
     if (!copied)

@@ -11,10 +11,11 @@ TColorPickForm* ColorPickForm = nullptr;
 
 TColorPickForm::TColorPickForm(TComponent* owner) : fw::TForm(owner) {
     ColorPickForm = this;
-    Build(ColorPickFormDescription(), fw::MakeResolver<TColorPickForm>(this, {
-                                                                                 {"FormActivate", &TColorPickForm::FormActivate},
-                                                                                 {"FormClick", &TColorPickForm::FormClick},
-                                                                             }));
+    Build(ColorPickFormDescription(),
+          fw::MakeResolver<TColorPickForm>(this, {
+                                                     {"FormActivate", &TColorPickForm::FormActivate},
+                                                     {"FormClick", &TColorPickForm::FormClick},
+                                                 }));
 }
 
 TColorPickForm::~TColorPickForm() {

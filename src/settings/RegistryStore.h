@@ -17,7 +17,7 @@ bool KeyExists(const std::string& path);
 // A failed open is not reported here: every later read or write then fails
 // the way it would for a missing value.
 class RegistryKey {
-  public:
+public:
     explicit RegistryKey(const std::string& path);
 
     bool IsOpen() const { return static_cast<bool>(key_); }
@@ -33,7 +33,7 @@ class RegistryKey {
     // Removing a value that is not there is not an error.
     void DeleteValue(const std::string& name);
 
-  private:
+private:
     fw::UniqueKey key_;
 };
 

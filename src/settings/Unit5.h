@@ -8,7 +8,7 @@
 #include "framework/Label.h"
 
 class TFormPreferences : public fw::TForm {
-  public:
+public:
     explicit TFormPreferences(fw::TComponent* owner);
 
     fw::TLabel* Label1;

@@ -25,7 +25,7 @@ using TMouseMoveEvent = std::function<void(fw::TComponent* Sender, fw::TShiftSta
 using TCycleEvent = std::function<void(fw::TComponent* Sender, int NextIndex)>;
 
 class TCoolTrayIcon : public fw::TComponent {
-  public:
+public:
     // The message the shell posts to the tray window for mouse activity over the icon.
     static constexpr UINT TrayCallbackMessage = WM_USER + 0x0400;
     static constexpr UINT TrayIconId = 1;
@@ -103,11 +103,11 @@ class TCoolTrayIcon : public fw::TComponent {
     // Hides the main window and makes sure the icon is in the tray.
     virtual void SendToTray();
 
-  protected:
+protected:
     bool PrepareNotifyData();
     LRESULT TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-  private:
+private:
     void HandleMouseNotice(LPARAM mouseMessage);
     void RunDefaultItem();
     void StepTimerTick(fw::TComponent* Sender);

@@ -57,7 +57,7 @@ void CloseViewer(HWND viewer) {
 }
 
 class AboutWindow : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         if (HasFailure()) {
             const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -260,7 +260,7 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
 // A fresh prefix may know no program for text files; the association that every desktop
 // has makes the shell open them in the text viewer. Removed again afterwards.
 class TextFilesOpenInTheViewer {
-  public:
+public:
     TextFilesOpenInTheViewer() {
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, KEY_READ, &key) == ERROR_SUCCESS) {
@@ -280,7 +280,7 @@ class TextFilesOpenInTheViewer {
     TextFilesOpenInTheViewer(const TextFilesOpenInTheViewer&) = delete;
     TextFilesOpenInTheViewer& operator=(const TextFilesOpenInTheViewer&) = delete;
 
-  private:
+private:
     bool added_ = false;
 };
 

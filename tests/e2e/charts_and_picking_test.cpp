@@ -115,9 +115,15 @@ struct Key {
 
 TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain) {
     const std::vector<Key> keys = {
-        {"palWeb", {VK_F1}, 245},          {"palWebHue", {VK_F2}, 181}, {"palWebSafe", {VK_F3}, 181},
-        {"palWindows", {VK_F4}, 197},      {"palMac", {VK_F5}, 197},    {"palAdobe", {VK_F6}, 133},
-        {"palVB1", {VK_F7}, 237},          {"palVB2", {VK_F8}, 197},    {"schWXP", {VK_CONTROL, VK_F1}, 101},
+        {"palWeb", {VK_F1}, 245},
+        {"palWebHue", {VK_F2}, 181},
+        {"palWebSafe", {VK_F3}, 181},
+        {"palWindows", {VK_F4}, 197},
+        {"palMac", {VK_F5}, 197},
+        {"palAdobe", {VK_F6}, 133},
+        {"palVB1", {VK_F7}, 237},
+        {"palVB2", {VK_F8}, 197},
+        {"schWXP", {VK_CONTROL, VK_F1}, 101},
         {"schXP", {VK_CONTROL, VK_F2}, 133},
     };
     ASSERT_TRUE(WaitForClientHeight(245)) << "starts with the web colours";
@@ -207,7 +213,12 @@ TEST_F(ChartsAndPicking, ClicksOnTheChartPickCellsLinesAndFillersAsShown) {
 TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWindowBack) {
     ColourWindow other(RGB(0x12, 0x9A, 0xFE), RECT{200, 200, 320, 300});
     const POINT target{260, 250};
-    ASSERT_TRUE(WaitUntil([&] { Pump(); return ReadPixel(target) == RGB(0x12, 0x9A, 0xFE); }, kReact));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            Pump();
+            return ReadPixel(target) == RGB(0x12, 0x9A, 0xFE);
+        },
+        kReact));
 
     app->Press({VK_CONTROL, 'S'});
     ASSERT_NE(WaitFor([&] { return PickingWindow(); }, kReact), nullptr);
@@ -226,7 +237,12 @@ TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWin
 TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
     ColourWindow other(RGB(0x40, 0x80, 0xC0), RECT{200, 200, 320, 300});
     const POINT target{260, 250};
-    ASSERT_TRUE(WaitUntil([&] { Pump(); return ReadPixel(target) == RGB(0x40, 0x80, 0xC0); }, kReact));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            Pump();
+            return ReadPixel(target) == RGB(0x40, 0x80, 0xC0);
+        },
+        kReact));
     const std::string before = app->Html();
 
     app->Press({VK_CONTROL, 'S'});

@@ -30,7 +30,7 @@ Rgb RgbOf(COLORREF c) {
 }
 
 class ColorDialogE2E : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         if (HasFailure()) {
             const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();

@@ -113,7 +113,7 @@ struct Preferences {
 };
 
 class SettingsE2E : public testing::Test {
-  protected:
+protected:
     void SetUp() override { RemoveAllSettings(); }
     void TearDown() override {
         if (app && app->process().IsRunning())

@@ -85,7 +85,7 @@ void PressButton(bool right, bool down) {
 // Wine keeps the virtual desktop, with its taskbar, only while some process has a
 // window in it: this one keeps it up between the program's runs.
 class DesktopKeeper : public ::testing::Environment {
-  public:
+public:
     void SetUp() override {
         window_ = CreateWindowExA(0, "STATIC", "tray test", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     }
@@ -95,14 +95,14 @@ class DesktopKeeper : public ::testing::Environment {
             DestroyWindow(window_);
     }
 
-  private:
+private:
     HWND window_ = nullptr;
 };
 
 const auto* const keeper = ::testing::AddGlobalTestEnvironment(new DesktopKeeper);
 
 class TrayTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         // First-run settings: a double click does nothing beyond its click.
         ASSERT_TRUE(DeleteRegistryKey(kSettingsKey));

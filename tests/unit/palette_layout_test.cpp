@@ -18,9 +18,9 @@ struct Row {
 
 // Client height and caption top for each chart, as the window must show them.
 constexpr Row kTable[] = {
-    {"palWeb", 245, 234},     {"palWebHue", 181, 170}, {"palWebSafe", 181, 170}, {"palWindows", 197, 186},
-    {"palMac", 197, 186},     {"palVB2", 197, 186},    {"palAdobe", 133, 122},   {"schXP", 133, 122},
-    {"palVB1", 237, 226},     {"schWXP", 101, 90},
+    {"palWeb", 245, 234}, {"palWebHue", 181, 170}, {"palWebSafe", 181, 170}, {"palWindows", 197, 186},
+    {"palMac", 197, 186}, {"palVB2", 197, 186},    {"palAdobe", 133, 122},   {"schXP", 133, 122},
+    {"palVB1", 237, 226}, {"schWXP", 101, 90},
 };
 
 }  // namespace

@@ -66,7 +66,7 @@ TEST(DefaultPosition, WindowLargerThanTheScreenGoesNegative) {
 }
 
 class DisplayVisibility : public ::testing::Test {
-  protected:
+protected:
     // Primary display 1280 x 1024, a second 1024 x 768 display to its left.
     const std::vector<Rect> monitors{{0, 0, 1280, 1024}, {-1024, 0, 0, 768}};
     static Rect Window(int left, int top) { return {left, top, left + 100, top + 200}; }

@@ -26,7 +26,7 @@ constexpr int kDefineCustom = 719;
 constexpr int kHelpButton = 1038;
 
 class HostForm : public TForm {
-  public:
+public:
     explicit HostForm(TComponent* owner) : TForm(owner) {
         TFormDesc d;
         d.name = "HostForm";
@@ -117,7 +117,7 @@ bool RunWatched(TColorDialog& dialog, Seen& seen, int button, const std::functio
 }
 
 class ColorDialogTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         Host()->Show();
         ASSERT_TRUE(IsWindowVisible(Host()->Handle()));

@@ -58,7 +58,12 @@ TFormDesc Desc(const std::string& name, int width = 100, int height = 50) {
 }
 
 TMenuItemDesc Radio(const std::string& name, bool checked = false) {
-    return {.name = name, .caption = name, .radioItem = true, .autoCheck = true, .groupIndex = 1, .checked = checked,
+    return {.name = name,
+            .caption = name,
+            .radioItem = true,
+            .autoCheck = true,
+            .groupIndex = 1,
+            .checked = checked,
             .onClick = "Count"};
 }
 
@@ -204,8 +209,15 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     TestForm other(Desc("Other"));
     other.Show();
     TFormDesc d = Desc("Dialog", 200, 80);
-    d.controls = {{.name = "Ok", .kind = TControlKind::Button, .left = 10, .top = 10, .width = 75, .height = 25,
-                   .text = "&Ok", .tabOrder = 0, .modalResult = mrOk}};
+    d.controls = {{.name = "Ok",
+                   .kind = TControlKind::Button,
+                   .left = 10,
+                   .top = 10,
+                   .width = 75,
+                   .height = 25,
+                   .text = "&Ok",
+                   .tabOrder = 0,
+                   .modalResult = mrOk}};
     TestForm dialog(d);
     bool disabledMeanwhile = false;
     HWND button = dialog.Find<TButton>("Ok")->Handle();
@@ -228,8 +240,15 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
 TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
     Init();
     TFormDesc d = Desc("Failing", 200, 80);
-    d.controls = {{.name = "Go", .kind = TControlKind::Button, .left = 10, .top = 10, .width = 75, .height = 25,
-                   .text = "Go", .tabOrder = 0, .onClick = "Fail"}};
+    d.controls = {{.name = "Go",
+                   .kind = TControlKind::Button,
+                   .left = 10,
+                   .top = 10,
+                   .width = 75,
+                   .height = 25,
+                   .text = "Go",
+                   .tabOrder = 0,
+                   .onClick = "Fail"}};
     TestForm form(d, {{"Fail", &TestForm::Fail}});
     std::atomic<bool> seen{false};
     std::string caption, text;

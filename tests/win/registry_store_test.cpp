@@ -73,7 +73,7 @@ long OwnHandleCount() {
 }
 
 class RegistryStoreTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         subKey_ = std::string(kTestsRoot) + "\\" + info->name() + "-" + std::to_string(GetCurrentProcessId()) + "-" +
@@ -123,7 +123,7 @@ class RegistryStoreTest : public ::testing::Test {
     std::string subKey_;  // below HKEY_CURRENT_USER, as the registry calls take it
     std::string path_;    // the same, rooted, as the store's callers write key paths
 
-  private:
+private:
     HKEY raw_ = nullptr;
 };
 

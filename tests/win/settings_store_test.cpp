@@ -38,7 +38,7 @@ struct Box {
 
 // Answers every message box of this process with OK and remembers what it said.
 class MessageBoxWatcher {
-  public:
+public:
     MessageBoxWatcher() : thread_([this] { Run(); }) {}
     ~MessageBoxWatcher() {
         stop_ = true;
@@ -50,7 +50,7 @@ class MessageBoxWatcher {
         return boxes_;
     }
 
-  private:
+private:
     static BOOL CALLBACK CollectText(HWND child, LPARAM data) {
         char className[32] = {};
         GetClassNameA(child, className, sizeof className);
@@ -185,7 +185,7 @@ std::string ModulePath() {
 }
 
 class SettingsStore : public testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         static bool initialized = false;
         if (!initialized) {
@@ -539,7 +539,7 @@ TEST_F(SettingsStore, TheRunValueFollowsSystemStartupOnEverySave) {
 // A parent key that is volatile cannot get a lasting child: the store's key can be
 // neither opened nor created, as when the user may not write there.
 class UnwritableStore : public SettingsStore {
-  protected:
+protected:
     void SetUp() override {
         SettingsStore::SetUp();
         HKEY maker = nullptr;

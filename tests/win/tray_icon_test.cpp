@@ -20,7 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 
 class TTestForm : public fw::TForm {
-  public:
+public:
     explicit TTestForm(fw::TComponent* owner) : fw::TForm(owner) {
         fw::TFormDesc d;
         d.name = "TestForm";
@@ -79,7 +79,7 @@ HICON SolidIcon(COLORREF color) {
 }
 
 class TrayIconTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         mainForm->Show();
         tray = new TCoolTrayIcon(mainForm);

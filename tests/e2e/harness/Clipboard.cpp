@@ -12,7 +12,7 @@ namespace {
 constexpr Duration kOpenTimeout = 2s;
 
 class OpenedClipboard {
-  public:
+public:
     OpenedClipboard() : open_(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, kOpenTimeout)) {}
     ~OpenedClipboard() {
         if (open_) {
@@ -24,7 +24,7 @@ class OpenedClipboard {
 
     bool IsOpen() const { return open_; }
 
-  private:
+private:
     bool open_;
 };
 

@@ -12,7 +12,7 @@ namespace e2e {
 // A program the test started. It never outlives the test: the destructor ends it
 // if it still runs. Only processes started here are ever terminated.
 class Process {
-  public:
+public:
     // Starts `exe` with `arguments` in `workingDirectory` (empty: the test's own
     // folder, which decides where the program finds its companion files).
     // Throws std::runtime_error when the program cannot be started.
@@ -39,7 +39,7 @@ class Process {
     // Ends the program by its handle and waits for it to be gone.
     void Terminate();
 
-  private:
+private:
     Process(HANDLE handle, DWORD id) : handle_(handle), id_(id) {}
     void Release();
 

@@ -13,7 +13,7 @@ std::string ProgramDirectory();
 // A new empty folder for one test, removed with everything in it at the end:
 // a working directory in which the test decides which companion files exist.
 class ScratchDirectory {
-  public:
+public:
     ScratchDirectory();
     ~ScratchDirectory();
     ScratchDirectory(const ScratchDirectory&) = delete;
@@ -23,7 +23,7 @@ class ScratchDirectory {
     // Copies `source` into the folder, named `name` (its own name when empty).
     bool CopyIn(const std::string& source, const std::string& name = {}) const;
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

@@ -8,7 +8,7 @@ namespace e2e {
 namespace {
 
 class Key {
-  public:
+public:
     Key(const std::string& path, REGSAM access, bool create) {
         const LONG status =
             create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key_, nullptr)
@@ -27,7 +27,7 @@ class Key {
 
     HKEY Get() const { return key_; }
 
-  private:
+private:
     HKEY key_ = nullptr;
 };
 

@@ -8,7 +8,7 @@ namespace e2e {
 namespace {
 
 class DesktopDc {
-  public:
+public:
     DesktopDc() : window_(GetDesktopWindow()), dc_(GetWindowDC(window_)) {}
     ~DesktopDc() { ReleaseDC(window_, dc_); }
     DesktopDc(const DesktopDc&) = delete;
@@ -16,7 +16,7 @@ class DesktopDc {
 
     HDC Get() const { return dc_; }
 
-  private:
+private:
     HWND window_;
     HDC dc_;
 };

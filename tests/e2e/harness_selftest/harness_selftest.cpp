@@ -47,7 +47,7 @@ void SaveScreenOnFailure(const std::string& name) {
 }
 
 class NotepadTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         notepad_.emplace(Process::Launch(SystemProgram("notepad.exe")));
         window_ = WaitForTopLevelWindow(notepad_->Id(), {.className = "Notepad", .visibleOnly = true}, kStartTimeout);
