@@ -3,6 +3,8 @@
 // box, and the custom colours that outlive one opening.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <array>
 #include <string>
 
@@ -48,9 +50,28 @@ protected:
     }
     HWND ApplicationWindow() const { return FindTopLevelWindow(app.process().Id(), {.className = "fwApplication"}); }
 
-    static Rgb DialogRgb(HWND dlg) {
+    static Rgb ReadDialogRgb(HWND dlg) {
         return {WindowText(GetDlgItem(dlg, kRedEdit)), WindowText(GetDlgItem(dlg, kGreenEdit)),
                 WindowText(GetDlgItem(dlg, kBlueEdit))};
+    }
+    // The dialog's red, green and blue fields once they all hold a number: right after
+    // a click the dialog may be between emptying a field and filling it again.
+    static Rgb DialogRgb(HWND dlg) {
+        auto complete = [](const Rgb& c) {
+            return std::all_of(c.begin(), c.end(), [](const std::string& v) {
+                return !v.empty() && std::all_of(v.begin(), v.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+            });
+        };
+        Rgb rgb = ReadDialogRgb(dlg);
+        WaitUntil(
+            [&] {
+                rgb = ReadDialogRgb(dlg);
+                return complete(rgb);
+            },
+            kReact);
+        if (!complete(rgb))
+            rgb = {"-1", "-1", "-1"};  // fails every comparison rather than throwing
+        return rgb;
     }
     Rgb MainRgb() const { return {app.Red(), app.Green(), app.Blue()}; }
 
