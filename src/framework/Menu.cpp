@@ -135,6 +135,13 @@ void TMenu::ItemChanged(const TMenuItem& item, bool structure) {
     SetMenuItemInfoA(handle_.Get(), item.Command(), FALSE, &info);
 }
 
+TMainMenu::~TMainMenu() {
+    // A window destroys the menu bar it shows; take ours back first, so it is
+    // destroyed exactly once, here.
+    if (Window && IsWindow(Window) && GetMenu(Window) == handle_.Get())
+        SetMenu(Window, nullptr);
+}
+
 HMENU TMainMenu::Handle() {
     if (!handle_) {
         HMENU bar = CreateMenu();

@@ -84,6 +84,7 @@ protected:
 class TMainMenu : public TMenu {
 public:
     explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
+    ~TMainMenu() override;
     HMENU Handle() override;
     void ItemChanged(const TMenuItem& item, bool structure) override;
     // The form window that shows this menu bar.
