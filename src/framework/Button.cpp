@@ -5,7 +5,7 @@
 namespace fw {
 
 void TButton::CreateHandle() {
-    CreateStandardWindow("BUTTON", BS_PUSHBUTTON | (TabOrder >= 0 ? WS_TABSTOP : 0));
+    CreateStandardWindow("BUTTON", (Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | (TabOrder >= 0 ? WS_TABSTOP : 0));
 }
 
 void TButton::CommandNotify(WORD code) {
