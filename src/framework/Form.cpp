@@ -10,6 +10,7 @@
 #include "framework/Button.h"
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
+#include "framework/Graphics.h"
 #include "framework/Image.h"
 #include "framework/Label.h"
 #include "framework/Menu.h"
@@ -259,10 +260,7 @@ void TForm::PlaceFirstShow() {
     if (desc_.position == TPosition::poDesktopCenter) {
         area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     } else {
-        MONITORINFO mi{};
-        mi.cbSize = sizeof mi;
-        GetMonitorInfoA(MonitorFromWindow(GetActiveWindow(), MONITOR_DEFAULTTOPRIMARY), &mi);
-        area = mi.rcMonitor;
+        area = MonitorRect(GetActiveWindow());
     }
     int left = area.left + (area.right - area.left - width_) / 2;
     int top = area.top + (area.bottom - area.top - height_) / 2;
@@ -372,10 +370,7 @@ void TForm::SetWindowState(TWindowState state) {
         return;
     if (state == TWindowState::wsMaximized) {
         // A borderless form covers its monitor.
-        MONITORINFO mi{};
-        mi.cbSize = sizeof mi;
-        GetMonitorInfoA(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &mi);
-        const RECT& m = mi.rcMonitor;
+        const RECT m = MonitorRect(handle_);
         TControl::SetBounds(m.left, m.top, m.right - m.left, m.bottom - m.top);
     }
 }

@@ -1,5 +1,7 @@
 #include "framework/Image.h"
 
+#include "framework/Graphics.h"
+
 namespace fw {
 
 void TImage::CreateHandle() {
@@ -32,11 +34,7 @@ void TImage::Paint(HDC dc) {
     RECT rc;
     GetClientRect(handle_, &rc);
     if (bitmap_) {
-        HDC mem = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(mem, bitmap_.Get());
-        BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
-        SelectObject(mem, old);
-        DeleteDC(mem);
+        DrawBitmap(dc, bitmap_.Get(), rc.right, rc.bottom);
         return;
     }
     SetBkColor(dc, ColorToRGB(Color()));

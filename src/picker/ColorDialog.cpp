@@ -9,6 +9,7 @@
 #include "framework/Application.h"
 #include "framework/Font.h"
 #include "framework/Form.h"
+#include "framework/Graphics.h"
 
 namespace {
 
@@ -29,13 +30,9 @@ HWND ReferenceWindow(HWND active) {
 // Centred horizontally, with a third of the free height above and two thirds below, so
 // the dialog sits where the eye rests rather than at the exact centre.
 void PlaceOnMonitor(HWND dialog, HWND reference) {
-    MONITORINFO mi{};
-    mi.cbSize = sizeof mi;
-    if (!GetMonitorInfoA(MonitorFromWindow(reference, MONITOR_DEFAULTTOPRIMARY), &mi))
-        return;
     RECT rc{};
     GetWindowRect(dialog, &rc);
-    const RECT& m = mi.rcMonitor;
+    const RECT m = fw::MonitorRect(reference);
     const int left = m.left + ((m.right - m.left) - (rc.right - rc.left)) / 2;
     const int top = m.top + ((m.bottom - m.top) - (rc.bottom - rc.top)) / 3;
     SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

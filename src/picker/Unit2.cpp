@@ -1,6 +1,7 @@
 #include "picker/Unit2.h"
 
 #include "forms/FormDescriptions.h"
+#include "framework/Graphics.h"
 #include "main/Unit1.h"
 #include "picker/ScreenCopy.h"
 #include "picker/ScreenPick.h"
@@ -60,9 +61,5 @@ void TColorPickForm::SetVisible(bool visible) {
 void TColorPickForm::Paint(HDC dc) {
     if (!screenCopy_)
         return;
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, screenCopy_.Get());
-    BitBlt(dc, 0, 0, Width(), Height(), memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    fw::DrawBitmap(dc, screenCopy_.Get(), Width(), Height());
 }

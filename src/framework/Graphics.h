@@ -1,0 +1,14 @@
+#pragma once
+// Small drawing and screen helpers shared by the controls and the windows.
+#include <windows.h>
+
+namespace fw {
+
+// The whole area of the monitor that shows most of the window (the primary one when
+// the window is on none).
+RECT MonitorRect(HWND window);
+
+// Copies a bitmap to the top-left corner of a device context, at most width x height.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int width, int height);
+
+}  // namespace fw
