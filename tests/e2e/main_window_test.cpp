@@ -33,6 +33,17 @@ HWND FindAnyWindow(const char* caption) {
     return FindWindowA(nullptr, caption);
 }
 
+// Ctrl+H opens the help viewer and reports nothing; the viewer is closed again.
+void ExpectHelpOpens(Huetrove& app) {
+    app.Press({VK_CONTROL, 'H'});
+    HWND viewer = WaitFor([] { return FindAnyWindow("Huetrove Help"); }, 20s);
+    EXPECT_NE(viewer, nullptr);
+    EXPECT_TRUE(MessageBoxes(app.process().Id()).empty());
+    if (viewer)
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([] { return FindAnyWindow("Huetrove Help") == nullptr; }, 10s));
+}
+
 }  // namespace
 
 TEST(MainWindow, ShowsTitleAndTheDesktopColourAtStartUp) {
@@ -98,25 +109,13 @@ TEST(MainWindow, HelpOpensTheHelpFileFromTheCurrentDirectory) {
     LoneProgram lone;
     ASSERT_TRUE(lone.dir.CopyIn(FileBesideProgram("Help.chm")));
     Huetrove app(lone.dir.Path(), lone.exe);
-    app.Press({VK_CONTROL, 'H'});
-    HWND viewer = WaitFor([] { return FindAnyWindow("Huetrove Help"); }, 20s);
-    EXPECT_NE(viewer, nullptr);
-    EXPECT_TRUE(MessageBoxes(app.process().Id()).empty());
-    if (viewer)
-        PostMessageA(viewer, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([] { return FindAnyWindow("Huetrove Help") == nullptr; }, 10s));
+    ExpectHelpOpens(app);
 }
 
 TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
     ScratchDirectory elsewhere;
     Huetrove app(elsewhere.Path());
-    app.Press({VK_CONTROL, 'H'});
-    HWND viewer = WaitFor([] { return FindAnyWindow("Huetrove Help"); }, 20s);
-    EXPECT_NE(viewer, nullptr);
-    EXPECT_TRUE(MessageBoxes(app.process().Id()).empty());
-    if (viewer)
-        PostMessageA(viewer, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([] { return FindAnyWindow("Huetrove Help") == nullptr; }, 10s));
+    ExpectHelpOpens(app);
 }
 
 TEST(MainWindow, ExitEndsTheProgram) {
