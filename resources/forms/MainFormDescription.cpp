@@ -81,6 +81,7 @@ TFormDesc Build() {
         .onCreate = "FormCreate",
         .onActivate = "FormActivate",
         .onClose = "FormClose",
+        .onDpiChanged = "FormDpiChanged",
     };
     d.menus = {
         {.name = "MainMenu1",

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Draws the application and tray icons: a faceted, many-coloured gem outlined in black.
 
-Writes Huetrove.ico (16, 32 and 48 pixels, each as 32-bit with alpha and as 8-bit with 256 colours)
-and Tray16.ico (16 pixels, 8-bit with a transparency mask) beside this script. Standard library only,
+Writes Huetrove.ico (16, 32 and 48 pixels, each as 32-bit with alpha and as 8-bit with 256 colours,
+and 20 and 24 pixels as 32-bit for scaled displays) and Tray.ico (16 pixels, 8-bit with a transparency
+mask, and 20, 24 and 32 pixels as 32-bit: the small-icon sizes at 100 % to 200 % scaling) beside this
+script. Standard library only,
 so the icons can be regenerated anywhere Python 3 runs.
 
 The 16-pixel picture is drawn by hand, pixel by pixel, because a rasterised polygon at that size
@@ -261,9 +263,19 @@ def main():
             (32, 8, Image8(hard32)),
             (16, 8, Image8(small)),
             (48, 8, Image8(hard48)),
+            (20, 32, Image32(LargePicture(20, True))),
+            (24, 32, Image32(LargePicture(24, True))),
         ],
     )
-    WriteIco(os.path.join(here, "Tray16.ico"), [(16, 8, Image8(small))])
+    WriteIco(
+        os.path.join(here, "Tray.ico"),
+        [
+            (16, 8, Image8(small)),
+            (20, 32, Image32(LargePicture(20, True))),
+            (24, 32, Image32(LargePicture(24, True))),
+            (32, 32, Image32(smooth32)),
+        ],
+    )
 
 
 if __name__ == "__main__":

@@ -47,7 +47,8 @@ void TApplication::Initialize() {
     wc.lpfnWndProc = &TApplication::AppWndProc;
     wc.hInstance = Instance();
     wc.hIcon = LoadIconA(Instance(), "MAINICON");
-    wc.hIconSm = static_cast<HICON>(LoadImageA(Instance(), "MAINICON", IMAGE_ICON, 16, 16, 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(Instance(), "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
     wc.lpszClassName = "fwApplication";
     RegisterClassExA(&wc);
     // A window of no size in the middle of the screen: only its taskbar button is seen.

@@ -11,8 +11,16 @@ class TComboBox : public TControl {
 public:
     explicit TComboBox(TComponent* owner) : TControl(owner) {}
     std::vector<std::string> Items;
-    int ItemHeight = 0;
     void CreateHandle() override;
+    // The drop-down list's item height, at 96 DPI; the text field keeps its own.
+    void SetItemHeight(int height);
+    // The height is the text field's; the window also holds the drop-down list below it.
+    void SetBounds(int left, int top, int width, int height) override;
+    void ChangeScale() override;
+
+private:
+    void ApplyItemHeight();
+    int itemHeight_ = 0;
 };
 
 }  // namespace fw

@@ -34,7 +34,8 @@ void TControl::RegisterClasses(HINSTANCE instance) {
         // No class cursor: every window sets the cursor of its own number.
         if (lstrcmpA(name, "fwForm") == 0) {
             wc.hIcon = LoadIconA(instance, "MAINICON");
-            wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, 16, 16, 0));
+            wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                          GetSystemMetrics(SM_CYSMICON), 0));
         }
         RegisterClassExA(&wc);
     }
@@ -262,7 +263,11 @@ void TControl::SetFont(const TFontDesc& font) {
 
 void TControl::ApplyFont() {
     if (handle_)
-        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(Font())), TRUE);
+        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(Font(), Dpi())), TRUE);
+}
+
+void TControl::ChangeScale() {
+    ApplyFont();
 }
 
 TColor TControl::Color() const {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/Component.h"
+#include "framework/DpiScale.h"
 #include "framework/Font.h"
 #include "framework/Types.h"
 
@@ -25,6 +26,13 @@ public:
     HWND Handle() const { return handle_; }
     TControl* Parent() const { return parent_; }
     void SetParent(TControl* parent) { parent_ = parent; }
+
+    // The DPI the control is laid out for: its form's. Positions and sizes are pixels
+    // at that DPI; Scale turns a 96-DPI design value into them.
+    virtual int Dpi() const { return parent_ ? parent_->Dpi() : kDesignDpi; }
+    int Scale(int value) const { return ScaleToDpi(value, Dpi()); }
+    // The form moved to another DPI: the font (and what depends on it) follows.
+    virtual void ChangeScale();
 
     int Left() const { return left_; }
     int Top() const { return top_; }

@@ -3,13 +3,14 @@
 #include <map>
 #include <tuple>
 
+#include "framework/DpiScale.h"
 #include "framework/Handles.h"
 
 namespace fw {
 
 namespace {
 
-using FontKey = std::tuple<std::string, int, int, bool, bool>;
+using FontKey = std::tuple<std::string, int, int, bool, bool, int>;
 
 std::map<FontKey, UniqueFont>& FontCache() {
     static std::map<FontKey, UniqueFont> cache;
@@ -18,18 +19,14 @@ std::map<FontKey, UniqueFont>& FontCache() {
 
 }  // namespace
 
-HFONT FontHandle(const TFontDesc& font) {
-    FontKey key{font.name, font.size, font.height, font.bold, font.underline};
+HFONT FontHandle(const TFontDesc& font, int dpi) {
+    FontKey key{font.name, font.size, font.height, font.bold, font.underline, dpi};
     auto& cache = FontCache();
     auto it = cache.find(key);
     if (it != cache.end())
         return it->second.Get();
     // Heights count the character cell without internal leading, as point sizes do.
-    int height = -font.height;
-    if (height == 0) {
-        WindowDC screen(nullptr);
-        height = -MulDiv(font.size, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
-    }
+    const int height = font.height != 0 ? -ScaleToDpi(font.height, dpi) : -MulDiv(font.size, dpi, 72);
     LOGFONTA lf{};
     lf.lfHeight = height;
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;

@@ -18,8 +18,9 @@ struct TFontDesc {
     TColor color = clWindowText;
 };
 
-// The GDI font for a description. Fonts are shared and live until the program ends.
-HFONT FontHandle(const TFontDesc& font);
+// The GDI font for a description at a DPI. Fonts are shared and live until the
+// program ends; a pixel height is given at 96 DPI and scales like a point size.
+HFONT FontHandle(const TFontDesc& font, int dpi);
 
 // A colour value made explicit: system-colour references resolve to the current value.
 COLORREF ColorToRGB(TColor color);

@@ -10,6 +10,7 @@
 #include "framework/Button.h"
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
+#include "framework/Dpi.h"
 #include "framework/Graphics.h"
 #include "framework/Image.h"
 #include "framework/Label.h"
@@ -141,6 +142,10 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
     left_ = desc.left;
     top_ = desc.top;
     CreateHandle();
+    // Made where the description places it, so the window knows its monitor's DPI
+    // before anything is sized.
+    dpi_ = WindowDpi(handle_);
+    ApplyFont();
     SetCaption(desc.caption);
 
     for (const TMenuDesc& md : desc.menus) {
@@ -157,10 +162,7 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         SetMenu(handle_, Menu->Handle());
     }
     // Client size after the menu bar is in place, so the bar does not eat the client area.
-    RECT rc{0, 0, desc.clientWidth, desc.clientHeight};
-    AdjustWindowRectEx(&rc, static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE)), Menu != nullptr,
-                       static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_EXSTYLE)));
-    TControl::SetBounds(desc.left, desc.top, rc.right - rc.left, rc.bottom - rc.top);
+    SetClientSize(Scale(desc.clientWidth), Scale(desc.clientHeight));
 
     if (desc.showHint) {
         tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
@@ -191,20 +193,13 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         c->Hint = d.hint;
         c->SetCursor(d.cursor);
         c->SetVisible(d.visible);
-        int width = d.width;
-        int top = d.top;
-        if (d.alignTop) {
+        if (d.alignTop)
             c->Align = TAlign::alTop;
-            width = desc.clientWidth;
-        }
-        c->SetBounds(d.left, top, width, d.height);
+        const RECT r = ControlRect(d);
+        c->SetBounds(r.left, r.top, r.right, r.bottom);
         c->CreateHandle();
-        if (d.kind == TControlKind::Image && !d.picture.empty()) {
-            auto* image = static_cast<TImage*>(c);
-            image->SetIcon(static_cast<HICON>(LoadImageA(Application().Instance(), d.picture.c_str(), IMAGE_ICON,
-                                                         d.pictureSize, d.pictureSize, 0)),
-                           d.pictureSize);
-        }
+        if (d.kind == TControlKind::Image && !d.picture.empty())
+            static_cast<TImage*>(c)->LoadIconResource(d.picture, d.pictureSize);
         if (!d.text.empty())
             c->SetText(d.text);
         if (!d.onClick.empty())
@@ -232,6 +227,8 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         OnActivate = events.notify(desc.onActivate);
     if (!desc.onClick.empty())
         OnClick = events.notify(desc.onClick);
+    if (!desc.onDpiChanged.empty())
+        OnDpiChanged = events.notify(desc.onDpiChanged);
     if (!desc.onClose.empty())
         OnClose = events.close(desc.onClose);
 }
@@ -250,6 +247,11 @@ void TForm::CreateHandle() {
     SetWindowLongPtrA(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Application().Handle()));
 }
 
+RECT TForm::ControlRect(const TControlDesc& d) const {
+    // left, top, width, height
+    return RECT{Scale(d.left), Scale(d.top), d.alignTop ? ClientWidth() : Scale(d.width), Scale(d.height)};
+}
+
 void TForm::PlaceFirstShow() {
     if (shownOnce_)
         return;
@@ -262,14 +264,55 @@ void TForm::PlaceFirstShow() {
     } else {
         area = MonitorRect(GetActiveWindow());
     }
-    int left = area.left + (area.right - area.left - width_) / 2;
-    int top = area.top + (area.bottom - area.top - height_) / 2;
+    CenterOn(area);
+    // Centred on a monitor of another DPI, the window takes that monitor's size; centre
+    // it again at that size.
+    const int dpi = dpi_;
+    FollowMonitorDpi();
+    if (dpi_ != dpi)
+        CenterOn(area);
+}
+
+void TForm::CenterOn(const RECT& area) {
+    const int left = area.left + (area.right - area.left - width_) / 2;
+    const int top = area.top + (area.bottom - area.top - height_) / 2;
     TControl::SetBounds(left, top, width_, height_);
 }
 
+void TForm::FollowMonitorDpi() {
+    if (handle_ && !changingDpi_)
+        ChangeDpi(WindowDpi(handle_));
+}
+
+void TForm::ChangeDpi(int dpi) {
+    if (dpi == dpi_ || dpi <= 0 || !handle_)
+        return;
+    changingDpi_ = true;
+    dpi_ = dpi;
+    ApplyFont();
+    if (maximized_)
+        CoverMonitor();
+    else
+        SetClientSize(Scale(desc_.clientWidth), Scale(desc_.clientHeight));
+    for (const TControlDesc& d : desc_.controls) {
+        auto* c = dynamic_cast<TControl*>(FindComponent(d.name));
+        if (!c)
+            continue;
+        const RECT r = ControlRect(d);
+        c->SetBounds(r.left, r.top, r.right, r.bottom);
+        c->ChangeScale();
+    }
+    changingDpi_ = false;
+    if (OnDpiChanged)
+        OnDpiChanged(this);
+    RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void TForm::SetVisible(bool visible) {
-    if (visible && !visible_)
+    if (visible && !visible_) {
         PlaceFirstShow();
+        FollowMonitorDpi();
+    }
     visible_ = visible;
     if (handle_) {
         if (visible) {
@@ -354,8 +397,19 @@ void TForm::SetClientHeight(int height) {
     TControl::SetBounds(window.left, window.top, window.right - window.left, height + extra);
 }
 
+void TForm::SetClientSize(int width, int height) {
+    RECT window{};
+    GetWindowRect(handle_, &window);
+    const RECT outer = WindowRectForClient(RECT{0, 0, width, height},
+                                           static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE)),
+                                           static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_EXSTYLE)), Menu != nullptr,
+                                           dpi_);
+    TControl::SetBounds(window.left, window.top, outer.right - outer.left, outer.bottom - outer.top);
+}
+
 void TForm::SetBounds(int left, int top, int width, int height) {
     TControl::SetBounds(left, top, width, height);
+    FollowMonitorDpi();
 }
 
 void TForm::SetFormStyle(TFormStyle style) {
@@ -369,10 +423,16 @@ void TForm::SetWindowState(TWindowState state) {
     if (!handle_)
         return;
     if (state == TWindowState::wsMaximized) {
-        // A borderless form covers its monitor.
-        const RECT m = MonitorRect(handle_);
-        TControl::SetBounds(m.left, m.top, m.right - m.left, m.bottom - m.top);
+        maximized_ = true;
+        CoverMonitor();
+        FollowMonitorDpi();
     }
+}
+
+void TForm::CoverMonitor() {
+    // A borderless form covers its monitor.
+    const RECT m = MonitorRect(handle_);
+    TControl::SetBounds(m.left, m.top, m.right - m.left, m.bottom - m.top);
 }
 
 void TForm::SetBrushClear() {
@@ -433,6 +493,12 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (DefaultButton)
                 return MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);
             break;
+        case WM_DPICHANGED:
+            // Moved to a monitor of another scale: the same layout at its DPI, from the
+            // same top-left corner.
+            if (!changingDpi_)
+                ChangeDpi(HIWORD(wParam));
+            return 0;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MINIMIZE && Application().MainForm() == this) {
                 Application().Minimize();

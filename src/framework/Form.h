@@ -82,6 +82,15 @@ public:
     int ClientHeight() const;
     // Changes the client height; the top-left corner stays where it is.
     void SetClientHeight(int height);
+    // Changes the client size, with the frame of the form's DPI; the top-left corner stays.
+    void SetClientSize(int width, int height);
+
+    int Dpi() const override { return dpi_; }
+    // Lays the form out again for another DPI: the described controls take their
+    // scaled places and fonts, the top-left corner stays, then OnDpiChanged runs for
+    // what the form lays out itself.
+    void ChangeDpi(int dpi);
+    TNotifyEvent OnDpiChanged;
     void SetBounds(int left, int top, int width, int height) override;
 
     TFormStyle FormStyle() const { return formStyle_; }
@@ -108,14 +117,21 @@ protected:
     bool Clickable() const override { return OnClick != nullptr; }
 
 private:
-    void Realign();
     void PlaceFirstShow();
+    void CenterOn(const RECT& area);
+    // After a move: takes up the DPI of the monitor the window is on now.
+    void FollowMonitorDpi();
+    void CoverMonitor();
+    RECT ControlRect(const TControlDesc& d) const;
 
     TFormDesc desc_;
     TFormStyle formStyle_ = TFormStyle::fsNormal;
     bool modal_ = false;
     bool shownOnce_ = false;
     bool brushClear_ = false;
+    bool maximized_ = false;
+    int dpi_ = kDesignDpi;
+    bool changingDpi_ = false;
     HWND focused_ = nullptr;
     HWND tooltip_ = nullptr;
 };

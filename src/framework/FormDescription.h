@@ -87,7 +87,7 @@ struct TFormDesc {
     bool showHint = false;
     TCursor cursor = crDefault;
     std::string menu{};  // the menu bar, one of `menus`
-    std::string onCreate{}, onActivate{}, onClose{}, onClick{};
+    std::string onCreate{}, onActivate{}, onClose{}, onClick{}, onDpiChanged{};
     std::vector<TMenuDesc> menus{};
     std::vector<TControlDesc> controls{};
 };

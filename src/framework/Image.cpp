@@ -30,6 +30,19 @@ void TImage::SetIcon(HICON icon, int size) {
         InvalidateRect(handle_, nullptr, FALSE);
 }
 
+void TImage::LoadIconResource(const std::string& name, int designSize) {
+    iconResource_ = name;
+    iconDesignSize_ = designSize;
+    const int size = Scale(designSize);
+    SetIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, size, size, 0)), size);
+}
+
+void TImage::ChangeScale() {
+    TControl::ChangeScale();
+    if (!iconResource_.empty())
+        LoadIconResource(iconResource_, iconDesignSize_);
+}
+
 void TImage::Paint(HDC dc) {
     RECT rc;
     GetClientRect(handle_, &rc);

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "framework/Control.h"
 #include "framework/Handles.h"
 
@@ -14,6 +16,10 @@ public:
     void SetBitmap(HBITMAP bitmap);
     // Takes ownership of the icon, drawn at its own size.
     void SetIcon(HICON icon, int size);
+    // An icon resource of the program, `designSize` pixels square at 96 DPI; loaded
+    // again at the right size when the DPI changes.
+    void LoadIconResource(const std::string& name, int designSize);
+    void ChangeScale() override;
     HBITMAP Bitmap() const { return bitmap_.Get(); }
 
 protected:
@@ -23,6 +29,8 @@ private:
     UniqueBitmap bitmap_;
     UniqueIcon icon_;
     int iconSize_ = 0;
+    std::string iconResource_;
+    int iconDesignSize_ = 0;
 };
 
 }  // namespace fw

@@ -14,11 +14,18 @@ void TLabel::SetText(const std::string& text) {
         InvalidateRect(handle_, nullptr, TRUE);
 }
 
+void TLabel::ChangeScale() {
+    TControl::ChangeScale();
+    FitToText();
+    if (handle_)
+        InvalidateRect(handle_, nullptr, TRUE);
+}
+
 void TLabel::FitToText() {
     if (!AutoSize || !handle_)
         return;
     HDC dc = GetDC(handle_);
-    HGDIOBJ old = SelectObject(dc, FontHandle(Font()));
+    HGDIOBJ old = SelectObject(dc, FontHandle(Font(), Dpi()));
     RECT rc{0, 0, 0, 0};
     std::string text = Text();
     DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &rc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
@@ -32,7 +39,7 @@ void TLabel::Paint(HDC dc) {
     GetClientRect(handle_, &rc);
     SetBkColor(dc, ColorToRGB(Color()));
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-    HGDIOBJ old = SelectObject(dc, FontHandle(Font()));
+    HGDIOBJ old = SelectObject(dc, FontHandle(Font(), Dpi()));
     SetTextColor(dc, ColorToRGB(Font().color));
     SetBkMode(dc, TRANSPARENT);
     std::string text = Text();

@@ -12,6 +12,7 @@ public:
     void SetText(const std::string& text) override;
     std::string Caption() const { return Text(); }
     void SetCaption(const std::string& caption) { SetText(caption); }
+    void ChangeScale() override;
 
 protected:
     void Paint(HDC dc) override;

@@ -18,14 +18,20 @@ void TRichEdit::CreateHandle() {
     if (MaxLength > 0)
         SendMessageA(handle_, EM_EXLIMITTEXT, 0, MaxLength);
     SetColor(Color());
+    ChangeScale();
+    SetWindowTextA(handle_, text_.c_str());
+}
+
+void TRichEdit::ChangeScale() {
     ApplyFont();
+    if (!handle_)
+        return;
     // The control draws text in the font's colour only when told through its own format.
     CHARFORMAT2A format{};
     format.cbSize = sizeof format;
     format.dwMask = CFM_COLOR;
     format.crTextColor = ColorToRGB(Font().color);
     SendMessageA(handle_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    SetWindowTextA(handle_, text_.c_str());
 }
 
 void TRichEdit::SetText(const std::string& text) {

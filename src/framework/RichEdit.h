@@ -17,6 +17,7 @@ public:
     std::string Text() const override { return text_; }
     void SetText(const std::string& text) override;
     void SetColor(TColor color) override;
+    void ChangeScale() override;
     void SelectAll();
     void CopyToClipboard();
 

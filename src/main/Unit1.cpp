@@ -62,6 +62,7 @@ const std::map<std::string, Handler>& Handlers() {
         {"palVB2Click", &TMainForm::palVB2Click},
         {"schWXPClick", &TMainForm::schWXPClick},
         {"schXPClick", &TMainForm::schXPClick},
+        {"FormDpiChanged", &TMainForm::FormDpiChanged},
     };
     return handlers;
 }
@@ -83,7 +84,7 @@ TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     PopupMenu = Find<fw::TPopupMenu>("PopupMenu");
     HTMLColorPopup = Find<fw::TPopupMenu>("HTMLColorPopup");
     ColorDialog = new TColorDialog(this);
-    CreatePaletteImages();
+    LayOutCharts(false);  // the height stays as designed until the settings show a chart
     CreateTrayIcon();
 }
 

@@ -13,6 +13,7 @@
 #include "framework/Panel.h"
 #include "framework/RichEdit.h"
 #include "framework/UtilityWindow.h"
+#include "palettes/PaletteCatalogue.h"
 
 class TCoolTrayIcon;
 class TColorDialog;
@@ -92,6 +93,8 @@ public:
     void schWXPClick(fw::TComponent* Sender);
     void schXPClick(fw::TComponent* Sender);
     fw::TImage* PaletteImage(std::string_view identifier) const;
+    // Moved to a monitor of another scale: charts drawn at the new pitch, window fitted.
+    void FormDpiChanged(fw::TComponent* Sender);
     fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
 
     // Picking (picker/).
@@ -118,7 +121,14 @@ public:
 
 private:
     void PaletteMenuClick(fw::TComponent* Sender, std::string_view identifier);
-    void CreatePaletteImages();
+    // The charts at the window's DPI, the panel round them and the window's width;
+    // `fitHeight` also fits the client height to the chart on show, as showing it does.
+    void LayOutCharts(bool fitHeight);
+    // The steps ShowPalette and ShowScheme share; `clearOther` is the item whose setting
+    // and clearing empties the other submenu by the radio rule.
+    void ShowChart(palettes::PaletteGroup group, const std::string& identifier, std::string_view clearOther);
+    std::string panelHeightFrom_;  // the chart whose height the panel took; empty: the designed height
+    bool chartsCollapsed_ = false;  // nothing asked for: the window ends at the panel's top
     void CreateTrayIcon();
     void InstallSessionEndSave();
     std::string trayHint_;

@@ -13,8 +13,8 @@ using palettes::PaletteGroup;
 
 namespace {
 
-HBITMAP MakeChartBitmap(const palettes::PaletteEntry& entry) {
-    const palettes::PaletteImage image = palettes::DrawPaletteImage(entry);
+HBITMAP MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
+    const palettes::PaletteImage image = palettes::DrawPaletteImage(entry, dpi);
     const std::vector<std::uint8_t> bits = palettes::ToBottomUpDib24(image);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -32,9 +32,28 @@ HBITMAP MakeChartBitmap(const palettes::PaletteEntry& entry) {
 
 }  // namespace
 
-void TMainForm::CreatePaletteImages() {
-    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue())
-        PaletteImage(entry.identifier)->SetBitmap(MakeChartBitmap(entry));
+void TMainForm::LayOutCharts(bool fitHeight) {
+    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+        fw::TImage* image = PaletteImage(entry.identifier);
+        // Inside the panel's one-pixel bevel at every scale; the bitmap sets the size.
+        image->SetBounds(1, 1, image->Width(), image->Height());
+        image->SetBitmap(MakeChartBitmap(entry, Dpi()));
+    }
+    const palettes::ChartFrame frame = palettes::FrameForDpi(Dpi());
+    const int panelHeight =
+        panelHeightFrom_.empty() ? frame.designedPanelHeight : PaletteImage(panelHeightFrom_)->Height();
+    PalettePanel->SetBounds(frame.panelLeft, frame.panelTop, frame.panelWidth, panelHeight);
+    SetClientSize(frame.clientWidth, ClientHeight());
+    if (!fitHeight)
+        return;
+    const palettes::ChartFit fit = palettes::FitWindow(chartsCollapsed_, frame.panelTop, panelHeight, Dpi());
+    SetClientHeight(fit.clientHeight);
+    if (fit.captionTop)
+        PaletteName->SetTop(*fit.captionTop);
+}
+
+void TMainForm::FormDpiChanged(TComponent*) {
+    LayOutCharts(true);
 }
 
 fw::TImage* TMainForm::PaletteImage(std::string_view identifier) const {
@@ -51,41 +70,37 @@ void TMainForm::HideAllPalettes() {
         PaletteImage(identifier)->SetVisible(false);
 }
 
-namespace {
-
-// The steps ShowPalette and ShowScheme share; `clearOther` is the item whose setting
-// and clearing empties the other submenu by the radio rule.
-void ShowChart(TMainForm& form, PaletteGroup group, const std::string& identifier, std::string_view clearOther) {
-    form.HideAllPalettes();
-    fw::TMenuItem* other = form.PaletteMenuItem(clearOther);
+void TMainForm::ShowChart(PaletteGroup group, const std::string& identifier, std::string_view clearOther) {
+    HideAllPalettes();
+    fw::TMenuItem* other = PaletteMenuItem(clearOther);
     other->SetChecked(true);
     other->SetChecked(false);
     for (std::string_view candidate : palettes::MatchOrder(group)) {
         if (identifier != candidate)
             continue;
         const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(candidate);
-        form.PaletteMenuItem(candidate)->SetChecked(true);
-        fw::TImage* image = form.PaletteImage(candidate);
+        PaletteMenuItem(candidate)->SetChecked(true);
+        fw::TImage* image = PaletteImage(candidate);
         image->SetVisible(true);
-        form.PalettePanel->SetHeight(image->Height());
-        form.PaletteName->SetCaption(std::string(entry->caption));
+        PalettePanel->SetHeight(image->Height());
+        panelHeightFrom_ = std::string(candidate);
+        PaletteName->SetCaption(std::string(entry->caption));
     }
+    chartsCollapsed_ = identifier.empty();
     const palettes::ChartFit fit =
-        palettes::FitWindow(identifier.empty(), form.PalettePanel->Top(), form.PalettePanel->Height());
-    form.SetClientHeight(fit.clientHeight);
+        palettes::FitWindow(identifier.empty(), PalettePanel->Top(), PalettePanel->Height(), Dpi());
+    SetClientHeight(fit.clientHeight);
     if (fit.captionTop)
-        form.PaletteName->SetTop(*fit.captionTop);
-    form.UpdateTrayHint();
+        PaletteName->SetTop(*fit.captionTop);
+    UpdateTrayHint();
 }
 
-}  // namespace
-
 void TMainForm::ShowPalette(const std::string& identifier) {
-    ShowChart(*this, PaletteGroup::Palette, identifier, "schWXP");
+    ShowChart(PaletteGroup::Palette, identifier, "schWXP");
 }
 
 void TMainForm::ShowScheme(const std::string& identifier) {
-    ShowChart(*this, PaletteGroup::Scheme, identifier, "palWeb");
+    ShowChart(PaletteGroup::Scheme, identifier, "palWeb");
 }
 
 void TMainForm::PaletteMenuClick(TComponent*, std::string_view identifier) {

@@ -15,6 +15,7 @@ struct PaletteShortcut {
     bool ctrl = false;
 };
 
+// Sizes at 96 DPI; PaletteImage.h scales them for other DPIs.
 inline constexpr int kImageWidth = 129;
 inline constexpr int kPalettePitch = 8;
 inline constexpr int kSchemePitch = 16;

@@ -1,16 +1,30 @@
 #include "palettes/PaletteImage.h"
 
+#include <algorithm>
+
 #include "palettes/PaletteCells.h"
 
 namespace palettes {
 
-PaletteImage DrawPaletteImage(const PaletteEntry& entry) {
-    const int pitch = entry.Pitch();
+int ChartPitch(PaletteGroup group, int dpi) {
+    // Rounded to whole pixels and never below one pixel of cell between the lines.
+    const int palettePitch = std::max(2, fw::ScaleToDpi(kPalettePitch, dpi));
+    return group == PaletteGroup::Palette ? palettePitch : palettePitch * kSchemePitch / kPalettePitch;
+}
+
+ChartSize ChartImageSize(const PaletteEntry& entry, int dpi) {
+    const int pitch = ChartPitch(entry.group, dpi);
+    return {entry.columns * pitch + 1, entry.rows * pitch + 1};
+}
+
+PaletteImage DrawPaletteImage(const PaletteEntry& entry, int dpi) {
+    const int pitch = ChartPitch(entry.group, dpi);
     const std::vector<std::uint32_t> cells = PaletteCellColors(entry);
+    const ChartSize size = ChartImageSize(entry, dpi);
 
     PaletteImage image;
-    image.width = kImageWidth;
-    image.height = entry.imageHeight;
+    image.width = size.width;
+    image.height = size.height;
     image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {

@@ -1,13 +1,27 @@
 #pragma once
 // A chart drawn as pixels: a grid of flat cells with black one-pixel lines between
-// them and round the edge.
+// them and round the edge. At any DPI the cells stay flat and the lines one pixel
+// wide; only the pitch (cell plus line) grows, by a whole number of pixels.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "framework/DpiScale.h"
 #include "palettes/PaletteCatalogue.h"
 
 namespace palettes {
+
+// The distance from one grid line to the next at `dpi`: 8 pixels at 96 DPI for the
+// palettes, 12 at 144, and twice that for the schemes, so every chart keeps one width.
+int ChartPitch(PaletteGroup group, int dpi);
+
+struct ChartSize {
+    int width;
+    int height;
+};
+
+// columns x pitch + 1 by rows x pitch + 1: kImageWidth x entry.imageHeight at 96 DPI.
+ChartSize ChartImageSize(const PaletteEntry& entry, int dpi = fw::kDesignDpi);
 
 struct PaletteImage {
     int width = 0;
@@ -17,8 +31,7 @@ struct PaletteImage {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
-// kImageWidth x entry.imageHeight pixels.
-PaletteImage DrawPaletteImage(const PaletteEntry& entry);
+PaletteImage DrawPaletteImage(const PaletteEntry& entry, int dpi = fw::kDesignDpi);
 
 // Bytes per row of a 24-bit device-independent bitmap: rows are padded to four bytes.
 int DibStride(int width);

@@ -28,7 +28,7 @@ RECT WindowRectOf(const fw::TForm& form) {
 settings::Point FirstRunPosition(const fw::TForm& form) {
     const RECT rc = WindowRectOf(form);
     return settings::DefaultWindowPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                           rc.right - rc.left, rc.bottom - rc.top);
+                                           rc.right - rc.left, rc.bottom - rc.top, form.Dpi());
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {

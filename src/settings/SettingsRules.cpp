@@ -32,8 +32,9 @@ PaletteRoute RouteActivePS(std::string_view activePS) {
     return activePS.find("pal") != std::string_view::npos ? PaletteRoute::ShowPalette : PaletteRoute::ShowScheme;
 }
 
-Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight) {
-    return {screenWidth - outerWidth - kDefaultRightGap, screenHeight - outerHeight - kDefaultBottomGap};
+Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight, int dpi) {
+    return {screenWidth - outerWidth - fw::ScaleToDpi(kDefaultRightGap, dpi),
+            screenHeight - outerHeight - fw::ScaleToDpi(kDefaultBottomGap, dpi)};
 }
 
 bool IsOnAnyDisplay(const Rect& window, std::span<const Rect> monitors) {

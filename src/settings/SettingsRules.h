@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/DpiScale.h"
+
 namespace settings {
 
 // Key paths under HKEY_CURRENT_USER, written as the store names them: the
@@ -33,7 +35,7 @@ inline constexpr char kActionTextScreen[] = "Select color from the screen";
 inline constexpr char kActionTextPicker[] = "Select color from the picker";
 
 // First-run placement: gaps between the window and the primary display's
-// right and bottom edges.
+// right and bottom edges, at 96 DPI; they grow with the scale, as the taskbar does.
 inline constexpr int kDefaultRightGap = 15;
 inline constexpr int kDefaultBottomGap = 35;
 
@@ -65,8 +67,10 @@ struct Rect {
     int bottom = 0;
 };
 
-// Where a window of the given outer size goes on a first run.
-Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight);
+// Where a window of the given outer size goes on a first run; all in pixels of a
+// display at `dpi`.
+Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight,
+                            int dpi = fw::kDesignDpi);
 
 // True when at least one pixel of the window lies on one of the monitors.
 bool IsOnAnyDisplay(const Rect& window, std::span<const Rect> monitors);

@@ -26,8 +26,7 @@ TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
     Button1 = Find<fw::TButton>("Button1");
     Button2 = Find<fw::TButton>("Button2");
     // The height of the drop-down list's items; the text field keeps its own.
-    ActionBox->ItemHeight = kActionItemHeight;
-    SendMessageA(ActionBox->Handle(), CB_SETITEMHEIGHT, 0, kActionItemHeight);
+    ActionBox->SetItemHeight(kActionItemHeight);
 }
 
 void TFormPreferences::FormActivate(TComponent*) {

@@ -14,7 +14,8 @@ void TMainForm::CreateTrayIcon() {
     TrayIcon->SetCycleInterval(0);
     TrayIcon->SetHint("Huetrove");
     fw::TIcon gem;
-    gem.LoadResource("TRAYICON", 16);
+    // The notification area shows small icons at the system's scale.
+    gem.LoadResource("TRAYICON", GetSystemMetrics(SM_CXSMICON));
     TrayIcon->SetIcon(gem);
     TrayIcon->SetIconIndex(0);
     TrayIcon->SetPopupMenu(PopupMenu);

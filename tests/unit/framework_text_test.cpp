@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "framework/DpiScale.h"
 #include "framework/ErrorText.h"
 #include "framework/ShortCut.h"
 
@@ -44,4 +45,15 @@ TEST(ShortCut, RejectsWhatItCannotRead) {
 TEST(ShortCut, WritesTheTextShownInMenus) {
     for (const char* text : {"F1", "F12", "Ctrl+F1", "Ctrl+H", "Ctrl+M", "Shift+Alt+X"})
         EXPECT_EQ(ShortCutToText(ParseShortCut(text)), text);
+}
+
+TEST(DpiScale, RoundsToTheNearestPixelWithHalvesAwayFromZeroAsMulDivDoes) {
+    EXPECT_EQ(fw::ScaleToDpi(56, 96), 56);
+    EXPECT_EQ(fw::ScaleToDpi(56, 144), 84);
+    EXPECT_EQ(fw::ScaleToDpi(10, 120), 13);  // 12.5 rounds up
+    EXPECT_EQ(fw::ScaleToDpi(11, 144), 17);  // 16.5 rounds up
+    EXPECT_EQ(fw::ScaleToDpi(9, 120), 11);   // 11.25 rounds down
+    EXPECT_EQ(fw::ScaleToDpi(-10, 120), -13);
+    EXPECT_EQ(fw::ScaleToDpi(0, 192), 0);
+    EXPECT_EQ(fw::ScaleToDpi(1 << 24, 480), 5 << 24) << "no overflow on large values";
 }

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "palettes/PaletteCatalogue.h"
+#include "palettes/PaletteImage.h"
 #include "palettes/PaletteLayout.h"
+
+#include <string>
 
 using palettes::FitWindow;
 using palettes::kPanelTop;
@@ -49,4 +52,85 @@ TEST(PaletteLayout, AnUnknownIdentifierSizesFromTheCurrentPanelHeight) {
     const auto fit = FitWindow(false, kPanelTop, palettes::kDesignedPanelHeight);
     EXPECT_EQ(fit.clientHeight, 253);
     EXPECT_EQ(fit.captionTop, 242);
+}
+
+// At other DPIs the charts keep whole-pixel cells: the pitch, not a stretch, grows.
+namespace {
+
+constexpr int kDpis[] = {96, 120, 144, 168, 192, 240, 288};
+
+}  // namespace
+
+TEST(ScaledCharts, PitchIsAWholeNumberOfPixelsChosenForTheScale) {
+    using palettes::ChartPitch;
+    using palettes::PaletteGroup;
+    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 96), 8);
+    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 120), 10);
+    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 144), 12);
+    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 192), 16);
+    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 110), 9);
+    for (int dpi : kDpis)
+        EXPECT_EQ(ChartPitch(PaletteGroup::Scheme, dpi), 2 * ChartPitch(PaletteGroup::Palette, dpi)) << dpi;
+}
+
+TEST(ScaledCharts, EveryChartIsFlatCellsBetweenOnePixelLinesAtEveryDpi) {
+    for (int dpi : kDpis) {
+        for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+            SCOPED_TRACE(std::string(entry.identifier) + " at " + std::to_string(dpi));
+            const int pitch = palettes::ChartPitch(entry.group, dpi);
+            const palettes::PaletteImage image = palettes::DrawPaletteImage(entry, dpi);
+            const palettes::PaletteImage design = palettes::DrawPaletteImage(entry);
+            ASSERT_EQ(image.width, entry.columns * pitch + 1);
+            ASSERT_EQ(image.height, entry.rows * pitch + 1);
+            ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(image.width) * image.height);
+            const int designPitch = entry.Pitch();
+            int wrong = 0;
+            for (int y = 0; y < image.height; ++y) {
+                for (int x = 0; x < image.width; ++x) {
+                    const bool line = x % pitch == 0 || y % pitch == 0;
+                    // The same cell's colour as at 96 DPI, taken from the cell's centre there.
+                    const std::uint32_t want =
+                        line ? 0x000000u
+                             : design.At(x / pitch * designPitch + designPitch / 2, y / pitch * designPitch + designPitch / 2);
+                    if (image.At(x, y) != want)
+                        ++wrong;
+                }
+            }
+            EXPECT_EQ(wrong, 0);
+        }
+    }
+}
+
+TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
+    const palettes::ChartFrame design = palettes::FrameForDpi(96);
+    EXPECT_EQ(design.panelLeft, 10);
+    EXPECT_EQ(design.panelTop, 56);
+    EXPECT_EQ(design.panelWidth, 131);
+    EXPECT_EQ(design.designedPanelHeight, 185);
+    EXPECT_EQ(design.clientWidth, 150);
+
+    // 150 %: pitch 12, a 193-pixel chart in a 195-pixel panel.
+    const palettes::ChartFrame f = palettes::FrameForDpi(144);
+    EXPECT_EQ(f.panelLeft, 15);
+    EXPECT_EQ(f.panelTop, 84);
+    EXPECT_EQ(f.panelWidth, 195);
+    EXPECT_EQ(f.clientWidth, 15 + 195 + 14);  // the 9-pixel margin at 150 % (13.5 rounds up)
+    const palettes::PaletteEntry* web = palettes::FindPaletteEntry("palWeb");
+    const auto size = palettes::ChartImageSize(*web, 144);
+    EXPECT_EQ(size.width, 193);
+    EXPECT_EQ(size.height, 22 * 12 + 1);
+    const auto fit = FitWindow(false, f.panelTop, size.height, 144);
+    EXPECT_EQ(fit.clientHeight, 84 + 265 + 18);
+    EXPECT_EQ(fit.captionTop, 84 + 265 + 1);
+    EXPECT_EQ(FitWindow(true, f.panelTop, size.height, 144).clientHeight, 84);
+
+    for (int dpi : kDpis) {
+        SCOPED_TRACE(dpi);
+        const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
+        for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue())
+            EXPECT_EQ(palettes::ChartImageSize(entry, dpi).width + 2, frame.panelWidth) << entry.identifier;
+        // The swatch (108 + 34 at 96 DPI) stays inside the client area.
+        EXPECT_LE(fw::ScaleToDpi(108 + 34, dpi), frame.clientWidth);
+        EXPECT_GE(frame.clientWidth - frame.panelLeft - frame.panelWidth, fw::ScaleToDpi(9, dpi) - 1);
+    }
 }

@@ -61,6 +61,14 @@ TEST(DefaultPosition, SitsAboveTheBottomRightCorner) {
     EXPECT_EQ(1024 - (p.y + 322), 35);
 }
 
+TEST(DefaultPosition, GapsGrowWithTheDisplaysScale) {
+    // 150 %: 22.5 and 52.5 pixels round up, as the system rounds.
+    const Point p = DefaultWindowPosition(2560, 1440, 240, 480, 144);
+    EXPECT_EQ(2560 - (p.x + 240), 23);
+    EXPECT_EQ(1440 - (p.y + 480), 53);
+    EXPECT_EQ(DefaultWindowPosition(3840, 2160, 300, 600, 192), (Point{3840 - 300 - 30, 2160 - 600 - 70}));
+}
+
 TEST(DefaultPosition, WindowLargerThanTheScreenGoesNegative) {
     EXPECT_EQ(DefaultWindowPosition(100, 100, 200, 300), (Point{-115, -235}));
 }

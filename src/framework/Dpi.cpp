@@ -1,0 +1,47 @@
+#include "framework/Dpi.h"
+
+namespace fw {
+
+namespace {
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+
+// Looked up once: the program also runs where these calls do not exist yet.
+template <typename Fn>
+Fn User32Function(const char* name) {
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+}
+
+const auto kGetDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+const auto kAdjustWindowRectExForDpi = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+
+}  // namespace
+
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignDpi;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+int WindowDpi(HWND window) {
+    if (window && kGetDpiForWindow) {
+        if (const UINT dpi = kGetDpiForWindow(window))
+            return static_cast<int>(dpi);
+    }
+    return SystemDpi();
+}
+
+RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi) {
+    RECT rc = client;
+    if (kAdjustWindowRectExForDpi)
+        kAdjustWindowRectExForDpi(&rc, style, hasMenu, exStyle, static_cast<UINT>(dpi));
+    else
+        AdjustWindowRectEx(&rc, style, hasMenu, exStyle);
+    return rc;
+}
+
+}  // namespace fw

@@ -1,0 +1,20 @@
+#pragma once
+// The DPI of the monitor a window is on, and the window sizes that go with it. The
+// per-monitor calls exist from Windows 10 on; before that the system DPI serves.
+#include <windows.h>
+
+#include "framework/DpiScale.h"
+
+namespace fw {
+
+// The DPI the system gives the window: that of its monitor where Windows knows it.
+int WindowDpi(HWND window);
+
+// The system DPI: the one the primary display had when the session began.
+int SystemDpi();
+
+// The window rectangle around a client rectangle, with the frame, caption and menu
+// bar metrics of `dpi`.
+RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi);
+
+}  // namespace fw
