@@ -404,7 +404,18 @@ void TForm::SetClientSize(int width, int height) {
                                            static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE)),
                                            static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_EXSTYLE)), Menu != nullptr,
                                            dpi_);
-    TControl::SetBounds(window.left, window.top, outer.right - outer.left, outer.bottom - outer.top);
+    int outerWidth = outer.right - outer.left;
+    int outerHeight = outer.bottom - outer.top;
+    TControl::SetBounds(window.left, window.top, outerWidth, outerHeight);
+    // The frame the system really drew may differ from the computed one (a menu bar
+    // that wraps, a frame still at the old DPI): measure, and make up the difference.
+    RECT client{};
+    GetClientRect(handle_, &client);
+    if (client.right != width || client.bottom != height) {
+        outerWidth += width - client.right;
+        outerHeight += height - client.bottom;
+        TControl::SetBounds(window.left, window.top, outerWidth, outerHeight);
+    }
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {

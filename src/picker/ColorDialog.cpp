@@ -30,12 +30,20 @@ HWND ReferenceWindow(HWND active) {
 // Centred horizontally, with a third of the free height above and two thirds below, so
 // the dialog sits where the eye rests rather than at the exact centre.
 void PlaceOnMonitor(HWND dialog, HWND reference) {
-    RECT rc{};
-    GetWindowRect(dialog, &rc);
     const RECT m = fw::MonitorRect(reference);
-    const int left = m.left + ((m.right - m.left) - (rc.right - rc.left)) / 2;
-    const int top = m.top + ((m.bottom - m.top) - (rc.bottom - rc.top)) / 3;
-    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Twice at most: moved onto a monitor of another scale, the dialog takes that
+    // monitor's size, and is centred again at that size.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT rc{};
+        GetWindowRect(dialog, &rc);
+        const int left = m.left + ((m.right - m.left) - (rc.right - rc.left)) / 2;
+        const int top = m.top + ((m.bottom - m.top) - (rc.bottom - rc.top)) / 3;
+        SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT after{};
+        GetWindowRect(dialog, &after);
+        if (after.right - after.left == rc.right - rc.left && after.bottom - after.top == rc.bottom - rc.top)
+            break;
+    }
 }
 
 UINT_PTR CALLBACK PlacementHook(HWND dialog, UINT msg, WPARAM, LPARAM lParam) {

@@ -14,7 +14,9 @@ Huetrove::Huetrove(const std::string& workingDirectory, const std::string& exe)
 }
 
 HWND Huetrove::At(int x, int y) const {
-    return ChildAt(main_, POINT{x, y});
+    // The places are those of the 96-DPI design; the window is laid out at the screen's DPI.
+    const int dpi = ScreenDpi();
+    return ChildAt(main_, POINT{MulDiv(x, dpi, 96), MulDiv(y, dpi, 96)});
 }
 
 void Huetrove::Press(std::initializer_list<WORD> keys) const {

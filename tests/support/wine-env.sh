@@ -3,7 +3,8 @@
 # 64-bit WINEPREFIX whose programs all share one virtual desktop, and an env.sh
 # that every test sources. Nothing here touches processes it did not start.
 #
-#   wine-env.sh start DIR        start (or reuse) the session kept in DIR
+#   wine-env.sh start DIR [DPI]  start (or reuse) the session kept in DIR; its display
+#                                scale is DPI dots per inch (96, the default, is 100 %)
 #   wine-env.sh run DIR CMD...   run CMD inside the session
 #   wine-env.sh wine DIR EXE...  run a Windows program inside the session
 #   wine-env.sh stop DIR         end the session and remove its prefix
@@ -99,7 +100,8 @@ EOF
 }
 
 cmd_start() {
-    local dir
+    local dir dpi=${2:-96}
+    [[ $dpi =~ ^[0-9]+$ ]] || die "DPI must be a number: $dpi"
     dir=$(mkdir -p "$1" && cd "$1" && pwd)
     if session_alive "$dir"; then
         echo "wine-env: reusing the session in $dir"
@@ -131,6 +133,10 @@ cmd_start() {
     quiet "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$DESKTOP_SIZE" /f
     # A crashing program must fail its test, not wait for someone to close a dialog.
     quiet "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    # The display's scale, where Wine reads it (per user and, in older releases, per machine).
+    quiet "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
+    quiet "$WINE" reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+        /v LogPixels /t REG_DWORD /d "$dpi" /f
 
     # Restart the services so the desktop settings hold from the first test on.
     quiet "$WINESERVER" -k || true
@@ -145,7 +151,7 @@ cmd_start() {
     # while the old desktop shuts down can fail to start.
     setsid "$WINE" explorer "/desktop=Default,$DESKTOP_SIZE" </dev/null >/dev/null 2>&1 &
     poll 30 desktop_shown || die "the virtual desktop did not appear"
-    echo "wine-env: session ready in $dir (DISPLAY=$DISPLAY)"
+    echo "wine-env: session ready in $dir (DISPLAY=$DISPLAY, $dpi DPI)"
 }
 
 cmd_run() {
@@ -194,7 +200,7 @@ cmd_stop() {
 command=$1
 shift
 case $command in
-start) cmd_start "$1" ;;
+start) cmd_start "$@" ;;
 run) cmd_run "$@" ;;
 wine) cmd_wine "$@" ;;
 stop) cmd_stop "$1" ;;

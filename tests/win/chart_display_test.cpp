@@ -13,6 +13,8 @@
 
 #include "framework/Application.h"
 #include "main/Unit1.h"
+#include "palettes/PaletteImage.h"
+#include "palettes/PaletteLayout.h"
 
 namespace {
 
@@ -238,3 +240,89 @@ TEST_F(ChartDisplay, RadioRuleStaysInsideEachSubmenu) {
 }
 
 }  // namespace
+
+namespace {
+
+void MoveToScale(TMainForm& form, int dpi) {
+    RECT suggested{};
+    GetWindowRect(form.Handle(), &suggested);
+    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// The bitmap's pixels as 0xRRGGBB, row 0 at the top.
+std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    for (std::uint32_t& p : pixels)
+        p &= 0xFFFFFF;
+    return pixels;
+}
+
+}  // namespace
+
+TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindow) {
+    const int start = form->Dpi();
+    Show("palWindows");
+    RECT before{};
+    GetWindowRect(form->Handle(), &before);
+    for (int dpi : {144, 120, 192}) {
+        SCOPED_TRACE(dpi);
+        MoveToScale(*form, dpi);
+        const palettes::PaletteEntry& entry = *palettes::FindPaletteEntry("palWindows");
+        const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
+        const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
+        fw::TImage* image = form->PaletteImage("palWindows");
+        EXPECT_EQ(image->Width(), size.width);
+        EXPECT_EQ(image->Height(), size.height);
+        EXPECT_EQ(image->Left(), 1);
+        EXPECT_EQ(image->Top(), 1);
+        const palettes::PaletteImage drawn = palettes::DrawPaletteImage(entry, dpi);
+        EXPECT_TRUE(PixelsOf(image->Bitmap(), size.width, size.height) == drawn.pixels) << "crisp cells at the new pitch";
+        EXPECT_EQ(form->PalettePanel->Left(), frame.panelLeft);
+        EXPECT_EQ(form->PalettePanel->Top(), frame.panelTop);
+        EXPECT_EQ(form->PalettePanel->Width(), frame.panelWidth);
+        EXPECT_EQ(form->PalettePanel->Height(), size.height);
+        const palettes::ChartFit fit = palettes::FitWindow(false, frame.panelTop, size.height, dpi);
+        EXPECT_EQ(form->ClientWidth(), frame.clientWidth);
+        EXPECT_EQ(ClientHeight(), fit.clientHeight);
+        EXPECT_EQ(form->PaletteName->Top(), fit.captionTop);
+        RECT now{};
+        GetWindowRect(form->Handle(), &now);
+        EXPECT_EQ(now.left, before.left);
+        EXPECT_EQ(now.top, before.top);
+        EXPECT_EQ(VisibleImages(), std::set<std::string>{"palWindows"});
+        EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWindows"});
+    }
+    MoveToScale(*form, start);
+    EXPECT_EQ(ClientHeight(), palettes::FitWindow(false, palettes::FrameForDpi(start).panelTop,
+                                                  palettes::ChartImageSize(*palettes::FindPaletteEntry("palWindows"), start).height, start)
+                                  .clientHeight)
+        << "back where it started, with no rounding left over";
+}
+
+TEST_F(ChartDisplay, ACollapsedWindowStaysCollapsedAtAnotherScale) {
+    Show("palWeb");
+    Show("");
+    MoveToScale(*form, 144);
+    EXPECT_EQ(ClientHeight(), palettes::FrameForDpi(144).panelTop);
+    EXPECT_TRUE(VisibleImages().empty());
+    Show("palWeb");
+    EXPECT_EQ(ClientHeight(), palettes::FitWindow(false, palettes::FrameForDpi(144).panelTop,
+                                                  palettes::ChartImageSize(*palettes::FindPaletteEntry("palWeb"), 144).height, 144)
+                                  .clientHeight);
+}
+
+TEST_F(ChartDisplay, AnUnknownChartKeepsTheDesignedPanelHeightScaled) {
+    form->ShowPalette("palweb");
+    MoveToScale(*form, 192);
+    EXPECT_EQ(form->PalettePanel->Height(), MulDiv(185, 192, 96));
+    EXPECT_EQ(ClientHeight(), MulDiv(56, 192, 96) + MulDiv(185, 192, 96) + MulDiv(12, 192, 96));
+}

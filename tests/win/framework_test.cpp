@@ -11,6 +11,7 @@
 
 #include "framework/Application.h"
 #include "framework/Button.h"
+#include "framework/Dpi.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/Menu.h"
@@ -291,4 +292,92 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
     EXPECT_EQ(caption, "Framework Test");
     EXPECT_EQ(text, "Failed to set data for 'WindowTop'") << "no full stop after an apostrophe";
     EXPECT_EQ(owner, Application().Handle());
+}
+
+namespace {
+
+// Tells a form that it moved to a monitor of `dpi`, as Windows does.
+void MoveToScale(TForm& form, int dpi) {
+    RECT suggested{};
+    GetWindowRect(form.Handle(), &suggested);
+    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+RECT BoundsInParent(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+LONG FontHeight(HWND control) {
+    LOGFONTA lf{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf.lfHeight;
+}
+
+}  // namespace
+
+TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
+    Init();
+    TFormDesc d = Desc("Scaled", 200, 100);
+    d.left = 40;
+    d.top = 30;
+    d.onDpiChanged = "Count";
+    TControlDesc edit;
+    edit.name = "Edit";
+    edit.kind = TControlKind::RichEdit;
+    edit.left = 10;
+    edit.top = 12;
+    edit.width = 94;
+    edit.height = 16;
+    edit.font = TFontDesc{.name = "Tahoma", .size = 8};
+    d.controls.push_back(edit);
+    TControlDesc button;
+    button.name = "Button";
+    button.kind = TControlKind::Button;
+    button.left = 110;
+    button.top = 60;
+    button.width = 75;
+    button.height = 25;
+    button.text = "&Ok";
+    d.controls.push_back(button);
+    TControlDesc line;
+    line.name = "Line";
+    line.kind = TControlKind::Bevel;
+    line.height = 3;
+    line.alignTop = true;
+    d.controls.push_back(line);
+
+    TestForm form(d, {{"Count", &TestForm::Count}});
+    const int start = form.Dpi();
+    ASSERT_EQ(start, WindowDpi(form.Handle()));
+    auto scaled = [&](int v, int dpi) { return MulDiv(v, dpi, 96); };
+    HWND editWindow = form.Find<TControl>("Edit")->Handle();
+    HWND lineWindow = form.Find<TControl>("Line")->Handle();
+
+    for (int dpi : {144, 120, 192, start}) {
+        SCOPED_TRACE(dpi);
+        MoveToScale(form, dpi);
+        EXPECT_EQ(form.Dpi(), dpi);
+        RECT window{};
+        GetWindowRect(form.Handle(), &window);
+        EXPECT_EQ(window.left, 40) << "the top-left corner stays";
+        EXPECT_EQ(window.top, 30);
+        EXPECT_EQ(form.ClientWidth(), scaled(200, dpi));
+        EXPECT_EQ(form.ClientHeight(), scaled(100, dpi));
+        const RECT r = BoundsInParent(editWindow);
+        EXPECT_EQ(r.left, scaled(10, dpi));
+        EXPECT_EQ(r.top, scaled(12, dpi));
+        EXPECT_EQ(r.right - r.left, scaled(94, dpi));
+        EXPECT_EQ(r.bottom - r.top, scaled(16, dpi));
+        EXPECT_EQ(FontHeight(form.Find<TControl>("Button")->Handle()), -MulDiv(8, dpi, 72))
+            << "the form's font at the new scale";
+        const RECT l = BoundsInParent(lineWindow);
+        EXPECT_EQ(l.right - l.left, form.ClientWidth()) << "a top-aligned control spans the new width";
+        EXPECT_EQ(l.bottom - l.top, scaled(3, dpi));
+    }
+    EXPECT_EQ(form.count, 4) << "the form's own layout ran after each change";
+    MoveToScale(form, start);
+    EXPECT_EQ(form.count, 4) << "no change, no new layout";
 }

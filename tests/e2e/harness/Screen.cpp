@@ -7,6 +7,18 @@ namespace e2e {
 
 namespace {
 
+// The tests read and click real screen pixels, like the program they drive: the
+// harness is aware of each monitor's DPI too, where the system knows the call.
+const bool kDpiAware = [] {
+    using SetContextFn = BOOL(WINAPI*)(HANDLE);
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    auto set = user32 ? reinterpret_cast<SetContextFn>(
+                            reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")))
+                      : nullptr;
+    const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    return (set && set(perMonitorV2)) || SetProcessDPIAware();
+}();
+
 class DesktopDc {
 public:
     DesktopDc() : window_(GetDesktopWindow()), dc_(GetWindowDC(window_)) {}
@@ -53,6 +65,12 @@ std::vector<BYTE> CaptureRows(const RECT& rect, BITMAPINFOHEADER& header) {
 }
 
 }  // namespace
+
+int ScreenDpi() {
+    (void)kDpiAware;
+    DesktopDc desktop;
+    return GetDeviceCaps(desktop.Get(), LOGPIXELSY);
+}
 
 COLORREF ReadPixel(POINT screenPoint) {
     DesktopDc screen;

@@ -6,6 +6,9 @@
 
 namespace e2e {
 
+// The display's scale in dots per inch, as programs of this session see it (96 at 100 %).
+int ScreenDpi();
+
 // The colour of one screen pixel, read from the desktop window's device context.
 COLORREF ReadPixel(POINT screenPoint);
 

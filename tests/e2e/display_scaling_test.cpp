@@ -1,0 +1,374 @@
+// The program on a scaled display, run once per scale (HUETROVE_DPI says which): the
+// window keeps its design scaled to the display, the charts stay crisp cells at a
+// whole-pixel pitch, every pick reads the pixel really under the pointer, and the
+// About and Preferences windows show their texts whole.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "HuetroveWindow.h"
+#include "framework/DpiScale.h"
+#include "palettes/PaletteCatalogue.h"
+#include "palettes/PaletteCells.h"
+#include "palettes/PaletteImage.h"
+#include "palettes/PaletteLayout.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr Duration kReact = 10s;
+constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
+
+int SessionDpi() {
+    const char* dpi = std::getenv("HUETROVE_DPI");
+    return dpi ? std::atoi(dpi) : fw::kDesignDpi;
+}
+
+// Lets this thread's own windows paint while a test waits.
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+// Every pixel of this window has its own colour, made from its screen position, so a
+// pick that is one pixel off shows.
+COLORREF PatternAt(POINT screen) {
+    return RGB(screen.x & 0xFF, screen.y & 0xFF, 0x5A);
+}
+
+class PatternWindow {
+public:
+    explicit PatternWindow(RECT where) : where_(where) {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = &PatternWindow::Proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "ScalingPatternWindow";
+        RegisterClassA(&wc);
+        window_ = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, where.left, where.top,
+                                  where.right - where.left, where.bottom - where.top, nullptr, nullptr, wc.hInstance,
+                                  this);
+        UpdateWindow(window_);
+    }
+    ~PatternWindow() {
+        DestroyWindow(window_);
+        UnregisterClassA("ScalingPatternWindow", GetModuleHandleA(nullptr));
+    }
+
+private:
+    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_NCCREATE)
+            SetWindowLongPtrA(w, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+        if (msg == WM_PAINT) {
+            auto* self = reinterpret_cast<PatternWindow*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(w, &ps);
+            self->Paint(dc);
+            EndPaint(w, &ps);
+            return 0;
+        }
+        return DefWindowProcA(w, msg, wp, lp);
+    }
+    void Paint(HDC dc) const {
+        const int width = where_.right - where_.left;
+        const int height = where_.bottom - where_.top;
+        std::vector<RGBQUAD> pixels(static_cast<size_t>(width) * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const COLORREF c = PatternAt(POINT{where_.left + x, where_.top + y});
+                pixels[static_cast<size_t>(y) * width + x] = RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0};
+            }
+        }
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                          static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    }
+
+    RECT where_;
+    HWND window_ = nullptr;
+};
+
+class DisplayScaling : public testing::Test {
+protected:
+    // A first run: the web colours on show.
+    static void SetUpTestSuite() { DeleteRegistryKey(kSettingsKey); }
+
+    void SetUp() override {
+        dpi = ScreenDpi();
+        ASSERT_EQ(dpi, SessionDpi()) << "the session runs at another scale than the test was meant for";
+        app = std::make_unique<Huetrove>(ProgramDirectory());
+    }
+
+    void TearDown() override {
+        if (HasFailure()) {
+            const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+            SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                           std::string(info->name()) + "-" + std::to_string(dpi) + "dpi-failure.bmp");
+        }
+        app.reset();
+    }
+
+    int Scaled(int value) const { return fw::ScaleToDpi(value, dpi); }
+    HWND Main() const { return app->main(); }
+
+    HWND ShownChart() const {
+        for (HWND image : ChildWindows(Main(), "fwImage")) {
+            if (IsVisible(image))
+                return image;
+        }
+        return nullptr;
+    }
+    HWND Caption() const {
+        const auto labels = ChildWindows(Main(), "fwLabel");
+        return labels.empty() ? nullptr : labels.front();
+    }
+    // The client size the window must have with `entry` on show.
+    SIZE ExpectedClientSize(const palettes::PaletteEntry& entry) const {
+        const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
+        const int chartHeight = palettes::ChartImageSize(entry, dpi).height;
+        return {frame.clientWidth, palettes::FitWindow(false, frame.panelTop, chartHeight, dpi).clientHeight};
+    }
+    bool WaitForClientSize(SIZE size) const {
+        return WaitUntil(
+            [&] {
+                const SIZE now = ClientSize(Main());
+                return now.cx == size.cx && now.cy == size.cy;
+            },
+            kReact);
+    }
+    bool WaitForHtml(const std::string& html) const {
+        return WaitUntil([&] { return app->Html() == html; }, kReact);
+    }
+    // Wine answers the program's GetCursorPos from the display server, which can lag a
+    // warp of the pointer by a moment: the pointer rests on the point before the click.
+    static bool ClickAt(POINT point) {
+        MoveMouse(point);
+        WaitUntil([] { return false; }, 300ms);
+        return Click(point);
+    }
+    // Counts the chart's pixels on the screen that differ from its drawing (all rows
+    // but the last, which the panel cuts off), waiting for a repaint to settle.
+    int WrongChartPixels(HWND chart, const palettes::PaletteImage& image) const {
+        const POINT origin = ClientToScreenPoint(chart, POINT{0, 0});
+        int wrong = 0;
+        WaitUntil(
+            [&] {
+                wrong = 0;
+                HDC screen = GetDC(nullptr);
+                for (int y = 0; y < image.height - 1; ++y) {
+                    for (int x = 0; x < image.width; ++x) {
+                        const std::uint32_t rgb = image.At(x, y);
+                        if (GetPixel(screen, origin.x + x, origin.y + y) != RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF))
+                            ++wrong;
+                    }
+                }
+                ReleaseDC(nullptr, screen);
+                return wrong == 0;
+            },
+            kReact, 200ms);
+        return wrong;
+    }
+    // A window and its controls have painted once its face colour shows in the corner
+    // and no control is still the solid black of a window that has not drawn yet
+    // (text covers far less of a control than that).
+    static bool Painted(HWND window) {
+        const RECT client = ClientRectOnScreen(window);
+        if (ReadPixel(POINT{client.left + 2, client.bottom - 3}) != GetSysColor(COLOR_BTNFACE))
+            return false;
+        HDC screen = GetDC(nullptr);
+        bool painted = true;
+        for (HWND child : ChildWindows(window)) {
+            if (!IsVisible(child))
+                continue;
+            const RECT r = WindowRect(child);
+            int black = 0, all = 0;
+            for (int y = r.top; y < r.bottom; y += 2) {
+                for (int x = r.left; x < r.right; x += 2, ++all)
+                    black += GetPixel(screen, x, y) == RGB(0, 0, 0);
+            }
+            if (all > 0 && black * 10 > all * 6)
+                painted = false;
+        }
+        ReleaseDC(nullptr, screen);
+        return painted;
+    }
+    // Every control lies inside the window's client area, and buttons and check boxes
+    // have room for their texts in the dialog font at this scale. A screenshot of the
+    // window is kept for a person to look at.
+    void ExpectWholeTexts(HWND window, const std::string& name) const {
+        const RECT client = ClientRectOnScreen(window);
+        EXPECT_TRUE(WaitUntil([&] { return Painted(window); }, kReact)) << "the window did not finish painting";
+        SaveScreenshot(WindowRect(window), "display-scaling-" + std::to_string(dpi) + "dpi-" + name + ".bmp");
+        HDC dc = GetDC(nullptr);
+        HFONT font = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+        HGDIOBJ old = SelectObject(dc, font);
+        int controls = 0;
+        for (HWND child : ChildWindows(window)) {
+            if (!IsVisible(child) || GetParent(child) != window)
+                continue;
+            ++controls;
+            const RECT r = WindowRect(child);
+            const std::string text = WindowText(child);
+            SCOPED_TRACE(name + ": " + ClassName(child) + " \"" + text + "\"");
+            EXPECT_GE(r.left, client.left);
+            EXPECT_GE(r.top, client.top);
+            EXPECT_LE(r.right, client.right);
+            EXPECT_LE(r.bottom, client.bottom);
+            if (ClassName(child) != "Button" || text.empty())
+                continue;
+            std::string shown;
+            for (char c : text) {
+                if (c != '&')
+                    shown += c;
+            }
+            SIZE extent{};
+            GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
+            const bool checkBox = (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+            const int room = (r.right - r.left) - (checkBox ? Scaled(13 + 4) : Scaled(4));
+            EXPECT_LE(extent.cx, room) << "the text is cut off";
+            EXPECT_GE(r.bottom - r.top, extent.cy) << "the text is cut off at the bottom";
+        }
+        EXPECT_GT(controls, 3);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        ReleaseDC(nullptr, dc);
+    }
+
+    int dpi = fw::kDesignDpi;
+    std::unique_ptr<Huetrove> app;
+};
+
+TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
+    struct Step {
+        const char* identifier;
+        std::vector<WORD> keys;  // none: on show from the start
+    };
+    for (const Step& step : {Step{"palWeb", {}}, Step{"schWXP", {VK_CONTROL, VK_F1}}}) {
+        SCOPED_TRACE(step.identifier);
+        const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(step.identifier);
+        ASSERT_NE(entry, nullptr);
+        if (!step.keys.empty())
+            app->Press({step.keys[0], step.keys[1]});
+        const SIZE want = ExpectedClientSize(*entry);
+        ASSERT_TRUE(WaitForClientSize(want)) << "client " << ClientSize(Main()).cx << " x " << ClientSize(Main()).cy
+                                             << ", want " << want.cx << " x " << want.cy;
+
+        HWND chart = ShownChart();
+        ASSERT_NE(chart, nullptr);
+        const palettes::ChartSize size = palettes::ChartImageSize(*entry, dpi);
+        EXPECT_EQ(ClientSize(chart).cx, size.width);
+        EXPECT_EQ(ClientSize(chart).cy, size.height);
+        const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
+        POINT chartTopLeft = ClientToScreenPoint(chart, POINT{0, 0});
+        ScreenToClient(Main(), &chartTopLeft);
+        EXPECT_EQ(chartTopLeft.x, frame.panelLeft + 1);
+        EXPECT_EQ(chartTopLeft.y, frame.panelTop + 1);
+
+        // The caption sits one pixel under the panel and is not cut off by the window's edge.
+        RECT caption = WindowRect(Caption());
+        POINT captionTopLeft{caption.left, caption.top};
+        ScreenToClient(Main(), &captionTopLeft);
+        EXPECT_EQ(captionTopLeft.y, frame.panelTop + size.height + 1);
+        EXPECT_LE(captionTopLeft.y + (caption.bottom - caption.top), want.cy);
+
+        EXPECT_EQ(WrongChartPixels(chart, palettes::DrawPaletteImage(*entry, dpi)), 0);
+    }
+}
+
+TEST_F(DisplayScaling, ClicksNearTheChartsFarCornerPickThatCell) {
+    const palettes::PaletteEntry* web = palettes::FindPaletteEntry("palWeb");
+    ASSERT_TRUE(WaitForClientSize(ExpectedClientSize(*web)));
+    HWND chart = ShownChart();
+    ASSERT_NE(chart, nullptr);
+    const int pitch = palettes::ChartPitch(web->group, dpi);
+    const std::vector<std::uint32_t> cells = palettes::PaletteCellColors(*web);
+    auto cellColour = [&](int row, int column) {
+        const std::uint32_t rgb = cells[static_cast<size_t>(row * web->columns + column)];
+        return RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
+    };
+    struct Cell {
+        int row, column;
+    };
+    // The far corner of the chart: the last full row, and the last colour of the last row.
+    for (const Cell cell : {Cell{20, 15}, Cell{21, 4}, Cell{19, 14}}) {
+        SCOPED_TRACE(std::to_string(cell.row) + ", " + std::to_string(cell.column));
+        const COLORREF want = cellColour(cell.row, cell.column);
+        ASSERT_NE(want, RGB(0, 0, 0)) << "pick cells whose colour is not the lines'";
+        // The cell's last pixel before the grid lines: one pixel further is a line.
+        const int x = cell.column * pitch + pitch - 1;
+        const int y = cell.row * pitch + pitch - 1;
+        ASSERT_TRUE(ClickAt(ClientToScreenPoint(chart, POINT{x, y}))) << "the pointer did not stay on the cell";
+        EXPECT_TRUE(WaitForHtml(HtmlOf(want))) << app->Html() << " instead of " << HtmlOf(want);
+        // And the line right after it picks black.
+        ASSERT_TRUE(ClickAt(ClientToScreenPoint(chart, POINT{x + 1, y})));
+        EXPECT_TRUE(WaitForHtml("#000000")) << app->Html();
+    }
+}
+
+TEST_F(DisplayScaling, AScreenPickFarFromTheOriginReadsThePixelUnderTheHotSpot) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    // Far from the origin, clear of the taskbar and of the main window in the corner
+    // (this thread paints nothing while the program picks, so nothing may cover it).
+    const RECT where{width - 560, height - 260, width - 400, height - 140};
+    PatternWindow pattern(where);
+    const POINT target{where.right - 43, where.bottom - 29};
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            Pump();
+            return ReadPixel(target) == PatternAt(target);
+        },
+        kReact));
+
+    app->Press({VK_CONTROL, 'S'});
+    HWND picking = WaitFor(
+        [&]() -> HWND {
+            for (HWND w : TopLevelWindows(app->process().Id(), {.className = "fwForm", .visibleOnly = true})) {
+                if (w != Main())
+                    return w;
+            }
+            return nullptr;
+        },
+        kReact);
+    ASSERT_NE(picking, nullptr);
+    const RECT covered = WindowRect(picking);
+    EXPECT_EQ(covered.right - covered.left, width) << "the picking window covers the whole monitor";
+    EXPECT_EQ(covered.bottom - covered.top, height);
+
+    ASSERT_TRUE(ClickAt(target)) << "the pointer did not stay on the target";
+    EXPECT_TRUE(WaitForHtml(HtmlOf(PatternAt(target)))) << app->Html() << " instead of " << HtmlOf(PatternAt(target));
+    EXPECT_TRUE(WaitUntil([&] { return IsVisible(Main()); }, kReact));
+}
+
+TEST_F(DisplayScaling, AboutAndPreferencesShowTheirTextsWhole) {
+    app->Press({VK_MENU, 'H'});
+    PressKey('A');
+    HWND about = WaitForTopLevelWindow(app->process().Id(), {.caption = " About ...", .visibleOnly = true}, kReact);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(ClientSize(about).cx, Scaled(327));
+    EXPECT_EQ(ClientSize(about).cy, Scaled(233));
+    ExpectWholeTexts(about, "about");
+    BringToForeground(about);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsVisible(about); }, kReact));
+
+    app->Press({VK_CONTROL, 'O'});
+    HWND preferences =
+        WaitForTopLevelWindow(app->process().Id(), {.caption = " Preferences ...", .visibleOnly = true}, kReact);
+    ASSERT_NE(preferences, nullptr);
+    ExpectWholeTexts(preferences, "preferences");
+    BringToForeground(preferences);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(preferences); }, kReact));
+}
+
+}  // namespace
