@@ -18,6 +18,7 @@ have_cmd import || need+=(imagemagick)
 have_cmd xwininfo || need+=(x11-utils)
 have_cmd chmcmd || need+=(fp-utils)
 have_cmd python3 || need+=(python3)
+have_cmd makensis || need+=(nsis)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 
