@@ -1,14 +1,51 @@
 #!/usr/bin/env bash
-# Builds Huetrove and reports its start-up time, memory and handle figures, measured
-# under Wine in a private display and prefix.
+# Builds Huetrove and a minimal Win32 program, and reports their figures side by side,
+# measured under Wine in a private display and prefix. With --write, also records the
+# table and the machine it came from in BENCHMARKS.md.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" >/dev/null
-cmake --build "$root/build" --target startup_bench >/dev/null
+cmake --build "$root/build" --target huetrove_bench >/dev/null
 session="$root/build/bench-session"
 env_sh="$root/tests/support/wine-env.sh"
 "$env_sh" start "$session" >/dev/null
 trap '"$env_sh" stop "$session" >/dev/null' EXIT
 cd "$root/build"
 exe="Z:${root//\//\\}\\build\\Huetrove.exe"
-HUETROVE_EXE="$exe" HUETROVE_DIR="${exe%\\Huetrove.exe}" "$env_sh" wine "$session" "$root/build/startup_bench.exe"
+table=$(HUETROVE_EXE="$exe" HUETROVE_DIR="${exe%\\Huetrove.exe}" "$env_sh" wine "$session" "$root/build/huetrove_bench.exe")
+echo "$table"
+
+if [ "${1:-}" = --write ]; then
+    cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
+    memory=$(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)
+    wine_version=$("$env_sh" wine "$session" --version 2>/dev/null || echo unknown)
+    {
+        echo "# Benchmarks"
+        echo
+        echo "Measured by \`./scripts/bench.sh --write\` on $(date -u +%Y-%m-%d): Huetrove beside a minimal"
+        echo "Win32 program (\`tests/bench/minimal_window.cpp\`: registers a class, shows one window and"
+        echo "paints it) built by the same build, in the same run."
+        echo
+        echo "Machine: $cpu, $(nproc) cores, $memory; $(. /etc/os-release && echo "$PRETTY_NAME"); $wine_version"
+        echo "in a virtual desktop on Xvfb. Programs built with $(x86_64-w64-mingw32-g++-posix --version | head -1),"
+        echo "statically linked."
+        echo
+        echo "$table"
+        echo
+        echo "How the figures are taken:"
+        echo
+        echo "- Start-up runs from process start until the window is visible and its face colour shows at a"
+        echo "  point of its client area (Wine shows a window that has not painted yet as black), polled every"
+        echo "  millisecond; the two programs start in turn."
+        echo "- The picks and chart switches are posted to the program as the system posts input: chart keys"
+        echo "  F2 to F8 in turn, then clicks on the chart; a last chart key, handled after every click,"
+        echo "  marks the end."
+        echo "- Pick latency runs from posting the click to the chart until the HTML box holds the new code,"
+        echo "  read from outside; it includes the two processes' message traffic."
+        echo "- Wine does not count a process's GDI and USER objects or handles: the GDI figure counts the"
+        echo "  live entries of the process's own GDI handle table (stock objects included), the USER figure"
+        echo "  its windows, and the handle figure the handle values that can be duplicated. On Windows the"
+        echo "  system's own counts are used. Private bytes are the process's committed private memory."
+    } >"$root/BENCHMARKS.md"
+    echo "wrote $root/BENCHMARKS.md"
+fi

@@ -15,31 +15,6 @@ using namespace e2e;
 
 constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 
-// The shell's taskbar, which holds the notification area at its right end.
-HWND Taskbar() {
-    return FindWindowA("Shell_TrayWnd", nullptr);
-}
-
-// The slot of the first icon of the notification area: the right end of the taskbar,
-// one small icon with its border wide.
-POINT FirstIconSlot() {
-    const RECT bar = WindowRect(Taskbar());
-    const int slot = GetSystemMetrics(SM_CXSMICON) + 4;
-    return {bar.right - slot / 2, (bar.top + bar.bottom) / 2};
-}
-
-// Whether something is drawn in the slot: pixels that differ from the bare taskbar
-// just left of it.
-bool IconDrawnAt(POINT center) {
-    const COLORREF ground = ReadPixel({center.x - 40, center.y});
-    int differing = 0;
-    for (int dy = -6; dy <= 6; dy += 2)
-        for (int dx = -6; dx <= 6; dx += 2)
-            if (ReadPixel({center.x + dx, center.y + dy}) != ground)
-                ++differing;
-    return differing > 5;
-}
-
 // The text of a tooltip on show, of any process.
 std::optional<std::string> ShownTooltip() {
     std::optional<std::string> found;
@@ -156,21 +131,14 @@ protected:
         PressKey(key);
     }
 
-    // The icon, a little left or right of the last point pressed: two presses that far
-    // apart are never taken for a double click, however quickly they follow.
-    POINT Spot() {
-        const int apart = GetSystemMetrics(SM_CXDOUBLECLK) + 2;
-        left_ = !left_;
-        return {icon.x + (left_ ? -apart / 2 - 1 : apart / 2 + 1), icon.y};
-    }
+    // The icon, a little left or right of the last point pressed.
+    POINT Spot() const { return NextIconSpot(icon); }
 
     void EndFromTray() {
         MenuKey(VK_UP);  // the last entry, "&Close Huetrove"
         PressKey(VK_RETURN);
     }
 
-    // Shared by all tests: the shell remembers the last press across program runs.
-    static inline bool left_ = false;
     std::optional<Process> program;
     HWND main = nullptr;
     POINT icon{};

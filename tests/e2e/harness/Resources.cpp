@@ -1,0 +1,154 @@
+#include "Resources.h"
+
+#include <psapi.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+// One entry of the GDI handle table a process's PEB points to (64-bit layout).
+#pragma pack(push, 1)
+struct GdiHandleEntry {
+    std::uint64_t kernelObject;
+    std::uint16_t processId;
+    std::uint16_t count;
+    std::uint16_t unique;
+    std::uint8_t type;  // 0: a free entry
+    std::uint8_t flags;
+    std::uint64_t userObject;
+};
+#pragma pack(pop)
+static_assert(sizeof(GdiHandleEntry) == 24);
+
+constexpr size_t kGdiTableEntries = 0x10000;
+constexpr size_t kPebGdiTableOffset = 0xF8;  // PEB.GdiSharedHandleTable on x64
+
+struct BasicInformation {
+    LONG exitStatus;
+    void* pebBaseAddress;
+    ULONG_PTR affinityMask;
+    LONG basePriority;
+    ULONG_PTR uniqueProcessId;
+    ULONG_PTR inheritedFromUniqueProcessId;
+};
+
+using NtQueryInformationProcessFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+
+void* PebOf(HANDLE process) {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    auto query = ntdll ? reinterpret_cast<NtQueryInformationProcessFn>(
+                             reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryInformationProcess")))
+                       : nullptr;
+    BasicInformation info{};
+    if (!query || query(process, 0 /* ProcessBasicInformation */, &info, sizeof info, nullptr) != 0)
+        return nullptr;
+    return info.pebBaseAddress;
+}
+
+// The live entries of the process's own GDI handle table (stock objects included).
+long CountGdiTable(HANDLE process) {
+    char* peb = static_cast<char*>(PebOf(process));
+    void* table = nullptr;
+    SIZE_T read = 0;
+    if (!peb || !ReadProcessMemory(process, peb + kPebGdiTableOffset, &table, sizeof table, &read) || !table)
+        return -1;
+    std::vector<GdiHandleEntry> entries(kGdiTableEntries);
+    if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(GdiHandleEntry), &read))
+        return -1;
+    long live = 0;
+    for (size_t i = 0; i < read / sizeof(GdiHandleEntry); ++i)
+        live += entries[i].type != 0;
+    return live;
+}
+
+// Each handle value that the process holds can be duplicated; the others cannot.
+long CountHandlesByTrying(HANDLE process) {
+    long count = 0;
+    for (std::uintptr_t value = 4; value < 0x10000; value += 4) {
+        HANDLE copy = nullptr;
+        if (DuplicateHandle(process, reinterpret_cast<HANDLE>(value), GetCurrentProcess(), &copy, 0, FALSE,
+                            DUPLICATE_SAME_ACCESS)) {
+            ++count;
+            CloseHandle(copy);
+        }
+    }
+    return count;
+}
+
+struct WindowCount {
+    DWORD processId;
+    long windows = 0;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM data) {
+    ++reinterpret_cast<WindowCount*>(data)->windows;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM data) {
+    auto* count = reinterpret_cast<WindowCount*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == count->processId) {
+        ++count->windows;
+        EnumChildWindows(window, &CountChild, data);
+    }
+    return TRUE;
+}
+
+unsigned long long PrivateCommittedKb(HANDLE process) {
+    unsigned long long bytes = 0;
+    MEMORY_BASIC_INFORMATION mbi{};
+    for (char* address = nullptr; VirtualQueryEx(process, address, &mbi, sizeof mbi) == sizeof mbi;
+         address = static_cast<char*>(mbi.BaseAddress) + mbi.RegionSize) {
+        if (mbi.State == MEM_COMMIT && mbi.Type == MEM_PRIVATE)
+            bytes += mbi.RegionSize;
+        if (mbi.RegionSize == 0)
+            break;
+    }
+    return bytes / 1024;
+}
+
+}  // namespace
+
+ProcessResources MeasureResources(HANDLE process) {
+    ProcessResources r;
+    WindowCount windows{GetProcessId(process)};
+    EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&windows));
+    r.windows = windows.windows;
+
+    r.gdiObjects = static_cast<long>(GetGuiResources(process, GR_GDIOBJECTS));
+    r.gdiCountedBySystem = r.gdiObjects > 0;
+    if (!r.gdiCountedBySystem)
+        r.gdiObjects = CountGdiTable(process);
+    r.userObjects = static_cast<long>(GetGuiResources(process, GR_USEROBJECTS));
+    r.userCountedBySystem = r.userObjects > 0;
+    if (!r.userCountedBySystem)
+        r.userObjects = r.windows;
+    DWORD handles = 0;
+    r.handlesCountedBySystem = GetProcessHandleCount(process, &handles) && handles > 0;
+    r.handles = r.handlesCountedBySystem ? static_cast<long>(handles) : CountHandlesByTrying(process);
+
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
+        r.workingSetKb = counters.WorkingSetSize / 1024;
+        r.privateKb = counters.PrivateUsage / 1024;
+    }
+    if (r.privateKb == 0)
+        r.privateKb = PrivateCommittedKb(process);
+    return r;
+}
+
+std::string HowCounted(const ProcessResources& r) {
+    std::string how;
+    how += r.gdiCountedBySystem ? "GDI: system" : "GDI: the process's GDI handle table";
+    how += r.userCountedBySystem ? "; USER: system" : "; USER: the process's windows";
+    how += r.handlesCountedBySystem ? "; handles: system" : "; handles: each handle value tried";
+    return how;
+}
+
+}  // namespace e2e
