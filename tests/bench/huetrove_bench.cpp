@@ -129,13 +129,7 @@ public:
         const int height = ClientHeightFor(entry);
         return WaitUntil([&] { return ClientSize(main_).cy == height; }, 60s);
     }
-    HWND ShownChart() const {
-        for (HWND image : ChildWindows(main_, "fwImage")) {
-            if (IsVisible(image))
-                return image;
-        }
-        return nullptr;
-    }
+    HWND ShownChart() const { return ShownChartOf(main_); }
     static void PostClick(HWND target, POINT client) {
         const LPARAM at = MAKELPARAM(client.x, client.y);
         PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);

@@ -19,6 +19,23 @@ HWND Huetrove::At(int x, int y) const {
     return ChildAt(main_, POINT{MulDiv(x, dpi, 96), MulDiv(y, dpi, 96)});
 }
 
+HWND ShownChartOf(HWND main) {
+    for (HWND image : ChildWindows(main, "fwImage")) {
+        if (IsVisible(image))
+            return image;
+    }
+    return nullptr;
+}
+
+HWND Huetrove::PickingWindow() const {
+    for (HWND w : TopLevelWindows(process_.Id(), {.className = "fwForm", .visibleOnly = true})) {
+        const RECT r = WindowRect(w);
+        if (w != main_ && r.right - r.left == GetSystemMetrics(SM_CXSCREEN))
+            return w;
+    }
+    return nullptr;
+}
+
 void Huetrove::Press(std::initializer_list<WORD> keys) const {
     BringToForeground(main_);
     PressKeys(keys);

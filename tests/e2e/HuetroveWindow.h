@@ -11,6 +11,9 @@ namespace e2e {
 
 inline constexpr char kMainCaption[] = " Huetrove v1.0";
 
+// The chart image on show in a main window, or null.
+HWND ShownChartOf(HWND main);
+
 class Huetrove {
 public:
     // Starts the program in `workingDirectory` (the test's folder when empty) and waits
@@ -31,6 +34,11 @@ public:
     std::string Red() const { return WindowText(RedBox()); }
     std::string Green() const { return WindowText(GreenBox()); }
     std::string Blue() const { return WindowText(BlueBox()); }
+
+    // The chart image on show, or null.
+    HWND ShownChart() const { return ShownChartOf(main_); }
+    // The picking window while it covers the screen, or null.
+    HWND PickingWindow() const;
 
     // Brings the main window forward and presses a key chord in it.
     void Press(std::initializer_list<WORD> keys) const;

@@ -44,13 +44,6 @@ private:
     HWND window_;
 };
 
-// Lets this thread's own windows paint while a test waits.
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
-
 class ChartsAndPicking : public testing::Test {
 protected:
     // A first run: the web colours on show.
@@ -77,21 +70,8 @@ protected:
             return WindowText(label);
         return {};
     }
-    HWND ShownChart() const {
-        for (HWND image : ChildWindows(Main(), "fwImage")) {
-            if (IsVisible(image) && ClientSize(image).cx == palettes::kImageWidth)
-                return image;
-        }
-        return nullptr;
-    }
-    HWND PickingWindow() const {
-        for (HWND w : TopLevelWindows(app->process().Id(), {.className = "fwForm", .visibleOnly = true})) {
-            const RECT r = WindowRect(w);
-            if (w != Main() && r.right - r.left == GetSystemMetrics(SM_CXSCREEN))
-                return w;
-        }
-        return nullptr;
-    }
+    HWND ShownChart() const { return app->ShownChart(); }
+    HWND PickingWindow() const { return app->PickingWindow(); }
     bool WaitForHtml(const std::string& html) const {
         return WaitUntil([&] { return app->Html() == html; }, kReact);
     }
@@ -215,7 +195,7 @@ TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWin
     const POINT target{260, 250};
     ASSERT_TRUE(WaitUntil(
         [&] {
-            Pump();
+            PumpMessages();
             return ReadPixel(target) == RGB(0x12, 0x9A, 0xFE);
         },
         kReact));
@@ -239,7 +219,7 @@ TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
     const POINT target{260, 250};
     ASSERT_TRUE(WaitUntil(
         [&] {
-            Pump();
+            PumpMessages();
             return ReadPixel(target) == RGB(0x40, 0x80, 0xC0);
         },
         kReact));

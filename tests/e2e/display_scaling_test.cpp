@@ -27,13 +27,6 @@ int SessionDpi() {
     return dpi ? std::atoi(dpi) : fw::kDesignDpi;
 }
 
-// Lets this thread's own windows paint while a test waits.
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
-
 // Every pixel of this window has its own colour, made from its screen position, so a
 // pick that is one pixel off shows.
 COLORREF PatternAt(POINT screen) {
@@ -120,13 +113,7 @@ protected:
     int Scaled(int value) const { return fw::ScaleToDpi(value, dpi); }
     HWND Main() const { return app->main(); }
 
-    HWND ShownChart() const {
-        for (HWND image : ChildWindows(Main(), "fwImage")) {
-            if (IsVisible(image))
-                return image;
-        }
-        return nullptr;
-    }
+    HWND ShownChart() const { return app->ShownChart(); }
     HWND Caption() const {
         const auto labels = ChildWindows(Main(), "fwLabel");
         return labels.empty() ? nullptr : labels.front();
@@ -324,21 +311,13 @@ TEST_F(DisplayScaling, AScreenPickFarFromTheOriginReadsThePixelUnderTheHotSpot) 
     const POINT target{where.right - 43, where.bottom - 29};
     ASSERT_TRUE(WaitUntil(
         [&] {
-            Pump();
+            PumpMessages();
             return ReadPixel(target) == PatternAt(target);
         },
         kReact));
 
     app->Press({VK_CONTROL, 'S'});
-    HWND picking = WaitFor(
-        [&]() -> HWND {
-            for (HWND w : TopLevelWindows(app->process().Id(), {.className = "fwForm", .visibleOnly = true})) {
-                if (w != Main())
-                    return w;
-            }
-            return nullptr;
-        },
-        kReact);
+    HWND picking = WaitFor([&] { return app->PickingWindow(); }, kReact);
     ASSERT_NE(picking, nullptr);
     const RECT covered = WindowRect(picking);
     EXPECT_EQ(covered.right - covered.left, width) << "the picking window covers the whole monitor";

@@ -164,32 +164,6 @@ HWND RunningApplicationWindow() {
     return FindWindowA("fwApplication", "Huetrove v1.0");
 }
 
-HWND VisibleChart(HWND main) {
-    for (HWND image : ChildWindows(main, "fwImage"))
-        if (IsVisible(image))
-            return image;
-    return nullptr;
-}
-
-// The cursor the pointer shows once it rests over a screen point (the program sets it
-// as the pointer moves). The same cursor keeps its handle across processes.
-HCURSOR CursorAt(POINT point) {
-    MoveMouse(point);
-    MoveMouse({point.x + 1, point.y});
-    HCURSOR last = nullptr;
-    WaitUntil(
-        [&] {
-            CURSORINFO info{};
-            info.cbSize = sizeof info;
-            GetCursorInfo(&info);
-            const bool steady = info.hCursor && info.hCursor == last;
-            last = info.hCursor;
-            return steady;
-        },
-        3s, 200ms);
-    return last;
-}
-
 class Installer : public testing::Test {
 protected:
     void SetUp() override {
@@ -247,7 +221,7 @@ TEST_F(Installer, InstalledProgramFindsItsFilesWhenStartedFromElsewhere) {
 
     // The picking cursor from cur.dat over the chart, not the arrow of the background.
     const HCURSOR arrow = CursorAt(ClientToScreenPoint(app.main(), POINT{5, 50}));
-    HWND chart = VisibleChart(app.main());
+    HWND chart = ShownChartOf(app.main());
     ASSERT_NE(chart, nullptr);
     const HCURSOR overChart = CursorAt(CenterOf(WindowRect(chart)));
     ASSERT_NE(arrow, nullptr);

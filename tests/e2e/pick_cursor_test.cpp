@@ -12,34 +12,8 @@ namespace {
 
 constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 
-HWND VisibleChart(HWND main) {
-    for (HWND image : ChildWindows(main, "fwImage"))
-        if (IsVisible(image))
-            return image;
-    return nullptr;
-}
-
-// The cursor the pointer shows once it rests over a screen point. Handles of another
-// process's cursors cannot be looked into from here, but the same cursor keeps its handle.
-HCURSOR CursorAt(POINT point) {
-    MoveMouse(point);
-    MoveMouse({point.x + 1, point.y});  // the program sets its cursor as the pointer moves
-    HCURSOR last = nullptr;
-    WaitUntil(
-        [&] {
-            CURSORINFO info{};
-            info.cbSize = sizeof info;
-            GetCursorInfo(&info);
-            bool steady = info.hCursor && info.hCursor == last;
-            last = info.hCursor;
-            return steady;
-        },
-        3s, 200ms);
-    return last;
-}
-
 HCURSOR CursorOverChart(const Huetrove& app) {
-    HWND chart = VisibleChart(app.main());
+    HWND chart = ShownChartOf(app.main());
     return chart ? CursorAt(CenterOf(WindowRect(chart))) : nullptr;
 }
 

@@ -45,12 +45,6 @@ private:
     HWND window_ = nullptr;
 };
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
-
 class Soak : public testing::Test {
 protected:
     static void SetUpTestSuite() { DeleteRegistryKey(kSettingsKey); }
@@ -71,21 +65,9 @@ protected:
     HWND Main() const { return app->main(); }
     DWORD Id() { return app->process().Id(); }
 
-    HWND PickingWindow() {
-        for (HWND w : TopLevelWindows(Id(), {.className = "fwForm", .visibleOnly = true})) {
-            if (w != Main() && WindowRect(w).right - WindowRect(w).left == GetSystemMetrics(SM_CXSCREEN))
-                return w;
-        }
-        return nullptr;
-    }
+    HWND PickingWindow() const { return app->PickingWindow(); }
     HWND ColourDialog() { return FindTopLevelWindow(Id(), {.className = "#32770", .visibleOnly = true}); }
-    HWND ShownChart() const {
-        for (HWND image : ChildWindows(Main(), "fwImage")) {
-            if (IsVisible(image))
-                return image;
-        }
-        return nullptr;
-    }
+    HWND ShownChart() const { return app->ShownChart(); }
 
     // The main window in front, as a user brings it back before typing.
     bool Front() {
@@ -157,7 +139,7 @@ protected:
     void Activate(int count, const OtherWindow& other) {
         for (int i = 0; i < count; ++i) {
             BringToForeground(other.Handle());
-            Pump();
+            PumpMessages();
             ASSERT_TRUE(BringToForeground(Main())) << "the main window did not become active";
         }
     }

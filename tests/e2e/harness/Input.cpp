@@ -153,4 +153,21 @@ bool DoubleClick(POINT screenPoint) {
     return true;
 }
 
+HCURSOR CursorAt(POINT screenPoint) {
+    MoveMouse(screenPoint);
+    MoveMouse({screenPoint.x + 1, screenPoint.y});
+    HCURSOR last = nullptr;
+    WaitUntil(
+        [&] {
+            CURSORINFO info{};
+            info.cbSize = sizeof info;
+            GetCursorInfo(&info);
+            const bool steady = info.hCursor && info.hCursor == last;
+            last = info.hCursor;
+            return steady;
+        },
+        3s, 200ms);
+    return last;
+}
+
 }  // namespace e2e

@@ -25,6 +25,10 @@ enum class MouseButton { Left, Right };
 // Puts the mouse pointer on a screen point and checks that it stays there (false
 // when it does not within `timeout`); the clicks move it first.
 bool MoveMouse(POINT screenPoint, Duration timeout = 3s);
+// The cursor the pointer shows once it rests over a screen point (a program sets its
+// cursor as the pointer moves). Handles of another process's cursors cannot be looked
+// into from here, but the same cursor keeps its handle.
+HCURSOR CursorAt(POINT screenPoint);
 bool Click(POINT screenPoint, MouseButton button = MouseButton::Left);
 bool DoubleClick(POINT screenPoint);
 

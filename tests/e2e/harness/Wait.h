@@ -13,6 +13,9 @@ using namespace std::chrono_literals;
 inline constexpr Duration kPollInterval = 20ms;
 
 // Polls `condition` until it holds or `timeout` has passed; true when it held.
+// Lets this thread's own windows paint and answer while a test waits.
+void PumpMessages();
+
 bool WaitUntil(const std::function<bool()>& condition, Duration timeout, Duration interval = kPollInterval);
 
 // Polls `probe` until it returns a value that tests true (a window handle, an
