@@ -291,3 +291,17 @@ TEST_F(Installer, NothingIsReplacedOrRemovedWhileTheProgramRuns) {
     ASSERT_EQ(Uninstall(), 0u);
     ExpectInstallationGone();
 }
+
+TEST_F(Installer, UninstallStartedAsWindowsStartsItLeavesNoFileOfTheProgram) {
+    ASSERT_EQ(Install(), 0u);
+    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", InstalledProgram()));
+    // As the list of installed programs runs it: the quiet command, which hands the work
+    // to a copy in the temporary folder and returns at once.
+    Process uninstaller = Process::Launch(Uninstaller(), "/S");
+    ASSERT_TRUE(uninstaller.WaitForExit(kSetupTimeout));
+    EXPECT_TRUE(WaitUntil([] { return !fs::exists(InstallDir()); }, kSetupTimeout, 100ms))
+        << "left in the install folder: " << testing::PrintToString(FilesIn(InstallDir()));
+    EXPECT_TRUE(WaitUntil([] { return !RegistryKeyExists(kUninstallKey); }, kSetupTimeout, 100ms));
+    EXPECT_FALSE(fs::exists(ShortcutPath()));
+    EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
+}
