@@ -76,13 +76,6 @@ protected:
         return WaitUntil([&] { return app->Html() == html; }, kReact);
     }
     POINT OnChart(int x, int y) const { return ClientToScreenPoint(ShownChart(), POINT{x, y}); }
-    // Wine answers the program's GetCursorPos from the display server, which can lag a
-    // warp of the pointer by a moment: the pointer rests on the point before the click.
-    static bool ClickAt(POINT point) {
-        MoveMouse(point);
-        WaitUntil([] { return false; }, 300ms);
-        return Click(point);
-    }
 
     std::unique_ptr<Huetrove> app;
 };
@@ -174,18 +167,18 @@ TEST_F(ChartsAndPicking, ClicksOnTheChartPickCellsLinesAndFillersAsShown) {
     ASSERT_TRUE(WaitForClientHeight(181));
     ASSERT_NE(ShownChart(), nullptr);
 
-    EXPECT_TRUE(ClickAt(OnChart(2 * 8 + 4, 4)));  // row 0, column 2
+    EXPECT_TRUE(ClickAtRest(OnChart(2 * 8 + 4, 4)));  // row 0, column 2
     ASSERT_TRUE(WaitForHtml("#FFFF99"));
     EXPECT_EQ(app->Red(), "255");
     EXPECT_EQ(app->Green(), "255");
     EXPECT_EQ(app->Blue(), "153");
 
-    EXPECT_TRUE(ClickAt(OnChart(8, 4)));  // the line between columns 0 and 1
+    EXPECT_TRUE(ClickAtRest(OnChart(8, 4)));  // the line between columns 0 and 1
     ASSERT_TRUE(WaitForHtml("#000000")) << app->Html();
 
-    EXPECT_TRUE(ClickAt(OnChart(7 * 8 + 4, 2 * 8 + 4)));  // row 2, column 7
+    EXPECT_TRUE(ClickAtRest(OnChart(7 * 8 + 4, 2 * 8 + 4)));  // row 2, column 7
     ASSERT_TRUE(WaitForHtml("#CCFF66")) << app->Html();
-    EXPECT_TRUE(ClickAt(OnChart(10 * 8 + 4, 13 * 8 + 4)));  // a filler after the last colour
+    EXPECT_TRUE(ClickAtRest(OnChart(10 * 8 + 4, 13 * 8 + 4)));  // a filler after the last colour
     ASSERT_TRUE(WaitForHtml("#000000")) << app->Html();
     EXPECT_EQ(ClientHeight(), 181) << "picking changes no chart";
 }
@@ -205,7 +198,7 @@ TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWin
     EXPECT_FALSE(IsVisible(Main()));
     EXPECT_EQ(ReadPixel(target), RGB(0x12, 0x9A, 0xFE)) << "the screen looks as before";
 
-    ASSERT_TRUE(ClickAt(target)) << "the pointer did not stay on the target";
+    ASSERT_TRUE(ClickAtRest(target)) << "the pointer did not stay on the target";
     ASSERT_TRUE(WaitForHtml("#129AFE"));
     EXPECT_EQ(app->Red(), "18");
     EXPECT_EQ(app->Green(), "154");

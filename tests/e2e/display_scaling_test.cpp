@@ -135,13 +135,6 @@ protected:
     bool WaitForHtml(const std::string& html) const {
         return WaitUntil([&] { return app->Html() == html; }, kReact);
     }
-    // Wine answers the program's GetCursorPos from the display server, which can lag a
-    // warp of the pointer by a moment: the pointer rests on the point before the click.
-    static bool ClickAt(POINT point) {
-        MoveMouse(point);
-        WaitUntil([] { return false; }, 300ms);
-        return Click(point);
-    }
     // Counts the chart's pixels on the screen that differ from its drawing (all rows
     // but the last, which the panel cuts off), waiting for a repaint to settle.
     int WrongChartPixels(HWND chart, const palettes::PaletteImage& image) const {
@@ -293,10 +286,10 @@ TEST_F(DisplayScaling, ClicksNearTheChartsFarCornerPickThatCell) {
         // The cell's last pixel before the grid lines: one pixel further is a line.
         const int x = cell.column * pitch + pitch - 1;
         const int y = cell.row * pitch + pitch - 1;
-        ASSERT_TRUE(ClickAt(ClientToScreenPoint(chart, POINT{x, y}))) << "the pointer did not stay on the cell";
+        ASSERT_TRUE(ClickAtRest(ClientToScreenPoint(chart, POINT{x, y}))) << "the pointer did not stay on the cell";
         EXPECT_TRUE(WaitForHtml(HtmlOf(want))) << app->Html() << " instead of " << HtmlOf(want);
         // And the line right after it picks black.
-        ASSERT_TRUE(ClickAt(ClientToScreenPoint(chart, POINT{x + 1, y})));
+        ASSERT_TRUE(ClickAtRest(ClientToScreenPoint(chart, POINT{x + 1, y})));
         EXPECT_TRUE(WaitForHtml("#000000")) << app->Html();
     }
 }
@@ -323,7 +316,7 @@ TEST_F(DisplayScaling, AScreenPickFarFromTheOriginReadsThePixelUnderTheHotSpot) 
     EXPECT_EQ(covered.right - covered.left, width) << "the picking window covers the whole monitor";
     EXPECT_EQ(covered.bottom - covered.top, height);
 
-    ASSERT_TRUE(ClickAt(target)) << "the pointer did not stay on the target";
+    ASSERT_TRUE(ClickAtRest(target)) << "the pointer did not stay on the target";
     EXPECT_TRUE(WaitForHtml(HtmlOf(PatternAt(target)))) << app->Html() << " instead of " << HtmlOf(PatternAt(target));
     EXPECT_TRUE(WaitUntil([&] { return IsVisible(Main()); }, kReact));
 }

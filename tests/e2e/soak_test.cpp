@@ -213,9 +213,7 @@ TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstRoundDid) {
     HWND chart = WaitFor([&] { return ShownChart(); }, 5s);
     ASSERT_NE(chart, nullptr);
     const POINT cell = ClientToScreenPoint(chart, POINT{MulDiv(2 * 8 + 4, ScreenDpi(), 96), MulDiv(4, ScreenDpi(), 96)});
-    MoveMouse(cell);
-    WaitUntil([] { return false; }, 300ms);
-    Click(cell);
+    ClickAtRest(cell);
     EXPECT_TRUE(WaitUntil([&] { return app->Html() == "#FFFF99"; }, 10s)) << app->Html();
 }
 

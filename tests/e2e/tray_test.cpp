@@ -157,7 +157,7 @@ TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
 
     // Another colour from the colour chart changes the tooltip with it.
     const RECT client = ClientRectOnScreen(main);
-    Click({client.left + 20, client.top + 70});
+    ClickAtRest({client.left + 20, client.top + 70});
     ASSERT_TRUE(WaitUntil([&] { return WindowText(html) != code; }, 5s));
     const std::string picked = WindowText(html);
     tip = HoverTooltip(icon, picked);

@@ -170,4 +170,10 @@ HCURSOR CursorAt(POINT screenPoint) {
     return last;
 }
 
+bool ClickAtRest(POINT screenPoint) {
+    MoveMouse(screenPoint);
+    WaitUntil([] { return false; }, 300ms);
+    return Click(screenPoint);
+}
+
 }  // namespace e2e

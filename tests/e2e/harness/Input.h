@@ -30,6 +30,10 @@ bool MoveMouse(POINT screenPoint, Duration timeout = 3s);
 // into from here, but the same cursor keeps its handle.
 HCURSOR CursorAt(POINT screenPoint);
 bool Click(POINT screenPoint, MouseButton button = MouseButton::Left);
+// Wine answers a program's GetCursorPos from the display server, which can lag a warp
+// of the pointer by a moment: for a click whose position the program reads back, the
+// pointer rests on the point first.
+bool ClickAtRest(POINT screenPoint);
 bool DoubleClick(POINT screenPoint);
 
 }  // namespace e2e
