@@ -35,6 +35,10 @@ int WindowDpi(HWND window) {
     return SystemDpi();
 }
 
+bool WindowDpiFollowsMonitor() {
+    return kGetDpiForWindow != nullptr;
+}
+
 RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi) {
     RECT rc = client;
     if (kAdjustWindowRectExForDpi)

@@ -10,6 +10,10 @@ namespace fw {
 // The DPI the system gives the window: that of its monitor where Windows knows it.
 int WindowDpi(HWND window);
 
+// Whether WindowDpi follows the window from monitor to monitor (Windows 10 on). Before
+// that only WM_DPICHANGED tells of a new monitor's DPI.
+bool WindowDpiFollowsMonitor();
+
 // The system DPI: the one the primary display had when the session began.
 int SystemDpi();
 

@@ -280,7 +280,7 @@ void TForm::CenterOn(const RECT& area) {
 }
 
 void TForm::FollowMonitorDpi() {
-    if (handle_ && !changingDpi_)
+    if (handle_ && !changingDpi_ && WindowDpiFollowsMonitor())
         ChangeDpi(WindowDpi(handle_));
 }
 
