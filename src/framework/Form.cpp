@@ -195,8 +195,8 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         c->SetVisible(d.visible);
         if (d.alignTop)
             c->Align = TAlign::alTop;
-        const RECT r = ControlRect(d);
-        c->SetBounds(r.left, r.top, r.right, r.bottom);
+        const TBounds b = ControlBounds(d);
+        c->SetBounds(b.left, b.top, b.width, b.height);
         c->CreateHandle();
         if (d.kind == TControlKind::Image && !d.picture.empty())
             static_cast<TImage*>(c)->LoadIconResource(d.picture, d.pictureSize);
@@ -247,9 +247,8 @@ void TForm::CreateHandle() {
     SetWindowLongPtrA(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Application().Handle()));
 }
 
-RECT TForm::ControlRect(const TControlDesc& d) const {
-    // left, top, width, height
-    return RECT{Scale(d.left), Scale(d.top), d.alignTop ? ClientWidth() : Scale(d.width), Scale(d.height)};
+TForm::TBounds TForm::ControlBounds(const TControlDesc& d) const {
+    return {Scale(d.left), Scale(d.top), d.alignTop ? ClientWidth() : Scale(d.width), Scale(d.height)};
 }
 
 void TForm::PlaceFirstShow() {
@@ -298,8 +297,8 @@ void TForm::ChangeDpi(int dpi) {
         auto* c = dynamic_cast<TControl*>(FindComponent(d.name));
         if (!c)
             continue;
-        const RECT r = ControlRect(d);
-        c->SetBounds(r.left, r.top, r.right, r.bottom);
+        const TBounds b = ControlBounds(d);
+        c->SetBounds(b.left, b.top, b.width, b.height);
         c->ChangeScale();
     }
     changingDpi_ = false;

@@ -122,7 +122,11 @@ private:
     // After a move: takes up the DPI of the monitor the window is on now.
     void FollowMonitorDpi();
     void CoverMonitor();
-    RECT ControlRect(const TControlDesc& d) const;
+    struct TBounds {
+        int left, top, width, height;
+    };
+    // A described control's place at the form's DPI.
+    TBounds ControlBounds(const TControlDesc& d) const;
 
     TFormDesc desc_;
     TFormStyle formStyle_ = TFormStyle::fsNormal;
