@@ -8,12 +8,42 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cmake --build "$root/build" --target huetrove_bench >/dev/null
 session="$root/build/bench-session"
 env_sh="$root/tests/support/wine-env.sh"
+rounds=${HUETROVE_BENCH_RUNS:-10}
+# A session of our own from the start: one left over from an interrupted run would
+# carry its desktop's history.
+"$env_sh" stop "$session" >/dev/null 2>&1 || true
 "$env_sh" start "$session" >/dev/null
 trap '"$env_sh" stop "$session" >/dev/null' EXIT
 cd "$root/build"
 exe="Z:${root//\//\\}\\build\\Huetrove.exe"
-table=$(HUETROVE_EXE="$exe" HUETROVE_DIR="${exe%\\Huetrove.exe}" "$env_sh" wine "$session" "$root/build/huetrove_bench.exe")
+bench() { HUETROVE_EXE="$exe" HUETROVE_DIR="${exe%\\Huetrove.exe}" "$env_sh" wine "$session" "$root/build/huetrove_bench.exe" "$@"; }
+
+# Wine's desktop keeps a window for every tray icon that came and went, and start-up
+# slows as they pile up; so every round starts in a desktop of its own.
+fresh_desktop() {
+    "$env_sh" run "$session" sh -c '
+        q() { "$@" </dev/null >/dev/null 2>&1; }
+        q "$WINESERVER" -k; q "$WINESERVER" -w; q "$WINESERVER" -p; q "$WINE" wineboot
+        setsid "$WINE" explorer /desktop=Default,1280x1024 </dev/null >/dev/null 2>&1 &
+        for _ in $(seq 300); do
+            xwininfo -root -children 2>/dev/null | grep -q "\"Default - Wine desktop\"" && exit 0
+            sleep 0.1
+        done
+        exit 1'
+}
+# Whether the machine was idle: the load average of the minute before the rounds.
+load=$(cut -d' ' -f1 /proc/loadavg)
+condition=$(awk -v l="$load" -v n="$(nproc)" 'BEGIN { print (l < 0.5 * n ? "idle" : "loaded") }')
+rounds_file="$root/build/bench-rounds.txt"
+: >"$rounds_file"
+for ((i = 0; i < rounds; i++)); do
+    fresh_desktop
+    bench --round >>"$rounds_file"
+done
+fresh_desktop
+table=$(HUETROVE_BENCH_ROUNDS="$rounds_file" bench)
 echo "$table"
+echo "Machine $condition at the start (load average $load)."
 
 if [ "${1:-}" = --write ]; then
     cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
@@ -27,6 +57,7 @@ if [ "${1:-}" = --write ]; then
         echo "paints it) built by the same build, in the same run."
         echo
         echo "Machine: $cpu, $(nproc) cores, $memory; $(. /etc/os-release && echo "$PRETTY_NAME"); $wine_version"
+        echo "The machine was $condition when the rounds began (load average $load over the minute before)."
         echo "in a virtual desktop on Xvfb. Programs built with $(x86_64-w64-mingw32-g++-posix --version | head -1),"
         echo "statically linked."
         echo

@@ -6,6 +6,7 @@
 
 #include "forms/FormDescriptions.h"
 #include "framework/Application.h"
+#include "framework/StartupMarks.h"
 #include "main/BaseFunctions.h"
 #include "main/CompanionFiles.h"
 #include "picker/ColorDialog.h"
@@ -85,7 +86,9 @@ TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     HTMLColorPopup = Find<fw::TPopupMenu>("HTMLColorPopup");
     ColorDialog = new TColorDialog(this);
     LayOutCharts(false);  // the height stays as designed until the settings show a chart
+    fw::MarkStartup(fw::TStartupMark::ChartsDrawn);
     CreateTrayIcon();
+    fw::MarkStartup(fw::TStartupMark::MainFormBuilt);
 }
 
 TMainForm::~TMainForm() {
@@ -95,6 +98,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FormCreate(TComponent*) {
     LoadSettings();
+    fw::MarkStartup(fw::TStartupMark::SettingsLoaded);
     UpdateCloseAction();
     SetCaption(" " + fw::Application().Title());
     HTMLColorEdit->SetText(huetrove::ColorToHTML(ColorPanel->Color()));
@@ -148,4 +152,9 @@ void TMainForm::FormClose(TComponent* Sender, fw::TCloseAction& Action) {
     if (CloseAction == CloseAndFree)
         SaveSettings();
     Action = CloseAction;
+}
+
+void TMainForm::Paint(HDC dc) {
+    fw::TForm::Paint(dc);
+    fw::MarkStartup(fw::TStartupMark::FirstPaint);
 }

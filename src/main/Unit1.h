@@ -119,6 +119,9 @@ public:
     void UpdateCloseAction();
     void Preferences1Click(fw::TComponent* Sender);
 
+protected:
+    void Paint(HDC dc) override;
+
 private:
     void PaletteMenuClick(fw::TComponent* Sender, std::string_view identifier);
     // The charts at the window's DPI, the panel round them and the window's width;

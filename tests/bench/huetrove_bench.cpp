@@ -4,10 +4,17 @@
 // sizes of what ships. Prints a Markdown table; it is a report, not a test.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -51,11 +58,49 @@ struct Started {
     std::optional<Process> process;
     HWND window = nullptr;
     double ms = 0;
+    LARGE_INTEGER launchedAt{};
 };
+
+// The moments of start-up that Huetrove stamps (the exported HuetroveStartupMarks),
+// in its order.
+constexpr std::array<const char*, 8> kMarkNames = {
+    "process start to WinMain", "charts drawn",       "main window built",        "settings loaded",
+    "picking window built",     "About window built", "Preferences window built", "first paint of the main window"};
+using Marks = std::array<double, kMarkNames.size()>;
+
+// Milliseconds from the launch to each mark, read from the running program: the table's
+// place is its exported address in the program's image, which may be loaded anywhere.
+std::optional<Marks> ReadMarks(const Started& s, const std::string& exe) {
+    HMODULE image = LoadLibraryExA(exe.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    if (!image)
+        return std::nullopt;
+    const auto* table = reinterpret_cast<const char*>(GetProcAddress(image, "HuetroveStartupMarks"));
+    const std::uintptr_t rva = table ? static_cast<std::uintptr_t>(table - reinterpret_cast<const char*>(image)) : 0;
+    FreeLibrary(image);
+    HMODULE modules[1]{};
+    DWORD needed = 0;
+    if (!rva || !EnumProcessModules(s.process->Handle(), modules, sizeof modules, &needed) || !modules[0])
+        return std::nullopt;
+    std::array<std::int64_t, kMarkNames.size()> counts{};
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(s.process->Handle(), reinterpret_cast<const char*>(modules[0]) + rva, counts.data(),
+                           sizeof counts, &read) ||
+        read != sizeof counts)
+        return std::nullopt;
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    Marks marks{};
+    for (size_t i = 0; i < counts.size(); ++i)
+        marks[i] = counts[i] ? static_cast<double>(counts[i] - s.launchedAt.QuadPart) * 1000.0 /
+                                   static_cast<double>(frequency.QuadPart)
+                             : -1.0;
+    return marks;
+}
 
 // From process start until the window is shown and painted, polled every millisecond.
 Started Start(const Program& program) {
     Started s;
+    QueryPerformanceCounter(&s.launchedAt);
     const auto begin = Clock::now();
     s.process.emplace(Process::Launch(program.exe, {}, ProgramDirectory()));
     const DWORD id = s.process->Id();
@@ -150,31 +195,81 @@ const palettes::PaletteEntry& EntryOfKey(int functionKey) {
     return palettes::PaletteCatalogue().front();
 }
 
+// One round of start-up: each program once, the minimal one first.
+struct Round {
+    double minimalMs = 0;
+    double huetroveMs = 0;
+    long windows = 0;
+    Marks marks{};
+};
+
+// The rounds that bench.sh ran, each in a desktop of its own, one line each.
+std::vector<Round> ReadRounds(const char* path) {
+    std::vector<Round> rounds;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        Round r;
+        fields >> r.minimalMs >> r.huetroveMs >> r.windows;
+        for (double& mark : r.marks)
+            fields >> mark;
+        if (fields)
+            rounds.push_back(r);
+    }
+    return rounds;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     const std::string dir = ProgramDirectory();
     const int dpi = ScreenDpi();
     const Program huetrove{ProgramPath(), kMainCaption, POINT{fw::ScaleToDpi(25, dpi), fw::ScaleToDpi(38, dpi)}};
     const Program minimal{dir + "\\minimal_window.exe", "Minimal window", POINT{150, 150}};
     DeleteRegistryKey(kSettingsKey);
 
-    // Start-up: the two programs in turn, so both meet the same machine.
-    std::vector<double> huetroveStarts, minimalStarts;
-    ProcessResources minimalAtStart, huetroveAtStart, huetroveAfter;
-    for (int run = 0; run < kStartRuns; ++run) {
+    // --round: one start of each program, printed as one line for the rounds file.
+    if (argc > 1 && std::string(argv[1]) == "--round") {
         Started m = Start(minimal);
-        minimalStarts.push_back(m.ms);
-        if (run == kStartRuns - 1)
+        m.process->Terminate();
+        Started h = Start(huetrove);
+        const ProcessResources resources = MeasureResources(h.process->Handle());
+        const Marks marks = ReadMarks(h, huetrove.exe).value_or(Marks{});
+        h.process->Terminate();
+        std::printf("%.1f %.1f %ld", m.ms, h.ms, resources.windows);
+        for (double mark : marks)
+            std::printf(" %.1f", mark);
+        std::printf("\n");
+        return 0;
+    }
+
+    // Start-up: the two programs in turn, so both meet the same machine. Rounds run by
+    // bench.sh, each in a fresh desktop, replace the ones run here.
+    std::vector<Round> rounds;
+    if (const char* file = std::getenv("HUETROVE_BENCH_ROUNDS"))
+        rounds = ReadRounds(file);
+    const bool ownRounds = rounds.empty();
+    ProcessResources minimalAtStart, huetroveAtStart, huetroveAfter;
+    for (int run = 0; run < (ownRounds ? kStartRuns : 1); ++run) {
+        const bool lastRun = run == (ownRounds ? kStartRuns : 1) - 1;
+        Started m = Start(minimal);
+        if (lastRun)
             minimalAtStart = MeasureResources(m.process->Handle());
         m.process->Terminate();
         Started h = Start(huetrove);
-        huetroveStarts.push_back(h.ms);
-        if (run != kStartRuns - 1) {
+        Round round{.minimalMs = m.ms, .huetroveMs = h.ms};
+        round.marks = ReadMarks(h, huetrove.exe).value_or(Marks{});
+        if (!lastRun) {
             h.process->Terminate();
+            if (ownRounds)
+                rounds.push_back(round);
             continue;
         }
         huetroveAtStart = MeasureResources(h.process->Handle());
+        round.windows = huetroveAtStart.windows;
+        if (ownRounds)
+            rounds.push_back(round);
 
         // Many chart switches, then many picks, all posted as the system posts input.
         ChartDriver charts(h.window, dpi);
@@ -225,8 +320,13 @@ int main() {
                 latencies.push_back(MsSince(begin));
         }
 
+        std::vector<double> huetroveStarts, minimalStarts;
+        for (const Round& r : rounds) {
+            huetroveStarts.push_back(r.huetroveMs);
+            minimalStarts.push_back(r.minimalMs);
+        }
         std::printf("| Figure | Huetrove | Minimal Win32 program | Ratio |\n|---|---|---|---|\n");
-        Row("Start-up to the window shown and painted, median of " + std::to_string(kStartRuns),
+        Row("Start-up to the window shown and painted, median of " + std::to_string(rounds.size()),
             Number(Median(huetroveStarts), "ms"), Number(Median(minimalStarts), "ms"),
             Ratio(Median(huetroveStarts), Median(minimalStarts)));
         Row("Working set after start-up", Kb(huetroveAtStart.workingSetKb), Kb(minimalAtStart.workingSetKb),
@@ -253,6 +353,29 @@ int main() {
         Row("Installer size", FileSize(dir + "\\Huetrove-1.0-setup.exe"), "", "");
         Row("Portable zip size", FileSize(dir + "\\Huetrove-1.0-portable.zip"), "", "");
         std::printf("\nCounted at %d DPI. %s.\n", dpi, HowCounted(huetroveAfter).c_str());
+
+        // The start-up profile: the median time from process creation to each mark.
+        std::printf("\n| Start-up phase (median of %zu) | Reached after | Phase took |\n|---|---|---|\n",
+                    rounds.size());
+        double previous = 0;
+        for (size_t i = 0; i < kMarkNames.size(); ++i) {
+            std::vector<double> at;
+            for (const Round& r : rounds)
+                at.push_back(r.marks[i]);
+            const double reached = Median(at);
+            if (reached < 0) {
+                std::printf("| %s | not recorded | |\n", kMarkNames[i]);
+                continue;
+            }
+            std::printf("| %s | %.1f ms | %.1f ms |\n", kMarkNames[i], reached, reached - previous);
+            previous = reached;
+        }
+        std::vector<double> windows;
+        for (const Round& r : rounds)
+            if (r.windows > 0)
+                windows.push_back(static_cast<double>(r.windows));
+        if (!windows.empty())
+            std::printf("| Windows of the process once the main window is painted | %.0f | |\n", Median(windows));
         h.process->Terminate();
     }
     return 0;
