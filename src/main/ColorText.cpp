@@ -1,15 +1,17 @@
 #include "main/ColorText.h"
 
-#include <cstdio>
-
 namespace huetrove {
 
 std::string ExplicitColorToHTML(std::uint32_t color) {
-    // Only the three colour bytes count; a stray flag byte must not shift the digits.
-    char bgr[16];
-    std::snprintf(bgr, sizeof bgr, "%06X", static_cast<unsigned>(color & 0xFFFFFFu));
-    const std::string digits(bgr);
-    return "#" + digits.substr(4, 2) + digits.substr(2, 2) + digits.substr(0, 2);
+    // Red first: the value holds $00BBGGRR. Only the three colour bytes count.
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string html = "#";
+    for (int shift = 0; shift < 24; shift += 8) {
+        const unsigned byte = (color >> shift) & 0xFFu;
+        html += kDigits[byte >> 4];
+        html += kDigits[byte & 0xFu];
+    }
+    return html;
 }
 
 std::uint32_t HexToInt(const std::string& text) {

@@ -1,12 +1,24 @@
 // Program entry: the application object, the windows in their order, the message loop.
 #include <windows.h>
 
+#include <cstdlib>
+#include <exception>
+
 #include "about/Unit3.h"
 #include "framework/Application.h"
 #include "framework/StartupMarks.h"
 #include "main/Unit1.h"
 #include "picker/Unit2.h"
 #include "settings/Unit5.h"
+
+#if defined(__GLIBCXX__)
+// An exception that escapes every handler ends the program at once. The runtime's own
+// handler would print the exception's demangled type to a console this program does
+// not have, and would bring the whole C++ name demangler into the executable for it.
+void __gnu_cxx::__verbose_terminate_handler() {
+    std::abort();
+}
+#endif
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     fw::MarkStartup(fw::TStartupMark::WinMain);
