@@ -48,7 +48,7 @@ void TApplication::Initialize() {
     wc.hInstance = Instance();
     wc.hIcon = LoadIconA(Instance(), "MAINICON");
     wc.hIconSm = static_cast<HICON>(LoadImageA(Instance(), "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), 0));
+                                               GetSystemMetrics(SM_CYSMICON), 0));
     wc.lpszClassName = "fwApplication";
     RegisterClassExA(&wc);
     // A window of no size in the middle of the screen: only its taskbar button is seen.
@@ -65,7 +65,13 @@ void TApplication::SetTitle(const std::string& title) {
 }
 
 void TApplication::AfterFormCreated(TForm* form) {
-    form->DoCreate();
+    // An error in a creation handler ends that handler only, as in any other one:
+    // it is shown, and start-up goes on with the next form.
+    try {
+        form->DoCreate();
+    } catch (...) {
+        HandleException();
+    }
     if (!mainForm_)
         mainForm_ = form;
 }
@@ -181,7 +187,51 @@ void TApplication::HandleException() {
 }
 
 void TApplication::ShowException(const std::string& message) {
-    MessageBoxA(handle_, ErrorBoxText(message).c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+    ShowMessageBox(handle_, ErrorBoxText(message), title_, MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+    TModalLoop modal;
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+namespace {
+
+struct ModalSearch {
+    HWND application;
+    HWND found;
+};
+
+BOOL CALLBACK FindModalWindow(HWND wnd, LPARAM data) {
+    auto* search = reinterpret_cast<ModalSearch*>(data);
+    char className[32] = {};
+    GetClassNameA(wnd, className, sizeof className);
+    // The others are disabled while a modal window is up; tooltips and menus come and go.
+    if (wnd == search->application || !IsWindowVisible(wnd) || !IsWindowEnabled(wnd) ||
+        lstrcmpiA(className, TOOLTIPS_CLASSA) == 0 || lstrcmpA(className, "#32768") == 0)
+        return TRUE;
+    search->found = wnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND TApplication::ModalWindow() const {
+    if (modalDepth_ <= 0)
+        return nullptr;
+    // The thread's top-level windows come in z-order: the first one that still takes
+    // input is the modal window on top (a message box over a dialog, say).
+    ModalSearch search{handle_, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindModalWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool TApplication::ActivateModalWindow() const {
+    if (modalDepth_ <= 0)
+        return false;
+    if (HWND modal = ModalWindow())
+        SetForegroundWindow(modal);
+    return true;
 }
 
 void TApplication::UpdateVisible() {

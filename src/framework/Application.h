@@ -49,6 +49,17 @@ public:
     // Shows the standard error box for the exception being handled (call inside a catch).
     void HandleException();
     void ShowException(const std::string& message);
+    // A message box of the program: counted as a modal window while it is up.
+    int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags);
+
+    // Modal windows of the program (a form shown modally, a system dialog, a message
+    // box) are counted while their loops run; see TModalLoop.
+    void BeginModal() { ++modalDepth_; }
+    void EndModal() { --modalDepth_; }
+    // The modal window on top while one is up, else null.
+    HWND ModalWindow() const;
+    // Brings the modal window on top to the front. False when none is up.
+    bool ActivateModalWindow() const;
 
     // Keeps the taskbar button in step with the forms: shown while any form is visible.
     void UpdateVisible();
@@ -80,12 +91,23 @@ private:
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
     bool minimized_ = false;
+    int modalDepth_ = 0;
     std::vector<TForm*> forms_;
     std::vector<TMenuItem*> menuCommands_;
 };
 
 // The single application object of the process.
 TApplication& Application();
+
+// Marks the span of a modal loop: while one runs, commands that would open another
+// modal window bring this one forward instead.
+class TModalLoop {
+public:
+    TModalLoop() { Application().BeginModal(); }
+    ~TModalLoop() { Application().EndModal(); }
+    TModalLoop(const TModalLoop&) = delete;
+    TModalLoop& operator=(const TModalLoop&) = delete;
+};
 
 // Every window procedure of the framework runs its handlers through this, so an error
 // never crosses into the system: it ends the handler and shows the error box.

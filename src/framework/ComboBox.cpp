@@ -1,5 +1,7 @@
 #include "framework/ComboBox.h"
 
+#include "framework/Handles.h"
+
 namespace fw {
 
 namespace {
@@ -33,6 +35,35 @@ void TComboBox::ChangeScale() {
 void TComboBox::ApplyItemHeight() {
     if (handle_ && itemHeight_ > 0)
         SendMessageA(handle_, CB_SETITEMHEIGHT, 0, Scale(itemHeight_));
+}
+
+LRESULT TComboBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = TControl::WndProc(msg, wParam, lParam);
+    if (msg == WM_PAINT && Flat)
+        PaintFlatFrame();
+    return result;
+}
+
+void TComboBox::PaintFlatFrame() {
+    // The control draws its own edge, sunken in the classic look: over it goes a single
+    // line in the shadow colour, with the window colour inside it as far as the button.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    RECT field{};
+    GetClientRect(handle_, &field);
+    if (!GetComboBoxInfo(handle_, &info) || field.right <= 2 || field.bottom <= 2)
+        return;
+    WindowDC dc(handle_);
+    FrameRect(dc.Get(), &field, GetSysColorBrush(COLOR_BTNSHADOW));
+    const LONG innerRight =
+        info.rcButton.left > 1 && info.rcButton.left < field.right ? info.rcButton.left : field.right - 1;
+    HBRUSH window = GetSysColorBrush(COLOR_WINDOW);
+    const RECT top{1, 1, innerRight, 2};
+    const RECT bottom{1, field.bottom - 2, innerRight, field.bottom - 1};
+    const RECT left{1, 1, 2, field.bottom - 1};
+    FillRect(dc.Get(), &top, window);
+    FillRect(dc.Get(), &bottom, window);
+    FillRect(dc.Get(), &left, window);
 }
 
 }  // namespace fw

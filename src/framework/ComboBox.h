@@ -11,6 +11,8 @@ class TComboBox : public TControl {
 public:
     explicit TComboBox(TComponent* owner) : TControl(owner) {}
     std::vector<std::string> Items;
+    // Drawn with a flat one-pixel frame instead of the sunken 3-D edge.
+    bool Flat = false;
     void CreateHandle() override;
     // The drop-down list's item height, at 96 DPI; the text field keeps its own.
     void SetItemHeight(int height);
@@ -18,8 +20,12 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     void ChangeScale() override;
 
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 private:
     void ApplyItemHeight();
+    void PaintFlatFrame();
     int itemHeight_ = 0;
 };
 

@@ -70,6 +70,7 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
         case TControlKind::ComboBox: {
             auto* c = new TComboBox(form);
             c->Items = d.items;
+            c->Flat = d.flat;
             return c;
         }
         case TControlKind::Button: {
@@ -210,15 +211,8 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         }
         if (!d.popupMenu.empty())
             c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
-        if (tooltip_ && !d.hint.empty()) {
-            TOOLINFOA ti{};
-            ti.cbSize = sizeof ti;
-            ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            ti.hwnd = handle_;
-            ti.uId = reinterpret_cast<UINT_PTR>(c->Handle());
-            ti.lpszText = const_cast<char*>(c->Hint.c_str());
-            SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-        }
+        if (tooltip_ && !d.hint.empty())
+            AddHint(c);
     }
 
     if (!desc.onCreate.empty())
@@ -231,6 +225,23 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         OnDpiChanged = events.notify(desc.onDpiChanged);
     if (!desc.onClose.empty())
         OnClose = events.close(desc.onClose);
+}
+
+void TForm::AddHint(TControl* control) {
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = handle_;
+    ti.lpszText = const_cast<char*>(control->Hint.c_str());
+    // The hint covers the whole control: a combo box's text field is a window of its
+    // own, and the pointer over it would otherwise show nothing.
+    std::vector<HWND> windows{control->Handle()};
+    for (HWND child = GetWindow(control->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        windows.push_back(child);
+    for (HWND window : windows) {
+        ti.uId = reinterpret_cast<UINT_PTR>(window);
+        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
 }
 
 void TForm::DoCreate() {
@@ -360,6 +371,7 @@ TModalResult TForm::ShowModal() {
             disabled.push_back(w);
         }
     }
+    TModalLoop modalLoop;
     modal_ = true;
     ModalResult = mrNone;
     Show();
@@ -399,10 +411,9 @@ void TForm::SetClientHeight(int height) {
 void TForm::SetClientSize(int width, int height) {
     RECT window{};
     GetWindowRect(handle_, &window);
-    const RECT outer = WindowRectForClient(RECT{0, 0, width, height},
-                                           static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE)),
-                                           static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_EXSTYLE)), Menu != nullptr,
-                                           dpi_);
+    const RECT outer =
+        WindowRectForClient(RECT{0, 0, width, height}, static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE)),
+                            static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_EXSTYLE)), Menu != nullptr, dpi_);
     int outerWidth = outer.right - outer.left;
     int outerHeight = outer.bottom - outer.top;
     TControl::SetBounds(window.left, window.top, outerWidth, outerHeight);

@@ -122,6 +122,8 @@ private:
     // After a move: takes up the DPI of the monitor the window is on now.
     void FollowMonitorDpi();
     void CoverMonitor();
+    // Registers a control's hint with the form's tooltip.
+    void AddHint(TControl* control);
     struct TBounds {
         int left, top, width, height;
     };

@@ -44,6 +44,7 @@ struct TControlDesc {
     // Check boxes, combo boxes and buttons
     bool checked = false;
     std::vector<std::string> items{};
+    bool flat = false;  // combo boxes: a flat frame, no 3-D edge
     TModalResult modalResult = mrNone;
     bool isDefault = false;
     bool isCancel = false;

@@ -23,15 +23,22 @@ void __gnu_cxx::__verbose_terminate_handler() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     fw::MarkStartup(fw::TStartupMark::WinMain);
     fw::TApplication& application = fw::Application();
-    application.Initialize();
-    application.SetTitle("Huetrove v1.0");
-    application.CreateForm<TMainForm>();
-    application.CreateForm<TColorPickForm>();
-    fw::MarkStartup(fw::TStartupMark::PickFormBuilt);
-    application.CreateForm<TFormAbout>();
-    fw::MarkStartup(fw::TStartupMark::AboutFormBuilt);
-    application.CreateForm<TFormPreferences>();
-    fw::MarkStartup(fw::TStartupMark::PreferencesFormBuilt);
-    application.Run();
+    // Errors in handlers are shown where they happen; one that escapes all of them
+    // (a form that cannot be built at all) is shown here rather than left to the system.
+    try {
+        application.Initialize();
+        application.SetTitle("Huetrove v1.0");
+        application.CreateForm<TMainForm>();
+        application.CreateForm<TColorPickForm>();
+        fw::MarkStartup(fw::TStartupMark::PickFormBuilt);
+        application.CreateForm<TFormAbout>();
+        fw::MarkStartup(fw::TStartupMark::AboutFormBuilt);
+        application.CreateForm<TFormPreferences>();
+        fw::MarkStartup(fw::TStartupMark::PreferencesFormBuilt);
+        application.Run();
+    } catch (...) {
+        application.HandleException();
+        return 1;
+    }
     return 0;
 }

@@ -99,6 +99,7 @@ TMainForm::~TMainForm() {
 void TMainForm::FormCreate(TComponent*) {
     LoadSettings();
     fw::MarkStartup(fw::TStartupMark::SettingsLoaded);
+    InstallSessionEndSave();
     UpdateCloseAction();
     SetCaption(" " + fw::Application().Title());
     HTMLColorEdit->SetText(huetrove::ColorToHTML(ColorPanel->Color()));
@@ -134,8 +135,9 @@ void TMainForm::Close1Click(TComponent*) {
 void TMainForm::Contents1Click(TComponent*) {
     const std::string help = huetrove::FindCompanionFile("Help.chm");
     if (help.empty()) {
-        MessageBoxA(Handle(), "Your Huetrove installation is corrupted!\rHelp file for Huetrove is missing!", "Error",
-                    MB_OK | MB_ICONSTOP);
+        fw::Application().ShowMessageBox(Handle(),
+                                         "Your Huetrove installation is corrupted!\rHelp file for Huetrove is missing!",
+                                         "Error", MB_OK | MB_ICONSTOP);
         return;
     }
     // A failing shell is not reported: there is nothing the user could do about it here.

@@ -117,6 +117,7 @@ bool TColorDialog::Execute() {
     cc.lpfnHook = &PlacementHook;
 
     // A dialog that cannot be shown returns FALSE, which counts as Cancel.
+    fw::TModalLoop modalLoop;
     if (!ChooseColorA(&cc))
         return false;
     Color = cc.rgbResult & 0xFFFFFF;

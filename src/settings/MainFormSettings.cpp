@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr char kNoProgramPath[] = "Huetrove cannot start with Windows: the path of its program file cannot be read";
+
 RECT WindowRectOf(const fw::TForm& form) {
     RECT rc{};
     GetWindowRect(form.Handle(), &rc);
@@ -31,43 +33,54 @@ settings::Point FirstRunPosition(const fw::TForm& form) {
                                            rc.right - rc.left, rc.bottom - rc.top, form.Dpi());
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {
-    reinterpret_cast<std::vector<settings::Rect>*>(data)->push_back({area->left, area->top, area->right, area->bottom});
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info)) {
+        const RECT& a = info.rcWork;
+        reinterpret_cast<std::vector<settings::Rect>*>(data)->push_back({a.left, a.top, a.right, a.bottom});
+    }
     return TRUE;
 }
 
-std::vector<settings::Rect> Monitors() {
-    std::vector<settings::Rect> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
+std::vector<settings::Rect> WorkAreas() {
+    std::vector<settings::Rect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, &AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
 }
 
-// Reads one value; a value that cannot be read is reported with the standard error
-// box and replaced by its first-run default, so one bad value does not keep the
-// others from loading or leave the start-up half done.
-template <typename Read, typename T>
-T ReadOr(Read read, T fallback) {
-    try {
-        return read();
-    } catch (const fw::Exception& e) {
-        fw::Application().ShowException(e.what());
-        return fallback;
-    }
-}
-
-// The executable as the system names the running module. Quoted, so that a path
-// with spaces cannot be taken for another program followed by arguments.
+// The executable as the system names the running module, in the program's code page,
+// quoted so that a path with spaces cannot be taken for another program followed by
+// arguments. Empty when the path cannot be had, or only with characters replaced (a
+// folder named in another script): such a value would start nothing.
 std::string RunCommand() {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return {};
         if (length < path.size()) {
             path.resize(length);
             break;
         }
         path.resize(path.size() * 2);  // truncated: try again with more room
     }
-    return "\"" + path + "\"";
+    const int wideLength = static_cast<int>(path.size());
+    BOOL replaced = FALSE;
+    const int size =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), wideLength, nullptr, 0, nullptr, &replaced);
+    if (size <= 0 || replaced)
+        return {};
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), wideLength, ansi.data(), size, nullptr, nullptr);
+    return "\"" + ansi + "\"";
+}
+
+std::string Lines(const std::vector<std::string>& messages) {
+    std::string text;
+    for (const std::string& message : messages)
+        text += (text.empty() ? "" : "\n") + message;
+    return text;
 }
 
 }  // namespace
@@ -80,8 +93,6 @@ void TMainForm::LoadSettings() {
     const int outerWidth = rc.right - rc.left;
     const int outerHeight = rc.bottom - rc.top;
 
-    InstallSessionEndSave();
-
     if (!settings::KeyExists(settings::kSettingsKeyPath)) {
         SetBounds(firstRun.x, firstRun.y, outerWidth, outerHeight);
         ShowPalette(settings::kDefaultActivePS);
@@ -92,27 +103,48 @@ void TMainForm::LoadSettings() {
         return;  // nothing is written until the first save
     }
 
-    const settings::RegistryKey key(settings::kSettingsKeyPath);
+    // A value that cannot be read takes its first-run default and loading goes on;
+    // what failed is reported at the end, all in one box.
+    std::vector<std::string> problems;
+    const auto readOr = [&problems](auto read, auto fallback) -> decltype(fallback) {
+        try {
+            return read();
+        } catch (const fw::Exception& e) {
+            problems.emplace_back(e.what());
+            return fallback;
+        }
+    };
+    const settings::RegistryKey key(settings::kSettingsKeyPath, settings::KeyAccess::Read);
     settings::Point stored;
-    stored.y = ReadOr([&] { return key.ReadInteger(settings::kWindowTop); }, firstRun.y);
-    stored.x = ReadOr([&] { return key.ReadInteger(settings::kWindowLeft); }, firstRun.x);
-    // A position left over from a display that is gone would put the window out of
-    // reach; one that is only partly off-screen is the user's choice and stays.
-    const settings::Point position =
-        settings::KeepOrFallbackPosition(stored, outerWidth, outerHeight, Monitors(), firstRun);
-    SetBounds(position.x, position.y, outerWidth, outerHeight);
+    stored.y = readOr([&] { return key.ReadInteger(settings::kWindowTop); }, firstRun.y);
+    stored.x = readOr([&] { return key.ReadInteger(settings::kWindowLeft); }, firstRun.x);
+    SetBounds(stored.x, stored.y, outerWidth, outerHeight);
 
     const std::string activePS =
-        ReadOr([&] { return key.ReadString(settings::kActivePS); }, std::string(settings::kDefaultActivePS));
+        readOr([&] { return key.ReadString(settings::kActivePS); }, std::string(settings::kDefaultActivePS));
     if (settings::RouteActivePS(activePS) == settings::PaletteRoute::ShowPalette)
         ShowPalette(activePS);
     else
         ShowScheme(activePS);
 
-    MinimizeClose = ReadOr([&] { return key.ReadBool(settings::kMinimizeClose); }, true);
-    SystemStartup = ReadOr([&] { return key.ReadBool(settings::kSystemStartup); }, false);
+    // Judged at the size the chart gave the window. A position left over from a
+    // display that is gone, or one that leaves nothing of the caption bar to grab,
+    // would strand the window; one that is only partly off-screen is the user's choice.
+    const RECT shown = WindowRectOf(*this);
+    const int shownWidth = shown.right - shown.left;
+    const int shownHeight = shown.bottom - shown.top;
+    const settings::Point position =
+        settings::KeepOrFallbackPosition(stored, shownWidth, shownHeight, WorkAreas(), firstRun, Dpi());
+    if (!(position == stored))
+        SetBounds(position.x, position.y, shownWidth, shownHeight);
+
+    MinimizeClose = readOr([&] { return key.ReadBool(settings::kMinimizeClose); }, true);
+    SystemStartup = readOr([&] { return key.ReadBool(settings::kSystemStartup); }, false);
     DblClickAction =
-        ReadOr([&] { return key.ReadString(settings::kDblClickAction); }, std::string(settings::kActionNone));
+        readOr([&] { return key.ReadString(settings::kDblClickAction); }, std::string(settings::kActionNone));
+
+    if (!problems.empty())
+        fw::Application().ShowException(Lines(problems));
 }
 
 void TMainForm::SaveSettings() {
@@ -132,10 +164,14 @@ void TMainForm::SaveSettings() {
         key.WriteString(settings::kDblClickAction, DblClickAction);
     }
     settings::RegistryKey run(settings::kRunKeyPath);
-    if (SystemStartup)
-        run.WriteString(settings::kRunValueName, RunCommand());
-    else
+    if (SystemStartup) {
+        const std::string command = RunCommand();
+        if (command.empty())
+            throw fw::Exception(kNoProgramPath);  // an empty value would start nothing
+        run.WriteString(settings::kRunValueName, command);
+    } else {
         run.DeleteValue(settings::kRunValueName);
+    }
 }
 
 void TMainForm::UpdateCloseAction() {
@@ -144,8 +180,11 @@ void TMainForm::UpdateCloseAction() {
 
 void TMainForm::InstallSessionEndSave() {
     // A program that lives in the tray is rarely exited; without this, the end of
-    // the Windows session would lose the position and chart of every run. The
-    // session is ending: a failure is not worth a message box that could hold it up.
+    // the Windows session would lose the position and chart of every run. Installed
+    // only once the settings are loaded (and any error box about them is gone):
+    // before that, the fields hold nothing read from the store, and saving them would
+    // overwrite good settings. The session is ending: a failure is not worth a
+    // message box that could hold it up.
     sessionEndHook_.Install(fw::Application().Handle(), [this](UINT msg, WPARAM wParam, LPARAM, bool&) -> LRESULT {
         if (msg == WM_ENDSESSION && wParam) {
             try {

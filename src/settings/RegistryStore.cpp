@@ -40,10 +40,13 @@ bool KeyExists(const std::string& path) {
     return true;
 }
 
-RegistryKey::RegistryKey(const std::string& path) {
+RegistryKey::RegistryKey(const std::string& path, KeyAccess access) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, SubKey(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) == ERROR_SUCCESS)
+    const LONG status = access == KeyAccess::Read
+                            ? RegOpenKeyExA(HKEY_CURRENT_USER, SubKey(path).c_str(), 0, KEY_READ, &key)
+                            : RegCreateKeyExA(HKEY_CURRENT_USER, SubKey(path).c_str(), 0, nullptr,
+                                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    if (status == ERROR_SUCCESS)
         key_.Reset(key);
 }
 

@@ -13,12 +13,16 @@ namespace settings {
 // True when the key below HKEY_CURRENT_USER can be opened for reading.
 bool KeyExists(const std::string& path);
 
-// An open key below HKEY_CURRENT_USER, created with its missing parents.
-// A failed open is not reported here: every later read or write then fails
-// the way it would for a missing value.
+// What a key is opened for. Reading asks for read access alone, so a key that
+// may be read but not written (set by a policy, say) still loads.
+enum class KeyAccess { Read, Write };
+
+// An open key below HKEY_CURRENT_USER; opened for writing, it is created with its
+// missing parents. A failed open is not reported here: every later read or write
+// then fails the way it would for a missing value.
 class RegistryKey {
 public:
-    explicit RegistryKey(const std::string& path);
+    explicit RegistryKey(const std::string& path, KeyAccess access = KeyAccess::Write);
 
     bool IsOpen() const { return static_cast<bool>(key_); }
 

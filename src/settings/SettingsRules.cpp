@@ -1,5 +1,6 @@
 #include "settings/SettingsRules.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace settings {
@@ -37,12 +38,18 @@ Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, i
             screenHeight - outerHeight - fw::ScaleToDpi(kDefaultBottomGap, dpi)};
 }
 
-bool IsOnAnyDisplay(const Rect& window, std::span<const Rect> monitors) {
+bool CaptionWithinReach(const Rect& window, std::span<const Rect> workAreas, int dpi) {
     if (window.left >= window.right || window.top >= window.bottom)
         return false;
-    for (const Rect& monitor : monitors) {
-        if (window.left < monitor.right && monitor.left < window.right && window.top < monitor.bottom &&
-            monitor.top < window.bottom)
+    // Widened: stored edges may be any 32-bit numbers.
+    const long long rows = std::min<long long>(fw::ScaleToDpi(kGrabRows, dpi), 0LL + window.bottom - window.top);
+    const long long columns = fw::ScaleToDpi(kGrabColumns, dpi);
+    const long long stripBottom = 0LL + window.top + rows;
+    for (const Rect& area : workAreas) {
+        if (window.top < area.top || stripBottom > area.bottom)
+            continue;
+        const long long overlap = 0LL + std::min(window.right, area.right) - std::max(window.left, area.left);
+        if (overlap >= columns)
             return true;
     }
     return false;
@@ -51,13 +58,14 @@ bool IsOnAnyDisplay(const Rect& window, std::span<const Rect> monitors) {
 Point KeepOrFallbackPosition(Point stored,
                              int outerWidth,
                              int outerHeight,
-                             std::span<const Rect> monitors,
-                             Point fallback) {
+                             std::span<const Rect> workAreas,
+                             Point fallback,
+                             int dpi) {
     // Widen before adding: a stored edge may be any 32-bit number.
     const auto clamp = [](long long v) { return static_cast<int>(v > INT_MAX ? INT_MAX : v); };
     const Rect window{stored.x, stored.y, clamp(static_cast<long long>(stored.x) + outerWidth),
                       clamp(static_cast<long long>(stored.y) + outerHeight)};
-    return IsOnAnyDisplay(window, monitors) ? stored : fallback;
+    return CaptionWithinReach(window, workAreas, dpi) ? stored : fallback;
 }
 
 }  // namespace settings

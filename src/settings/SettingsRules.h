@@ -69,18 +69,28 @@ struct Rect {
 
 // Where a window of the given outer size goes on a first run; all in pixels of a
 // display at `dpi`.
-Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight,
+Point DefaultWindowPosition(int screenWidth,
+                            int screenHeight,
+                            int outerWidth,
+                            int outerHeight,
                             int dpi = fw::kDesignDpi);
 
-// True when at least one pixel of the window lies on one of the monitors.
-bool IsOnAnyDisplay(const Rect& window, std::span<const Rect> monitors);
+// The part of the caption bar a user must be able to grab to move the window: its
+// top rows over this many columns, at 96 DPI.
+inline constexpr int kGrabRows = 8;
+inline constexpr int kGrabColumns = 32;
 
-// A stored position is kept when any part of the window would be on a display;
-// a window wholly off every display is placed at `fallback` instead.
+// True when the window's top kGrabRows rows lie within one work area over at least
+// kGrabColumns columns (both scaled to `dpi`): the window can then be dragged back.
+bool CaptionWithinReach(const Rect& window, std::span<const Rect> workAreas, int dpi = fw::kDesignDpi);
+
+// A stored position is kept when the window's caption bar is within reach there;
+// otherwise the window goes to `fallback`.
 Point KeepOrFallbackPosition(Point stored,
                              int outerWidth,
                              int outerHeight,
-                             std::span<const Rect> monitors,
-                             Point fallback);
+                             std::span<const Rect> workAreas,
+                             Point fallback,
+                             int dpi = fw::kDesignDpi);
 
 }  // namespace settings

@@ -389,7 +389,11 @@ LRESULT TCoolTrayIcon::OwnerWindowHook(UINT msg, WPARAM wParam, LPARAM lParam) {
                 SetFocus(active->Handle());
         }
     }
-    if (msg == WM_SHOWWINDOW && wParam && lParam == 0) {
+    // Every way of showing the window ends here, ShowWindow and SetWindowPos with
+    // SWP_SHOWWINDOW alike (only the first sends WM_SHOWWINDOW): the application
+    // window must come back from the tray or from being minimised with it, or the
+    // next minimise finds it still minimised and does nothing.
+    if (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
         HWND app = fw::Application().Handle();
         ShowWindow(app, SW_RESTORE);
         SetForegroundWindow(app);

@@ -39,6 +39,9 @@ void TMainForm::TrayIconClick(fw::TComponent*) {
 }
 
 void TMainForm::TrayIconDblClick(fw::TComponent* Sender) {
+    // One modal window at a time: while one is up, the tray's picking brings it forward.
+    if (fw::Application().ActivateModalWindow())
+        return;
     if (DblClickAction == settings::kActionScreen)
         Pickcolorfromthescreen1Click(Sender);
     if (DblClickAction == settings::kActionPicker)
@@ -52,11 +55,13 @@ void TMainForm::PopupMenuPopup(fw::TComponent*) {
 }
 
 void TMainForm::Pickscreencolor1Click(fw::TComponent* Sender) {
-    Pickcolorfromthescreen1Click(Sender);
+    if (!fw::Application().ActivateModalWindow())
+        Pickcolorfromthescreen1Click(Sender);
 }
 
 void TMainForm::Selectcolorfromthepicker1Click(fw::TComponent* Sender) {
-    Pickcolorfromthe1Click(Sender);
+    if (!fw::Application().ActivateModalWindow())
+        Pickcolorfromthe1Click(Sender);
 }
 
 void TMainForm::Showmainwindow1Click(fw::TComponent*) {

@@ -235,4 +235,101 @@ TEST_F(TrayTest, CtrlMAndMinimisingHideTheMainWindowAndKeepTheIcon) {
     ASSERT_TRUE(WaitShown(true));
 }
 
+// Minimised to the tray, then brought back by a command from the tray menu: the
+// application window must come back with the main window, or the next minimise does
+// nothing and the taskbar button stays away.
+class TrayRestoreTest : public TrayTest {
+protected:
+    HWND Application() const { return FindTopLevelWindow(program->Id(), {.className = "fwApplication"}); }
+
+    void MinimiseToTray() {
+        PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        ASSERT_TRUE(WaitShown(false)) << "minimising did not hide the window to the tray";
+        EXPECT_TRUE(IconDrawnAt(icon));
+    }
+
+    HWND PickingWindow() const {
+        for (HWND w : TopLevelWindows(program->Id(), {.className = "fwForm", .visibleOnly = true})) {
+            const RECT r = WindowRect(w);
+            if (w != main && r.right - r.left == GetSystemMetrics(SM_CXSCREEN))
+                return w;
+        }
+        return nullptr;
+    }
+
+    HWND ColourDialog() const {
+        return FindTopLevelWindow(program->Id(), {.className = "#32770", .visibleOnly = true});
+    }
+
+    // Shown again with the application restored, so a second minimise hides it again.
+    void ExpectMinimisableAgain() {
+        HWND app = Application();
+        ASSERT_TRUE(app);
+        EXPECT_TRUE(WaitUntil([&] { return !IsIconic(app) && IsVisible(app); }, 5s))
+            << "the application window stayed minimised";
+        MinimiseToTray();
+        EXPECT_TRUE(WaitUntil([&] { return !IsVisible(app); }, 5s)) << "the taskbar button stayed";
+    }
+};
+
+TEST_F(TrayRestoreTest, APickFromTheScreenStartedInTheTrayLeavesTheWindowMinimisable) {
+    MinimiseToTray();
+    MenuKey(VK_DOWN);  // the first entry, "Select &color from the screen"
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return PickingWindow() != nullptr; }, 10s)) << "picking did not start";
+    ASSERT_TRUE(ClickAtRest({400, 300}));
+    ASSERT_TRUE(WaitShown(true)) << "the pick did not bring the main window back";
+    EXPECT_TRUE(WaitUntil([&] { return IsForeground(main); }, 5s));
+    ExpectMinimisableAgain();
+}
+
+TEST_F(TrayRestoreTest, TheColourDialogStartedInTheTrayLeavesTheWindowMinimisable) {
+    MinimiseToTray();
+    MenuKey('O');  // "Select c&olor from the picker"
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = ColourDialog()) != nullptr; }, 10s)) << "no colour dialog";
+    ASSERT_TRUE(BringToForeground(dialog));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return ColourDialog() == nullptr; }, 5s));
+    EXPECT_FALSE(MainShown()) << "the dialog does not show the main window";
+    Click(Spot());
+    ASSERT_TRUE(WaitShown(true));
+    ExpectMinimisableAgain();
+}
+
+// While a modal window is up, the tray's picking commands bring it forward instead of
+// opening a second one, and the keyboard reaches it.
+TEST_F(TrayRestoreTest, ThePickerFromTheTrayWhileTheColourDialogIsUpBringsThatDialogForward) {
+    ASSERT_TRUE(BringToForeground(main));
+    PressKeys({VK_CONTROL, 'P'});
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = ColourDialog()) != nullptr; }, 10s)) << "Ctrl+P opened no dialog";
+    MenuKey('O');  // "Select c&olor from the picker"
+    ASSERT_TRUE(WaitMenuGone());
+    EXPECT_TRUE(WaitUntil([&] { return IsForeground(dialog); }, 5s)) << "the dialog was not brought forward";
+    program->WaitForInputIdle(2s);
+    EXPECT_EQ(TopLevelWindows(program->Id(), {.className = "#32770", .visibleOnly = true}).size(), 1u)
+        << "a second colour dialog opened";
+    PressKey(VK_ESCAPE);  // reaches the dialog without a click
+    ASSERT_TRUE(WaitUntil([&] { return ColourDialog() == nullptr; }, 5s)) << "the keyboard did not reach the dialog";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main); }, 5s));
+}
+
+TEST_F(TrayRestoreTest, ScreenPickingFromTheTrayWhilePreferencesIsUpBringsPreferencesForward) {
+    ASSERT_TRUE(BringToForeground(main));
+    PressKeys({VK_CONTROL, 'O'});
+    HWND preferences = WaitForTopLevelWindow(program->Id(), {.caption = " Preferences ...", .visibleOnly = true}, 10s);
+    ASSERT_TRUE(preferences) << "Ctrl+O opened no Preferences";
+    MenuKey(VK_DOWN);  // "Select &color from the screen"
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitMenuGone());
+    EXPECT_TRUE(WaitUntil([&] { return IsForeground(preferences); }, 5s)) << "Preferences was not brought forward";
+    program->WaitForInputIdle(2s);
+    EXPECT_EQ(PickingWindow(), nullptr) << "picking started under a modal window";
+    EXPECT_TRUE(MainShown());
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsVisible(preferences); }, 5s)) << "the keyboard did not reach Preferences";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main); }, 5s));
+}
+
 }  // namespace

@@ -73,50 +73,61 @@ TEST(DefaultPosition, WindowLargerThanTheScreenGoesNegative) {
     EXPECT_EQ(DefaultWindowPosition(100, 100, 200, 300), (Point{-115, -235}));
 }
 
-class DisplayVisibility : public ::testing::Test {
+class CaptionReach : public ::testing::Test {
 protected:
-    // Primary display 1280 x 1024, a second 1024 x 768 display to its left.
-    const std::vector<Rect> monitors{{0, 0, 1280, 1024}, {-1024, 0, 0, 768}};
+    // Work areas: a primary display 1280 x 1024 with a 30-pixel taskbar at the bottom,
+    // and a second 1024 x 768 display to its left.
+    const std::vector<Rect> areas{{0, 0, 1280, 994}, {-1024, 0, 0, 768}};
     static Rect Window(int left, int top) { return {left, top, left + 100, top + 200}; }
 };
 
-TEST_F(DisplayVisibility, FullyOnADisplay) {
-    EXPECT_TRUE(IsOnAnyDisplay(Window(500, 400), monitors));
-    EXPECT_TRUE(IsOnAnyDisplay(Window(-600, 100), monitors));
-    EXPECT_TRUE(IsOnAnyDisplay(Window(-50, 100), monitors));  // spans both displays
+TEST_F(CaptionReach, AWindowOnADisplayOrAcrossTwoIsInReach) {
+    EXPECT_TRUE(CaptionWithinReach(Window(500, 400), areas));
+    EXPECT_TRUE(CaptionWithinReach(Window(-600, 100), areas));
+    EXPECT_TRUE(CaptionWithinReach(Window(-50, 100), areas));  // 50 columns on each display
+    EXPECT_TRUE(CaptionWithinReach(Window(500, 900), areas)) << "only the caption's top rows need to show";
 }
 
-TEST_F(DisplayVisibility, OnePixelOverlapIsEnough) {
-    EXPECT_TRUE(IsOnAnyDisplay(Window(1279, 400), monitors));        // right side
-    EXPECT_TRUE(IsOnAnyDisplay(Window(500, 1023), monitors));        // bottom
-    EXPECT_TRUE(IsOnAnyDisplay(Window(500, -199), monitors));        // top
-    EXPECT_TRUE(IsOnAnyDisplay(Window(-1024 - 99, 100), monitors));  // left of the left display
-    EXPECT_TRUE(IsOnAnyDisplay(Window(-600, 767), monitors));        // below the shorter left display
+TEST_F(CaptionReach, ThirtyTwoColumnsAndEightRowsAreTheLeast) {
+    EXPECT_TRUE(CaptionWithinReach(Window(1248, 400), areas));
+    EXPECT_FALSE(CaptionWithinReach(Window(1249, 400), areas));
+    EXPECT_FALSE(CaptionWithinReach(Window(1279, 400), areas)) << "a one-pixel strip cannot be grabbed";
+    EXPECT_TRUE(CaptionWithinReach(Window(-1024 - 68, 100), areas));
+    EXPECT_FALSE(CaptionWithinReach(Window(-1024 - 69, 100), areas));
+    EXPECT_TRUE(CaptionWithinReach(Window(500, 986), areas));
+    EXPECT_FALSE(CaptionWithinReach(Window(500, 987), areas)) << "the caption's top rows under the taskbar";
+    EXPECT_FALSE(CaptionWithinReach(Window(-600, 761), areas));
+    // The caption bar above the top edge is out of reach even when the rest shows.
+    EXPECT_FALSE(CaptionWithinReach(Window(500, -1), areas));
+    EXPECT_FALSE(CaptionWithinReach(Window(500, -199), areas));
 }
 
-TEST_F(DisplayVisibility, JustOffByOnePixelOnEachSide) {
-    EXPECT_FALSE(IsOnAnyDisplay(Window(1280, 400), monitors));
-    EXPECT_FALSE(IsOnAnyDisplay(Window(500, 1024), monitors));
-    EXPECT_FALSE(IsOnAnyDisplay(Window(500, -200), monitors));
-    EXPECT_FALSE(IsOnAnyDisplay(Window(-1024 - 100, 100), monitors));
-    EXPECT_FALSE(IsOnAnyDisplay(Window(-600, 768), monitors));  // under the left display, beside the primary
+TEST_F(CaptionReach, TheLeastGrowsWithTheScale) {
+    // 150 %: 48 columns and 12 rows.
+    EXPECT_TRUE(CaptionWithinReach(Window(1232, 400), areas, 144));
+    EXPECT_FALSE(CaptionWithinReach(Window(1233, 400), areas, 144));
+    EXPECT_TRUE(CaptionWithinReach(Window(500, 982), areas, 144));
+    EXPECT_FALSE(CaptionWithinReach(Window(500, 983), areas, 144));
 }
 
-TEST_F(DisplayVisibility, NoDisplaysOrEmptyWindow) {
-    EXPECT_FALSE(IsOnAnyDisplay(Window(500, 400), {}));
-    EXPECT_FALSE(IsOnAnyDisplay(Rect{500, 400, 500, 600}, monitors));
-    EXPECT_FALSE(IsOnAnyDisplay(Rect{500, 400, 600, 400}, monitors));
+TEST_F(CaptionReach, NoDisplaysOrEmptyWindow) {
+    EXPECT_FALSE(CaptionWithinReach(Window(500, 400), {}));
+    EXPECT_FALSE(CaptionWithinReach(Rect{500, 400, 500, 600}, areas));
+    EXPECT_FALSE(CaptionWithinReach(Rect{500, 400, 600, 400}, areas));
 }
 
-TEST_F(DisplayVisibility, StoredPositionKeptOrReplaced) {
+TEST_F(CaptionReach, StoredPositionKeptOrReplaced) {
     const Point fallback{1107, 667};
-    EXPECT_EQ(KeepOrFallbackPosition({1279, 400}, 100, 200, monitors, fallback), (Point{1279, 400}));
-    EXPECT_EQ(KeepOrFallbackPosition({-700, 50}, 100, 200, monitors, fallback), (Point{-700, 50}));
-    EXPECT_EQ(KeepOrFallbackPosition({1280, 400}, 100, 200, monitors, fallback), fallback);
-    EXPECT_EQ(KeepOrFallbackPosition({-32000, -32000}, 100, 200, monitors, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({1248, 400}, 100, 200, areas, fallback), (Point{1248, 400}));
+    EXPECT_EQ(KeepOrFallbackPosition({-700, 50}, 100, 200, areas, fallback), (Point{-700, 50}));
+    EXPECT_EQ(KeepOrFallbackPosition({1279, 400}, 100, 200, areas, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({500, -300}, 158, 286, areas, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({1280, 400}, 100, 200, areas, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({-32000, -32000}, 100, 200, areas, fallback), fallback);
     // Edges near the ends of the 32-bit range must not overflow into view.
-    EXPECT_EQ(KeepOrFallbackPosition({INT_MAX - 10, 400}, 100, 200, monitors, fallback), fallback);
-    EXPECT_EQ(KeepOrFallbackPosition({INT_MIN, INT_MIN}, 100, 200, monitors, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({INT_MAX - 10, 400}, 100, 200, areas, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({INT_MIN, INT_MIN}, 100, 200, areas, fallback), fallback);
+    EXPECT_EQ(KeepOrFallbackPosition({1233, 400}, 100, 200, areas, fallback, 144), fallback);
 }
 
 }  // namespace

@@ -1,0 +1,99 @@
+// The double-click action box of the Preferences dialog as the user sees it: its hint
+// shows wherever the pointer rests on it, the text field included, and it is drawn
+// with a flat frame rather than a sunken 3-D edge.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "HuetroveWindow.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
+constexpr char kHint[] = "What Huetrove should do when you double-click on the tray icon";
+
+// The text of a tooltip of the process on show, if any.
+std::optional<std::string> ShownTooltip(DWORD processId) {
+    for (HWND tip : TopLevelWindows(processId, {.className = "tooltips_class32", .visibleOnly = true})) {
+        const std::string text = WindowText(tip);
+        if (!text.empty())
+            return text;
+    }
+    return std::nullopt;
+}
+
+class PreferencesCombo : public testing::Test {
+protected:
+    void SetUp() override {
+        DeleteRegistryKey(kSettingsKey);
+        app = std::make_unique<Huetrove>();
+        app->Press({VK_CONTROL, 'O'});
+        dialog = WaitForTopLevelWindow(app->process().Id(), {.caption = " Preferences ...", .visibleOnly = true}, 10s);
+        ASSERT_TRUE(dialog);
+        combo = FindChildWindow(dialog, "ComboBox");
+        ASSERT_TRUE(combo);
+    }
+    void TearDown() override {
+        MoveMouse({10, 10});
+        app.reset();
+        DeleteRegistryKey(kSettingsKey);
+    }
+
+    // Rests the pointer on a point, coming from outside the dialog each time so the
+    // tooltip shows anew, until the hint shows or the time is up.
+    std::optional<std::string> HintAt(POINT point) {
+        return WaitFor(
+            [&]() -> std::optional<std::string> {
+                MoveMouse({5, 5});
+                WaitUntil([&] { return !ShownTooltip(app->process().Id()); }, 1s);
+                MoveMouse(point);
+                return WaitFor([&] { return ShownTooltip(app->process().Id()); }, 3s);
+            },
+            15s, 0ms);
+    }
+
+    std::unique_ptr<Huetrove> app;
+    HWND dialog = nullptr;
+    HWND combo = nullptr;
+};
+
+TEST_F(PreferencesCombo, TheHintShowsOverTheTextFieldAndTheButton) {
+    HWND field = FindChildWindow(combo, "Edit");
+    ASSERT_TRUE(field);
+    EXPECT_EQ(HintAt(CenterOf(WindowRect(field))), kHint) << "over the text field";
+    const RECT box = WindowRect(combo);
+    const RECT fieldRect = WindowRect(field);
+    EXPECT_EQ(HintAt({(fieldRect.right + box.right) / 2, (box.top + fieldRect.bottom) / 2}), kHint)
+        << "over the drop-down button";
+}
+
+TEST_F(PreferencesCombo, TheFrameIsOneFlatLine) {
+    HWND fieldWindow = FindChildWindow(combo, "Edit");
+    ASSERT_TRUE(fieldWindow);
+    const RECT field = ClientRectOnScreen(combo);
+    const LONG buttonLeft = WindowRect(fieldWindow).right;  // the drop-down button is right of the text
+    const COLORREF line = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF inside = GetSysColor(COLOR_WINDOW);
+    MoveMouse({5, 5});  // no hot-tracking from the pointer
+    for (LONG x = field.left; x < field.right; ++x) {
+        EXPECT_EQ(ReadPixel({x, field.top}), line) << "top line at x " << x - field.left;
+        EXPECT_EQ(ReadPixel({x, field.bottom - 1}), line) << "bottom line at x " << x - field.left;
+        if (x > field.left && x < buttonLeft) {
+            EXPECT_EQ(ReadPixel({x, field.top + 1}), inside) << "under the top line at x " << x - field.left;
+            EXPECT_EQ(ReadPixel({x, field.bottom - 2}), inside) << "over the bottom line at x " << x - field.left;
+        }
+    }
+    for (LONG y = field.top; y < field.bottom; ++y) {
+        EXPECT_EQ(ReadPixel({field.left, y}), line) << "left line at y " << y - field.top;
+        EXPECT_EQ(ReadPixel({field.right - 1, y}), line) << "right line at y " << y - field.top;
+        if (y > field.top && y < field.bottom - 1) {
+            EXPECT_EQ(ReadPixel({field.left + 1, y}), inside) << "inside the left line at y " << y - field.top;
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+// Loading the settings as a user meets it when the store is not what the program
+// wrote: the end of the session while a start-up error box is up, a key with no
+// values, positions that leave nothing of the window to grab, a key that may be read
+// but not written, and a program folder whose path the Run value cannot hold.
+// Every test starts without settings and leaves none.
+#include <gtest/gtest.h>
+
+#include <aclapi.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "HuetroveWindow.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
+constexpr char kMakerKey[] = "Software\\Brightquill";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kTitle[] = "Huetrove v1.0";
+
+void RemoveAllSettings() {
+    DeleteRegistryKey(kMakerKey);
+    DeleteRegistryValue(kRunKey, "Huetrove");
+}
+
+std::optional<std::string> Setting(const char* name) {
+    return ReadRegistryString(kSettingsKey, name);
+}
+std::optional<DWORD> NumberSetting(const char* name) {
+    return ReadRegistryDword(kSettingsKey, name);
+}
+
+void StoreGoodSettings(int left, int top, const char* activePS) {
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", static_cast<DWORD>(left)));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowTop", static_cast<DWORD>(top)));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", activePS));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 1));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "DblClickAction", "None"));
+}
+
+HWND WaitForMain(DWORD processId) {
+    return WaitForTopLevelWindow(processId, {.caption = kMainCaption, .visibleOnly = true}, 30s);
+}
+
+class SettingsLoadE2E : public testing::Test {
+protected:
+    void SetUp() override { RemoveAllSettings(); }
+    void TearDown() override {
+        if (program && program->IsRunning())
+            program->Terminate();
+        program.reset();
+        RemoveAllSettings();
+    }
+
+    std::optional<Process> program;
+};
+
+TEST_F(SettingsLoadE2E, TheSessionEndingWhileAStartUpErrorIsShownKeepsEveryStoredValue) {
+    const std::string run = "\"C:\\Programs\\Huetrove\\Huetrove.exe\"";
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "WindowTop", "1"));  // unreadable as a number
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", 300));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "schXP"));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 1));
+    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "DblClickAction", "Picker"));
+    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", run));
+
+    program.emplace(Process::Launch(ProgramPath()));
+    auto box = WaitForMessageBox(program->Id(), 30s);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, "Invalid data type for 'WindowTop'");
+    HWND application = box->owner;
+    ASSERT_NE(application, nullptr);
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(application, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    SendMessageTimeoutA(application, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer);
+    EXPECT_TRUE(program->WaitForExit(15s)) << "the end of the session did not end the program";
+
+    EXPECT_EQ(Setting("WindowTop"), "1");
+    EXPECT_EQ(NumberSetting("WindowLeft"), 300u);
+    EXPECT_EQ(Setting("ActivePS"), "schXP");
+    EXPECT_EQ(NumberSetting("MinimizeClose"), 0u);
+    EXPECT_EQ(NumberSetting("SystemStartup"), 1u);
+    EXPECT_EQ(Setting("DblClickAction"), "Picker");
+    EXPECT_EQ(ReadRegistryString(kRunKey, "Huetrove"), run);
+}
+
+TEST_F(SettingsLoadE2E, AKeyWithNoValuesIsReportedInOneBox) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    program.emplace(Process::Launch(ProgramPath()));
+    auto box = WaitForMessageBox(program->Id(), 30s);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, kTitle);
+    EXPECT_NE(box->icon, nullptr);
+    EXPECT_EQ(box->text,
+              "Failed to get data for 'WindowTop'\nFailed to get data for 'WindowLeft'\n"
+              "Failed to get data for 'MinimizeClose'\nFailed to get data for 'SystemStartup'");
+    ClickButton(box->buttons.at(0).window);
+
+    HWND main = WaitForMain(program->Id());
+    ASSERT_NE(main, nullptr) << "start-up did not complete";
+    EXPECT_TRUE(MessageBoxes(program->Id()).empty()) << "a second box followed";
+    // Each bad value took its default: the first-run place (measured at the designed
+    // height of 334 pixels; no chart is stored, so none shows), and closes hide to the tray.
+    const RECT rc = WindowRect(main);
+    EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15);
+    EXPECT_EQ(rc.top, GetSystemMetrics(SM_CYSCREEN) - 334 - 35);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(main); }, 10s));
+    EXPECT_TRUE(program->IsRunning());
+}
+
+struct StrandedPosition {
+    int left;
+    int top;
+    const char* why;
+};
+
+class OutOfReach : public SettingsLoadE2E, public testing::WithParamInterface<StrandedPosition> {};
+
+TEST_P(OutOfReach, TheWindowOpensWhereAFirstRunPutsItAndExitSavesThat) {
+    StoreGoodSettings(GetParam().left, GetParam().top, "palWeb");
+    auto app = std::make_unique<Huetrove>();
+    const RECT rc = WindowRect(app->main());
+    EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15) << GetParam().why;
+    EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN) - 83) << GetParam().why;
+
+    app->Press({VK_MENU, 'F'});
+    PressKey('X');
+    ASSERT_TRUE(app->process().WaitForExit(15s));
+    EXPECT_EQ(NumberSetting("WindowLeft"), static_cast<DWORD>(rc.left));
+    EXPECT_EQ(NumberSetting("WindowTop"), static_cast<DWORD>(rc.top));
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions,
+                         OutOfReach,
+                         testing::Values(StrandedPosition{500, -300, "wholly above the screen"},
+                                         StrandedPosition{1279, 300, "one column left on the screen"}));
+
+TEST_F(SettingsLoadE2E, APositionWithTheCaptionInReachIsKept) {
+    // Most of the window is off the right edge, but 40 columns of its caption show.
+    const int left = GetSystemMetrics(SM_CXSCREEN) - 40;
+    StoreGoodSettings(left, 200, "palWeb");
+    auto app = std::make_unique<Huetrove>();
+    EXPECT_EQ(WindowRect(app->main()).left, left);
+    EXPECT_EQ(WindowRect(app->main()).top, 200);
+}
+
+// A key that may be read but not written, as a policy sets one: only read access is
+// granted to everyone, and the owner keeps the right to give full access back.
+class ReadOnlyStore {
+public:
+    ReadOnlyStore() { ok_ = SetAccess(KEY_READ); }
+    ~ReadOnlyStore() { SetAccess(KEY_ALL_ACCESS); }
+    bool ok() const { return ok_; }
+
+private:
+    static bool SetAccess(DWORD rights) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, WRITE_DAC, &key) != ERROR_SUCCESS)
+            return false;
+        char everyone[] = "EVERYONE";
+        EXPLICIT_ACCESS_A access{};
+        access.grfAccessPermissions = rights;
+        access.grfAccessMode = SET_ACCESS;
+        access.grfInheritance = NO_INHERITANCE;
+        access.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+        access.Trustee.ptstrName = everyone;
+        PACL acl = nullptr;
+        bool done =
+            SetEntriesInAclA(1, &access, nullptr, &acl) == ERROR_SUCCESS &&
+            SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                            nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
+        LocalFree(acl);
+        RegCloseKey(key);
+        return done;
+    }
+    bool ok_ = false;
+};
+
+bool KeyOpensForWriting() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+TEST_F(SettingsLoadE2E, AKeyThatMayOnlyBeReadLoadsWithoutErrors) {
+    StoreGoodSettings(300, 200, "schXP");
+    ReadOnlyStore readOnly;
+    ASSERT_TRUE(readOnly.ok());
+    if (KeyOpensForWriting())
+        GTEST_SKIP() << "this system does not enforce a key's access list; the registry layer's own test covers it";
+
+    auto app = std::make_unique<Huetrove>();
+    EXPECT_TRUE(MessageBoxes(app->process().Id()).empty());
+    EXPECT_EQ(WindowRect(app->main()).left, 300);
+    ASSERT_NE(app->ShownChart(), nullptr) << "no chart on show";
+}
+
+// The Run value holds the program's path in the program's code page. From a folder
+// named in another script that path cannot be written; the value is left out and the
+// user told, rather than a path that would start nothing.
+TEST_F(SettingsLoadE2E, AProgramPathTheRunValueCannotHoldIsReportedAndNotWritten) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"\u0425\u0440\u043e\u043c\u0430";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path exe = folder / L"Huetrove.exe";
+    ASSERT_TRUE(CopyFileW(std::filesystem::path(ProgramPath()).c_str(), exe.c_str(), FALSE));
+    StoreGoodSettings(300, 200, "palWeb");
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 1));
+
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                               &startup, &info));
+    CloseHandle(info.hThread);
+    HWND main = WaitForMain(info.dwProcessId);
+    EXPECT_NE(main, nullptr);
+    if (main) {
+        BringToForeground(main);
+        PressKeys({VK_MENU, 'F'});
+        PressKey('X');
+        auto box = WaitForMessageBox(info.dwProcessId, 15s);
+        EXPECT_TRUE(box.has_value()) << "the failed Run value was not reported";
+        if (box) {
+            EXPECT_EQ(box->caption, kTitle);
+            EXPECT_EQ(box->text, "Huetrove cannot start with Windows: the path of its program file cannot be read.");
+        }
+        EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove")) << *ReadRegistryString(kRunKey, "Huetrove");
+    }
+    TerminateProcess(info.hProcess, 0);
+    WaitForSingleObject(info.hProcess, 10000);
+    CloseHandle(info.hProcess);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+}  // namespace
