@@ -40,22 +40,11 @@ void TApplication::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     LoadRichEditLibrary();
-    TControl::RegisterClasses(Instance());
 
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &TApplication::AppWndProc;
-    wc.hInstance = Instance();
-    wc.hIcon = LoadIconA(Instance(), "MAINICON");
-    wc.hIconSm = static_cast<HICON>(LoadImageA(Instance(), "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
-    wc.lpszClassName = "fwApplication";
-    RegisterClassExA(&wc);
+    RegisterWindowClass("fwApplication", true);
     // A window of no size in the middle of the screen: only its taskbar button is seen.
-    handle_ = CreateWindowExA(0, "fwApplication", title_.c_str(),
-                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                              nullptr, Instance(), nullptr);
+    CreateBound("fwApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                0, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr);
 }
 
 void TApplication::SetTitle(const std::string& title) {
@@ -264,14 +253,7 @@ void TApplication::Restore() {
         SetForegroundWindow(mainForm_->Handle());
 }
 
-LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TApplication& app = Application();
-    if (app.handle_ != wnd)
-        return DefWindowProcA(wnd, msg, wParam, lParam);
-    return Guarded([&] { return app.AppWindowMessage(msg, wParam, lParam); });
-}
-
-LRESULT TApplication::AppWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TApplication::WindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_SYSCOMMAND:
             switch (wParam & 0xFFF0) {

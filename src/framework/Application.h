@@ -9,13 +9,14 @@
 
 #include "framework/Component.h"
 #include "framework/Types.h"
+#include "framework/Window.h"
 
 namespace fw {
 
 class TForm;
 class TMenuItem;
 
-class TApplication : public TComponent {
+class TApplication : public TComponent, public TWindowTarget {
 public:
     TApplication();
     ~TApplication() override;
@@ -83,8 +84,9 @@ public:
 private:
     void AfterFormCreated(TForm* form);
     bool PreTranslate(MSG& msg);
-    static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT AppWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void Attached(HWND wnd) override { handle_ = wnd; }
+    void Detached() override { handle_ = nullptr; }
+    LRESULT WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     std::string title_;
     HWND handle_ = nullptr;

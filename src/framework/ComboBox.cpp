@@ -9,15 +9,24 @@ constexpr int kListRoom = 120;  // below the field, at 96 DPI
 }
 
 void TComboBox::CreateHandle() {
+    // Made with the room for its list below the field, so it is placed only once.
+    const int field = height_;
+    height_ = field + Scale(kListRoom);
     CreateStandardWindow("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | (TabOrder >= 0 ? WS_TABSTOP : 0));
-    SetBounds(left_, top_, width_, height_);
+    height_ = field;
     for (const std::string& item : Items)
         SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    // The box does not take its text from its creation.
+    if (!initialText_.empty())
+        SetWindowTextA(handle_, initialText_.c_str());
     ApplyItemHeight();
 }
 
 void TComboBox::SetBounds(int left, int top, int width, int height) {
-    TControl::SetBounds(left, top, width, height);
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
     if (handle_)
         SetWindowPos(handle_, nullptr, left, top, width, height + Scale(kListRoom), SWP_NOZORDER | SWP_NOACTIVATE);
 }

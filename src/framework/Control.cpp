@@ -2,60 +2,18 @@
 
 #include <windowsx.h>
 
-#include <stdexcept>
-
 #include "framework/Application.h"
+#include "framework/Exception.h"
 #include "framework/Menu.h"
 #include "framework/Screen.h"
 
 namespace fw {
 
-namespace {
-
-constexpr char kObjectProp[] = "fw.Control";
-
-}  // namespace
-
-void RegisterFrameworkClasses(HINSTANCE instance) {
-    TControl::RegisterClasses(instance);
-}
-
-void TControl::RegisterClasses(HINSTANCE instance) {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    for (const char* name : {"fwForm", "fwPanel", "fwLabel", "fwImage", "fwBevel"}) {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &TControl::StaticWndProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = name;
-        // No class cursor: every window sets the cursor of its own number.
-        if (lstrcmpA(name, "fwForm") == 0) {
-            wc.hIcon = LoadIconA(instance, "MAINICON");
-            wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                          GetSystemMetrics(SM_CYSMICON), 0));
-        }
-        RegisterClassExA(&wc);
-    }
-}
-
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
 TControl::~TControl() {
-    if (handle_) {
-        HWND wnd = handle_;
-        DestroyWindow(wnd);
-    }
-    if (brush_)
-        DeleteObject(brush_);
-}
-
-TControl* TControl::FromHandle(HWND wnd) {
-    if (!wnd)
-        return nullptr;
-    return static_cast<TControl*>(GetPropA(wnd, kObjectProp));
+    if (handle_)
+        DestroyWindow(handle_);
 }
 
 HWND TControl::ParentHandle() const {
@@ -63,19 +21,25 @@ HWND TControl::ParentHandle() const {
 }
 
 void TControl::CreateOwnWindow(const char* className, DWORD style, DWORD exStyle) {
-    original_ = DefWindowProcA;
-    MakeWindow(className, style, exStyle);
+    RegisterWindowClass(className, lstrcmpA(className, "fwForm") == 0);
+    MakeWindow(className, initialText_.c_str(), style, exStyle);
 }
 
 void TControl::CreateStandardWindow(const char* className, DWORD style, DWORD exStyle) {
-    MakeWindow(className, style, exStyle);
-    SetPropA(handle_, kObjectProp, this);
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::StaticWndProc)));
-    ApplyFont();
+    MakeWindow(className, initialText_.c_str(), style, exStyle);
+    standard_ = true;
+    Bind(handle_);
+    subclass_.Install(handle_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) -> LRESULT {
+        if (msg == WM_NCDESTROY) {
+            handle_ = nullptr;
+            return 0;
+        }
+        handled = true;
+        return WndProc(msg, wParam, lParam);
+    });
 }
 
-void TControl::MakeWindow(const char* className, DWORD style, DWORD exStyle) {
+void TControl::MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle) {
     HWND parent = ParentHandle();
     if (parent)
         style |= WS_CHILD | WS_CLIPSIBLINGS;
@@ -84,45 +48,22 @@ void TControl::MakeWindow(const char* className, DWORD style, DWORD exStyle) {
     // Child windows get distinct ids above IDOK and IDCANCEL, so dialog keys can name them.
     static int nextId = 1000;
     HMENU id = parent ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)) : nullptr;
-    handle_ = CreateWindowExA(exStyle, className, "", style, left_, top_, width_, height_, parent, id,
-                              Application().Instance(), this);
+    // A standard control is bound after it is made; its class reads no creation data of ours.
+    handle_ = CreateBound(className, text, style, exStyle, left_, top_, width_, height_, parent ? parent : owner_, id);
     if (!handle_)
-        throw std::runtime_error(std::string("cannot create window of class ") + className);
+        throw Exception(std::string("cannot create window of class ") + className);
     ApplyFont();
 }
 
-LRESULT CALLBACK TControl::StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        if (auto* created = static_cast<TControl*>(cs->lpCreateParams)) {
-            SetPropA(wnd, kObjectProp, created);
-            created->handle_ = wnd;
-            created->original_ = DefWindowProcA;
-        }
-    }
-    TControl* control = FromHandle(wnd);
-    if (!control)
-        return DefWindowProcA(wnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        WNDPROC original = control->original_;
-        RemovePropA(wnd, kObjectProp);
-        if (original != DefWindowProcA)
-            SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        control->handle_ = nullptr;
-        return CallWindowProcA(original, wnd, msg, wParam, lParam);
-    }
-    return Guarded([&] { return control->WndProc(msg, wParam, lParam); });
-}
-
 LRESULT TControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(original_, handle_, msg, wParam, lParam);
+    return standard_ ? subclass_.CallNext(msg, wParam, lParam) : DefWindowProcA(handle_, msg, wParam, lParam);
 }
 
 LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT reflected = 0;
     if (ReflectChildMessage(msg, wParam, lParam, reflected))
         return reflected;
-    const bool ownClass = original_ == DefWindowProcA;
+    const bool ownClass = !standard_;
     switch (msg) {
         case WM_PAINT:
             if (ownClass) {
@@ -210,12 +151,10 @@ bool TControl::ReflectChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
 HBRUSH TControl::BackgroundBrush() {
     COLORREF rgb = ColorToRGB(Color());
     if (!brush_ || brushColor_ != rgb) {
-        if (brush_)
-            DeleteObject(brush_);
-        brush_ = CreateSolidBrush(rgb);
+        brush_.Reset(CreateSolidBrush(rgb));
         brushColor_ = rgb;
     }
-    return brush_;
+    return brush_.Get();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -235,7 +174,7 @@ void TControl::SetVisible(bool visible) {
 
 std::string TControl::Text() const {
     if (!handle_)
-        return {};
+        return initialText_;
     int length = GetWindowTextLengthA(handle_);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     int copied = GetWindowTextA(handle_, text.data(), length + 1);
@@ -246,6 +185,8 @@ std::string TControl::Text() const {
 void TControl::SetText(const std::string& text) {
     if (handle_)
         SetWindowTextA(handle_, text.c_str());
+    else
+        initialText_ = text;
 }
 
 const TFontDesc& TControl::Font() const {
@@ -257,7 +198,6 @@ const TFontDesc& TControl::Font() const {
 void TControl::SetFont(const TFontDesc& font) {
     font_ = font;
     ownFont_ = true;
-    ParentFont = false;
     ApplyFont();
 }
 

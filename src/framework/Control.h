@@ -9,20 +9,21 @@
 #include "framework/Component.h"
 #include "framework/DpiScale.h"
 #include "framework/Font.h"
+#include "framework/Handles.h"
 #include "framework/Types.h"
+#include "framework/Window.h"
 
 namespace fw {
 
 class TPopupMenu;
 
-enum class TAlign { alNone, alTop };
-
-class TControl : public TComponent {
+class TControl : public TComponent, public TWindowTarget {
 public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
-    static TControl* FromHandle(HWND wnd);
+    // The control of one of the program's windows (null for a window it did not make).
+    static TControl* FromHandle(HWND wnd) { return dynamic_cast<TControl*>(Bound(wnd)); }
     HWND Handle() const { return handle_; }
     TControl* Parent() const { return parent_; }
     void SetParent(TControl* parent) { parent_ = parent; }
@@ -41,17 +42,16 @@ public:
     virtual void SetBounds(int left, int top, int width, int height);
     void SetTop(int top) { SetBounds(left_, top, width_, height_); }
     void SetHeight(int height) { SetBounds(left_, top_, width_, height); }
-    TAlign Align = TAlign::alNone;
 
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
 
     virtual std::string Text() const;
+    // Before the window exists, the text is kept for its creation.
     virtual void SetText(const std::string& text);
 
     const TFontDesc& Font() const;
     void SetFont(const TFontDesc& font);
-    bool ParentFont = true;
 
     TColor Color() const;
     virtual void SetColor(TColor color);
@@ -72,11 +72,15 @@ public:
     virtual void CreateHandle() = 0;
 
 protected:
-    // A window of one of the framework's own classes; its procedure is ours.
+    // A window of one of the framework's own classes, bound as it is made. Both kinds
+    // are made with the text set before they existed.
     void CreateOwnWindow(const char* className, DWORD style, DWORD exStyle = 0);
-    // A standard control, subclassed so that it answers to the same procedure.
+    // A standard control, subclassed so that its messages reach WndProc too.
     void CreateStandardWindow(const char* className, DWORD style, DWORD exStyle = 0);
 
+    void Attached(HWND wnd) override { handle_ = wnd; }
+    void Detached() override { handle_ = nullptr; }
+    LRESULT WindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) override { return WndProc(msg, wParam, lParam); }
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
     virtual void Paint(HDC) {}
@@ -89,7 +93,8 @@ protected:
     void ApplyFont();
 
     HWND handle_ = nullptr;
-    WNDPROC original_ = nullptr;
+    HWND owner_ = nullptr;  // a top-level window's owner
+    std::string initialText_;  // set before the window exists: the text it is made with
     TControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
@@ -99,20 +104,15 @@ protected:
     bool ownColor_ = false;
     TCursor cursor_ = crDefault;
 
-public:
-    static void RegisterClasses(HINSTANCE instance);
-
 private:
-    void MakeWindow(const char* className, DWORD style, DWORD exStyle);
-    static LRESULT CALLBACK StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle);
     HWND ParentHandle() const;
 
+    bool standard_ = false;  // a standard control: its own procedure comes after ours
+    TWindowHook subclass_;
     bool mouseDown_ = false;
-    HBRUSH brush_ = nullptr;
+    UniqueBrush brush_;
     COLORREF brushColor_ = 0;
 };
-
-// Registers the framework's own window classes once per process.
-void RegisterFrameworkClasses(HINSTANCE instance);
 
 }  // namespace fw

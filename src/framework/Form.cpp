@@ -142,12 +142,11 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
     cursor_ = desc.cursor;
     left_ = desc.left;
     top_ = desc.top;
+    SetCaption(desc.caption);
     CreateHandle();
     // Made where the description places it, so the window knows its monitor's DPI
     // before anything is sized.
     dpi_ = WindowDpi(handle_);
-    ApplyFont();
-    SetCaption(desc.caption);
 
     for (const TMenuDesc& md : desc.menus) {
         TMenu* menu = md.popup ? static_cast<TMenu*>(new TPopupMenu(this)) : new TMainMenu(this);
@@ -164,11 +163,6 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
     }
     // Client size after the menu bar is in place, so the bar does not eat the client area.
     SetClientSize(Scale(desc.clientWidth), Scale(desc.clientHeight));
-
-    if (desc.showHint) {
-        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
-                                   0, 0, 0, handle_, nullptr, Application().Instance(), nullptr);
-    }
 
     // Windows keeps the tab order in the order windows are made.
     std::vector<const TControlDesc*> order;
@@ -194,15 +188,13 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         c->Hint = d.hint;
         c->SetCursor(d.cursor);
         c->SetVisible(d.visible);
-        if (d.alignTop)
-            c->Align = TAlign::alTop;
         const TBounds b = ControlBounds(d);
         c->SetBounds(b.left, b.top, b.width, b.height);
+        if (!d.text.empty())
+            c->SetText(d.text);
         c->CreateHandle();
         if (d.kind == TControlKind::Image && !d.picture.empty())
             static_cast<TImage*>(c)->LoadIconResource(d.picture, d.pictureSize);
-        if (!d.text.empty())
-            c->SetText(d.text);
         if (!d.onClick.empty())
             c->OnClick = events.notify(d.onClick);
         if (!d.onChange.empty()) {
@@ -211,8 +203,6 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         }
         if (!d.popupMenu.empty())
             c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
-        if (tooltip_ && !d.hint.empty())
-            AddHint(c);
     }
 
     if (!desc.onCreate.empty())
@@ -225,6 +215,20 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         OnDpiChanged = events.notify(desc.onDpiChanged);
     if (!desc.onClose.empty())
         OnClose = events.close(desc.onClose);
+}
+
+void TForm::CreateHints() {
+    // After the first paint: the form is on the screen sooner, and no pointer can rest
+    // on a control before then.
+    if (tooltip_ || !ShowHint)
+        return;
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                               0, 0, handle_, nullptr, Application().Instance(), nullptr);
+    for (TComponent* component : Components()) {
+        auto* control = dynamic_cast<TControl*>(component);
+        if (control && !control->Hint.empty() && control->Handle())
+            AddHint(control);
+    }
 }
 
 void TForm::AddHint(TControl* control) {
@@ -252,10 +256,10 @@ void TForm::DoCreate() {
 }
 
 void TForm::CreateHandle() {
-    CreateOwnWindow("fwForm", FormStyleBits(desc_) | WS_CLIPCHILDREN, FormExStyleBits(desc_));
     // Every form is owned by the application window, which stands for the program on
     // the taskbar, so the forms get no taskbar buttons of their own.
-    SetWindowLongPtrA(handle_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Application().Handle()));
+    owner_ = Application().Handle();
+    CreateOwnWindow("fwForm", FormStyleBits(desc_) | WS_CLIPCHILDREN, FormExStyleBits(desc_));
 }
 
 TForm::TBounds TForm::ControlBounds(const TControlDesc& d) const {
@@ -486,6 +490,15 @@ bool TForm::HandleShortCut(const MSG& msg) {
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case WM_PAINT:
+            if (ShowHint && !tooltip_)
+                PostMessageA(handle_, kCreateHintsMessage, 0, 0);
+            break;
+        case kCreateHintsMessage:
+            // Posted messages come before painting: the controls paint first.
+            RedrawWindow(handle_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            CreateHints();
+            return 0;
         case WM_CLOSE:
             Close();
             return 0;

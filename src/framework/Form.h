@@ -76,7 +76,6 @@ public:
     void Close();
     TModalResult ShowModal();
     TModalResult ModalResult = mrNone;
-    bool Modal() const { return modal_; }
 
     int ClientWidth() const;
     int ClientHeight() const;
@@ -124,6 +123,9 @@ private:
     void CoverMonitor();
     // Registers a control's hint with the form's tooltip.
     void AddHint(TControl* control);
+    // The tooltip window and a tool for each hinted control, made once the form has painted.
+    void CreateHints();
+    static constexpr UINT kCreateHintsMessage = WM_APP + 0x100;
     struct TBounds {
         int left, top, width, height;
     };

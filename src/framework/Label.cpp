@@ -1,5 +1,7 @@
 #include "framework/Label.h"
 
+#include "framework/Handles.h"
+
 namespace fw {
 
 void TLabel::CreateHandle() {
@@ -9,9 +11,10 @@ void TLabel::CreateHandle() {
 
 void TLabel::SetText(const std::string& text) {
     TControl::SetText(text);
+    if (!handle_)
+        return;  // measured once, when the window is made
     FitToText();
-    if (handle_)
-        InvalidateRect(handle_, nullptr, TRUE);
+    InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TLabel::ChangeScale() {
@@ -24,13 +27,12 @@ void TLabel::ChangeScale() {
 void TLabel::FitToText() {
     if (!AutoSize || !handle_)
         return;
-    HDC dc = GetDC(handle_);
-    HGDIOBJ old = SelectObject(dc, FontHandle(Font(), Dpi()));
+    WindowDC dc(handle_);
+    HGDIOBJ old = SelectObject(dc.Get(), FontHandle(Font(), Dpi()));
     RECT rc{0, 0, 0, 0};
     std::string text = Text();
-    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &rc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(handle_, dc);
+    DrawTextA(dc.Get(), text.empty() ? " " : text.c_str(), -1, &rc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc.Get(), old);
     SetBounds(left_, top_, text.empty() ? 0 : rc.right, rc.bottom);
 }
 

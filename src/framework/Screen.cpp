@@ -1,5 +1,6 @@
 #include "framework/Screen.h"
 
+#include "framework/Application.h"
 #include "framework/Control.h"
 
 namespace fw {
@@ -49,7 +50,9 @@ void TScreen::SetCursor(TCursor number, HCURSOR cursor) {
 }
 
 TControl* TScreen::ActiveControl() const {
-    return TControl::FromHandle(GetFocus());
+    // The focus may be in a system dialog of the program; only the forms' windows are bound.
+    HWND focus = GetFocus();
+    return Application().FormOfWindow(focus) ? TControl::FromHandle(focus) : nullptr;
 }
 
 }  // namespace fw

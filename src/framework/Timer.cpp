@@ -1,29 +1,14 @@
 #include "framework/Timer.h"
 
-#include "framework/UtilityWindow.h"
-
 namespace fw {
 
 namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-    window_ = AllocateHWnd([this](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (msg == WM_TIMER) {
-            if (OnTimer)
-                OnTimer(this);
-            return 0;
-        }
-        return DefWindowProcA(wnd, msg, wParam, lParam);
-    });
-    Update();
-}
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
-TTimer::~TTimer() {
-    KillTimer(window_, kTimerId);
-    DeallocateHWnd(window_);
-}
+TTimer::~TTimer() = default;
 
 void TTimer::SetEnabled(bool enabled) {
     enabled_ = enabled;
@@ -36,9 +21,22 @@ void TTimer::SetInterval(unsigned interval) {
 }
 
 void TTimer::Update() {
-    KillTimer(window_, kTimerId);
-    if (enabled_ && interval_ != 0)
-        SetTimer(window_, kTimerId, interval_, nullptr);
+    if (window_)
+        KillTimer(window_->Handle(), kTimerId);
+    if (!enabled_ || interval_ == 0)
+        return;
+    // The window that receives the ticks is made when the timer first runs: most
+    // timers of a form are never switched on.
+    if (!window_) {
+        window_ = std::make_unique<TUtilityWindow>([this](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+            if (msg != WM_TIMER)
+                return DefWindowProcA(wnd, msg, wParam, lParam);
+            if (OnTimer)
+                OnTimer(this);
+            return LRESULT{0};
+        });
+    }
+    SetTimer(window_->Handle(), kTimerId, interval_, nullptr);
 }
 
 }  // namespace fw

@@ -1,8 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "framework/Component.h"
 #include "framework/Types.h"
+#include "framework/Window.h"
 
 namespace fw {
 
@@ -21,7 +24,7 @@ public:
 private:
     void Update();
 
-    HWND window_ = nullptr;
+    std::unique_ptr<TUtilityWindow> window_;
     bool enabled_ = true;
     unsigned interval_ = 1000;
 };

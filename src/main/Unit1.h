@@ -12,7 +12,7 @@
 #include "framework/Menu.h"
 #include "framework/Panel.h"
 #include "framework/RichEdit.h"
-#include "framework/UtilityWindow.h"
+#include "framework/Window.h"
 #include "palettes/PaletteCatalogue.h"
 
 class TCoolTrayIcon;

@@ -41,8 +41,9 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
 
     // The version-2 layout of the record, at the platform's own size for it.
     notifyData_.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    notifyData_.hWnd = fw::AllocateHWnd(
+    trayWindow_ = std::make_unique<fw::TUtilityWindow>(
         [this](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) { return TrayWindowProc(wnd, msg, wParam, lParam); });
+    notifyData_.hWnd = trayWindow_->Handle();
     notifyData_.uID = TrayIconId;
     notifyData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     notifyData_.uCallbackMessage = TrayCallbackMessage;
@@ -67,7 +68,7 @@ TCoolTrayIcon::~TCoolTrayIcon() {
     SetIconVisible(false);
     SetDesignPreview(false);
     icon_.reset();
-    fw::DeallocateHWnd(notifyData_.hWnd);
+    trayWindow_.reset();
     notifyData_.hWnd = nullptr;
     delete stepTimer_;
     stepTimer_ = nullptr;
@@ -179,22 +180,28 @@ bool TCoolTrayIcon::ShellNotify(DWORD operation) {
 bool TCoolTrayIcon::AddToTray() {
     if (!previewSwitching_)
         iconVisible_ = true;
-    if ((!Designing() || previewSwitching_) && PrepareNotifyData())
-        return ShellNotify(NIM_ADD);
+    if ((!Designing() || previewSwitching_) && PrepareNotifyData()) {
+        const bool added = ShellNotify(NIM_ADD);
+        inTray_ = inTray_ || added;
+        return added;
+    }
     return false;
 }
 
 bool TCoolTrayIcon::RemoveFromTray() {
     if (!previewSwitching_)
         iconVisible_ = false;
-    if ((!Designing() || previewSwitching_) && PrepareNotifyData())
+    if ((!Designing() || previewSwitching_) && PrepareNotifyData()) {
+        inTray_ = false;
         return ShellNotify(NIM_DELETE);
+    }
     return false;
 }
 
 bool TCoolTrayIcon::RefreshTray() {
-    // Before the icon is in the tray this fails, and nothing else happens.
-    return PrepareNotifyData() && ShellNotify(NIM_MODIFY);
+    // Before the icon is in the tray there is nothing to change: the shell is not
+    // asked, since it could only refuse, and each call is a round trip to it.
+    return inTray_ && PrepareNotifyData() && ShellNotify(NIM_MODIFY);
 }
 
 LRESULT TCoolTrayIcon::TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {

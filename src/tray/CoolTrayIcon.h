@@ -17,7 +17,7 @@
 #include "framework/Menu.h"
 #include "framework/Timer.h"
 #include "framework/Types.h"
-#include "framework/UtilityWindow.h"
+#include "framework/Window.h"
 
 using TMouseEvent =
     std::function<void(fw::TComponent* Sender, fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y)>;
@@ -135,6 +135,8 @@ private:
     bool minimizeToTray_ = false;
 
     NOTIFYICONDATAA notifyData_{};
+    std::unique_ptr<fw::TUtilityWindow> trayWindow_;
+    bool inTray_ = false;  // the shell has taken the icon
     std::unique_ptr<fw::TIcon> icon_;
     fw::TTimer* stepTimer_ = nullptr;
     // The owner's window when the owner is a windowed control; null otherwise.

@@ -1,0 +1,96 @@
+#include "framework/Window.h"
+
+#include <commctrl.h>
+
+#include "framework/Application.h"
+
+namespace fw {
+
+LRESULT CALLBACK TWindowTarget::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TWindowTarget* target = Bound(wnd);
+    if (msg == WM_NCCREATE && !target) {
+        target = static_cast<TWindowTarget*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (target) {
+            target->Bind(wnd);
+            target->Attached(wnd);
+        }
+    }
+    if (!target)
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+        target->Detached();
+        return DefWindowProcA(wnd, msg, wParam, lParam);
+    }
+    return Guarded([&] { return target->WindowMessage(wnd, msg, wParam, lParam); });
+}
+
+void TWindowTarget::RegisterWindowClass(const char* name, bool withIcon) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExA(instance, name, &wc))
+        return;
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &TWindowTarget::WindowProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = name;
+    if (withIcon) {
+        wc.hIcon = LoadIconA(instance, "MAINICON");
+        wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), 0));
+    }
+    RegisterClassExA(&wc);
+}
+
+HWND TWindowTarget::CreateBound(const char* className, const char* text, DWORD style, DWORD exStyle, int left,
+                                int top, int width, int height, HWND parent, HMENU id) {
+    return CreateWindowExA(exStyle, className, text, style, left, top, width, height, parent, id,
+                           GetModuleHandleA(nullptr), this);
+}
+
+TUtilityWindow::TUtilityWindow(Handler handler) : handler_(std::move(handler)) {
+    RegisterWindowClass("fwUtility");
+    CreateBound("fwUtility", "", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr, nullptr);
+}
+
+TUtilityWindow::~TUtilityWindow() {
+    if (handle_)
+        DestroyWindow(handle_);
+}
+
+LRESULT TUtilityWindow::WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return handler_ ? handler_(wnd, msg, wParam, lParam) : DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+void TWindowHook::Install(HWND wnd, Method method) {
+    Remove();
+    method_ = std::move(method);
+    if (wnd && SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this),
+                                 reinterpret_cast<DWORD_PTR>(this)))
+        wnd_ = wnd;
+}
+
+void TWindowHook::Remove() {
+    if (wnd_)
+        RemoveWindowSubclass(wnd_, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this));
+    wnd_ = nullptr;
+}
+
+LRESULT TWindowHook::DefSubclassProcCall(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindowHook::Proc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* hook = reinterpret_cast<TWindowHook*>(data);
+    bool handled = false;
+    const LRESULT result = Guarded([&] { return hook->method_(msg, wParam, lParam, handled); });
+    if (msg == WM_NCDESTROY) {
+        // The window goes first: forget it, so that removing the hook later does nothing.
+        hook->Remove();
+        return DefSubclassProc(wnd, msg, wParam, lParam);
+    }
+    return handled ? result : DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
+}  // namespace fw

@@ -1,0 +1,88 @@
+#pragma once
+// How the framework ties windows to objects. A window of one of the framework's own
+// classes is bound at WM_NCCREATE to the object its creation names, kept in
+// GWLP_USERDATA and served by the one static window procedure. A window the framework
+// did not create (a standard control, another component's window) is hooked by
+// subclassing, which chains safely and comes off cleanly.
+#include <windows.h>
+
+#include <functional>
+
+namespace fw {
+
+class TWindowTarget {
+public:
+    TWindowTarget() = default;
+    TWindowTarget(const TWindowTarget&) = delete;
+    TWindowTarget& operator=(const TWindowTarget&) = delete;
+    virtual ~TWindowTarget() = default;
+
+    // The object bound to a window of this program, or null.
+    static TWindowTarget* Bound(HWND wnd) {
+        return wnd ? reinterpret_cast<TWindowTarget*>(GetWindowLongPtrA(wnd, GWLP_USERDATA)) : nullptr;
+    }
+    // The procedure of every class the framework registers.
+    static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Registers one of the framework's classes, once; no class cursor, since every window
+    // sets the cursor of its own number.
+    static void RegisterWindowClass(const char* name, bool withIcon = false);
+
+protected:
+    // Makes a window of a framework class bound to this object.
+    HWND CreateBound(const char* className, const char* text, DWORD style, DWORD exStyle, int left, int top,
+                     int width, int height, HWND parent, HMENU id);
+    // Binds a window made by another class, so that Bound finds this object.
+    void Bind(HWND wnd) { SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this)); }
+    // The window is bound (at WM_NCCREATE), and it is gone (at WM_NCDESTROY).
+    virtual void Attached(HWND wnd) = 0;
+    virtual void Detached() = 0;
+    // Every message after WM_NCCREATE; errors end the handler and show the error box.
+    virtual LRESULT WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
+};
+
+// A hidden top-level window (so that broadcasts reach it) that only receives messages:
+// tray notices, timers. It lives as long as the object.
+class TUtilityWindow : public TWindowTarget {
+public:
+    using Handler = std::function<LRESULT(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)>;
+    explicit TUtilityWindow(Handler handler);
+    ~TUtilityWindow() override;
+    HWND Handle() const { return handle_; }
+
+protected:
+    void Attached(HWND wnd) override { handle_ = wnd; }
+    void Detached() override { handle_ = nullptr; }
+    LRESULT WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    Handler handler_;
+    HWND handle_ = nullptr;
+};
+
+// Places a handler in front of a window's own procedure through the system's
+// subclassing; removed in any order. The handler sets `handled` to answer a message
+// itself; otherwise the window's own procedure sees it too. WM_NCDESTROY reaches the
+// handler and then takes the hook off.
+class TWindowHook {
+public:
+    using Method = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled)>;
+    TWindowHook() = default;
+    TWindowHook(const TWindowHook&) = delete;
+    TWindowHook& operator=(const TWindowHook&) = delete;
+    ~TWindowHook() { Remove(); }
+
+    void Install(HWND wnd, Method method);
+    void Remove();
+    // The window's own procedure, for a handler that answers a message after it.
+    LRESULT CallNext(UINT msg, WPARAM wParam, LPARAM lParam) const {
+        return DefSubclassProcCall(wnd_, msg, wParam, lParam);
+    }
+
+private:
+    static LRESULT DefSubclassProcCall(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    HWND wnd_ = nullptr;
+    Method method_;
+};
+
+}  // namespace fw
