@@ -364,17 +364,32 @@ void TForm::Close() {
         Hide();  // other forms live until the program ends
 }
 
-TModalResult TForm::ShowModal() {
-    HWND previous = GetActiveWindow();
-    // Every other window of the program stays disabled while this one is up.
-    std::vector<HWND> disabled;
+TOtherFormsDisabled::TOtherFormsDisabled(const TControl* modal) : active_(GetActiveWindow()), focus_(GetFocus()) {
     for (TForm* form : Application().Forms()) {
         HWND w = form->Handle();
-        if (form != this && w && IsWindowVisible(w) && IsWindowEnabled(w)) {
+        if (form != modal && w && IsWindowVisible(w) && IsWindowEnabled(w)) {
             EnableWindow(w, FALSE);
-            disabled.push_back(w);
+            disabled_.push_back(w);
         }
     }
+}
+
+void TOtherFormsDisabled::EnableAgain() {
+    for (HWND w : disabled_)
+        EnableWindow(w, TRUE);
+    disabled_.clear();
+}
+
+TOtherFormsDisabled::~TOtherFormsDisabled() {
+    EnableAgain();
+    if (active_ && IsWindow(active_))
+        SetActiveWindow(active_);
+    if (focus_ && IsWindow(focus_) && IsWindowEnabled(focus_) && GetActiveWindow() == GetAncestor(focus_, GA_ROOT))
+        SetFocus(focus_);
+}
+
+TModalResult TForm::ShowModal() {
+    TOtherFormsDisabled others(this);
     TModalLoop modalLoop;
     modal_ = true;
     ModalResult = mrNone;
@@ -384,11 +399,8 @@ TModalResult TForm::ShowModal() {
             ModalResult = mrCancel;
     }
     modal_ = false;
-    for (HWND w : disabled)
-        EnableWindow(w, TRUE);
+    others.EnableAgain();
     Hide();
-    if (previous && IsWindow(previous))
-        SetActiveWindow(previous);
     return ModalResult;
 }
 

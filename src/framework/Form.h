@@ -7,6 +7,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "framework/Control.h"
 #include "framework/FormDescription.h"
@@ -46,6 +47,26 @@ TEventResolver MakeResolver(F* form,
     };
     return r;
 }
+
+// While a modal window is up, the program's other forms stay disabled; at the end they
+// are enabled again, and the window that was active gets the focus back where it was.
+class TOtherFormsDisabled {
+public:
+    explicit TOtherFormsDisabled(const TControl* modal = nullptr);
+    ~TOtherFormsDisabled();
+    TOtherFormsDisabled(const TOtherFormsDisabled&) = delete;
+    // Enables the forms again now (a modal form does so before it hides, so that the
+    // system can hand the activation to one of them).
+    void EnableAgain();
+    TOtherFormsDisabled& operator=(const TOtherFormsDisabled&) = delete;
+    // The window that was active when the modal one came up.
+    HWND Active() const { return active_; }
+
+private:
+    HWND active_;
+    HWND focus_;
+    std::vector<HWND> disabled_;
+};
 
 class TForm : public TControl {
 public:

@@ -4,8 +4,6 @@
 
 #include <commdlg.h>
 
-#include <vector>
-
 #include "framework/Application.h"
 #include "framework/Font.h"
 #include "framework/Form.h"
@@ -55,37 +53,18 @@ UINT_PTR CALLBACK PlacementHook(HWND dialog, UINT msg, WPARAM, LPARAM lParam) {
     return TRUE;  // let the dialog give the focus to its first control
 }
 
-// The program's other windows stay disabled while the dialog is up, as for any modal
-// window, and the window that was active gets the focus back where it was.
-class TaskWindowsDisabled {
-public:
-    TaskWindowsDisabled() : active_(GetActiveWindow()), focus_(GetFocus()) {
-        for (fw::TForm* form : fw::Application().Forms()) {
-            HWND w = form->Handle();
-            if (w && IsWindowVisible(w) && IsWindowEnabled(w)) {
-                EnableWindow(w, FALSE);
-                disabled_.push_back(w);
-            }
-        }
-    }
-    ~TaskWindowsDisabled() {
-        for (HWND w : disabled_)
-            EnableWindow(w, TRUE);
-        if (active_ && IsWindow(active_))
-            SetActiveWindow(active_);
-        if (focus_ && IsWindow(focus_) && IsWindowEnabled(focus_))
-            SetFocus(focus_);
-    }
-    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
-    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
+using ChooseColorFn = BOOL(WINAPI*)(LPCHOOSECOLORA);
 
-    HWND Active() const { return active_; }
-
-private:
-    HWND active_;
-    HWND focus_;
-    std::vector<HWND> disabled_;
-};
+// The dialog library is loaded when the dialog is first used, not at start: most runs
+// never open it, and it brings much of the printing support with it.
+ChooseColorFn ChooseColorFunction() {
+    static const ChooseColorFn function = [] {
+        HMODULE library = LoadLibraryA("comdlg32.dll");
+        return library ? reinterpret_cast<ChooseColorFn>(reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorA")))
+                       : nullptr;
+    }();
+    return function;
+}
 
 }  // namespace
 
@@ -98,7 +77,9 @@ bool TColorDialog::Execute() {
     for (int i = 0; i < kCustomColorCount; ++i)
         custom[i] = CustomColors[static_cast<size_t>(i)];
 
-    TaskWindowsDisabled disabled;
+    // The program's other windows stay disabled while the dialog is up, as for any
+    // modal window.
+    fw::TOtherFormsDisabled disabled;
     PlacementContext context{ReferenceWindow(disabled.Active())};
 
     CHOOSECOLORA cc{};
@@ -118,7 +99,8 @@ bool TColorDialog::Execute() {
 
     // A dialog that cannot be shown returns FALSE, which counts as Cancel.
     fw::TModalLoop modalLoop;
-    if (!ChooseColorA(&cc))
+    const ChooseColorFn chooseColor = ChooseColorFunction();
+    if (!chooseColor || !chooseColor(&cc))
         return false;
     Color = cc.rgbResult & 0xFFFFFF;
     for (int i = 0; i < kCustomColorCount; ++i)
