@@ -35,9 +35,11 @@ HBITMAP MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
 void TMainForm::LayOutCharts(bool fitHeight) {
     for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
         fw::TImage* image = PaletteImage(entry.identifier);
-        // Inside the panel's one-pixel bevel at every scale; the bitmap sets the size.
-        image->SetBounds(1, 1, image->Width(), image->Height());
-        image->SetBitmap(MakeChartBitmap(entry, Dpi()));
+        const palettes::ChartSize size = palettes::ChartImageSize(entry, Dpi());
+        // Inside the panel's one-pixel bevel at every scale.
+        image->SetBounds(1, 1, size.width, size.height);
+        // Only the chart on show is drawn; the others are drawn when they are shown.
+        image->SetBitmap(image->Visible() ? MakeChartBitmap(entry, Dpi()) : nullptr);
     }
     const palettes::ChartFrame frame = palettes::FrameForDpi(Dpi());
     const int panelHeight =
@@ -81,10 +83,17 @@ void TMainForm::ShowChart(PaletteGroup group, const std::string& identifier, std
         const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(candidate);
         PaletteMenuItem(candidate)->SetChecked(true);
         fw::TImage* image = PaletteImage(candidate);
+        if (!image->Bitmap())
+            image->SetBitmap(MakeChartBitmap(*entry, Dpi()));
         image->SetVisible(true);
         PalettePanel->SetHeight(image->Height());
         panelHeightFrom_ = std::string(candidate);
         PaletteName->SetCaption(std::string(entry->caption));
+    }
+    // A hidden chart keeps no bitmap: it is drawn again when it is next shown.
+    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+        if (fw::TImage* image = PaletteImage(entry.identifier); !image->Visible() && image->Bitmap())
+            image->SetBitmap(nullptr);
     }
     chartsCollapsed_ = identifier.empty();
     const palettes::ChartFit fit =
