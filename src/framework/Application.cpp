@@ -54,13 +54,7 @@ void TApplication::SetTitle(const std::string& title) {
 }
 
 void TApplication::AfterFormCreated(TForm* form) {
-    // An error in a creation handler ends that handler only, as in any other one:
-    // it is shown, and start-up goes on with the next form.
-    try {
-        form->DoCreate();
-    } catch (...) {
-        HandleException();
-    }
+    form->DoCreate();
     if (!mainForm_)
         mainForm_ = form;
 }

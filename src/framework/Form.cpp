@@ -249,10 +249,16 @@ void TForm::AddHint(TControl* control) {
 }
 
 void TForm::DoCreate() {
-    for (TComponent* c : Components())
-        c->Loaded();
-    if (OnCreate)
-        OnCreate(this);
+    // An error here ends the creation handlers only, as in any other handler: it is
+    // shown, and start-up goes on with the next form.
+    try {
+        for (TComponent* c : Components())
+            c->Loaded();
+        if (OnCreate)
+            OnCreate(this);
+    } catch (...) {
+        Application().HandleException();
+    }
 }
 
 void TForm::CreateHandle() {

@@ -75,7 +75,8 @@ public:
 
     // Builds the window, its controls and menus from the description, hidden.
     void Build(const TFormDesc& desc, const TEventResolver& events);
-    // Runs after construction: loaded notifications, then OnCreate.
+    // Runs after construction: loaded notifications, then OnCreate. An error in them
+    // is shown in the standard error box and does not leave here.
     void DoCreate();
 
     void CreateHandle() override;

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -238,6 +239,76 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     other.Hide();
 }
 
+namespace {
+
+struct ShownBox {
+    bool seen = false;
+    std::string caption, text;
+    HWND owner = nullptr;
+};
+
+// Runs `action` on this thread while another one waits for the message box it shows,
+// reads it and presses its OK button.
+template <typename Action>
+ShownBox ReadErrorBoxOf(Action action) {
+    ShownBox shown;
+    std::atomic<bool> seen{false};
+    std::thread reader([&] {
+        for (int i = 0; i < 500 && !seen; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            HWND box = nullptr;
+            EnumThreadWindows(
+                GetWindowThreadProcessId(Application().Handle(), nullptr),
+                [](HWND w, LPARAM p) -> BOOL {
+                    char cls[16] = {};
+                    GetClassNameA(w, cls, sizeof cls);
+                    if (std::string(cls) != "#32770" || !IsWindowVisible(w))
+                        return TRUE;
+                    *reinterpret_cast<HWND*>(p) = w;
+                    return FALSE;
+                },
+                reinterpret_cast<LPARAM>(&box));
+            if (box) {
+                char buffer[256] = {};
+                GetWindowTextA(box, buffer, sizeof buffer);
+                shown.caption = buffer;
+                HWND stat = FindWindowExA(box, nullptr, "Static", nullptr);
+                while (stat) {
+                    GetWindowTextA(stat, buffer, sizeof buffer);
+                    if (buffer[0])
+                        shown.text = buffer;
+                    stat = FindWindowExA(box, stat, "Static", nullptr);
+                }
+                shown.owner = GetWindow(box, GW_OWNER);
+                seen = true;
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+        }
+    });
+    try {
+        action();
+    } catch (...) {
+        seen = true;  // nothing to wait for: the error never reached a box
+        reader.join();
+        throw;
+    }
+    reader.join();
+    shown.seen = seen;
+    return shown;
+}
+
+class FailingAtCreation : public TestForm {
+public:
+    FailingAtCreation() : TestForm(Desc("FailingAtCreation")) {
+        OnCreate = [this](TComponent*) {
+            ++count;
+            throw std::runtime_error("no room");
+        };
+    }
+};
+
+}  // namespace
+
 TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
     Init();
     TFormDesc d = Desc("Failing", 200, 80);
@@ -251,47 +322,27 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
                    .tabOrder = 0,
                    .onClick = "Fail"}};
     TestForm form(d, {{"Fail", &TestForm::Fail}});
-    std::atomic<bool> seen{false};
-    std::string caption, text;
-    HWND owner = nullptr;
-    std::thread reader([&] {
-        for (int i = 0; i < 500 && !seen; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            EnumThreadWindows(
-                GetWindowThreadProcessId(Application().Handle(), nullptr),
-                [](HWND w, LPARAM p) -> BOOL {
-                    char cls[16] = {};
-                    GetClassNameA(w, cls, sizeof cls);
-                    if (std::string(cls) != "#32770" || !IsWindowVisible(w))
-                        return TRUE;
-                    *reinterpret_cast<HWND*>(p) = w;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&owner));
-            if (owner) {
-                HWND box = owner;
-                char buffer[256] = {};
-                GetWindowTextA(box, buffer, sizeof buffer);
-                caption = buffer;
-                HWND stat = FindWindowExA(box, nullptr, "Static", nullptr);
-                while (stat) {
-                    GetWindowTextA(stat, buffer, sizeof buffer);
-                    if (buffer[0])
-                        text = buffer;
-                    stat = FindWindowExA(box, stat, "Static", nullptr);
-                }
-                owner = GetWindow(box, GW_OWNER);
-                seen = true;
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-            }
-        }
+    const ShownBox box = ReadErrorBoxOf([&] { SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0); });
+    ASSERT_TRUE(box.seen);
+    EXPECT_EQ(box.caption, "Framework Test");
+    EXPECT_EQ(box.text, "Failed to set data for 'WindowTop'") << "no full stop after an apostrophe";
+    EXPECT_EQ(box.owner, Application().Handle());
+}
+
+TEST(ErrorBox, AnyErrorInACreationHandlerIsShownAndCreationGoesOn) {
+    Init();
+    FailingAtCreation form;
+    bool returned = false;
+    const ShownBox box = ReadErrorBoxOf([&] {
+        form.DoCreate();  // must come back here, not unwind to the caller
+        returned = true;
     });
-    SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0);
-    reader.join();
-    ASSERT_TRUE(seen);
-    EXPECT_EQ(caption, "Framework Test");
-    EXPECT_EQ(text, "Failed to set data for 'WindowTop'") << "no full stop after an apostrophe";
-    EXPECT_EQ(owner, Application().Handle());
+    EXPECT_TRUE(returned);
+    EXPECT_EQ(form.count, 1);
+    ASSERT_TRUE(box.seen) << "the error was not shown";
+    EXPECT_EQ(box.caption, "Framework Test");
+    EXPECT_EQ(box.text, "no room.");
+    EXPECT_EQ(box.owner, Application().Handle());
 }
 
 namespace {

@@ -321,11 +321,12 @@ TEST_F(SettingsStore, AStoredSetLoadsAsItWasSaved) {
 
 TEST_F(SettingsStore, NegativeEdgesAreReadAsSignedNumbers) {
     PutCompleteStore();
+    // Left of the screen, with enough of the caption bar still on it to be grabbed.
     PutDword("WindowLeft", static_cast<DWORD>(-20));
-    PutDword("WindowTop", static_cast<DWORD>(-10));
+    PutDword("WindowTop", 10);
     Start();
     EXPECT_EQ(Rect().left, -20);
-    EXPECT_EQ(Rect().top, -10);
+    EXPECT_EQ(Rect().top, 10);
     form->SaveSettings();
     EXPECT_EQ(ValuesOf(kSettingsKey).at("WindowLeft").Number(), 0xFFFFFFECu);
 }
@@ -435,7 +436,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Invalid data type for 'DblClickAction'"},
         CorruptCase{"DblClickAction", REG_NONE, "", ""}));
 
-TEST_F(SettingsStore, EveryBadValueIsReportedInOrderAndStartUpStillCompletes) {
+TEST_F(SettingsStore, EveryBadValueIsReportedInOrderInOneBoxAndStartUpStillCompletes) {
     PutText("WindowTop", "1");
     PutText("WindowLeft", "12345");
     PutDword("ActivePS", 3);
@@ -444,10 +445,11 @@ TEST_F(SettingsStore, EveryBadValueIsReportedInOrderAndStartUpStillCompletes) {
     std::vector<std::string> texts;
     for (const Box& box : watcher->Boxes())
         texts.push_back(box.text);
-    EXPECT_EQ(texts,
-              (std::vector<std::string>{"Invalid data type for 'WindowTop'", "Failed to get data for 'WindowLeft'",
-                                        "Invalid data type for 'ActivePS'", "Invalid data type for 'MinimizeClose'",
-                                        "Failed to get data for 'SystemStartup'"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Invalid data type for 'WindowTop'\n"
+                                               "Failed to get data for 'WindowLeft'\n"
+                                               "Invalid data type for 'ActivePS'\n"
+                                               "Invalid data type for 'MinimizeClose'\n"
+                                               "Failed to get data for 'SystemStartup'"}));
     EXPECT_EQ(Rect().left, FirstRunPosition().x);
     EXPECT_EQ(Rect().top, FirstRunPosition().y);
     EXPECT_EQ(VisibleCharts(), std::set<std::string>{"palWeb"});
@@ -484,8 +486,9 @@ TEST_F(SettingsStore, AnyNonZeroNumberIsTrueAndIsWrittenBackAsOne) {
 TEST_F(SettingsStore, APositionOffEveryDisplayIsReplacedByTheFirstRunOne) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    const POINT offScreen[] = {{-5000, 100}, {width, 100},       {100, height},
-                               {100, -2000}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}};
+    // Off every display, or with too little of the caption bar left to grab it.
+    const POINT offScreen[] = {{-5000, 100},       {width, 100},    {100, height},    {100, -2000}, {INT_MIN, INT_MIN},
+                               {INT_MAX, INT_MAX}, {width - 5, 10}, {10, height - 5}, {-100, -100}, {width - 31, 10}};
     for (const POINT& stored : offScreen) {
         PutCompleteStore();
         PutDword("WindowLeft", static_cast<DWORD>(stored.x));
@@ -500,8 +503,10 @@ TEST_F(SettingsStore, APositionOffEveryDisplayIsReplacedByTheFirstRunOne) {
 
 TEST_F(SettingsStore, APartlyVisiblePositionIsKept) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    const POINT partly[] = {{-100, 10}, {width - 5, 10}, {10, height - 5}, {-100, -100}};
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    // The caption bar's top rows over 32 columns or more stay on the work area.
+    const POINT partly[] = {{-100, 10}, {width - 32, 10}, {10, work.bottom - 8}, {-100, 0}};
     for (const POINT& stored : partly) {
         PutCompleteStore();
         PutDword("WindowLeft", static_cast<DWORD>(stored.x));
