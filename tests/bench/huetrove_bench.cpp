@@ -240,7 +240,8 @@ int main(int argc, char** argv) {
         std::printf("%.1f %.1f %ld", m.ms, h.ms, resources.windows);
         for (double mark : marks)
             std::printf(" %.1f", mark);
-        std::printf("\n");
+        // Then the memory after start-up, for looking into it: working set, private (KB).
+        std::printf(" %llu %llu\n", resources.workingSetKb, resources.privateKb);
         return 0;
     }
 
