@@ -25,11 +25,12 @@ std::string AvailableMemoryText(DWORDLONG availableBytes) {
 
 TFormAbout::TFormAbout(TComponent* owner) : fw::TForm(owner) {
     FormAbout = this;
-    Build(AboutFormDescription(), fw::MakeResolver<TFormAbout>(this, {
-                                                                         {"FormActivate", &TFormAbout::FormActivate},
-                                                                         {"Button1Click", &TFormAbout::Button1Click},
-                                                                         {"Label5Click", &TFormAbout::Label5Click},
-                                                                     }));
+    static constexpr fw::THandler<TFormAbout> kHandlers[] = {
+        {"FormActivate", &TFormAbout::FormActivate},
+        {"Button1Click", &TFormAbout::Button1Click},
+        {"Label5Click", &TFormAbout::Label5Click},
+    };
+    Build(AboutFormDescription(), fw::MakeResolver<TFormAbout>(this, kHandlers));
     Panel1 = Find<fw::TPanel>("Panel1");
     Image1 = Find<fw::TImage>("Image1");
     Label1 = Find<fw::TLabel>("Label1");

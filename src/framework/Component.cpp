@@ -20,7 +20,7 @@ TComponent::~TComponent() {
     }
 }
 
-TComponent* TComponent::FindComponent(const std::string& name) const {
+TComponent* TComponent::FindComponent(std::string_view name) const {
     for (TComponent* c : components_)
         if (c->Name == name)
             return c;

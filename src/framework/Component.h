@@ -3,6 +3,7 @@
 // notification after its description has been applied, and removal notices about the
 // other components it refers to.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -19,7 +20,7 @@ public:
     std::string Name;
     TComponent* Owner() const { return owner_; }
     const std::vector<TComponent*>& Components() const { return components_; }
-    TComponent* FindComponent(const std::string& name) const;
+    TComponent* FindComponent(std::string_view name) const;
 
     // Run time only: there is no visual designer.
     bool Designing() const { return false; }

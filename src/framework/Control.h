@@ -35,6 +35,19 @@ public:
     // The form moved to another DPI: the font (and what depends on it) follows.
     virtual void ChangeScale();
 
+    // Where a form description places the control, at 96 DPI; `alignTop` spans the
+    // form's client width.
+    struct TDesignBounds {
+        int left = 0, top = 0, width = 0, height = 0;
+        bool alignTop = false;
+    };
+    const TDesignBounds& DesignBounds() const { return design_; }
+    void SetDesignBounds(const TDesignBounds& bounds) {
+        design_ = bounds;
+        described_ = true;
+    }
+    bool Described() const { return described_; }
+
     int Left() const { return left_; }
     int Top() const { return top_; }
     int Width() const { return width_; }
@@ -108,6 +121,8 @@ private:
     void MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle);
     HWND ParentHandle() const;
 
+    TDesignBounds design_;
+    bool described_ = false;
     bool standard_ = false;  // a standard control: its own procedure comes after ours
     TWindowHook subclass_;
     bool mouseDown_ = false;

@@ -1,5 +1,7 @@
 #include "framework/Dpi.h"
 
+#include "framework/Handles.h"
+
 namespace fw {
 
 namespace {
@@ -20,10 +22,8 @@ const auto kAdjustWindowRectExForDpi = User32Function<AdjustWindowRectExForDpiFn
 }  // namespace
 
 int SystemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignDpi;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : kDesignDpi;
     return dpi > 0 ? dpi : kDesignDpi;
 }
 

@@ -1,7 +1,6 @@
 #include "framework/Font.h"
 
-#include <map>
-#include <tuple>
+#include <vector>
 
 #include "framework/DpiScale.h"
 #include "framework/Handles.h"
@@ -10,21 +9,31 @@ namespace fw {
 
 namespace {
 
-using FontKey = std::tuple<std::string, int, int, bool, bool, int>;
+// A handful of fonts in all: a list is enough.
+struct CachedFont {
+    TFontDesc desc;
+    int dpi;
+    UniqueFont font;
+};
 
-std::map<FontKey, UniqueFont>& FontCache() {
-    static std::map<FontKey, UniqueFont> cache;
+bool SameFont(const TFontDesc& a, const TFontDesc& b) {
+    return a.name == b.name && a.size == b.size && a.height == b.height && a.bold == b.bold &&
+           a.underline == b.underline;
+}
+
+std::vector<CachedFont>& FontCache() {
+    static std::vector<CachedFont> cache;
     return cache;
 }
 
 }  // namespace
 
 HFONT FontHandle(const TFontDesc& font, int dpi) {
-    FontKey key{font.name, font.size, font.height, font.bold, font.underline, dpi};
     auto& cache = FontCache();
-    auto it = cache.find(key);
-    if (it != cache.end())
-        return it->second.Get();
+    for (const CachedFont& cached : cache) {
+        if (cached.dpi == dpi && SameFont(cached.desc, font))
+            return cached.font.Get();
+    }
     // Heights count the character cell without internal leading, as point sizes do.
     const int height = font.height != 0 ? -ScaleToDpi(font.height, dpi) : -MulDiv(font.size, dpi, 72);
     LOGFONTA lf{};
@@ -35,7 +44,7 @@ HFONT FontHandle(const TFontDesc& font, int dpi) {
     lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
     HFONT handle = CreateFontIndirectA(&lf);
-    cache.emplace(key, UniqueFont(handle));
+    cache.push_back({font, dpi, UniqueFont(handle)});
     return handle;
 }
 

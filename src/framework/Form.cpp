@@ -117,6 +117,14 @@ void BuildItems(TForm* form, TMenuItem* parent, const std::vector<TMenuItemDesc>
 
 }  // namespace
 
+void NoHandler(std::string_view name) {
+    throw std::runtime_error("no handler " + std::string(name));
+}
+
+void TForm::NoComponent(std::string_view name) {
+    throw std::runtime_error("form has no component " + std::string(name));
+}
+
 TForm::TForm(TComponent* owner) : TControl(owner) {
     visible_ = false;
     Application().AddForm(this);
@@ -131,7 +139,11 @@ TForm::~TForm() {
 }
 
 void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
-    desc_ = desc;
+    style_ = FormStyleBits(desc) | WS_CLIPCHILDREN;
+    exStyle_ = FormExStyleBits(desc);
+    position_ = desc.position;
+    designClientWidth_ = desc.clientWidth;
+    designClientHeight_ = desc.clientHeight;
     Name = desc.name;
     formStyle_ = desc.formStyle;
     color_ = desc.color;
@@ -188,8 +200,8 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         c->Hint = d.hint;
         c->SetCursor(d.cursor);
         c->SetVisible(d.visible);
-        const TBounds b = ControlBounds(d);
-        c->SetBounds(b.left, b.top, b.width, b.height);
+        c->SetDesignBounds({d.left, d.top, d.width, d.height, d.alignTop});
+        PlaceControl(*c);
         if (!d.text.empty())
             c->SetText(d.text);
         c->CreateHandle();
@@ -265,21 +277,22 @@ void TForm::CreateHandle() {
     // Every form is owned by the application window, which stands for the program on
     // the taskbar, so the forms get no taskbar buttons of their own.
     owner_ = Application().Handle();
-    CreateOwnWindow("fwForm", FormStyleBits(desc_) | WS_CLIPCHILDREN, FormExStyleBits(desc_));
+    CreateOwnWindow("fwForm", style_, exStyle_);
 }
 
-TForm::TBounds TForm::ControlBounds(const TControlDesc& d) const {
-    return {Scale(d.left), Scale(d.top), d.alignTop ? ClientWidth() : Scale(d.width), Scale(d.height)};
+void TForm::PlaceControl(TControl& control) const {
+    const TControl::TDesignBounds& d = control.DesignBounds();
+    control.SetBounds(Scale(d.left), Scale(d.top), d.alignTop ? ClientWidth() : Scale(d.width), Scale(d.height));
 }
 
 void TForm::PlaceFirstShow() {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    if (desc_.position == TPosition::poDesigned)
+    if (position_ == TPosition::poDesigned)
         return;
     RECT area;
-    if (desc_.position == TPosition::poDesktopCenter) {
+    if (position_ == TPosition::poDesktopCenter) {
         area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     } else {
         area = MonitorRect(GetActiveWindow());
@@ -313,13 +326,13 @@ void TForm::ChangeDpi(int dpi) {
     if (maximized_)
         CoverMonitor();
     else
-        SetClientSize(Scale(desc_.clientWidth), Scale(desc_.clientHeight));
-    for (const TControlDesc& d : desc_.controls) {
-        auto* c = dynamic_cast<TControl*>(FindComponent(d.name));
-        if (!c)
+        SetClientSize(Scale(designClientWidth_), Scale(designClientHeight_));
+    // The described controls, in the order they were made.
+    for (TComponent* component : Components()) {
+        auto* c = dynamic_cast<TControl*>(component);
+        if (!c || !c->Described())
             continue;
-        const TBounds b = ControlBounds(d);
-        c->SetBounds(b.left, b.top, b.width, b.height);
+        PlaceControl(*c);
         c->ChangeScale();
     }
     changingDpi_ = false;

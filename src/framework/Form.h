@@ -5,8 +5,10 @@
 
 #include <functional>
 #include <map>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/Control.h"
@@ -25,6 +27,43 @@ struct TEventResolver {
     std::function<TNotifyEvent(const std::string&)> notify;
     std::function<TCloseEvent(const std::string&)> close;
 };
+
+// A form's handler under the name its description uses; a form keeps a static table of them.
+template <typename F>
+struct THandler {
+    std::string_view name;
+    void (F::*method)(TComponent*);
+};
+template <typename F>
+struct TCloseHandler {
+    std::string_view name;
+    void (F::*method)(TComponent*, TCloseAction&);
+};
+
+// A name in a description that no handler answers to.
+[[noreturn]] void NoHandler(std::string_view name);
+
+template <typename F, std::size_t N>
+TEventResolver MakeResolver(F* form, const THandler<F> (&handlerTable)[N],
+                            std::span<const TCloseHandler<F>> closeHandlers = {}) {
+    const std::span<const THandler<F>> handlers(handlerTable);
+    TEventResolver r;
+    r.notify = [form, handlers](const std::string& name) -> TNotifyEvent {
+        for (const THandler<F>& h : handlers) {
+            if (h.name == name)
+                return [form, method = h.method](TComponent* sender) { (form->*method)(sender); };
+        }
+        NoHandler(name);
+    };
+    r.close = [form, closeHandlers](const std::string& name) -> TCloseEvent {
+        for (const TCloseHandler<F>& h : closeHandlers) {
+            if (h.name == name)
+                return [form, method = h.method](TComponent* sender, TCloseAction& action) { (form->*method)(sender, action); };
+        }
+        NoHandler(name);
+    };
+    return r;
+}
 
 template <typename F>
 TEventResolver MakeResolver(F* form,
@@ -82,12 +121,13 @@ public:
     void CreateHandle() override;
 
     template <typename T>
-    T* Find(const std::string& name) const {
+    T* Find(std::string_view name) const {
         auto* c = dynamic_cast<T*>(FindComponent(name));
         if (!c)
-            throw std::runtime_error("form has no component " + name);
+            NoComponent(name);
         return c;
     }
+    [[noreturn]] static void NoComponent(std::string_view name);
 
     std::string Caption() const { return Text(); }
     void SetCaption(const std::string& caption) { SetText(caption); }
@@ -148,13 +188,14 @@ private:
     // The tooltip window and a tool for each hinted control, made once the form has painted.
     void CreateHints();
     static constexpr UINT kCreateHintsMessage = WM_APP + 0x100;
-    struct TBounds {
-        int left, top, width, height;
-    };
     // A described control's place at the form's DPI.
-    TBounds ControlBounds(const TControlDesc& d) const;
+    void PlaceControl(TControl& control) const;
 
-    TFormDesc desc_;
+    DWORD style_ = 0;
+    DWORD exStyle_ = 0;
+    TPosition position_ = TPosition::poDesigned;
+    int designClientWidth_ = 0;
+    int designClientHeight_ = 0;
     TFormStyle formStyle_ = TFormStyle::fsNormal;
     bool modal_ = false;
     bool shownOnce_ = false;

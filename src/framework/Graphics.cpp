@@ -1,5 +1,7 @@
 #include "framework/Graphics.h"
 
+#include "framework/Handles.h"
+
 namespace fw {
 
 RECT MonitorRect(HWND window) {
@@ -11,11 +13,10 @@ RECT MonitorRect(HWND window) {
 }
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int width, int height) {
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    UniqueMemoryDC memory(CreateCompatibleDC(dc));
+    HGDIOBJ old = SelectObject(memory.Get(), bitmap);
+    BitBlt(dc, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
+    SelectObject(memory.Get(), old);
 }
 
 }  // namespace fw

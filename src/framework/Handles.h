@@ -3,6 +3,7 @@
 // at a glance and no early return leaks one.
 #include <windows.h>
 
+#include <cstddef>
 #include <utility>
 
 namespace fw {
@@ -11,6 +12,7 @@ template <typename H, typename Traits>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
+    UniqueHandle(std::nullptr_t) {}
     explicit UniqueHandle(H h) : h_(h) {}
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
@@ -47,6 +49,9 @@ struct CursorTraits {
 struct MenuTraits {
     static void Close(HMENU h) { DestroyMenu(h); }
 };
+struct MemoryDCTraits {
+    static void Close(HDC h) { DeleteDC(h); }
+};
 struct KeyTraits {
     static void Close(HKEY h) { RegCloseKey(h); }
 };
@@ -58,8 +63,11 @@ using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueKey = UniqueHandle<HKEY, KeyTraits>;
+// A memory device context made to draw into or copy from a bitmap.
+using UniqueMemoryDC = UniqueHandle<HDC, MemoryDCTraits>;
 
-// A window's device context, released with the window it came from.
+// A window's device context, released with the window it came from; a null window
+// gives the screen's.
 class WindowDC {
 public:
     explicit WindowDC(HWND wnd, bool wholeWindow = false)

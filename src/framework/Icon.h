@@ -15,8 +15,8 @@ public:
 
     HICON Handle() const { return icon_.Get(); }
     bool Empty() const { return !icon_; }
-    // Takes ownership of the icon handle (null empties the picture).
-    void SetHandle(HICON icon) { icon_.Reset(icon); }
+    // Null empties the picture.
+    void SetHandle(UniqueIcon icon) { icon_ = std::move(icon); }
     // Copies the other picture; an empty one empties this.
     void Assign(const TIcon& other);
     // Loads an icon resource of the program at the given size.

@@ -8,23 +8,23 @@ void TImage::CreateHandle() {
     CreateOwnWindow("fwImage", 0);
 }
 
-void TImage::SetBitmap(HBITMAP bitmap) {
-    bitmap_.Reset(bitmap);
+void TImage::SetBitmap(UniqueBitmap bitmap) {
+    bitmap_ = std::move(bitmap);
     icon_.Reset();
-    if (AutoSize && bitmap) {
+    if (AutoSize && bitmap_) {
         BITMAP bm{};
-        GetObjectA(bitmap, sizeof bm, &bm);
+        GetObjectA(bitmap_.Get(), sizeof bm, &bm);
         SetBounds(left_, top_, bm.bmWidth, bm.bmHeight);
     }
     if (handle_)
         InvalidateRect(handle_, nullptr, FALSE);
 }
 
-void TImage::SetIcon(HICON icon, int size) {
-    icon_.Reset(icon);
+void TImage::SetIcon(UniqueIcon icon, int size) {
+    icon_ = std::move(icon);
     bitmap_.Reset();
     iconSize_ = size;
-    if (AutoSize && icon)
+    if (AutoSize && icon_)
         SetBounds(left_, top_, size, size);
     if (handle_)
         InvalidateRect(handle_, nullptr, FALSE);
@@ -34,7 +34,8 @@ void TImage::LoadIconResource(const std::string& name, int designSize) {
     iconResource_ = name;
     iconDesignSize_ = designSize;
     const int size = Scale(designSize);
-    SetIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, size, size, 0)), size);
+    SetIcon(UniqueIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, size, size, 0))),
+            size);
 }
 
 void TImage::ChangeScale() {

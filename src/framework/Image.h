@@ -12,10 +12,9 @@ public:
     explicit TImage(TComponent* owner) : TControl(owner) {}
     bool AutoSize = true;
     void CreateHandle() override;
-    // Takes ownership of the bitmap.
-    void SetBitmap(HBITMAP bitmap);
-    // Takes ownership of the icon, drawn at its own size.
-    void SetIcon(HICON icon, int size);
+    void SetBitmap(UniqueBitmap bitmap);
+    // Drawn at its own size.
+    void SetIcon(UniqueIcon icon, int size);
     // An icon resource of the program, `designSize` pixels square at 96 DPI; loaded
     // again at the right size when the DPI changes.
     void LoadIconResource(const std::string& name, int designSize);

@@ -25,7 +25,7 @@ bool TImageList::GetIcon(int index, TIcon& icon) const {
     HICON copy = ImageList_GetIcon(list_, index, ILD_NORMAL);
     if (!copy)
         return false;
-    icon.SetHandle(copy);
+    icon.SetHandle(UniqueIcon(copy));
     return true;
 }
 

@@ -10,16 +10,18 @@ TScreen& Screen() {
     return screen;
 }
 
-TScreen::~TScreen() {
-    for (auto& [number, cursor] : own_)
-        DestroyCursor(cursor);
+const TScreen::OwnCursor* TScreen::Own(TCursor number) const {
+    for (const OwnCursor& own : own_) {
+        if (own.number == number)
+            return &own;
+    }
+    return nullptr;
 }
 
 HCURSOR TScreen::Cursor(TCursor number) const {
     if (number > 0) {
-        auto it = own_.find(number);
-        if (it != own_.end())
-            return it->second;
+        if (const OwnCursor* own = Own(number))
+            return own->cursor.Get();
         return LoadCursorA(nullptr, IDC_ARROW);
     }
     LPCSTR id = IDC_ARROW;
@@ -39,14 +41,10 @@ HCURSOR TScreen::Cursor(TCursor number) const {
     return LoadCursorA(nullptr, id);
 }
 
-void TScreen::SetCursor(TCursor number, HCURSOR cursor) {
-    auto it = own_.find(number);
-    if (it != own_.end()) {
-        DestroyCursor(it->second);
-        own_.erase(it);
-    }
+void TScreen::SetCursor(TCursor number, UniqueCursor cursor) {
+    std::erase_if(own_, [number](const OwnCursor& own) { return own.number == number; });
     if (cursor)
-        own_[number] = cursor;
+        own_.push_back({number, std::move(cursor)});
 }
 
 TControl* TScreen::ActiveControl() const {

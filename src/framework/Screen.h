@@ -2,8 +2,9 @@
 // The per-application table of cursors by number, and the control that has the focus.
 #include <windows.h>
 
-#include <map>
+#include <vector>
 
+#include "framework/Handles.h"
 #include "framework/Types.h"
 
 namespace fw {
@@ -13,7 +14,6 @@ class TControl;
 class TScreen {
 public:
     TScreen() = default;
-    ~TScreen();
     TScreen(const TScreen&) = delete;
     TScreen& operator=(const TScreen&) = delete;
 
@@ -22,14 +22,19 @@ public:
     HCURSOR Cursor(TCursor number) const;
     // Replaces the program's own entry: the cursor entered before is destroyed, and a
     // null handle leaves the number without an entry.
-    void SetCursor(TCursor number, HCURSOR cursor);
-    bool HasCursor(TCursor number) const { return own_.count(number) != 0; }
+    void SetCursor(TCursor number, UniqueCursor cursor);
+    bool HasCursor(TCursor number) const { return Own(number) != nullptr; }
 
     // The framework's control that has the keyboard focus, or null.
     TControl* ActiveControl() const;
 
 private:
-    std::map<TCursor, HCURSOR> own_;
+    struct OwnCursor {
+        TCursor number;
+        UniqueCursor cursor;
+    };
+    const OwnCursor* Own(TCursor number) const;
+    std::vector<OwnCursor> own_;
 };
 
 TScreen& Screen();

@@ -13,7 +13,7 @@ using palettes::PaletteGroup;
 
 namespace {
 
-HBITMAP MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
+fw::UniqueBitmap MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
     const palettes::PaletteImage image = palettes::DrawPaletteImage(entry, dpi);
     const std::vector<std::uint8_t> bits = palettes::ToBottomUpDib24(image);
     BITMAPINFO info{};
@@ -24,7 +24,7 @@ HBITMAP MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    fw::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (bitmap && pixels)
         std::copy(bits.begin(), bits.end(), static_cast<std::uint8_t*>(pixels));
     return bitmap;

@@ -19,9 +19,9 @@ void InstallPickCursor() {
     // or unreadable file gives a null handle, which leaves number 5 empty: the images
     // and the picking window then show the arrow.
     const std::string path = huetrove::FindCompanionFile(kCursorFile);
-    HCURSOR cursor = path.empty() ? nullptr : LoadCursorFromFileA(path.c_str());
+    fw::UniqueCursor cursor(path.empty() ? nullptr : LoadCursorFromFileA(path.c_str()));
     // Destroys the cursor of the previous activation, so only one is ever held.
-    fw::Screen().SetCursor(crPick, cursor);
+    fw::Screen().SetCursor(crPick, std::move(cursor));
 
     // The charts in the order in which they are also hidden.
     for (std::string_view identifier : palettes::HideAllOrder())

@@ -10,18 +10,14 @@ fw::UniqueBitmap CopyScreen(const RECT& screenRect) {
     if (!screen.Get() || width <= 0 || height <= 0)
         return {};
     fw::UniqueBitmap copy(CreateCompatibleBitmap(screen.Get(), width, height));
-    HDC memory = CreateCompatibleDC(screen.Get());
-    if (!copy || !memory) {
-        if (memory)
-            DeleteDC(memory);
+    fw::UniqueMemoryDC memory(CreateCompatibleDC(screen.Get()));
+    if (!copy || !memory)
         return {};
-    }
-    HGDIOBJ old = SelectObject(memory, copy.Get());
+    HGDIOBJ old = SelectObject(memory.Get(), copy.Get());
     // CAPTUREBLT takes in layered windows too: everything the user sees.
-    const BOOL copied =
-        BitBlt(memory, 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top, SRCCOPY | CAPTUREBLT);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    const BOOL copied = BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top,
+                               SRCCOPY | CAPTUREBLT);
+    SelectObject(memory.Get(), old);
     if (!copied)
         return {};
     return copy;

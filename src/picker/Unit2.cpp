@@ -12,11 +12,11 @@ TColorPickForm* ColorPickForm = nullptr;
 
 TColorPickForm::TColorPickForm(TComponent* owner) : fw::TForm(owner) {
     ColorPickForm = this;
-    Build(ColorPickFormDescription(),
-          fw::MakeResolver<TColorPickForm>(this, {
-                                                     {"FormActivate", &TColorPickForm::FormActivate},
-                                                     {"FormClick", &TColorPickForm::FormClick},
-                                                 }));
+    static constexpr fw::THandler<TColorPickForm> kHandlers[] = {
+        {"FormActivate", &TColorPickForm::FormActivate},
+        {"FormClick", &TColorPickForm::FormClick},
+    };
+    Build(ColorPickFormDescription(), fw::MakeResolver<TColorPickForm>(this, kHandlers));
 }
 
 TColorPickForm::~TColorPickForm() {

@@ -17,8 +17,8 @@ constexpr int kActionItemHeight = 13;
 
 TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
     FormPreferences = this;
-    Build(PreferencesFormDescription(),
-          fw::MakeResolver<TFormPreferences>(this, {{"FormActivate", &TFormPreferences::FormActivate}}));
+    static constexpr fw::THandler<TFormPreferences> kHandlers[] = {{"FormActivate", &TFormPreferences::FormActivate}};
+    Build(PreferencesFormDescription(), fw::MakeResolver<TFormPreferences>(this, kHandlers));
     Label1 = Find<fw::TLabel>("Label1");
     chkMinimizeClose = Find<fw::TCheckBox>("chkMinimizeClose");
     chkSystemStartup = Find<fw::TCheckBox>("chkSystemStartup");

@@ -54,7 +54,7 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
     stepTimer_->OnTimer = [this](fw::TComponent* sender) { StepTimerTick(sender); };
 
     if (Designing() && icon_->Empty() && DesignUsesStockIcon())
-        icon_->SetHandle(CopyIcon(LoadIconA(nullptr, IDI_WINLOGO)));
+        icon_->SetHandle(fw::UniqueIcon(CopyIcon(LoadIconA(nullptr, IDI_WINLOGO))));
 
     ownerWindow_ = WindowOfControl(owner);
     if (!Designing()) {
