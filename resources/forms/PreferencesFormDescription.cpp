@@ -1,5 +1,6 @@
 #include "forms/FormDescriptions.h"
 #include "forms/SharedParts.h"
+#include "settings/SettingsRules.h"
 
 using namespace fw;
 
@@ -51,10 +52,10 @@ TFormDesc Build() {
          .top = 148,
          .width = 269,
          .height = 21,
-         .text = "None",
+         .text = settings::kActionTextNone,
          .hint = "What Huetrove should do when you double-click on the tray icon",
          .tabOrder = 3,
-         .items = {"None", "Select color from the screen", "Select color from the picker"},
+         .items = {settings::kActionTextNone, settings::kActionTextScreen, settings::kActionTextPicker},
          .flat = true},
         {.name = "Bevel3", .kind = TControlKind::Bevel, .left = 20, .top = 180, .width = 289, .height = 3},
         {.name = "Button2",

@@ -1,5 +1,7 @@
 #include "framework/Bevel.h"
 
+#include "framework/Graphics.h"
+
 namespace fw {
 
 void TBevel::CreateHandle() {
@@ -9,8 +11,7 @@ void TBevel::CreateHandle() {
 void TBevel::Paint(HDC dc) {
     RECT rc;
     GetClientRect(handle_, &rc);
-    SetBkColor(dc, ColorToRGB(Color()));
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    FillSolid(dc, rc, ColorToRGB(Color()));
     RECT line{rc.left, rc.top, rc.right, rc.top + 2};
     DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
 }

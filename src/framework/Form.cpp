@@ -500,8 +500,7 @@ void TForm::Paint(HDC dc) {
         return;
     RECT rc;
     GetClientRect(handle_, &rc);
-    SetBkColor(dc, ColorToRGB(Color()));
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    FillSolid(dc, rc, ColorToRGB(Color()));
 }
 
 bool TForm::HandleShortCut(const MSG& msg) {

@@ -12,6 +12,11 @@ RECT MonitorRect(HWND window) {
     return mi.rcMonitor;
 }
 
+void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+    SetBkColor(dc, color);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
 void DrawBitmap(HDC dc, HBITMAP bitmap, int width, int height) {
     UniqueMemoryDC memory(CreateCompatibleDC(dc));
     HGDIOBJ old = SelectObject(memory.Get(), bitmap);

@@ -51,8 +51,7 @@ void TImage::Paint(HDC dc) {
         DrawBitmap(dc, bitmap_.Get(), rc.right, rc.bottom);
         return;
     }
-    SetBkColor(dc, ColorToRGB(Color()));
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    FillSolid(dc, rc, ColorToRGB(Color()));
     if (icon_)
         DrawIconEx(dc, 0, 0, icon_.Get(), iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
 }

@@ -1,5 +1,6 @@
 #include "framework/Label.h"
 
+#include "framework/Graphics.h"
 #include "framework/Handles.h"
 
 namespace fw {
@@ -39,8 +40,7 @@ void TLabel::FitToText() {
 void TLabel::Paint(HDC dc) {
     RECT rc;
     GetClientRect(handle_, &rc);
-    SetBkColor(dc, ColorToRGB(Color()));
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    FillSolid(dc, rc, ColorToRGB(Color()));
     HGDIOBJ old = SelectObject(dc, FontHandle(Font(), Dpi()));
     SetTextColor(dc, ColorToRGB(Font().color));
     SetBkMode(dc, TRANSPARENT);

@@ -9,6 +9,7 @@
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
 #include "framework/Exception.h"
+#include "main/CompanionFiles.h"
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
 #include "settings/RegistryStore.h"
@@ -49,31 +50,11 @@ std::vector<settings::Rect> WorkAreas() {
     return areas;
 }
 
-// The executable as the system names the running module, in the program's code page,
-// quoted so that a path with spaces cannot be taken for another program followed by
-// arguments. Empty when the path cannot be had, or only with characters replaced (a
-// folder named in another script): such a value would start nothing.
+// The executable, quoted so that a path with spaces cannot be taken for another program
+// followed by arguments. Empty when the path cannot be had: such a value would start nothing.
 std::string RunCommand() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);  // truncated: try again with more room
-    }
-    const int wideLength = static_cast<int>(path.size());
-    BOOL replaced = FALSE;
-    const int size =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), wideLength, nullptr, 0, nullptr, &replaced);
-    if (size <= 0 || replaced)
-        return {};
-    std::string ansi(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), wideLength, ansi.data(), size, nullptr, nullptr);
-    return "\"" + ansi + "\"";
+    const std::string path = huetrove::ExecutablePath();
+    return path.empty() ? std::string() : "\"" + path + "\"";
 }
 
 std::string Lines(const std::vector<std::string>& messages) {
