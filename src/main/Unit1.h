@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the current colour as swatch, HTML code and decimal values, the
-// chart on show, the menu bar, and the commands that start from it. Its handlers live
-// in the room of the subsystem they belong to (palettes/, picker/, tray/, settings/).
+// chart on show, the menu bar, and the commands that start from it. Its member
+// functions live here in main/, one file per concern, except the colour-dialog command
+// (picker/) and loading and saving the settings (settings/).
 #include <string>
 #include <string_view>
 
@@ -55,7 +56,7 @@ public:
     // The tray tooltip text as last built (kept for the tray icon).
     const std::string& TrayHint() const { return trayHint_; }
 
-    // Core (main/).
+    // Core (Unit1.cpp, AboutCommand.cpp).
     void FormCreate(fw::TComponent* Sender);
     void FormActivate(fw::TComponent* Sender);
     void FormClose(fw::TComponent* Sender, fw::TCloseAction& Action);
@@ -66,7 +67,7 @@ public:
     void webColorsOnLine1Click(fw::TComponent* Sender);
     void About1Click(fw::TComponent* Sender);
 
-    // Palettes (palettes/).
+    // Charts (MainFormCharts.cpp, MainFormChartCommands.cpp).
     void ShowPalette(const std::string& identifier);
     void ShowScheme(const std::string& identifier);
     void HideAllPalettes();
@@ -97,12 +98,12 @@ public:
     void FormDpiChanged(fw::TComponent* Sender);
     fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
 
-    // Picking (picker/).
+    // Picking (ScreenPickCommand.cpp; the colour dialog in picker/).
     void Pickcolorfromthescreen1Click(fw::TComponent* Sender);
     void Pickcolorfromthe1Click(fw::TComponent* Sender);
     void ColorPanelClick(fw::TComponent* Sender);
 
-    // Tray (tray/).
+    // Tray (MainFormTray.cpp, MainFormTrayCommands.cpp).
     void TrayIconClick(fw::TComponent* Sender);
     void TrayIconDblClick(fw::TComponent* Sender);
     void PopupMenuPopup(fw::TComponent* Sender);

@@ -4,6 +4,9 @@
 // The picking cursor's number in the application's cursor table.
 inline constexpr fw::TCursor crPick = 5;
 
-// Loads the picking cursor from its companion file as cursor number 5 and gives it to
-// the chart images and the picking window.
+// Loads the picking cursor from its companion file as cursor number 5.
+void LoadPickCursor();
+
+// Loads the picking cursor and gives it to the chart images and the picking window.
+// (The main window's side, in main/.)
 void InstallPickCursor();

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "main/BaseFunctions.h"
-#include "main/Unit1.h"
 
 namespace huetrove {
 
@@ -13,14 +12,6 @@ fw::TColor PixelUnderPointer() {
     if (!GetCursorPos(&pt))
         return CLR_INVALID;
     return GetScreenPixel(pt.x, pt.y);
-}
-
-bool ApplyScreenPixel(TMainForm& form, fw::TColor pixel) {
-    // CLR_INVALID would otherwise read as a reference to a system colour.
-    if (pixel == CLR_INVALID)
-        return false;
-    form.ApplyPickedColor(pixel);
-    return true;
 }
 
 }  // namespace huetrove

@@ -2,7 +2,6 @@
 
 #include "forms/FormDescriptions.h"
 #include "framework/Graphics.h"
-#include "main/Unit1.h"
 #include "picker/ScreenCopy.h"
 #include "picker/ScreenPick.h"
 
@@ -44,11 +43,9 @@ void TColorPickForm::FormActivate(TComponent*) {
 
 void TColorPickForm::FormClick(TComponent*) {
     // Read before the window goes: the pixel under the hot spot as the screen shows it now.
-    huetrove::ApplyScreenPixel(*MainForm, huetrove::PixelUnderPointer());
+    const fw::TColor pixel = huetrove::PixelUnderPointer();
     Hide();
-    // Plain visibility: showing the main window brings it to the foreground, also when
-    // it was hidden in the tray before the pick started.
-    MainForm->SetVisible(true);
+    huetrove::FinishScreenPick(pixel);
 }
 
 void TColorPickForm::SetVisible(bool visible) {

@@ -1,12 +1,10 @@
-// Showing one chart below the colour display, fitting the window to it, and picking
-// a colour from it.
+// Showing one chart below the colour display and fitting the window to it.
 #include <windows.h>
 
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
 #include "palettes/PaletteImage.h"
 #include "palettes/PaletteLayout.h"
-#include "picker/ScreenPick.h"
 
 using fw::TComponent;
 using palettes::PaletteGroup;
@@ -119,72 +117,4 @@ void TMainForm::PaletteMenuClick(TComponent*, std::string_view identifier) {
         ShowPalette(shown);
     else
         ShowScheme(shown);
-}
-
-void TMainForm::PickFromPalette() {
-    // Where the pointer is now, and the pixel as the screen shows it: lines and
-    // fillers pick black like any other pixel.
-    huetrove::ApplyScreenPixel(*this, huetrove::PixelUnderPointer());
-}
-
-void TMainForm::MpalWebClick(TComponent* Sender) {
-    PaletteMenuClick(Sender, "palWeb");
-}
-void TMainForm::MpalWebHueClick(TComponent* Sender) {
-    PaletteMenuClick(Sender, "palWebHue");
-}
-void TMainForm::MpalWebSafeClick(TComponent* Sender) {
-    PaletteMenuClick(Sender, "palWebSafe");
-}
-void TMainForm::MpalWindowsClick(TComponent* Sender) {
-    PaletteMenuClick(Sender, "palWindows");
-}
-void TMainForm::MpalMacClick(TComponent* Sender) {
-    PaletteMenuClick(Sender, "palMac");
-}
-void TMainForm::MpalAdobeClick(TComponent* Sender) {
-    PaletteMenuClick(Sender, "palAdobe");
-}
-void TMainForm::MpalVB1Click(TComponent* Sender) {
-    PaletteMenuClick(Sender, "palVB1");
-}
-void TMainForm::MpalVB2Click(TComponent* Sender) {
-    PaletteMenuClick(Sender, "palVB2");
-}
-void TMainForm::MschWXPClick(TComponent* Sender) {
-    PaletteMenuClick(Sender, "schWXP");
-}
-void TMainForm::MschXPClick(TComponent* Sender) {
-    PaletteMenuClick(Sender, "schXP");
-}
-
-void TMainForm::palWebClick(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::palWebHueClick(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::palWebSafeClick(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::palWindowsClick(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::palMacClick(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::palAdobeClick(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::palVB1Click(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::palVB2Click(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::schWXPClick(TComponent*) {
-    PickFromPalette();
-}
-void TMainForm::schXPClick(TComponent*) {
-    PickFromPalette();
 }

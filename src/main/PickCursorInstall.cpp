@@ -1,0 +1,15 @@
+// The picking cursor on the main window's charts and on the picking window.
+#include "main/Unit1.h"
+#include "palettes/PaletteCatalogue.h"
+#include "picker/PickCursor.h"
+#include "picker/Unit2.h"
+
+void InstallPickCursor() {
+    LoadPickCursor();
+    // The charts in the order in which they are also hidden.
+    for (std::string_view identifier : palettes::HideAllOrder())
+        MainForm->PaletteImage(identifier)->SetCursor(crPick);
+    // The picking window exists once start-up has made it, after the main window.
+    if (ColorPickForm)
+        ColorPickForm->SetCursor(crPick);
+}
