@@ -6,25 +6,22 @@ namespace {
 
 // No controls and no text: the window only catches the click that ends a pick. Its
 // size and place do not matter, since it is always shown covering its monitor.
-TFormDesc Build() {
-    return TFormDesc{
-        .name = "ColorPickForm",
-        .border = TBorderStyle::bsNone,
-        .formStyle = TFormStyle::fsStayOnTop,
-        .position = TPosition::poScreenCenter,
-        .clientWidth = 115,
-        .clientHeight = 95,
-        .color = clBtnFace,
-        .font = TFontDesc{.name = "MS Sans Serif", .size = 8},
-        .cursor = crCross,
-        .onActivate = "FormActivate",
-        .onClick = "FormClick",
-    };
-}
+constexpr TFormDesc kDescription{
+    .name = "ColorPickForm",
+    .border = TBorderStyle::bsNone,
+    .formStyle = TFormStyle::fsStayOnTop,
+    .position = TPosition::poScreenCenter,
+    .clientWidth = 115,
+    .clientHeight = 95,
+    .color = clBtnFace,
+    .font = TFontDesc{.name = "MS Sans Serif", .size = 8},
+    .cursor = crCross,
+    .onActivate = "FormActivate",
+    .onClick = "FormClick",
+};
 
 }  // namespace
 
 const TFormDesc& ColorPickFormDescription() {
-    static const TFormDesc description = Build();
-    return description;
+    return kDescription;
 }

@@ -1,11 +1,43 @@
 #pragma once
 // Pieces that several window descriptions share.
-#include <vector>
+#include <array>
 
 #include "framework/FormDescription.h"
 
-fw::TFontDesc Tahoma8();
+inline constexpr fw::TFontDesc kTahoma8{.name = "Tahoma", .size = 8};
+
+inline constexpr fw::TFontDesc kTitleFont{.name = "MS Sans Serif", .size = 8, .bold = true};
 
 // The white band across the top of the About and Preferences windows, with the
 // program's icon and name, and the etched line under it.
-std::vector<fw::TControlDesc> TitleBand();
+inline constexpr std::array<fw::TControlDesc, 4> kTitleBand = {{
+    {.name = "Panel1",
+     .kind = fw::TControlKind::Panel,
+     .width = 327,
+     .height = 51,
+     .alignTop = true,
+     .color = fw::clWindow,
+     .tabOrder = 0,
+     .bevelOuter = fw::TBevelCut::bvNone},
+    {.name = "Image1",
+     .kind = fw::TControlKind::Image,
+     .parent = "Panel1",
+     .left = 20,
+     .top = 10,
+     .width = 32,
+     .height = 32,
+     .autoSize = true,
+     .picture = "MAINICON",
+     .pictureSize = 32},
+    {.name = "Label1",
+     .kind = fw::TControlKind::Label,
+     .parent = "Panel1",
+     .left = 70,
+     .top = 20,
+     .width = 48,
+     .height = 13,
+     .text = "Huetrove",
+     .font = &kTitleFont,
+     .autoSize = true},
+    {.name = "Bevel1", .kind = fw::TControlKind::Bevel, .top = 51, .width = 327, .height = 4, .alignTop = true},
+}};

@@ -93,7 +93,9 @@ protected:
 
     void Attached(HWND wnd) override { handle_ = wnd; }
     void Detached() override { handle_ = nullptr; }
-    LRESULT WindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) override { return WndProc(msg, wParam, lParam); }
+    LRESULT WindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) override {
+        return WndProc(msg, wParam, lParam);
+    }
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
     virtual void Paint(HDC) {}
@@ -106,7 +108,7 @@ protected:
     void ApplyFont();
 
     HWND handle_ = nullptr;
-    HWND owner_ = nullptr;  // a top-level window's owner
+    HWND owner_ = nullptr;     // a top-level window's owner
     std::string initialText_;  // set before the window exists: the text it is made with
     TControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -42,7 +42,8 @@ HFONT FontHandle(const TFontDesc& font, int dpi) {
     lf.lfUnderline = font.underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+    const std::size_t length = font.name.size() < LF_FACESIZE ? font.name.size() : LF_FACESIZE - 1;
+    font.name.copy(lf.lfFaceName, length);
     HFONT handle = CreateFontIndirectA(&lf);
     cache.push_back({font, dpi, UniqueFont(handle)});
     return handle;

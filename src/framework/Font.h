@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
+#include <string_view>
 
 #include "framework/Types.h"
 
@@ -10,7 +10,7 @@ namespace fw {
 // A font as a form description gives it. Size is in points; a non-zero height in
 // pixels takes precedence (the descriptions give some fonts that way).
 struct TFontDesc {
-    std::string name = "Tahoma";
+    std::string_view name = "Tahoma";  // a literal: descriptions are constant data
     int size = 8;
     int height = 0;
     bool bold = false;

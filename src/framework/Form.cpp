@@ -69,7 +69,7 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
         }
         case TControlKind::ComboBox: {
             auto* c = new TComboBox(form);
-            c->Items = d.items;
+            c->Items.assign(d.items.begin(), d.items.end());
             c->Flat = d.flat;
             return c;
         }
@@ -96,12 +96,12 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
     throw std::logic_error("unknown control kind");
 }
 
-void BuildItems(TForm* form, TMenuItem* parent, const std::vector<TMenuItemDesc>& items, const TEventResolver& events) {
+void BuildItems(TForm* form, TMenuItem* parent, TList<TMenuItemDesc> items, const TEventResolver& events) {
     for (const TMenuItemDesc& d : items) {
         auto* item = new TMenuItem(form);
         item->Name = d.name;
         item->Caption = d.caption;
-        item->ShortCut = ParseShortCut(d.shortCut);
+        item->ShortCut = ParseShortCut(std::string(d.shortCut));
         item->RadioItem = d.radioItem;
         item->AutoCheck = d.autoCheck;
         item->GroupIndex = d.groupIndex;
@@ -154,7 +154,7 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
     cursor_ = desc.cursor;
     left_ = desc.left;
     top_ = desc.top;
-    SetCaption(desc.caption);
+    SetCaption(std::string(desc.caption));
     CreateHandle();
     // Made where the description places it, so the window knows its monitor's DPI
     // before anything is sized.
@@ -203,10 +203,10 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         c->SetDesignBounds({d.left, d.top, d.width, d.height, d.alignTop});
         PlaceControl(*c);
         if (!d.text.empty())
-            c->SetText(d.text);
+            c->SetText(std::string(d.text));
         c->CreateHandle();
         if (d.kind == TControlKind::Image && !d.picture.empty())
-            static_cast<TImage*>(c)->LoadIconResource(d.picture, d.pictureSize);
+            static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
         if (!d.onClick.empty())
             c->OnClick = events.notify(d.onClick);
         if (!d.onChange.empty()) {

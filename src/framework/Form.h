@@ -24,8 +24,8 @@ using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)
 
 // Handler names of a description, resolved to the form's own member functions.
 struct TEventResolver {
-    std::function<TNotifyEvent(const std::string&)> notify;
-    std::function<TCloseEvent(const std::string&)> close;
+    std::function<TNotifyEvent(std::string_view)> notify;
+    std::function<TCloseEvent(std::string_view)> close;
 };
 
 // A form's handler under the name its description uses; a form keeps a static table of them.
@@ -44,21 +44,24 @@ struct TCloseHandler {
 [[noreturn]] void NoHandler(std::string_view name);
 
 template <typename F, std::size_t N>
-TEventResolver MakeResolver(F* form, const THandler<F> (&handlerTable)[N],
+TEventResolver MakeResolver(F* form,
+                            const THandler<F> (&handlerTable)[N],
                             std::span<const TCloseHandler<F>> closeHandlers = {}) {
     const std::span<const THandler<F>> handlers(handlerTable);
     TEventResolver r;
-    r.notify = [form, handlers](const std::string& name) -> TNotifyEvent {
+    r.notify = [form, handlers](std::string_view name) -> TNotifyEvent {
         for (const THandler<F>& h : handlers) {
             if (h.name == name)
                 return [form, method = h.method](TComponent* sender) { (form->*method)(sender); };
         }
         NoHandler(name);
     };
-    r.close = [form, closeHandlers](const std::string& name) -> TCloseEvent {
+    r.close = [form, closeHandlers](std::string_view name) -> TCloseEvent {
         for (const TCloseHandler<F>& h : closeHandlers) {
             if (h.name == name)
-                return [form, method = h.method](TComponent* sender, TCloseAction& action) { (form->*method)(sender, action); };
+                return [form, method = h.method](TComponent* sender, TCloseAction& action) {
+                    (form->*method)(sender, action);
+                };
         }
         NoHandler(name);
     };
@@ -70,17 +73,17 @@ TEventResolver MakeResolver(F* form,
                             const std::map<std::string, void (F::*)(TComponent*)>& handlers,
                             const std::map<std::string, void (F::*)(TComponent*, TCloseAction&)>& closeHandlers = {}) {
     TEventResolver r;
-    r.notify = [form, handlers](const std::string& name) -> TNotifyEvent {
-        auto it = handlers.find(name);
+    r.notify = [form, handlers](std::string_view name) -> TNotifyEvent {
+        auto it = handlers.find(std::string(name));
         if (it == handlers.end())
-            throw std::runtime_error("no handler " + name);
+            NoHandler(name);
         auto method = it->second;
         return [form, method](TComponent* sender) { (form->*method)(sender); };
     };
-    r.close = [form, closeHandlers](const std::string& name) -> TCloseEvent {
-        auto it = closeHandlers.find(name);
+    r.close = [form, closeHandlers](std::string_view name) -> TCloseEvent {
+        auto it = closeHandlers.find(std::string(name));
         if (it == closeHandlers.end())
-            throw std::runtime_error("no close handler " + name);
+            NoHandler(name);
         auto method = it->second;
         return [form, method](TComponent* sender, TCloseAction& action) { (form->*method)(sender, action); };
     };

@@ -1,14 +1,38 @@
 #pragma once
 // Form descriptions: the data from which a window is built, read like the window it
-// describes (control name, kind, rectangle, texts, font, hint, handlers).
+// describes (control name, kind, rectangle, texts, font, hint, handlers). They are
+// constant data: texts are views of literals, lists are views of arrays, and nothing
+// is assembled when the program starts. A description is read only while its form is
+// built.
+#include <array>
+#include <cstddef>
 #include <optional>
-#include <string>
-#include <vector>
+#include <string_view>
 
 #include "framework/Font.h"
 #include "framework/Types.h"
 
 namespace fw {
+
+// A view of a constant array of descriptions (a std::span that may name a type that is
+// still being defined, as a menu item names its submenu's items).
+template <typename T>
+class TList {
+public:
+    constexpr TList() = default;
+    template <std::size_t N>
+    constexpr TList(const T (&items)[N]) : first_(items), count_(N) {}
+    template <std::size_t N>
+    constexpr TList(const std::array<T, N>& items) : first_(items.data()), count_(N) {}
+    constexpr const T* begin() const { return first_; }
+    constexpr const T* end() const { return first_ + count_; }
+    constexpr std::size_t size() const { return count_; }
+    constexpr bool empty() const { return count_ == 0; }
+
+private:
+    const T* first_ = nullptr;
+    std::size_t count_ = 0;
+};
 
 enum class TControlKind { Panel, Label, Image, Bevel, CheckBox, ComboBox, Button, RichEdit };
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
@@ -18,15 +42,15 @@ enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
 enum class TWindowState { wsNormal, wsMaximized };
 
 struct TControlDesc {
-    std::string name{};
+    std::string_view name{};
     TControlKind kind{};
-    std::string parent{};  // empty: the form itself
+    std::string_view parent{};  // empty: the form itself
     int left = 0, top = 0, width = 0, height = 0;
     bool alignTop = false;
-    std::string text{};
-    std::optional<TFontDesc> font{};
+    std::string_view text{};
+    const TFontDesc* font = nullptr;  // null: the parent's
     std::optional<TColor> color{};
-    std::string hint{};
+    std::string_view hint{};
     TCursor cursor = crDefault;
     int tabOrder = -1;
     bool visible = true;
@@ -35,7 +59,7 @@ struct TControlDesc {
     TBevelCut bevelInner = TBevelCut::bvNone;
     // Labels and images
     bool autoSize = false;
-    std::string picture{};  // icon resource for an image
+    std::string_view picture{};  // icon resource for an image
     int pictureSize = 32;
     // Rich edit boxes
     bool readOnly = false;
@@ -43,41 +67,41 @@ struct TControlDesc {
     int maxLength = 0;
     // Check boxes, combo boxes and buttons
     bool checked = false;
-    std::vector<std::string> items{};
+    TList<std::string_view> items{};
     bool flat = false;  // combo boxes: a flat frame, no 3-D edge
     TModalResult modalResult = mrNone;
     bool isDefault = false;
     bool isCancel = false;
     // Handlers and menus, by name
-    std::string onClick{};
-    std::string onChange{};
-    std::string popupMenu{};
+    std::string_view onClick{};
+    std::string_view onChange{};
+    std::string_view popupMenu{};
 };
 
 struct TMenuItemDesc {
-    std::string name{};
-    std::string caption{};  // "-" for a separator
-    std::string shortCut{};
+    std::string_view name{};
+    std::string_view caption{};  // "-" for a separator
+    std::string_view shortCut{};
     bool radioItem = false;
     bool autoCheck = false;
     int groupIndex = 0;
     bool checked = false;
     bool visible = true;
     bool isDefault = false;
-    std::string onClick{};
-    std::vector<TMenuItemDesc> items{};
+    std::string_view onClick{};
+    TList<TMenuItemDesc> items{};
 };
 
 struct TMenuDesc {
-    std::string name{};
+    std::string_view name{};
     bool popup = false;
-    std::string onPopup{};
-    std::vector<TMenuItemDesc> items{};
+    std::string_view onPopup{};
+    TList<TMenuItemDesc> items{};
 };
 
 struct TFormDesc {
-    std::string name{};
-    std::string caption{};
+    std::string_view name{};
+    std::string_view caption{};
     TBorderStyle border = TBorderStyle::bsSingle;
     bool minimizeBox = false;
     TFormStyle formStyle = TFormStyle::fsNormal;
@@ -87,10 +111,22 @@ struct TFormDesc {
     TFontDesc font{};
     bool showHint = false;
     TCursor cursor = crDefault;
-    std::string menu{};  // the menu bar, one of `menus`
-    std::string onCreate{}, onActivate{}, onClose{}, onClick{}, onDpiChanged{};
-    std::vector<TMenuDesc> menus{};
-    std::vector<TControlDesc> controls{};
+    std::string_view menu{};  // the menu bar, one of `menus`
+    std::string_view onCreate{}, onActivate{}, onClose{}, onClick{}, onDpiChanged{};
+    TList<TMenuDesc> menus{};
+    TList<TControlDesc> controls{};
 };
+
+// Two constant lists of controls as one, for descriptions that share a part.
+template <std::size_t A, std::size_t B>
+constexpr std::array<TControlDesc, A + B> Joined(const std::array<TControlDesc, A>& first,
+                                                 const std::array<TControlDesc, B>& second) {
+    std::array<TControlDesc, A + B> all{};
+    for (std::size_t i = 0; i < A; ++i)
+        all[i] = first[i];
+    for (std::size_t i = 0; i < B; ++i)
+        all[A + i] = second[i];
+    return all;
+}
 
 }  // namespace fw

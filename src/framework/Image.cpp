@@ -34,8 +34,9 @@ void TImage::LoadIconResource(const std::string& name, int designSize) {
     iconResource_ = name;
     iconDesignSize_ = designSize;
     const int size = Scale(designSize);
-    SetIcon(UniqueIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, size, size, 0))),
-            size);
+    SetIcon(
+        UniqueIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, size, size, 0))),
+        size);
 }
 
 void TImage::ChangeScale() {

@@ -43,8 +43,16 @@ void TWindowTarget::RegisterWindowClass(const char* name, bool withIcon) {
     RegisterClassExA(&wc);
 }
 
-HWND TWindowTarget::CreateBound(const char* className, const char* text, DWORD style, DWORD exStyle, int left,
-                                int top, int width, int height, HWND parent, HMENU id) {
+HWND TWindowTarget::CreateBound(const char* className,
+                                const char* text,
+                                DWORD style,
+                                DWORD exStyle,
+                                int left,
+                                int top,
+                                int width,
+                                int height,
+                                HWND parent,
+                                HMENU id) {
     return CreateWindowExA(exStyle, className, text, style, left, top, width, height, parent, id,
                            GetModuleHandleA(nullptr), this);
 }
@@ -66,8 +74,8 @@ LRESULT TUtilityWindow::WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
 void TWindowHook::Install(HWND wnd, Method method) {
     Remove();
     method_ = std::move(method);
-    if (wnd && SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this),
-                                 reinterpret_cast<DWORD_PTR>(this)))
+    if (wnd &&
+        SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this)))
         wnd_ = wnd;
 }
 

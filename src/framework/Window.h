@@ -29,8 +29,16 @@ public:
 
 protected:
     // Makes a window of a framework class bound to this object.
-    HWND CreateBound(const char* className, const char* text, DWORD style, DWORD exStyle, int left, int top,
-                     int width, int height, HWND parent, HMENU id);
+    HWND CreateBound(const char* className,
+                     const char* text,
+                     DWORD style,
+                     DWORD exStyle,
+                     int left,
+                     int top,
+                     int width,
+                     int height,
+                     HWND parent,
+                     HMENU id);
     // Binds a window made by another class, so that Bound finds this object.
     void Bind(HWND wnd) { SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this)); }
     // The window is bound (at WM_NCCREATE), and it is gone (at WM_NCDESTROY).

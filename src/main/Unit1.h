@@ -131,7 +131,7 @@ private:
     // The steps ShowPalette and ShowScheme share; `clearOther` is the item whose setting
     // and clearing empties the other submenu by the radio rule.
     void ShowChart(palettes::PaletteGroup group, const std::string& identifier, std::string_view clearOther);
-    std::string panelHeightFrom_;  // the chart whose height the panel took; empty: the designed height
+    std::string panelHeightFrom_;   // the chart whose height the panel took; empty: the designed height
     bool chartsCollapsed_ = false;  // nothing asked for: the window ends at the panel's top
     void CreateTrayIcon();
     void InstallSessionEndSave();

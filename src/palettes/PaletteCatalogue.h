@@ -1,6 +1,7 @@
 #pragma once
 // The ten colour charts the main window can show: what each is called, where its
 // menu item sits, and the size of its image. Portable: no windows.h here.
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -44,6 +45,27 @@ struct PaletteSubmenu {
 };
 
 // All ten entries in menu order: the palette submenu's items, then the scheme submenu's.
+// Constant data, so that the window descriptions can be made from it as the program is built.
+// "Macintosh sytem colors" is the caption as the program has always shown it.
+// Columns: identifier, group, caption, menu item, menu caption, shortcut, separator above the item,
+// image height, rows, columns.
+// clang-format off
+inline constexpr std::array<PaletteEntry, 10> kPaletteEntries = {{
+    {"palWeb", PaletteGroup::Palette, "Web colors", "MpalWeb", "&1. Web colors", {1, false}, "", 177, 22, 16},
+    {"palWebHue", PaletteGroup::Palette, "Web hue colors", "MpalWebHue", "2. Web hue colors", {2, false}, "", 113, 14, 16},
+    {"palWebSafe", PaletteGroup::Palette, "Web safe colors", "MpalWebSafe", "&3. Web safe colors", {3, false}, "", 113, 14, 16},
+    {"palWindows", PaletteGroup::Palette, "Windows system colors", "MpalWindows", "&4. Windows system", {4, false}, "N6", 129, 16,
+     16},
+    {"palMac", PaletteGroup::Palette, "Macintosh sytem colors", "MpalMac", "&5. Macintosh system", {5, false}, "", 129, 16, 16},
+    {"palAdobe", PaletteGroup::Palette, "Adobe Photoshop colors", "MpalAdobe", "&6. Adobe Photoshop", {6, false}, "N7", 65, 8, 16},
+    {"palVB1", PaletteGroup::Palette, "VisiBone One colors", "MpalVB1", "&7. VisiBone One", {7, false}, "", 169, 21, 16},
+    {"palVB2", PaletteGroup::Palette, "VisiBone Two colors", "MpalVB2", "&8. VisiBone Two", {8, false}, "", 129, 16, 16},
+    {"schWXP", PaletteGroup::Scheme, "Windows XP color scheme", "MschWXP", "&1. Windows XP scheme", {1, true}, "", 33, 2, 8},
+    {"schXP", PaletteGroup::Scheme, "Windows XP Icons color scheme", "MschXP", "&2. Windows XP Icons scheme", {2, true}, "", 65, 4,
+     8},
+}};
+// clang-format on
+
 std::span<const PaletteEntry> PaletteCatalogue();
 
 // The two submenus, palette first, as they follow each other in the "&Options" menu.

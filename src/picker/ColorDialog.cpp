@@ -60,8 +60,9 @@ using ChooseColorFn = BOOL(WINAPI*)(LPCHOOSECOLORA);
 ChooseColorFn ChooseColorFunction() {
     static const ChooseColorFn function = [] {
         HMODULE library = LoadLibraryA("comdlg32.dll");
-        return library ? reinterpret_cast<ChooseColorFn>(reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorA")))
-                       : nullptr;
+        return library
+                   ? reinterpret_cast<ChooseColorFn>(reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorA")))
+                   : nullptr;
     }();
     return function;
 }

@@ -15,8 +15,8 @@ fw::UniqueBitmap CopyScreen(const RECT& screenRect) {
         return {};
     HGDIOBJ old = SelectObject(memory.Get(), copy.Get());
     // CAPTUREBLT takes in layered windows too: everything the user sees.
-    const BOOL copied = BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top,
-                               SRCCOPY | CAPTUREBLT);
+    const BOOL copied =
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top, SRCCOPY | CAPTUREBLT);
     SelectObject(memory.Get(), old);
     if (!copied)
         return {};

@@ -347,8 +347,8 @@ int main(int argc, char** argv) {
             char text[96];
             std::snprintf(text, sizeof text, "%.1f ms median, %.1f ms max", Median(latencies),
                           *std::max_element(latencies.begin(), latencies.end()));
-            Row("Pick latency, click posted to new HTML code, " + std::to_string(latencies.size()) + " picks", text,
-                "", "");
+            Row("Pick latency, click posted to new HTML code, " + std::to_string(latencies.size()) + " picks", text, "",
+                "");
         }
         Row("Executable size", FileSize(huetrove.exe), FileSize(minimal.exe), "");
         Row("Installer size", FileSize(dir + "\\Huetrove-1.0-setup.exe"), "", "");

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "framework/Application.h"
@@ -50,7 +51,7 @@ void Init() {
 
 // A plain form description. Filled field by field: GCC 12 misreads designated
 // initialisers that skip the font as leaving it uninitialised.
-TFormDesc Desc(const std::string& name, int width = 100, int height = 50) {
+TFormDesc Desc(std::string_view name, int width = 100, int height = 50) {
     TFormDesc d;
     d.name = name;
     d.caption = name;
@@ -59,7 +60,7 @@ TFormDesc Desc(const std::string& name, int width = 100, int height = 50) {
     return d;
 }
 
-TMenuItemDesc Radio(const std::string& name, bool checked = false) {
+constexpr TMenuItemDesc Radio(std::string_view name, bool checked = false) {
     return {.name = name,
             .caption = name,
             .radioItem = true,
@@ -69,15 +70,19 @@ TMenuItemDesc Radio(const std::string& name, bool checked = false) {
             .onClick = "Count"};
 }
 
+// Descriptions are constant data: the menus of the menu form as arrays.
+constexpr TMenuItemDesc kSubA[] = {Radio("A1", true), Radio("A2")};
+constexpr TMenuItemDesc kSubB[] = {Radio("B1", true), Radio("B2")};
+constexpr TMenuItemDesc kTop[] = {{.name = "SubA", .caption = "A", .items = kSubA},
+                                  {.name = "SubB", .caption = "B", .items = kSubB},
+                                  {.name = "Hidden", .caption = "Hidden", .visible = false}};
+constexpr TMenuItemDesc kBarItems[] = {{.name = "Top", .caption = "&Top", .items = kTop}};
+constexpr TMenuDesc kBar[] = {{.name = "Bar", .items = kBarItems}};
+
 TFormDesc MenuForm() {
     TFormDesc d = Desc("MenuForm", 200, 100);
     d.menu = "Bar";
-    d.menus = {{.name = "Bar",
-                .items = {{.name = "Top",
-                           .caption = "&Top",
-                           .items = {{.name = "SubA", .caption = "A", .items = {Radio("A1", true), Radio("A2")}},
-                                     {.name = "SubB", .caption = "B", .items = {Radio("B1", true), Radio("B2")}},
-                                     {.name = "Hidden", .caption = "Hidden", .visible = false}}}}}};
+    d.menus = kBar;
     return d;
 }
 
@@ -136,10 +141,11 @@ TEST(Menus, ShortcutTextFollowsTheCaption) {
     Init();
     TFormDesc d = Desc("F");
     d.menu = "Bar";
-    d.menus = {{.name = "Bar",
-                .items = {{.name = "Top",
-                           .caption = "&Top",
-                           .items = {{.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .onClick = "Count"}}}}}};
+    static constexpr TMenuItemDesc kGo[] = {
+        {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .onClick = "Count"}};
+    static constexpr TMenuItemDesc kItems[] = {{.name = "Top", .caption = "&Top", .items = kGo}};
+    static constexpr TMenuDesc kMenus[] = {{.name = "Bar", .items = kItems}};
+    d.menus = kMenus;
     TestForm form(d, {{"Count", &TestForm::Count}});
     char text[64] = {};
     GetMenuStringA(GetMenu(form.Handle()), form.Find<TMenuItem>("Go")->Command(), text, sizeof text, MF_BYCOMMAND);
@@ -149,15 +155,16 @@ TEST(Menus, ShortcutTextFollowsTheCaption) {
 TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
     Init();
     TFormDesc d = Desc("EditForm", 200, 60);
-    d.controls = {{.name = "Edit",
-                   .kind = TControlKind::RichEdit,
-                   .left = 10,
-                   .top = 10,
-                   .width = 90,
-                   .height = 16,
-                   .readOnly = true,
-                   .centered = true,
-                   .onChange = "Count"}};
+    static constexpr TControlDesc kControls[] = {{.name = "Edit",
+                                                  .kind = TControlKind::RichEdit,
+                                                  .left = 10,
+                                                  .top = 10,
+                                                  .width = 90,
+                                                  .height = 16,
+                                                  .readOnly = true,
+                                                  .centered = true,
+                                                  .onChange = "Count"}};
+    d.controls = kControls;
     TestForm form(d, {{"Count", &TestForm::Count}});
     auto* edit = form.Find<TRichEdit>("Edit");
     edit->SetText("#FF0000");
@@ -211,15 +218,16 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     TestForm other(Desc("Other"));
     other.Show();
     TFormDesc d = Desc("Dialog", 200, 80);
-    d.controls = {{.name = "Ok",
-                   .kind = TControlKind::Button,
-                   .left = 10,
-                   .top = 10,
-                   .width = 75,
-                   .height = 25,
-                   .text = "&Ok",
-                   .tabOrder = 0,
-                   .modalResult = mrOk}};
+    static constexpr TControlDesc kControls[] = {{.name = "Ok",
+                                                  .kind = TControlKind::Button,
+                                                  .left = 10,
+                                                  .top = 10,
+                                                  .width = 75,
+                                                  .height = 25,
+                                                  .text = "&Ok",
+                                                  .tabOrder = 0,
+                                                  .modalResult = mrOk}};
+    d.controls = kControls;
     TestForm dialog(d);
     bool disabledMeanwhile = false;
     HWND button = dialog.Find<TButton>("Ok")->Handle();
@@ -312,15 +320,16 @@ public:
 TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
     Init();
     TFormDesc d = Desc("Failing", 200, 80);
-    d.controls = {{.name = "Go",
-                   .kind = TControlKind::Button,
-                   .left = 10,
-                   .top = 10,
-                   .width = 75,
-                   .height = 25,
-                   .text = "Go",
-                   .tabOrder = 0,
-                   .onClick = "Fail"}};
+    static constexpr TControlDesc kControls[] = {{.name = "Go",
+                                                  .kind = TControlKind::Button,
+                                                  .left = 10,
+                                                  .top = 10,
+                                                  .width = 75,
+                                                  .height = 25,
+                                                  .text = "Go",
+                                                  .tabOrder = 0,
+                                                  .onClick = "Fail"}};
+    d.controls = kControls;
     TestForm form(d, {{"Fail", &TestForm::Fail}});
     const ShownBox box = ReadErrorBoxOf([&] { SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0); });
     ASSERT_TRUE(box.seen);
@@ -382,8 +391,8 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     edit.top = 12;
     edit.width = 94;
     edit.height = 16;
-    edit.font = TFontDesc{.name = "Tahoma", .size = 8};
-    d.controls.push_back(edit);
+    static constexpr TFontDesc kTahoma{.name = "Tahoma", .size = 8};
+    edit.font = &kTahoma;
     TControlDesc button;
     button.name = "Button";
     button.kind = TControlKind::Button;
@@ -392,13 +401,13 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     button.width = 75;
     button.height = 25;
     button.text = "&Ok";
-    d.controls.push_back(button);
     TControlDesc line;
     line.name = "Line";
     line.kind = TControlKind::Bevel;
     line.height = 3;
     line.alignTop = true;
-    d.controls.push_back(line);
+    const TControlDesc controls[] = {edit, button, line};
+    d.controls = controls;
 
     TestForm form(d, {{"Count", &TestForm::Count}});
     const int start = form.Dpi();

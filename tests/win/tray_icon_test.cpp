@@ -27,11 +27,10 @@ public:
         d.caption = "Tray test";
         d.clientWidth = 200;
         d.clientHeight = 100;
-        d.menus = {{.name = "TrayMenu",
-                    .popup = true,
-                    .items = {{.name = "ItemA", .caption = "&A"},
-                              {.name = "ItemB", .caption = "&B"},
-                              {.name = "ItemC", .caption = "&C"}}}};
+        static constexpr fw::TMenuItemDesc kItems[] = {
+            {.name = "ItemA", .caption = "&A"}, {.name = "ItemB", .caption = "&B"}, {.name = "ItemC", .caption = "&C"}};
+        static constexpr fw::TMenuDesc kMenus[] = {{.name = "TrayMenu", .popup = true, .items = kItems}};
+        d.menus = kMenus;
         Build(d, fw::MakeResolver<TTestForm>(this, {}));
         Menu = nullptr;
     }
