@@ -43,8 +43,11 @@ void TApplication::Initialize() {
 
     RegisterWindowClass("fwApplication", true);
     // A window of no size in the middle of the screen: only its taskbar button is seen.
-    CreateBound("fwApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                0, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr);
+    CreateBound({.className = "fwApplication",
+                 .text = title_.c_str(),
+                 .style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                 .left = GetSystemMetrics(SM_CXSCREEN) / 2,
+                 .top = GetSystemMetrics(SM_CYSCREEN) / 2});
 }
 
 void TApplication::SetTitle(const std::string& title) {

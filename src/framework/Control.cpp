@@ -49,7 +49,16 @@ void TControl::MakeWindow(const char* className, const char* text, DWORD style, 
     static int nextId = 1000;
     HMENU id = parent ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)) : nullptr;
     // A standard control is bound after it is made; its class reads no creation data of ours.
-    handle_ = CreateBound(className, text, style, exStyle, left_, top_, width_, height_, parent ? parent : owner_, id);
+    handle_ = CreateBound({.className = className,
+                           .text = text,
+                           .style = style,
+                           .exStyle = exStyle,
+                           .left = left_,
+                           .top = top_,
+                           .width = width_,
+                           .height = height_,
+                           .parent = parent ? parent : owner_,
+                           .id = id});
     if (!handle_)
         throw Exception(std::string("cannot create window of class ") + className);
     ApplyFont();

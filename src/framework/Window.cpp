@@ -43,23 +43,14 @@ void TWindowTarget::RegisterWindowClass(const char* name, bool withIcon) {
     RegisterClassExA(&wc);
 }
 
-HWND TWindowTarget::CreateBound(const char* className,
-                                const char* text,
-                                DWORD style,
-                                DWORD exStyle,
-                                int left,
-                                int top,
-                                int width,
-                                int height,
-                                HWND parent,
-                                HMENU id) {
-    return CreateWindowExA(exStyle, className, text, style, left, top, width, height, parent, id,
+HWND TWindowTarget::CreateBound(const TCreateArgs& a) {
+    return CreateWindowExA(a.exStyle, a.className, a.text, a.style, a.left, a.top, a.width, a.height, a.parent, a.id,
                            GetModuleHandleA(nullptr), this);
 }
 
 TUtilityWindow::TUtilityWindow(Handler handler) : handler_(std::move(handler)) {
     RegisterWindowClass("fwUtility");
-    CreateBound("fwUtility", "", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr, nullptr);
+    CreateBound({.className = "fwUtility", .style = WS_POPUP, .exStyle = WS_EX_TOOLWINDOW});
 }
 
 TUtilityWindow::~TUtilityWindow() {

@@ -28,17 +28,18 @@ public:
     static void RegisterWindowClass(const char* name, bool withIcon = false);
 
 protected:
+    // What a window is made with.
+    struct TCreateArgs {
+        const char* className = nullptr;
+        const char* text = "";
+        DWORD style = 0;
+        DWORD exStyle = 0;
+        int left = 0, top = 0, width = 0, height = 0;
+        HWND parent = nullptr;  // a child's parent, or a top-level window's owner
+        HMENU id = nullptr;
+    };
     // Makes a window of a framework class bound to this object.
-    HWND CreateBound(const char* className,
-                     const char* text,
-                     DWORD style,
-                     DWORD exStyle,
-                     int left,
-                     int top,
-                     int width,
-                     int height,
-                     HWND parent,
-                     HMENU id);
+    HWND CreateBound(const TCreateArgs& args);
     // Binds a window made by another class, so that Bound finds this object.
     void Bind(HWND wnd) { SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this)); }
     // The window is bound (at WM_NCCREATE), and it is gone (at WM_NCDESTROY).

@@ -12,19 +12,18 @@ using palettes::PaletteGroup;
 namespace {
 
 fw::UniqueBitmap MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
-    const palettes::PaletteImage image = palettes::DrawPaletteImage(entry, dpi);
-    const std::vector<std::uint8_t> bits = palettes::ToBottomUpDib24(image);
+    const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = image.height;  // positive: rows run bottom-up
+    info.bmiHeader.biWidth = size.width;
+    info.bmiHeader.biHeight = size.height;  // positive: rows run bottom-up
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
     fw::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (bitmap && pixels)
-        std::copy(bits.begin(), bits.end(), static_cast<std::uint8_t*>(pixels));
+        palettes::DrawPaletteDib24(entry, dpi, static_cast<std::uint8_t*>(pixels));
     return bitmap;
 }
 

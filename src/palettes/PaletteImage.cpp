@@ -17,6 +17,17 @@ ChartSize ChartImageSize(const PaletteEntry& entry, int dpi) {
     return {entry.columns * pitch + 1, entry.rows * pitch + 1};
 }
 
+namespace {
+
+// One pixel of a chart: black on the lines between the cells, else its cell's colour.
+std::uint32_t ChartPixel(int x, int y, int pitch, const PaletteEntry& entry, const std::vector<std::uint32_t>& cells) {
+    if (x % pitch == 0 || y % pitch == 0)
+        return 0x000000;
+    return cells[static_cast<std::size_t>(y / pitch * entry.columns + x / pitch)];
+}
+
+}  // namespace
+
 PaletteImage DrawPaletteImage(const PaletteEntry& entry, int dpi) {
     const int pitch = ChartPitch(entry.group, dpi);
     const std::vector<std::uint32_t> cells = PaletteCellColors(entry);
@@ -27,13 +38,27 @@ PaletteImage DrawPaletteImage(const PaletteEntry& entry, int dpi) {
     image.height = size.height;
     image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);
     for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            const bool onLine = x % pitch == 0 || y % pitch == 0;
-            const int cell = y / pitch * entry.columns + x / pitch;
-            image.pixels.push_back(onLine ? 0x000000 : cells[static_cast<std::size_t>(cell)]);
-        }
+        for (int x = 0; x < image.width; ++x)
+            image.pixels.push_back(ChartPixel(x, y, pitch, entry, cells));
     }
     return image;
+}
+
+void DrawPaletteDib24(const PaletteEntry& entry, int dpi, std::uint8_t* bits) {
+    const int pitch = ChartPitch(entry.group, dpi);
+    const std::vector<std::uint32_t> cells = PaletteCellColors(entry);
+    const ChartSize size = ChartImageSize(entry, dpi);
+    const int stride = DibStride(size.width);
+    for (int y = 0; y < size.height; ++y) {
+        std::uint8_t* row = bits + static_cast<std::size_t>(size.height - 1 - y) * stride;
+        std::fill(row, row + stride, std::uint8_t{0});
+        for (int x = 0; x < size.width; ++x) {
+            const std::uint32_t rgb = ChartPixel(x, y, pitch, entry, cells);
+            row[3 * x] = static_cast<std::uint8_t>(rgb);
+            row[3 * x + 1] = static_cast<std::uint8_t>(rgb >> 8);
+            row[3 * x + 2] = static_cast<std::uint8_t>(rgb >> 16);
+        }
+    }
 }
 
 int DibStride(int width) {

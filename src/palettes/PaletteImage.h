@@ -40,4 +40,8 @@ int DibStride(int width);
 // blue, green, red, each row padded with zeros to DibStride(width) bytes.
 std::vector<std::uint8_t> ToBottomUpDib24(const PaletteImage& image);
 
+// The chart drawn straight into the bits of a bottom-up 24-bit DIB of its size (as
+// ToBottomUpDib24(DrawPaletteImage(entry, dpi)) gives them), with no copy between.
+void DrawPaletteDib24(const PaletteEntry& entry, int dpi, std::uint8_t* bits);
+
 }  // namespace palettes

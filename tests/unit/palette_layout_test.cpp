@@ -134,3 +134,14 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
         EXPECT_GE(frame.clientWidth - frame.panelLeft - frame.panelWidth, fw::ScaleToDpi(9, dpi) - 1);
     }
 }
+
+TEST(ChartDib, DrawnStraightIntoTheBitsAsTheConversionGivesThem) {
+    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+        for (int dpi : {96, 120, 144, 192}) {
+            const std::vector<std::uint8_t> expected = palettes::ToBottomUpDib24(palettes::DrawPaletteImage(entry, dpi));
+            std::vector<std::uint8_t> bits(expected.size(), 0xAB);
+            palettes::DrawPaletteDib24(entry, dpi, bits.data());
+            EXPECT_TRUE(bits == expected) << entry.identifier << " at " << dpi << " DPI";
+        }
+    }
+}
