@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -43,11 +42,12 @@ struct TCloseHandler {
 // A name in a description that no handler answers to.
 [[noreturn]] void NoHandler(std::string_view name);
 
-template <typename F, std::size_t N>
+// Resolves the names of a description against the form's handler tables; the tables
+// need to live only while the form is built.
+template <typename F>
 TEventResolver MakeResolver(F* form,
-                            const THandler<F> (&handlerTable)[N],
+                            std::span<const THandler<F>> handlers,
                             std::span<const TCloseHandler<F>> closeHandlers = {}) {
-    const std::span<const THandler<F>> handlers(handlerTable);
     TEventResolver r;
     r.notify = [form, handlers](std::string_view name) -> TNotifyEvent {
         for (const THandler<F>& h : handlers) {
@@ -64,28 +64,6 @@ TEventResolver MakeResolver(F* form,
                 };
         }
         NoHandler(name);
-    };
-    return r;
-}
-
-template <typename F>
-TEventResolver MakeResolver(F* form,
-                            const std::map<std::string, void (F::*)(TComponent*)>& handlers,
-                            const std::map<std::string, void (F::*)(TComponent*, TCloseAction&)>& closeHandlers = {}) {
-    TEventResolver r;
-    r.notify = [form, handlers](std::string_view name) -> TNotifyEvent {
-        auto it = handlers.find(std::string(name));
-        if (it == handlers.end())
-            NoHandler(name);
-        auto method = it->second;
-        return [form, method](TComponent* sender) { (form->*method)(sender); };
-    };
-    r.close = [form, closeHandlers](std::string_view name) -> TCloseEvent {
-        auto it = closeHandlers.find(std::string(name));
-        if (it == closeHandlers.end())
-            NoHandler(name);
-        auto method = it->second;
-        return [form, method](TComponent* sender, TCloseAction& action) { (form->*method)(sender, action); };
     };
     return r;
 }

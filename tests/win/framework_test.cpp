@@ -25,9 +25,10 @@ namespace {
 
 class TestForm : public TForm {
 public:
-    TestForm(const TFormDesc& desc, std::map<std::string, void (TestForm::*)(TComponent*)> handlers = {})
+    TestForm(const TFormDesc& desc, std::initializer_list<THandler<TestForm>> handlers = {})
         : TForm(&Application()) {
-        Build(desc, MakeResolver<TestForm>(this, handlers, {{"FormClose", &TestForm::FormClose}}));
+        static constexpr TCloseHandler<TestForm> kClose[] = {{"FormClose", &TestForm::FormClose}};
+        Build(desc, MakeResolver<TestForm>(this, handlers, kClose));
     }
     void Count(TComponent*) { ++count; }
     void Fail(TComponent*) { throw Exception("Failed to set data for 'WindowTop'"); }
