@@ -19,6 +19,23 @@ ChartSize ChartImageSize(const PaletteEntry& entry, int dpi) {
 
 namespace {
 
+// Writes pixels as a bottom-up 24-bit DIB holds them: last row first, blue, green, red,
+// each row padded with zeros to DibStride(width) bytes.
+template <typename PixelAt>
+void WriteDib24(int width, int height, std::uint8_t* bits, PixelAt pixelAt) {
+    const int stride = DibStride(width);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = bits + static_cast<std::size_t>(height - 1 - y) * stride;
+        std::fill(row, row + stride, std::uint8_t{0});
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t rgb = pixelAt(x, y);
+            row[3 * x] = static_cast<std::uint8_t>(rgb);
+            row[3 * x + 1] = static_cast<std::uint8_t>(rgb >> 8);
+            row[3 * x + 2] = static_cast<std::uint8_t>(rgb >> 16);
+        }
+    }
+}
+
 // One pixel of a chart: black on the lines between the cells, else its cell's colour.
 std::uint32_t ChartPixel(int x, int y, int pitch, const PaletteEntry& entry, const std::vector<std::uint32_t>& cells) {
     if (x % pitch == 0 || y % pitch == 0)
@@ -48,17 +65,7 @@ void DrawPaletteDib24(const PaletteEntry& entry, int dpi, std::uint8_t* bits) {
     const int pitch = ChartPitch(entry.group, dpi);
     const std::vector<std::uint32_t> cells = PaletteCellColors(entry);
     const ChartSize size = ChartImageSize(entry, dpi);
-    const int stride = DibStride(size.width);
-    for (int y = 0; y < size.height; ++y) {
-        std::uint8_t* row = bits + static_cast<std::size_t>(size.height - 1 - y) * stride;
-        std::fill(row, row + stride, std::uint8_t{0});
-        for (int x = 0; x < size.width; ++x) {
-            const std::uint32_t rgb = ChartPixel(x, y, pitch, entry, cells);
-            row[3 * x] = static_cast<std::uint8_t>(rgb);
-            row[3 * x + 1] = static_cast<std::uint8_t>(rgb >> 8);
-            row[3 * x + 2] = static_cast<std::uint8_t>(rgb >> 16);
-        }
-    }
+    WriteDib24(size.width, size.height, bits, [&](int x, int y) { return ChartPixel(x, y, pitch, entry, cells); });
 }
 
 int DibStride(int width) {
@@ -66,17 +73,8 @@ int DibStride(int width) {
 }
 
 std::vector<std::uint8_t> ToBottomUpDib24(const PaletteImage& image) {
-    const int stride = DibStride(image.width);
-    std::vector<std::uint8_t> bits(static_cast<std::size_t>(stride) * image.height, 0);
-    for (int y = 0; y < image.height; ++y) {
-        std::uint8_t* row = bits.data() + static_cast<std::size_t>(image.height - 1 - y) * stride;
-        for (int x = 0; x < image.width; ++x) {
-            const std::uint32_t rgb = image.At(x, y);
-            row[3 * x] = static_cast<std::uint8_t>(rgb);
-            row[3 * x + 1] = static_cast<std::uint8_t>(rgb >> 8);
-            row[3 * x + 2] = static_cast<std::uint8_t>(rgb >> 16);
-        }
-    }
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(DibStride(image.width)) * image.height);
+    WriteDib24(image.width, image.height, bits.data(), [&](int x, int y) { return image.At(x, y); });
     return bits;
 }
 
