@@ -31,21 +31,23 @@ fresh_desktop() {
         done
         exit 1'
 }
-# Whether the machine was idle: the load average of the minute before the rounds.
+# Whether the machine was idle: the load average over the minute before the rounds and
+# after them; either above half the cores counts as loaded.
 load=$(cut -d' ' -f1 /proc/loadavg)
-condition=$(awk -v l="$load" -v n="$(nproc)" 'BEGIN { print (l < 0.5 * n ? "idle" : "loaded") }')
 rounds_file="$root/build/bench-rounds.txt"
 : >"$rounds_file"
 for ((i = 0; i < rounds; i++)); do
     fresh_desktop
     bench --round >>"$rounds_file"
 done
+load_after=$(cut -d' ' -f1 /proc/loadavg)
+condition=$(awk -v a="$load" -v b="$load_after" -v n="$(nproc)" 'BEGIN { print (a < 0.5 * n && b < 0.5 * n ? "idle" : "loaded") }')
 fresh_desktop
 report=$(HUETROVE_BENCH_ROUNDS="$rounds_file" bench)
 echo "$report"
 table=$(echo "$report" | sed '/^| Start-up phase/,$d')
 profile=$(echo "$report" | sed -n '/^| Start-up phase/,$p')
-echo "Machine $condition at the start (load average $load)."
+echo "Machine $condition (load average $load before the rounds, $load_after after them)."
 
 if [ "${1:-}" = --write ]; then
     cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
@@ -60,8 +62,9 @@ if [ "${1:-}" = --write ]; then
         echo
         echo "Machine: $cpu, $(nproc) cores, $memory; $(. /etc/os-release && echo "$PRETTY_NAME"); $wine_version"
         echo "in a virtual desktop on Xvfb. Programs built with $(x86_64-w64-mingw32-g++-posix --version | head -1),"
-        echo "statically linked. The machine was **$condition** when the rounds began (load average $load over"
-        echo "the minute before, $(nproc) cores); each start-up round ran in a fresh Wine desktop."
+        echo "statically linked. The machine was **$condition** (load average $load over the minute before the"
+        echo "start-up rounds and $load_after after them, $(nproc) cores, shared with other work); each round ran"
+        echo "in a fresh Wine desktop."
         echo
         echo "$table"
         echo
