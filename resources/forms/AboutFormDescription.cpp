@@ -83,6 +83,8 @@ constexpr TFormDesc kDescription{
     .controls = kControls,
 };
 
+static_assert(PartsResolve(kDescription));
+
 }  // namespace
 
 const TFormDesc& AboutFormDescription() {

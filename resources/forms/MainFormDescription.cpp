@@ -244,6 +244,8 @@ constexpr TFormDesc kDescription{
     .controls = kControls,
 };
 
+static_assert(PartsResolve(kDescription));
+
 }  // namespace
 
 const TFormDesc& MainFormDescription() {

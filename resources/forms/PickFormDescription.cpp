@@ -20,6 +20,8 @@ constexpr TFormDesc kDescription{
     .onClick = "FormClick",
 };
 
+static_assert(PartsResolve(kDescription));
+
 }  // namespace
 
 const TFormDesc& ColorPickFormDescription() {

@@ -87,6 +87,8 @@ constexpr TFormDesc kDescription{
     .controls = kControls,
 };
 
+static_assert(PartsResolve(kDescription));
+
 }  // namespace
 
 const TFormDesc& PreferencesFormDescription() {

@@ -117,6 +117,31 @@ struct TFormDesc {
     TList<TControlDesc> controls{};
 };
 
+// Whether every name a description uses for another of its parts names one: a control's
+// parent, its popup menu, the form's menu bar. Checked as the program is built, so a
+// misspelt name fails the build.
+constexpr bool PartsResolve(const TFormDesc& form) {
+    auto isControl = [&](std::string_view name) {
+        for (const TControlDesc& c : form.controls) {
+            if (c.name == name)
+                return true;
+        }
+        return false;
+    };
+    auto isMenu = [&](std::string_view name, bool popup) {
+        for (const TMenuDesc& m : form.menus) {
+            if (m.name == name && m.popup == popup)
+                return true;
+        }
+        return false;
+    };
+    for (const TControlDesc& c : form.controls) {
+        if ((!c.parent.empty() && !isControl(c.parent)) || (!c.popupMenu.empty() && !isMenu(c.popupMenu, true)))
+            return false;
+    }
+    return form.menu.empty() || isMenu(form.menu, false);
+}
+
 // Two constant lists of controls as one, for descriptions that share a part.
 template <std::size_t A, std::size_t B>
 constexpr std::array<TControlDesc, A + B> Joined(const std::array<TControlDesc, A>& first,
