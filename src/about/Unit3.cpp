@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "forms/FormDescriptions.h"
+#include "forms/AboutFormDescription.h"
 #include "framework/Application.h"
 #include "main/CompanionFiles.h"
 
@@ -21,16 +21,19 @@ std::string AvailableMemoryText(DWORDLONG availableBytes) {
     return "Available memory : " + std::to_string(availableBytes >> 10) + " KB";
 }
 
+constexpr fw::THandler<TFormAbout> kHandlers[] = {
+    {"FormActivate", &TFormAbout::FormActivate},
+    {"Button1Click", &TFormAbout::Button1Click},
+    {"Label5Click", &TFormAbout::Label5Click},
+};
+
+static_assert(fw::HandlersResolve<TFormAbout>(forms::kAboutForm, kHandlers));
+
 }  // namespace
 
 TFormAbout::TFormAbout(TComponent* owner) : fw::TForm(owner) {
     FormAbout = this;
-    static constexpr fw::THandler<TFormAbout> kHandlers[] = {
-        {"FormActivate", &TFormAbout::FormActivate},
-        {"Button1Click", &TFormAbout::Button1Click},
-        {"Label5Click", &TFormAbout::Label5Click},
-    };
-    Build(AboutFormDescription(), fw::MakeResolver<TFormAbout>(this, kHandlers));
+    Build(forms::kAboutForm, fw::MakeResolver<TFormAbout>(this, kHandlers));
     Panel1 = Find<fw::TPanel>("Panel1");
     Image1 = Find<fw::TImage>("Image1");
     Label1 = Find<fw::TLabel>("Label1");

@@ -39,6 +39,52 @@ struct TCloseHandler {
     void (F::*method)(TComponent*, TCloseAction&);
 };
 
+namespace detail {
+
+template <typename Table>
+constexpr bool Names(Table table, std::string_view name) {
+    for (const auto& h : table) {
+        if (h.name == name)
+            return true;
+    }
+    return false;
+}
+
+template <typename F>
+constexpr bool ItemsResolve(TList<TMenuItemDesc> items, std::span<const THandler<F>> handlers) {
+    for (const TMenuItemDesc& item : items) {
+        if ((!item.onClick.empty() && !Names(handlers, item.onClick)) || !ItemsResolve(item.items, handlers))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace detail
+
+// Whether the form's handler tables answer every handler name its description gives.
+// Checked as the program is built, so a misspelt handler name fails the build.
+template <typename F>
+constexpr bool HandlersResolve(const TFormDesc& form,
+                               std::span<const THandler<F>> handlers,
+                               std::span<const TCloseHandler<F>> closeHandlers = {}) {
+    auto named = [&](std::string_view name) { return name.empty() || detail::Names(handlers, name); };
+    for (std::string_view name : {form.onCreate, form.onActivate, form.onClick, form.onDpiChanged}) {
+        if (!named(name))
+            return false;
+    }
+    if (!form.onClose.empty() && !detail::Names(closeHandlers, form.onClose))
+        return false;
+    for (const TControlDesc& c : form.controls) {
+        if (!named(c.onClick) || !named(c.onChange))
+            return false;
+    }
+    for (const TMenuDesc& m : form.menus) {
+        if (!named(m.onPopup) || !detail::ItemsResolve(m.items, handlers))
+            return false;
+    }
+    return true;
+}
+
 // A name in a description that no handler answers to.
 [[noreturn]] void NoHandler(std::string_view name);
 

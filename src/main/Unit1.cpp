@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "forms/FormDescriptions.h"
+#include "forms/MainFormDescription.h"
 #include "framework/Application.h"
 #include "framework/StartupMarks.h"
 #include "main/BaseFunctions.h"
@@ -68,11 +68,13 @@ constexpr Handler kHandlers[] = {
 
 constexpr fw::TCloseHandler<TMainForm> kCloseHandlers[] = {{"FormClose", &TMainForm::FormClose}};
 
+static_assert(fw::HandlersResolve<TMainForm>(forms::kMainForm, kHandlers, kCloseHandlers));
+
 }  // namespace
 
 TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     MainForm = this;
-    Build(MainFormDescription(), fw::MakeResolver<TMainForm>(this, kHandlers, kCloseHandlers));
+    Build(forms::kMainForm, fw::MakeResolver<TMainForm>(this, kHandlers, kCloseHandlers));
     Bevel3 = Find<fw::TBevel>("Bevel3");
     HTMLColorEdit = Find<fw::TRichEdit>("HTMLColorEdit");
     RColorEdit = Find<fw::TRichEdit>("RColorEdit");

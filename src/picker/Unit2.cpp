@@ -1,6 +1,6 @@
 #include "picker/Unit2.h"
 
-#include "forms/FormDescriptions.h"
+#include "forms/PickFormDescription.h"
 #include "framework/Graphics.h"
 #include "picker/ScreenCopy.h"
 #include "picker/ScreenPick.h"
@@ -9,13 +9,20 @@ using fw::TComponent;
 
 TColorPickForm* ColorPickForm = nullptr;
 
+namespace {
+
+constexpr fw::THandler<TColorPickForm> kHandlers[] = {
+    {"FormActivate", &TColorPickForm::FormActivate},
+    {"FormClick", &TColorPickForm::FormClick},
+};
+
+static_assert(fw::HandlersResolve<TColorPickForm>(forms::kColorPickForm, kHandlers));
+
+}  // namespace
+
 TColorPickForm::TColorPickForm(TComponent* owner) : fw::TForm(owner) {
     ColorPickForm = this;
-    static constexpr fw::THandler<TColorPickForm> kHandlers[] = {
-        {"FormActivate", &TColorPickForm::FormActivate},
-        {"FormClick", &TColorPickForm::FormClick},
-    };
-    Build(ColorPickFormDescription(), fw::MakeResolver<TColorPickForm>(this, kHandlers));
+    Build(forms::kColorPickForm, fw::MakeResolver<TColorPickForm>(this, kHandlers));
 }
 
 TColorPickForm::~TColorPickForm() {

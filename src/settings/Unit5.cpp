@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "forms/FormDescriptions.h"
+#include "forms/PreferencesFormDescription.h"
 #include "framework/Application.h"
 
 using fw::TComponent;
@@ -13,12 +13,15 @@ namespace {
 
 constexpr int kActionItemHeight = 13;
 
+constexpr fw::THandler<TFormPreferences> kHandlers[] = {{"FormActivate", &TFormPreferences::FormActivate}};
+
+static_assert(fw::HandlersResolve<TFormPreferences>(forms::kPreferencesForm, kHandlers));
+
 }  // namespace
 
 TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
     FormPreferences = this;
-    static constexpr fw::THandler<TFormPreferences> kHandlers[] = {{"FormActivate", &TFormPreferences::FormActivate}};
-    Build(PreferencesFormDescription(), fw::MakeResolver<TFormPreferences>(this, kHandlers));
+    Build(forms::kPreferencesForm, fw::MakeResolver<TFormPreferences>(this, kHandlers));
     Label1 = Find<fw::TLabel>("Label1");
     chkMinimizeClose = Find<fw::TCheckBox>("chkMinimizeClose");
     chkSystemStartup = Find<fw::TCheckBox>("chkSystemStartup");

@@ -1,9 +1,11 @@
-#include "forms/FormDescriptions.h"
+#pragma once
+// The About window's description: constant data, read while the window is built.
 #include "forms/SharedParts.h"
+#include "framework/FormDescription.h"
+
+namespace forms::about_form {
 
 using namespace fw;
-
-namespace {
 
 // An etched line across the window, drawn along the bevel's top edge.
 constexpr TControlDesc Line(std::string_view name, int left, int top, int width, int height) {
@@ -11,10 +13,10 @@ constexpr TControlDesc Line(std::string_view name, int left, int top, int width,
         .name = name, .kind = TControlKind::Bevel, .left = left, .top = top, .width = width, .height = height};
 }
 
-constexpr TFontDesc kLinkFont{.name = "Tahoma", .size = 8, .underline = true, .color = clNavy};
-constexpr TFontDesc kMemoryFont{.name = "Tahoma", .size = 8, .color = clGrayText};
+inline constexpr TFontDesc kLinkFont{.name = "Tahoma", .size = 8, .underline = true, .color = clNavy};
+inline constexpr TFontDesc kMemoryFont{.name = "Tahoma", .size = 8, .color = clGrayText};
 
-constexpr std::array<TControlDesc, 7> kOwnControls = {{
+inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
     {.name = "Label2",
      .kind = TControlKind::Label,
      .left = 20,
@@ -66,9 +68,9 @@ constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .onClick = "Button1Click"},
 }};
 
-constexpr auto kControls = Joined(kTitleBand, kOwnControls);
+inline constexpr auto kControls = Joined(kTitleBand, kOwnControls);
 
-constexpr TFormDesc kDescription{
+inline constexpr TFormDesc kDescription{
     .name = "FormAbout",
     .caption = " About ...",
     .border = TBorderStyle::bsToolWindow,
@@ -85,8 +87,8 @@ constexpr TFormDesc kDescription{
 
 static_assert(PartsResolve(kDescription));
 
-}  // namespace
+}  // namespace forms::about_form
 
-const TFormDesc& AboutFormDescription() {
-    return kDescription;
-}
+namespace forms {
+inline constexpr const fw::TFormDesc& kAboutForm = about_form::kDescription;
+}  // namespace forms

@@ -1,15 +1,17 @@
+#pragma once
+// The main window's description: constant data, read while the window is built.
 #include <array>
 #include <string_view>
 
-#include "forms/FormDescriptions.h"
 #include "forms/SharedParts.h"
+#include "framework/FormDescription.h"
 #include "palettes/PaletteCatalogue.h"
+
+namespace forms::main_form {
 
 using namespace fw;
 using palettes::kPaletteEntries;
 using palettes::PaletteGroup;
-
-namespace {
 
 // A name made from two parts as the program is built (a chart's handler, its shortcut).
 struct TBuiltName {
@@ -36,11 +38,11 @@ constexpr std::array<TBuiltName, kPaletteEntries.size()> ForEachChart(Make make)
 }
 
 // Each chart's menu item and image answer to a handler named after them.
-constexpr auto kItemHandlers =
+inline constexpr auto kItemHandlers =
     ForEachChart([](const palettes::PaletteEntry& e) { return Concatenated(e.menuItem, "Click"); });
-constexpr auto kImageHandlers =
+inline constexpr auto kImageHandlers =
     ForEachChart([](const palettes::PaletteEntry& e) { return Concatenated(e.identifier, "Click"); });
-constexpr auto kShortCuts = ForEachChart([](const palettes::PaletteEntry& e) {
+inline constexpr auto kShortCuts = ForEachChart([](const palettes::PaletteEntry& e) {
     const char key[] = {'F', static_cast<char>('0' + e.shortcut.functionKey), '\0'};
     return Concatenated(e.shortcut.ctrl ? "Ctrl+" : "", key);
 });
@@ -77,12 +79,12 @@ constexpr std::array<TMenuItemDesc, ChartItemCount(group)> ChartItems() {
     return items;
 }
 
-constexpr auto kPaletteItems = ChartItems<PaletteGroup::Palette>();
-constexpr auto kSchemeItems = ChartItems<PaletteGroup::Scheme>();
+inline constexpr auto kPaletteItems = ChartItems<PaletteGroup::Palette>();
+inline constexpr auto kSchemeItems = ChartItems<PaletteGroup::Scheme>();
 
-constexpr TMenuItemDesc kFileItems[] = {{.name = "Close1", .caption = "E&xit", .onClick = "Close1Click"}};
+inline constexpr TMenuItemDesc kFileItems[] = {{.name = "Close1", .caption = "E&xit", .onClick = "Close1Click"}};
 
-constexpr TMenuItemDesc kOptionsItems[] = {
+inline constexpr TMenuItemDesc kOptionsItems[] = {
     {.name = "Pickcolorfromthescreen1",
      .caption = "Select color from the &screen",
      .shortCut = "Ctrl+S",
@@ -103,7 +105,7 @@ constexpr TMenuItemDesc kOptionsItems[] = {
     {.name = "Preferences1", .caption = "Pre&ferences", .shortCut = "Ctrl+O", .onClick = "Preferences1Click"},
 };
 
-constexpr TMenuItemDesc kHelpItems[] = {
+inline constexpr TMenuItemDesc kHelpItems[] = {
     {.name = "Contents1", .caption = "&Contents", .shortCut = "Ctrl+H", .onClick = "Contents1Click"},
     {.name = "N8", .caption = "-"},
     {.name = "webColorsOnLine1", .caption = "Huetrove &online ...", .onClick = "webColorsOnLine1Click"},
@@ -111,13 +113,13 @@ constexpr TMenuItemDesc kHelpItems[] = {
     {.name = "About1", .caption = "&About ...", .onClick = "About1Click"},
 };
 
-constexpr TMenuItemDesc kMenuBar[] = {
+inline constexpr TMenuItemDesc kMenuBar[] = {
     {.name = "File1", .caption = "&File", .items = kFileItems},
     {.name = "View1", .caption = "&Options", .items = kOptionsItems},
     {.name = "Help1", .caption = "&Help", .items = kHelpItems},
 };
 
-constexpr TMenuItemDesc kTrayItems[] = {
+inline constexpr TMenuItemDesc kTrayItems[] = {
     {.name = "Pickscreencolor1", .caption = "Select &color from the screen", .onClick = "Pickscreencolor1Click"},
     {.name = "Selectcolorfromthepicker1",
      .caption = "Select c&olor from the picker",
@@ -129,17 +131,17 @@ constexpr TMenuItemDesc kTrayItems[] = {
     {.name = "Exit2", .caption = "&Close Huetrove", .onClick = "Exit2Click"},
 };
 
-constexpr TMenuItemDesc kHtmlItems[] = {
+inline constexpr TMenuItemDesc kHtmlItems[] = {
     {.name = "Copytoclipboard1", .caption = "&Copy to clipboard", .onClick = "Copytoclipboard1Click"}};
 
-constexpr TMenuDesc kMenus[] = {
+inline constexpr TMenuDesc kMenus[] = {
     {.name = "MainMenu1", .items = kMenuBar},
     {.name = "PopupMenu", .popup = true, .onPopup = "PopupMenuPopup", .items = kTrayItems},
     {.name = "HTMLColorPopup", .popup = true, .items = kHtmlItems},
 };
 
-constexpr TFontDesc kHtmlFont{.name = "Tahoma", .size = 8, .bold = true};
-constexpr TFontDesc kCaptionFont{.name = "Tahoma", .height = 9, .color = clAppWorkSpace};
+inline constexpr TFontDesc kHtmlFont{.name = "Tahoma", .size = 8, .bold = true};
+inline constexpr TFontDesc kCaptionFont{.name = "Tahoma", .height = 9, .color = clAppWorkSpace};
 
 constexpr TControlDesc DecimalBox(std::string_view name, int left, std::string_view hint) {
     return TControlDesc{.name = name,
@@ -157,7 +159,7 @@ constexpr TControlDesc DecimalBox(std::string_view name, int left, std::string_v
                         .maxLength = 3};
 }
 
-constexpr std::array<TControlDesc, 8> kDisplay = {{
+inline constexpr std::array<TControlDesc, 8> kDisplay = {{
     {.name = "Bevel3", .kind = TControlKind::Bevel, .height = 3, .alignTop = true},
     {.name = "HTMLColorEdit",
      .kind = TControlKind::RichEdit,
@@ -221,9 +223,9 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
     return images;
 }
 
-constexpr auto kControls = Joined(kDisplay, ChartImages());
+inline constexpr auto kControls = Joined(kDisplay, ChartImages());
 
-constexpr TFormDesc kDescription{
+inline constexpr TFormDesc kDescription{
     .name = "MainForm",
     .caption = "Huetrove",
     .border = TBorderStyle::bsToolWindow,
@@ -246,8 +248,8 @@ constexpr TFormDesc kDescription{
 
 static_assert(PartsResolve(kDescription));
 
-}  // namespace
+}  // namespace forms::main_form
 
-const TFormDesc& MainFormDescription() {
-    return kDescription;
-}
+namespace forms {
+inline constexpr const fw::TFormDesc& kMainForm = main_form::kDescription;
+}  // namespace forms

@@ -1,15 +1,17 @@
-#include "forms/FormDescriptions.h"
+#pragma once
+// The Preferences dialog's description: constant data, read while the window is built.
 #include "forms/SharedParts.h"
+#include "framework/FormDescription.h"
 #include "settings/SettingsRules.h"
+
+namespace forms::preferences_form {
 
 using namespace fw;
 
-namespace {
+inline constexpr std::string_view kActionTexts[] = {settings::kActionTextNone, settings::kActionTextScreen,
+                                                    settings::kActionTextPicker};
 
-constexpr std::string_view kActionTexts[] = {settings::kActionTextNone, settings::kActionTextScreen,
-                                             settings::kActionTextPicker};
-
-constexpr std::array<TControlDesc, 7> kOwnControls = {{
+inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
     {.name = "chkMinimizeClose",
      .kind = TControlKind::CheckBox,
      .left = 40,
@@ -71,9 +73,9 @@ constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .isCancel = true},
 }};
 
-constexpr auto kControls = Joined(kTitleBand, kOwnControls);
+inline constexpr auto kControls = Joined(kTitleBand, kOwnControls);
 
-constexpr TFormDesc kDescription{
+inline constexpr TFormDesc kDescription{
     .name = "FormPreferences",
     .caption = " Preferences ...",
     .border = TBorderStyle::bsToolWindow,
@@ -89,8 +91,8 @@ constexpr TFormDesc kDescription{
 
 static_assert(PartsResolve(kDescription));
 
-}  // namespace
+}  // namespace forms::preferences_form
 
-const TFormDesc& PreferencesFormDescription() {
-    return kDescription;
-}
+namespace forms {
+inline constexpr const fw::TFormDesc& kPreferencesForm = preferences_form::kDescription;
+}  // namespace forms

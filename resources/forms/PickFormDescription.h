@@ -1,12 +1,14 @@
-#include "forms/FormDescriptions.h"
+#pragma once
+// The picking window's description: constant data, read while the window is built.
+#include "framework/FormDescription.h"
+
+namespace forms::pick_form {
 
 using namespace fw;
 
-namespace {
-
 // No controls and no text: the window only catches the click that ends a pick. Its
 // size and place do not matter, since it is always shown covering its monitor.
-constexpr TFormDesc kDescription{
+inline constexpr TFormDesc kDescription{
     .name = "ColorPickForm",
     .border = TBorderStyle::bsNone,
     .formStyle = TFormStyle::fsStayOnTop,
@@ -22,8 +24,8 @@ constexpr TFormDesc kDescription{
 
 static_assert(PartsResolve(kDescription));
 
-}  // namespace
+}  // namespace forms::pick_form
 
-const TFormDesc& ColorPickFormDescription() {
-    return kDescription;
-}
+namespace forms {
+inline constexpr const fw::TFormDesc& kColorPickForm = pick_form::kDescription;
+}  // namespace forms
