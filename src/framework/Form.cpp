@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <stdexcept>
 
 #include "framework/Application.h"
@@ -40,6 +41,10 @@ DWORD FormExStyleBits(const TFormDesc& d) {
     if (d.formStyle == TFormStyle::fsStayOnTop)
         ex |= WS_EX_TOPMOST;
     return ex;
+}
+
+long long TabRank(const TControlDesc& d) {
+    return d.tabOrder < 0 ? INT_MAX : d.tabOrder;
 }
 
 TControl* MakeControl(TForm* form, const TControlDesc& d) {
@@ -176,45 +181,24 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
     // Client size after the menu bar is in place, so the bar does not eat the client area.
     SetClientSize(Scale(desc.clientWidth), Scale(desc.clientHeight));
 
-    // Windows keeps the tab order in the order windows are made.
-    std::vector<const TControlDesc*> order;
-    for (const TControlDesc& d : desc.controls)
-        order.push_back(&d);
-    std::stable_sort(order.begin(), order.end(), [](const TControlDesc* a, const TControlDesc* b) {
-        auto key = [](const TControlDesc* d) { return d->tabOrder < 0 ? 1000 : d->tabOrder; };
-        return key(a) < key(b);
-    });
-    // Parents first: a control's window needs its parent's.
-    std::stable_partition(order.begin(), order.end(), [](const TControlDesc* d) { return d->parent.empty(); });
-
-    for (const TControlDesc* dp : order) {
-        const TControlDesc& d = *dp;
-        TControl* c = MakeControl(this, d);
-        c->Name = d.name;
-        c->SetParent(d.parent.empty() ? static_cast<TControl*>(this) : Find<TControl>(d.parent));
-        c->TabOrder = d.tabOrder;
-        if (d.font)
-            c->SetFont(*d.font);
-        if (d.color)
-            c->SetColor(*d.color);
-        c->Hint = d.hint;
-        c->SetCursor(d.cursor);
-        c->SetVisible(d.visible);
-        c->SetDesignBounds({d.left, d.top, d.width, d.height, d.alignTop});
-        PlaceControl(*c);
-        if (!d.text.empty())
-            c->SetText(std::string(d.text));
-        c->CreateHandle();
-        if (d.kind == TControlKind::Image && !d.picture.empty())
-            static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
-        if (!d.onClick.empty())
-            c->OnClick = events.notify(d.onClick);
-        if (!d.onChange.empty()) {
-            if (auto* edit = dynamic_cast<TRichEdit*>(c))
-                edit->OnChange = events.notify(d.onChange);
+    // Windows keeps the tab order in the order windows are made: the controls by tab
+    // order (those without one last; equal ones in description order), parents first,
+    // since a control's window needs its parent's. One pass over the list per rank.
+    for (const bool parented : {false, true}) {
+        for (long long done = LLONG_MIN;;) {
+            long long rank = LLONG_MAX;
+            for (const TControlDesc& d : desc.controls) {
+                if (d.parent.empty() != parented && TabRank(d) > done)
+                    rank = std::min(rank, TabRank(d));
+            }
+            if (rank == LLONG_MAX)
+                break;
+            for (const TControlDesc& d : desc.controls) {
+                if (d.parent.empty() != parented && TabRank(d) == rank)
+                    BuildControl(d, events);
+            }
+            done = rank;
         }
-        if (!d.popupMenu.empty())
-            c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
     }
 
     if (!desc.onCreate.empty())
@@ -227,6 +211,35 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         OnDpiChanged = events.notify(desc.onDpiChanged);
     if (!desc.onClose.empty())
         OnClose = events.close(desc.onClose);
+}
+
+void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
+    TControl* c = MakeControl(this, d);
+    c->Name = d.name;
+    c->SetParent(d.parent.empty() ? static_cast<TControl*>(this) : Find<TControl>(d.parent));
+    c->TabOrder = d.tabOrder;
+    if (d.font)
+        c->SetFont(*d.font);
+    if (d.color)
+        c->SetColor(*d.color);
+    c->Hint = d.hint;
+    c->SetCursor(d.cursor);
+    c->SetVisible(d.visible);
+    c->SetDesignBounds({d.left, d.top, d.width, d.height, d.alignTop});
+    PlaceControl(*c);
+    if (!d.text.empty())
+        c->SetText(std::string(d.text));
+    c->CreateHandle();
+    if (d.kind == TControlKind::Image && !d.picture.empty())
+        static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
+    if (!d.onClick.empty())
+        c->OnClick = events.notify(d.onClick);
+    if (!d.onChange.empty()) {
+        if (auto* edit = dynamic_cast<TRichEdit*>(c))
+            edit->OnChange = events.notify(d.onChange);
+    }
+    if (!d.popupMenu.empty())
+        c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
 }
 
 void TForm::CreateHints() {

@@ -212,6 +212,8 @@ private:
     void CoverMonitor();
     // Registers a control's hint with the form's tooltip.
     void AddHint(TControl* control);
+    // One described control: made, placed, bound to its handlers.
+    void BuildControl(const TControlDesc& d, const TEventResolver& events);
     // The tooltip window and a tool for each hinted control, made once the form has painted.
     void CreateHints();
     static constexpr UINT kCreateHintsMessage = WM_APP + 0x100;
