@@ -42,8 +42,8 @@ HFONT FontHandle(const TFontDesc& font, int dpi) {
     lf.lfUnderline = font.underline ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    const std::size_t length = font.name.size() < LF_FACESIZE ? font.name.size() : LF_FACESIZE - 1;
-    font.name.copy(lf.lfFaceName, length);
+    for (std::size_t i = 0; i < font.name.size() && i + 1 < LF_FACESIZE; ++i)
+        lf.lfFaceName[i] = font.name[i];
     HFONT handle = CreateFontIndirectA(&lf);
     cache.push_back({font, dpi, UniqueFont(handle)});
     return handle;
