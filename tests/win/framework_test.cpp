@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "Harness.h"
+#include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Button.h"
 #include "framework/Dpi.h"
@@ -39,12 +41,7 @@ public:
 };
 
 void Init() {
-    static bool done = false;
-    if (!done) {
-        Application().Initialize();
-        Application().SetTitle("Framework Test");
-        done = true;
-    }
+    InitializeTestApplication("Framework Test");
 }
 
 // A plain form description. Filled field by field: GCC 12 misreads designated
@@ -224,8 +221,7 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     HWND button = dialog.Find<TButton>("Ok")->Handle();
     std::thread clicker([&] {
         // Press the button from outside once the dialog is up, as a user would.
-        for (int i = 0; i < 200 && !IsWindowVisible(dialog.Handle()); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        e2e::WaitUntil([&] { return IsWindowVisible(dialog.Handle()) != FALSE; }, std::chrono::seconds(2));
         disabledMeanwhile = !IsWindowEnabled(other.Handle());
         PostMessageA(button, BM_CLICK, 0, 0);
     });
@@ -251,47 +247,17 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
                    .tabOrder = 0,
                    .onClick = "Fail"}};
     TestForm form(d, {{"Fail", &TestForm::Fail}});
-    std::atomic<bool> seen{false};
-    std::string caption, text;
-    HWND owner = nullptr;
-    std::thread reader([&] {
-        for (int i = 0; i < 500 && !seen; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            EnumThreadWindows(
-                GetWindowThreadProcessId(Application().Handle(), nullptr),
-                [](HWND w, LPARAM p) -> BOOL {
-                    char cls[16] = {};
-                    GetClassNameA(w, cls, sizeof cls);
-                    if (std::string(cls) != "#32770" || !IsWindowVisible(w))
-                        return TRUE;
-                    *reinterpret_cast<HWND*>(p) = w;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&owner));
-            if (owner) {
-                HWND box = owner;
-                char buffer[256] = {};
-                GetWindowTextA(box, buffer, sizeof buffer);
-                caption = buffer;
-                HWND stat = FindWindowExA(box, nullptr, "Static", nullptr);
-                while (stat) {
-                    GetWindowTextA(stat, buffer, sizeof buffer);
-                    if (buffer[0])
-                        text = buffer;
-                    stat = FindWindowExA(box, stat, "Static", nullptr);
-                }
-                owner = GetWindow(box, GW_OWNER);
-                seen = true;
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-            }
-        }
-    });
-    SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0);
-    reader.join();
-    ASSERT_TRUE(seen);
-    EXPECT_EQ(caption, "Framework Test");
-    EXPECT_EQ(text, "Failed to set data for 'WindowTop'") << "no full stop after an apostrophe";
-    EXPECT_EQ(owner, Application().Handle());
+    std::vector<e2e::MessageBoxInfo> boxes;
+    {
+        // The box runs its modal loop inside the click; the watcher reads and answers it.
+        e2e::DialogWatcher watcher;
+        SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0);
+        boxes = watcher.Seen();
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Framework Test");
+    EXPECT_EQ(boxes[0].text, "Failed to set data for 'WindowTop'") << "no full stop after an apostrophe";
+    EXPECT_EQ(boxes[0].owner, Application().Handle());
 }
 
 namespace {
