@@ -38,11 +38,6 @@ HWND Huetrove::PickingWindow() const {
     return nullptr;
 }
 
-void Huetrove::Press(std::initializer_list<WORD> keys) const {
-    BringToForeground(main_);
-    PressKeys(keys);
-}
-
 bool Huetrove::PressUntil(const std::string& what, std::initializer_list<WORD> keys,
                           const std::function<bool()>& done, StepLimits limits) const {
     return e2e::PressUntil(what, main_, keys, done, limits);

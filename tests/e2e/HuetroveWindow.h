@@ -42,9 +42,6 @@ public:
     // The picking window while it covers the screen, or null.
     HWND PickingWindow() const;
 
-    // Brings the main window forward and presses a key chord in it, for keys that must
-    // have no effect.
-    void Press(std::initializer_list<WORD> keys) const;
     // An input step: brings the main window forward and presses a key chord in it until `done`.
     bool PressUntil(const std::string& what, std::initializer_list<WORD> keys, const std::function<bool()>& done,
                     StepLimits limits = {}) const;
