@@ -11,12 +11,20 @@ namespace e2e {
 
 namespace {
 
+// This test program's file name, so that a report read away from its test still says whose it is.
+std::string ProgramName() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string full(path);
+    return full.substr(full.find_last_of("\\/") + 1);
+}
+
 // Counts of this process, reported once more when it ends.
 struct Tally {
     int steps = 0;
     int repeats = 0;
     ~Tally() {
-        std::printf("[ input    ] %d input steps, %d inputs sent again\n", steps, repeats);
+        std::printf("[ input    ] %s: %d input steps, %d inputs sent again\n", ProgramName().c_str(), steps, repeats);
         std::fflush(stdout);
     }
 };
@@ -52,8 +60,7 @@ std::optional<POINT> CloseBoxPoint(HWND window) {
 // Whether `window` or one of its children lies under a screen point.
 bool Under(HWND window, POINT screenPoint) {
     HWND there = WindowFromPoint(screenPoint);
-    return there && (there == window || IsChild(window, there) ||
-                     GetAncestor(there, GA_ROOT) == GetAncestor(window, GA_ROOT));
+    return there && GetAncestor(there, GA_ROOT) == GetAncestor(window, GA_ROOT);
 }
 
 }  // namespace
@@ -69,15 +76,15 @@ bool SendUntil(const std::string& what, const std::function<bool()>& send, const
         if (done())
             return true;
         if (attempt >= limits.attempts) {
-            std::printf("[ input    ] %s: no effect after %d attempts of %lld ms\n", what.c_str(), attempt,
-                        Milliseconds(limits.deadline));
+            std::printf("[ input    ] %s: %s: no effect after %d attempts of %lld ms\n", ProgramName().c_str(),
+                        what.c_str(), attempt, Milliseconds(limits.deadline));
             std::fflush(stdout);
             return false;
         }
         ++Counts().repeats;
-        std::printf("[ input    ] %s: %s, sent again (repeat %d)\n", what.c_str(),
+        std::printf("[ input    ] %s: %s: %s, sent again (repeat %d)\n", ProgramName().c_str(), what.c_str(),
                     sent ? ("no effect within " + std::to_string(Milliseconds(limits.deadline)) + " ms").c_str()
-                         : "the pointer did not stay on the point",
+                         : "the input could not be sent",
                     attempt);
         std::fflush(stdout);
     }
