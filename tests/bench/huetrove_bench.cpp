@@ -35,7 +35,6 @@ constexpr int kStartRuns = 7;
 constexpr int kPicks = 1000;
 constexpr int kSwitches = 1000;
 constexpr int kLatencyPicks = 50;
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 
 double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();

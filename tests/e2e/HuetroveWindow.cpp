@@ -1,5 +1,7 @@
 #include "HuetroveWindow.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <stdexcept>
 
@@ -36,9 +38,44 @@ HWND Huetrove::PickingWindow() const {
     return nullptr;
 }
 
-void Huetrove::Press(std::initializer_list<WORD> keys) const {
-    BringToForeground(main_);
-    PressKeys(keys);
+bool Huetrove::PressUntil(const std::string& what, std::initializer_list<WORD> keys,
+                          const std::function<bool()>& done, StepLimits limits) const {
+    return e2e::PressUntil(what, main_, keys, done, limits);
+}
+
+bool Huetrove::MenuCommand(WORD menuKey, WORD itemKey, const std::string& what, const std::function<bool()>& done,
+                           StepLimits limits) const {
+    const DWORD id = process_.Id();
+    return SendUntil(
+        what,
+        [&] {
+            // The menu closes once its item has been chosen: opened again only for a repeat
+            // that finds it gone.
+            if (!ShownMenu(id) && !OpenMenuBar(main_, menuKey))
+                return false;
+            PressKey(itemKey);
+            return true;
+        },
+        done, limits);
+}
+
+HWND Huetrove::WaitForWindow(const WindowQuery& query, Duration timeout) const {
+    WindowQuery visible = query;
+    visible.visibleOnly = true;
+    return WaitForTopLevelWindow(process_.Id(), visible, timeout);
+}
+
+void ExpectHelpOpens(const Huetrove& app) {
+    constexpr char kHelpCaption[] = "Huetrove Help";
+    // A long deadline: a second Ctrl+H after a slow start would open a second viewer.
+    app.PressUntil("Ctrl+H opens the help viewer", {VK_CONTROL, 'H'},
+                   [&] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }, {.deadline = 20s, .attempts = 2});
+    HWND viewer = FindWindowA(nullptr, kHelpCaption);
+    EXPECT_NE(viewer, nullptr);
+    EXPECT_TRUE(MessageBoxes(app.ProcessId()).empty());
+    if (viewer)
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return FindWindowA(nullptr, kHelpCaption) == nullptr; }, 10s));
 }
 
 std::string HtmlOf(COLORREF color) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Harness.h"
+#include "HuetroveSettings.h"
 
 namespace e2e {
 
@@ -21,6 +22,7 @@ public:
     explicit Huetrove(const std::string& workingDirectory = {}, const std::string& exe = {});
 
     Process& process() { return process_; }
+    DWORD ProcessId() const { return process_.Id(); }
     HWND main() const { return main_; }
 
     // Controls of the main window, found at their place in its client area.
@@ -40,8 +42,14 @@ public:
     // The picking window while it covers the screen, or null.
     HWND PickingWindow() const;
 
-    // Brings the main window forward and presses a key chord in it.
-    void Press(std::initializer_list<WORD> keys) const;
+    // An input step: brings the main window forward and presses a key chord in it until `done`.
+    bool PressUntil(const std::string& what, std::initializer_list<WORD> keys, const std::function<bool()>& done,
+                    StepLimits limits = {}) const;
+    // A command of the menu bar, by its menu's and its item's access keys, until `done`.
+    bool MenuCommand(WORD menuKey, WORD itemKey, const std::string& what, const std::function<bool()>& done,
+                     StepLimits limits = {}) const;
+    // A visible top-level window of the program with this caption or class, once it shows.
+    HWND WaitForWindow(const WindowQuery& query, Duration timeout = 10s) const;
 
 private:
     HWND At(int x, int y) const;
@@ -49,6 +57,9 @@ private:
     Process process_;
     HWND main_ = nullptr;
 };
+
+// Ctrl+H opens the help viewer and reports nothing; the viewer is closed again.
+void ExpectHelpOpens(const Huetrove& app);
 
 // The seven-character code of an explicit colour.
 std::string HtmlOf(COLORREF color);

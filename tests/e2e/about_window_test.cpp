@@ -58,13 +58,7 @@ void CloseViewer(HWND viewer) {
 
 class AboutWindow : public ::testing::Test {
 protected:
-    void TearDown() override {
-        if (HasFailure()) {
-            const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-            SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                           std::string(info->name()) + "-failure.bmp");
-        }
-    }
+    void TearDown() override { SaveScreenOnFailure(); }
 
     void Start(const std::string& workingDirectory = {}, const std::string& exe = {}) {
         app_ = std::make_unique<Huetrove>(workingDirectory, exe);
@@ -74,12 +68,16 @@ protected:
     HWND About() { return FindTopLevelWindow(app().process().Id(), {.caption = kAboutCaption, .visibleOnly = true}); }
     // Help > About ... from the keyboard.
     HWND Open() {
-        app().Press({VK_MENU, 'H'});
-        PressKey('A');
-        return WaitForTopLevelWindow(app().process().Id(), {.caption = kAboutCaption, .visibleOnly = true}, kReact);
+        app().MenuCommand('H', 'A', "Help > About opens the About window", [&] { return About() != nullptr; });
+        return About();
     }
     bool WaitClosed() {
         return WaitUntil([&] { return About() == nullptr; }, kReact);
+    }
+    // A key that closes the About window, pressed in it.
+    bool CloseWith(WORD key, const std::string& what) {
+        HWND about = About();
+        return about && PressUntil(what, about, {key}, [&] { return About() == nullptr; });
     }
     // The About window's control that shows `text`, or that starts with it.
     static HWND Control(HWND about, const std::string& text, bool prefix = false) {
@@ -166,8 +164,7 @@ TEST_F(AboutWindow, ShowsItsTextsInTheirPlaces) {
 
     // The white band at the top with the program's icon.
     EXPECT_EQ(ReadPixel(ClientToScreenPoint(about, {5, 5})), GetSysColor(COLOR_WINDOW));
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitClosed());
+    EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
 }
 
 TEST_F(AboutWindow, ShowsTheTrueFreeMemoryAndComputesItAtEachOpening) {
@@ -180,8 +177,7 @@ TEST_F(AboutWindow, ShowsTheTrueFreeMemoryAndComputesItAtEachOpening) {
     constexpr unsigned long long kSlackKb = 64 * 1024;
     EXPECT_GE(first + kSlackKb, low);
     EXPECT_LE(first, high + kSlackKb);
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitClosed());
+    ASSERT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
 
     // Take 512 MB of physical memory away, so the second figure differs.
     constexpr size_t kTaken = 512u << 20;
@@ -199,8 +195,7 @@ TEST_F(AboutWindow, ShowsTheTrueFreeMemoryAndComputesItAtEachOpening) {
     EXPECT_LE(second, high + kSlackKb);
     EXPECT_NE(second, first) << "the figure was not computed again";
     VirtualFree(block, 0, MEM_RELEASE);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitClosed());
+    EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
 }
 
 TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
@@ -212,42 +207,24 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     // The user moves it; it reopens where it was left.
     const RECT r = WindowRect(about);
     SetWindowPos(about, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitClosed()) << "Escape";
+    ASSERT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window")) << "Escape";
 
     about = Open();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(WindowRect(about).left, 100);
     EXPECT_EQ(WindowRect(about).top, 120);
     EXPECT_EQ(WindowRect(about).right - WindowRect(about).left, r.right - r.left);
-    PressKey(VK_RETURN);  // the button holds the focus
-    ASSERT_TRUE(WaitClosed()) << "Enter";
+    // The button holds the focus.
+    ASSERT_TRUE(CloseWith(VK_RETURN, "Enter closes the About window")) << "Enter";
 
     about = Open();
     ASSERT_NE(about, nullptr);
-    // The close box: the middle of the caption points the window calls its close box.
-    const RECT w = WindowRect(about);
-    long sumX = 0, sumY = 0, count = 0;
-    for (int x = w.right - 40; x < w.right; ++x) {
-        for (int y = w.top; y < w.top + 25; ++y) {
-            if (SendMessageA(about, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-                sumX += x;
-                sumY += y;
-                ++count;
-            }
-        }
-    }
-    ASSERT_GT(count, 0) << "no close box";
-    // Wine's desktop now and then drops a click that follows a window change closely.
-    for (int attempt = 0; attempt < 5 && IsWindowVisible(about); ++attempt) {
-        Click({sumX / count, sumY / count});
-        WaitUntil([&] { return !IsWindowVisible(about); }, 2s);
-    }
+    ASSERT_TRUE(ClickCloseBox(about)) << "close box";
     ASSERT_TRUE(WaitClosed()) << "close box";
 
     about = Open();
     ASSERT_NE(about, nullptr);
-    ClickButton(Control(about, "&Ok"));
+    ClickButtonUntil("Ok closes the About window", Control(about, "&Ok"), [&] { return About() == nullptr; });
     ASSERT_TRUE(WaitClosed()) << "the Ok button";
 
     // The main window is as it was, and takes input again.
@@ -284,15 +261,13 @@ private:
     bool added_ = false;
 };
 
-// Clicks the link and waits for the viewer the shell starts with the licence text. A
-// click that Wine's desktop dropped is repeated.
+// Clicks the link and waits for the viewer the shell starts with the licence text. The
+// deadline is long: a second click after a slow start would open a second viewer.
 HWND ClickLinkForViewer(HWND link) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        Click(CenterOf(WindowRect(link)));
-        if (HWND viewer = WaitFor([] { return FindWindowOfClass("Notepad", "license"); }, 5s))
-            return viewer;
-    }
-    return nullptr;
+    const auto viewer = [] { return FindWindowOfClass("Notepad", "license"); };
+    ClickUntil("a click on the licence link opens the viewer", CenterOf(WindowRect(link)),
+               [&] { return viewer() != nullptr; }, link, MouseButton::Left, {.deadline = 10s, .attempts = 2});
+    return viewer();
 }
 
 TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOpen) {
@@ -316,9 +291,7 @@ TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOp
     EXPECT_TRUE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST);
     CloseViewer(viewer);
     EXPECT_TRUE(IsVisible(about));
-    BringToForeground(about);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitClosed());
+    EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
 }
 
 TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
@@ -345,9 +318,7 @@ TEST_F(AboutWindow, WithoutTheLicenceTheLinkDoesNothing) {
     EXPECT_EQ(WaitFor([] { return FindWindowOfClass("Notepad", ""); }, 3s), nullptr);
     EXPECT_TRUE(MessageBoxes(app().process().Id()).empty());
     EXPECT_TRUE(IsVisible(about));
-    BringToForeground(about);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitClosed());
+    EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
 }
 
 }  // namespace

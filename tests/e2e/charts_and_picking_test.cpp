@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "HuetroveWindow.h"
@@ -15,34 +16,6 @@ using namespace e2e;
 namespace {
 
 constexpr Duration kReact = 10s;
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
-
-// A window of this test painted in one colour: "another program" to pick from.
-class ColourWindow {
-public:
-    ColourWindow(COLORREF colour, RECT where) : brush_(CreateSolidBrush(colour)) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = brush_;
-        wc.lpszClassName = "PickTargetWindow";
-        RegisterClassA(&wc);
-        window_ = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, where.left, where.top,
-                                  where.right - where.left, where.bottom - where.top, nullptr, nullptr, wc.hInstance,
-                                  nullptr);
-        UpdateWindow(window_);
-    }
-    ~ColourWindow() {
-        DestroyWindow(window_);
-        // The class holds the brush: the next window registers it afresh.
-        UnregisterClassA("PickTargetWindow", GetModuleHandleA(nullptr));
-        DeleteObject(brush_);
-    }
-
-private:
-    HBRUSH brush_;
-    HWND window_;
-};
 
 class ChartsAndPicking : public testing::Test {
 protected:
@@ -52,11 +25,7 @@ protected:
     void SetUp() override { app = std::make_unique<Huetrove>(ProgramDirectory()); }
 
     void TearDown() override {
-        if (HasFailure()) {
-            const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-            SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                           std::string(info->name()) + "-failure.bmp");
-        }
+        SaveScreenOnFailure();
         app.reset();
     }
 
@@ -72,10 +41,30 @@ protected:
     }
     HWND ShownChart() const { return app->ShownChart(); }
     HWND PickingWindow() const { return app->PickingWindow(); }
-    bool WaitForHtml(const std::string& html) const {
-        return WaitUntil([&] { return app->Html() == html; }, kReact);
-    }
     POINT OnChart(int x, int y) const { return ClientToScreenPoint(ShownChart(), POINT{x, y}); }
+    // A click that picks: done once the HTML box shows `html` (a second pick of the same
+    // point changes nothing).
+    bool PickAt(POINT point, const std::string& html) const {
+        return ClickUntil("a click picks " + html, point, [&] { return app->Html() == html; });
+    }
+    // A key chord that shows or hides a chart: done once another chart, or none, is on
+    // show (two charts may have the same height).
+    bool ToggleChart(const std::vector<WORD>& keys) const {
+        return ToggleUntilChanged(
+            "a chart key shows or hides its chart",
+            [&] {
+                if (!BringToForeground(Main()))
+                    return false;
+                PressKeys(keys);
+                return true;
+            },
+            [&] { return std::make_pair(ShownChart(), ClientHeight()); });
+    }
+    // Ctrl+S until the picking window covers the screen.
+    HWND StartPicking() const {
+        app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return PickingWindow() != nullptr; });
+        return PickingWindow();
+    }
 
     std::unique_ptr<Huetrove> app;
 };
@@ -104,19 +93,12 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
         SCOPED_TRACE(key.identifier);
         const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(key.identifier);
         ASSERT_NE(entry, nullptr);
-        auto press = [&] {
-            BringToForeground(Main());
-            if (key.keys.size() == 1)
-                PressKey(key.keys[0]);
-            else
-                PressKeys({key.keys[0], key.keys[1]});
-        };
         // palWeb is on show at first: its key hides it before showing it.
         if (key.identifier == "palWeb") {
-            press();
+            ASSERT_TRUE(ToggleChart(key.keys));
             ASSERT_TRUE(WaitForClientHeight(56));
         }
-        press();
+        ASSERT_TRUE(ToggleChart(key.keys));
         ASSERT_TRUE(WaitForClientHeight(key.clientHeight));
         EXPECT_EQ(Label(), std::string(entry->caption));
 
@@ -145,61 +127,55 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
             kReact, 200ms);
         EXPECT_TRUE(painted) << wrong << " pixels differ";
 
-        press();
+        ASSERT_TRUE(ToggleChart(key.keys));
         ASSERT_TRUE(WaitForClientHeight(56)) << "the same key hides it";
         EXPECT_EQ(ShownChart(), nullptr);
         EXPECT_EQ(Label(), std::string(entry->caption)) << "the label keeps the last name";
-        press();
+        ASSERT_TRUE(ToggleChart(key.keys));
         ASSERT_TRUE(WaitForClientHeight(key.clientHeight)) << "and shows it again";
     }
 }
 
 TEST_F(ChartsAndPicking, SchemeKeyMovesFromAPalette) {
-    app->Press({VK_F4});
+    app->PressUntil("F4 shows the Windows colours", {VK_F4}, [&] { return ClientHeight() == 197; });
     ASSERT_TRUE(WaitForClientHeight(197));
-    app->Press({VK_CONTROL, VK_F2});
+    app->PressUntil("Ctrl+F2 shows the XP icon colours", {VK_CONTROL, VK_F2}, [&] { return ClientHeight() == 133; });
     ASSERT_TRUE(WaitForClientHeight(133));
     EXPECT_EQ(Label(), "Windows XP Icons color scheme");
 }
 
 TEST_F(ChartsAndPicking, ClicksOnTheChartPickCellsLinesAndFillersAsShown) {
-    app->Press({VK_F3});
+    app->PressUntil("F3 shows the web safe colours", {VK_F3}, [&] { return ClientHeight() == 181; });
     ASSERT_TRUE(WaitForClientHeight(181));
     ASSERT_NE(ShownChart(), nullptr);
 
-    EXPECT_TRUE(ClickAtRest(OnChart(2 * 8 + 4, 4)));  // row 0, column 2
-    ASSERT_TRUE(WaitForHtml("#FFFF99"));
+    PickAt(OnChart(2 * 8 + 4, 4), "#FFFF99");  // row 0, column 2
+    ASSERT_EQ(app->Html(), "#FFFF99");
     EXPECT_EQ(app->Red(), "255");
     EXPECT_EQ(app->Green(), "255");
     EXPECT_EQ(app->Blue(), "153");
 
-    EXPECT_TRUE(ClickAtRest(OnChart(8, 4)));  // the line between columns 0 and 1
-    ASSERT_TRUE(WaitForHtml("#000000")) << app->Html();
+    PickAt(OnChart(8, 4), "#000000");  // the line between columns 0 and 1
+    ASSERT_EQ(app->Html(), "#000000");
 
-    EXPECT_TRUE(ClickAtRest(OnChart(7 * 8 + 4, 2 * 8 + 4)));  // row 2, column 7
-    ASSERT_TRUE(WaitForHtml("#CCFF66")) << app->Html();
-    EXPECT_TRUE(ClickAtRest(OnChart(10 * 8 + 4, 13 * 8 + 4)));  // a filler after the last colour
-    ASSERT_TRUE(WaitForHtml("#000000")) << app->Html();
+    PickAt(OnChart(7 * 8 + 4, 2 * 8 + 4), "#CCFF66");  // row 2, column 7
+    ASSERT_EQ(app->Html(), "#CCFF66");
+    PickAt(OnChart(10 * 8 + 4, 13 * 8 + 4), "#000000");  // a filler after the last colour
+    ASSERT_EQ(app->Html(), "#000000");
     EXPECT_EQ(ClientHeight(), 181) << "picking changes no chart";
 }
 
 TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWindowBack) {
-    ColourWindow other(RGB(0x12, 0x9A, 0xFE), RECT{200, 200, 320, 300});
+    ColourWindow other(RECT{200, 200, 320, 300}, RGB(0x12, 0x9A, 0xFE));
     const POINT target{260, 250};
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            PumpMessages();
-            return ReadPixel(target) == RGB(0x12, 0x9A, 0xFE);
-        },
-        kReact));
+    ASSERT_TRUE(other.WaitShown(target));
 
-    app->Press({VK_CONTROL, 'S'});
-    ASSERT_NE(WaitFor([&] { return PickingWindow(); }, kReact), nullptr);
+    ASSERT_NE(StartPicking(), nullptr);
     EXPECT_FALSE(IsVisible(Main()));
     EXPECT_EQ(ReadPixel(target), RGB(0x12, 0x9A, 0xFE)) << "the screen looks as before";
 
-    ASSERT_TRUE(ClickAtRest(target)) << "the pointer did not stay on the target";
-    ASSERT_TRUE(WaitForHtml("#129AFE"));
+    PickAt(target, "#129AFE");
+    ASSERT_EQ(app->Html(), "#129AFE");
     EXPECT_EQ(app->Red(), "18");
     EXPECT_EQ(app->Green(), "154");
     EXPECT_EQ(app->Blue(), "254");
@@ -208,18 +184,12 @@ TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWin
 }
 
 TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
-    ColourWindow other(RGB(0x40, 0x80, 0xC0), RECT{200, 200, 320, 300});
+    ColourWindow other(RECT{200, 200, 320, 300}, RGB(0x40, 0x80, 0xC0));
     const POINT target{260, 250};
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            PumpMessages();
-            return ReadPixel(target) == RGB(0x40, 0x80, 0xC0);
-        },
-        kReact));
+    ASSERT_TRUE(other.WaitShown(target));
     const std::string before = app->Html();
 
-    app->Press({VK_CONTROL, 'S'});
-    HWND picking = WaitFor([&] { return PickingWindow(); }, kReact);
+    HWND picking = StartPicking();
     ASSERT_NE(picking, nullptr);
     PressKey(VK_ESCAPE);
     Click(target, MouseButton::Right);
@@ -227,19 +197,17 @@ TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
     // Nothing to wait for: give the program time to have handled them, then look.
     EXPECT_FALSE(WaitUntil([&] { return PickingWindow() == nullptr || app->Html() != before; }, 1s));
 
-    Click(target);
-    ASSERT_TRUE(WaitForHtml("#4080C0"));
+    PickAt(target, "#4080C0");
+    ASSERT_EQ(app->Html(), "#4080C0");
     EXPECT_TRUE(WaitUntil([&] { return IsVisible(Main()); }, kReact));
 }
 
 TEST_F(ChartsAndPicking, AltF4EndsPickingWithoutAPickAndTheMainWindowStaysHidden) {
     const std::string before = app->Html();
-    app->Press({VK_CONTROL, 'S'});
-    HWND picking = WaitFor([&] { return PickingWindow(); }, kReact);
+    HWND picking = StartPicking();
     ASSERT_NE(picking, nullptr);
-    BringToForeground(picking);
-    PressKeys({VK_MENU, VK_F4});
-    ASSERT_TRUE(WaitUntil([&] { return PickingWindow() == nullptr; }, kReact));
+    PressUntil("Alt+F4 ends picking", picking, {VK_MENU, VK_F4}, [&] { return PickingWindow() == nullptr; });
+    ASSERT_EQ(PickingWindow(), nullptr);
     EXPECT_FALSE(IsVisible(Main()));
     EXPECT_EQ(app->Html(), before);
     EXPECT_TRUE(app->process().IsRunning());

@@ -6,8 +6,10 @@
 #include <algorithm>
 
 #include <array>
+#include <functional>
 #include <string>
 
+#include "ColourDialog.h"
 #include "HuetroveWindow.h"
 
 using namespace e2e;
@@ -16,14 +18,7 @@ namespace {
 
 constexpr Duration kReact = 10s;
 
-// Control ids of the system colour dialog's template.
-constexpr int kBasicColors = 720;
-constexpr int kCustomColors = 721;
-constexpr int kRedEdit = 706;
-constexpr int kGreenEdit = 707;
-constexpr int kBlueEdit = 708;
-constexpr int kAddToCustom = 712;
-constexpr int kDefineCustom = 719;
+using namespace e2e::colour_dialog;
 
 using Rgb = std::array<std::string, 3>;
 
@@ -33,18 +28,9 @@ Rgb RgbOf(COLORREF c) {
 
 class ColorDialogE2E : public ::testing::Test {
 protected:
-    void TearDown() override {
-        if (HasFailure()) {
-            const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-            SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                           std::string(info->name()) + "-failure.bmp");
-        }
-    }
+    void TearDown() override { SaveScreenOnFailure(); }
 
     HWND Dialog() const { return FindTopLevelWindow(app.process().Id(), {.className = "#32770", .visibleOnly = true}); }
-    HWND WaitForDialog() const {
-        return WaitForTopLevelWindow(app.process().Id(), {.className = "#32770", .visibleOnly = true}, kReact);
-    }
     bool WaitForDialogGone() const {
         return WaitUntil([&] { return Dialog() == nullptr; }, kReact);
     }
@@ -87,22 +73,19 @@ protected:
     // The full form shows the selected colour's values (the short form keeps them hidden
     // and does not update them).
     static void Expand(HWND dlg) {
-        if (IsVisible(GetDlgItem(dlg, kAddToCustom)))
-            return;
-        ClickButton(GetDlgItem(dlg, kDefineCustom));
-        WaitUntil([&] { return IsVisible(GetDlgItem(dlg, kAddToCustom)); }, kReact);
+        ClickButtonUntil("Define Custom Colors shows the full dialog", GetDlgItem(dlg, kDefineCustom),
+                         [&] { return IsVisible(GetDlgItem(dlg, kAddToCustom)); });
     }
-    // Clicks a basic colour and returns what the dialog then shows as selected. Wine's
-    // desktop now and then drops a click that follows a window change closely; the click
-    // is repeated then, as a user would.
+    // Add to Custom Colors until `added` shows it.
+    static bool AddToCustom(HWND dlg, const std::function<bool()>& added) {
+        return ClickButtonUntil("Add to Custom Colors adds the colour", GetDlgItem(dlg, kAddToCustom), added);
+    }
+    // Clicks a basic colour and returns what the dialog then shows as selected.
     static Rgb ClickBasic(HWND dlg, int index) {
         Expand(dlg);
         const Rgb before = DialogRgb(dlg);
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            Click(Cell(dlg, kBasicColors, 8, 6, index));
-            if (WaitUntil([&] { return DialogRgb(dlg) != before; }, 2s))
-                break;
-        }
+        ClickUntil("a click on basic colour " + std::to_string(index) + " selects it",
+                   Cell(dlg, kBasicColors, 8, 6, index), [&] { return ReadDialogRgb(dlg) != before; }, dlg);
         return DialogRgb(dlg);
     }
     static COLORREF CustomPixel(HWND dlg, int index) { return ReadPixel(Cell(dlg, kCustomColors, 8, 2, index)); }
@@ -122,26 +105,28 @@ protected:
     }
 
     HWND OpenWithCtrlP() const {
-        app.Press({VK_CONTROL, 'P'});
-        return WaitForDialog();
+        app.PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'}, [&] { return Dialog() != nullptr; });
+        return Dialog();
     }
     HWND OpenWithSwatch() const {
         BringToForeground(app.main());
-        Click(CenterOf(WindowRect(app.Swatch())));
-        return WaitForDialog();
+        ClickUntil("a click on the swatch opens the colour dialog", CenterOf(WindowRect(app.Swatch())),
+                   [&] { return Dialog() != nullptr; }, app.main());
+        return Dialog();
     }
     HWND OpenWithMenu() const {
-        app.Press({VK_MENU, 'O'});
-        PressKey('P');
-        return WaitForDialog();
+        app.MenuCommand('O', 'P', "Options > Select color from the picker opens the colour dialog",
+                        [&] { return Dialog() != nullptr; });
+        return Dialog();
     }
 
     void PressOk(HWND dlg) const {
-        ClickButton(GetDlgItem(dlg, IDOK));
+        ClickButtonUntil("OK closes the colour dialog", GetDlgItem(dlg, IDOK), [&] { return Dialog() == nullptr; });
         ASSERT_TRUE(WaitForDialogGone());
     }
     void PressCancel(HWND dlg) const {
-        ClickButton(GetDlgItem(dlg, IDCANCEL));
+        ClickButtonUntil("Cancel closes the colour dialog", GetDlgItem(dlg, IDCANCEL),
+                         [&] { return Dialog() == nullptr; });
         ASSERT_TRUE(WaitForDialogGone());
     }
     // The main window takes input again once the dialog has gone.
@@ -207,35 +192,15 @@ TEST_F(ColorDialogE2E, CancelEscapeAndTheCloseBoxChangeNothing) {
     const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
 
     auto dismissals = {
-        +[](HWND dlg) { ClickButton(GetDlgItem(dlg, IDCANCEL)); },
         +[](HWND dlg) {
-            BringToForeground(dlg);
-            PressKey(VK_ESCAPE);
+            ClickButtonUntil("Cancel closes the colour dialog", GetDlgItem(dlg, IDCANCEL),
+                             [&] { return !IsWindow(dlg) || !IsWindowVisible(dlg); });
         },
         +[](HWND dlg) {
-            // The close box: the middle of the caption points the dialog calls its close box.
-            BringToForeground(dlg);
-            const RECT r = WindowRect(dlg);
-            long sumX = 0, sumY = 0, count = 0;
-            for (int x = r.right - 40; x < r.right; ++x) {
-                for (int y = r.top; y < r.top + 30; ++y) {
-                    if (SendMessageA(dlg, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-                        sumX += x;
-                        sumY += y;
-                        ++count;
-                    }
-                }
-            }
-            if (count > 0) {
-                // Repeated if the desktop dropped it (see ClickBasic).
-                for (int attempt = 0; attempt < 5 && IsWindow(dlg) && IsWindowVisible(dlg); ++attempt) {
-                    Click({sumX / count, sumY / count});
-                    WaitUntil([&] { return !IsWindowVisible(dlg); }, 2s);
-                }
-                return;
-            }
-            ADD_FAILURE() << "the dialog has no close box";
+            PressUntil("Escape closes the colour dialog", dlg, {VK_ESCAPE},
+                       [&] { return !IsWindow(dlg) || !IsWindowVisible(dlg); });
         },
+        +[](HWND dlg) { EXPECT_TRUE(ClickCloseBox(dlg)) << "the dialog's close box"; },
     };
     int round = 0;
     for (auto dismiss : dismissals) {
@@ -258,8 +223,7 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     ASSERT_NE(dlg, nullptr);
     const Rgb kept = ClickBasic(dlg, 9);
     const COLORREF keptColor = RGB(std::stoi(kept[0]), std::stoi(kept[1]), std::stoi(kept[2]));
-    ClickButton(GetDlgItem(dlg, kAddToCustom));
-    ASSERT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == keptColor; }, kReact));
+    ASSERT_TRUE(AddToCustom(dlg, [&] { return CustomPixel(dlg, 0) == keptColor; }));
     PressOk(dlg);
     ExpectMainBack();
 
@@ -271,15 +235,12 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     const Rgb dropped = ClickBasic(dlg, 13);
     const COLORREF droppedColor = RGB(std::stoi(dropped[0]), std::stoi(dropped[1]), std::stoi(dropped[2]));
     ASSERT_NE(droppedColor, keptColor);
-    ClickButton(GetDlgItem(dlg, kAddToCustom));
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            for (int i = 0; i < 16; ++i)
-                if (CustomPixel(dlg, i) == droppedColor)
-                    return true;
-            return false;
-        },
-        kReact));
+    ASSERT_TRUE(AddToCustom(dlg, [&] {
+        for (int i = 0; i < 16; ++i)
+            if (CustomPixel(dlg, i) == droppedColor)
+                return true;
+        return false;
+    }));
     PressCancel(dlg);
     ExpectMainBack();
 
@@ -294,13 +255,15 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     // A new run of the program starts with all sixteen unset.
     app.process().Terminate();
     Huetrove again;
-    again.Press({VK_CONTROL, 'P'});
-    dlg = WaitForTopLevelWindow(again.process().Id(), {.className = "#32770", .visibleOnly = true}, kReact);
+    again.PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'},
+                     [&] { return FindTopLevelWindow(again.process().Id(), {.className = "#32770", .visibleOnly = true}) != nullptr; });
+    dlg = again.WaitForWindow({.className = "#32770"}, kReact);
     ASSERT_NE(dlg, nullptr);
     // The first cell looks like the last one, which nobody ever set.
     EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == CustomPixel(dlg, 15); }, kReact));
     EXPECT_NE(CustomPixel(dlg, 0), keptColor);
-    ClickButton(GetDlgItem(dlg, IDCANCEL));
+    ClickButtonUntil("Cancel closes the colour dialog", GetDlgItem(dlg, IDCANCEL),
+                     [&] { return !IsWindow(dlg) || !IsWindowVisible(dlg); });
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ using namespace e2e;
 namespace {
 
 constexpr Duration kReact = 10s;
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 
 int SessionDpi() {
     const char* dpi = std::getenv("HUETROVE_DPI");
@@ -32,63 +31,6 @@ int SessionDpi() {
 COLORREF PatternAt(POINT screen) {
     return RGB(screen.x & 0xFF, screen.y & 0xFF, 0x5A);
 }
-
-class PatternWindow {
-public:
-    explicit PatternWindow(RECT where) : where_(where) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &PatternWindow::Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ScalingPatternWindow";
-        RegisterClassA(&wc);
-        window_ = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, where.left, where.top,
-                                  where.right - where.left, where.bottom - where.top, nullptr, nullptr, wc.hInstance,
-                                  this);
-        UpdateWindow(window_);
-    }
-    ~PatternWindow() {
-        DestroyWindow(window_);
-        UnregisterClassA("ScalingPatternWindow", GetModuleHandleA(nullptr));
-    }
-
-private:
-    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_NCCREATE)
-            SetWindowLongPtrA(w, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-        if (msg == WM_PAINT) {
-            auto* self = reinterpret_cast<PatternWindow*>(GetWindowLongPtrA(w, GWLP_USERDATA));
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(w, &ps);
-            self->Paint(dc);
-            EndPaint(w, &ps);
-            return 0;
-        }
-        return DefWindowProcA(w, msg, wp, lp);
-    }
-    void Paint(HDC dc) const {
-        const int width = where_.right - where_.left;
-        const int height = where_.bottom - where_.top;
-        std::vector<RGBQUAD> pixels(static_cast<size_t>(width) * height);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const COLORREF c = PatternAt(POINT{where_.left + x, where_.top + y});
-                pixels[static_cast<size_t>(y) * width + x] = RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0};
-            }
-        }
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
-                          static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    }
-
-    RECT where_;
-    HWND window_ = nullptr;
-};
 
 class DisplayScaling : public testing::Test {
 protected:
@@ -102,11 +44,7 @@ protected:
     }
 
     void TearDown() override {
-        if (HasFailure()) {
-            const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-            SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                           std::string(info->name()) + "-" + std::to_string(dpi) + "dpi-failure.bmp");
-        }
+        SaveScreenOnFailure("-" + std::to_string(dpi) + "dpi");
         app.reset();
     }
 
@@ -132,8 +70,9 @@ protected:
             },
             kReact);
     }
-    bool WaitForHtml(const std::string& html) const {
-        return WaitUntil([&] { return app->Html() == html; }, kReact);
+    // A click that picks: done once the HTML box shows `html`.
+    bool PickAt(POINT point, const std::string& html) const {
+        return ClickUntil("a click picks " + html, point, [&] { return app->Html() == html; });
     }
     // Counts the chart's pixels on the screen that differ from its drawing (all rows
     // but the last, which the panel cuts off), waiting for a repaint to settle.
@@ -236,9 +175,12 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         SCOPED_TRACE(step.identifier);
         const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(step.identifier);
         ASSERT_NE(entry, nullptr);
-        if (!step.keys.empty())
-            app->Press({step.keys[0], step.keys[1]});
         const SIZE want = ExpectedClientSize(*entry);
+        if (!step.keys.empty())
+            app->PressUntil("a chart key shows its chart", {step.keys[0], step.keys[1]}, [&] {
+                const SIZE now = ClientSize(Main());
+                return now.cx == want.cx && now.cy == want.cy;
+            });
         ASSERT_TRUE(WaitForClientSize(want)) << "client " << ClientSize(Main()).cx << " x " << ClientSize(Main()).cy
                                              << ", want " << want.cx << " x " << want.cy;
 
@@ -286,11 +228,11 @@ TEST_F(DisplayScaling, ClicksNearTheChartsFarCornerPickThatCell) {
         // The cell's last pixel before the grid lines: one pixel further is a line.
         const int x = cell.column * pitch + pitch - 1;
         const int y = cell.row * pitch + pitch - 1;
-        ASSERT_TRUE(ClickAtRest(ClientToScreenPoint(chart, POINT{x, y}))) << "the pointer did not stay on the cell";
-        EXPECT_TRUE(WaitForHtml(HtmlOf(want))) << app->Html() << " instead of " << HtmlOf(want);
+        PickAt(ClientToScreenPoint(chart, POINT{x, y}), HtmlOf(want));
+        EXPECT_EQ(app->Html(), HtmlOf(want));
         // And the line right after it picks black.
-        ASSERT_TRUE(ClickAtRest(ClientToScreenPoint(chart, POINT{x + 1, y})));
-        EXPECT_TRUE(WaitForHtml("#000000")) << app->Html();
+        PickAt(ClientToScreenPoint(chart, POINT{x + 1, y}), "#000000");
+        EXPECT_EQ(app->Html(), "#000000");
     }
 }
 
@@ -300,47 +242,42 @@ TEST_F(DisplayScaling, AScreenPickFarFromTheOriginReadsThePixelUnderTheHotSpot) 
     // Far from the origin, clear of the taskbar and of the main window in the corner
     // (this thread paints nothing while the program picks, so nothing may cover it).
     const RECT where{width - 560, height - 260, width - 400, height - 140};
-    PatternWindow pattern(where);
+    ColourWindow pattern(where, PatternAt);
     const POINT target{where.right - 43, where.bottom - 29};
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            PumpMessages();
-            return ReadPixel(target) == PatternAt(target);
-        },
-        kReact));
+    ASSERT_TRUE(pattern.WaitShown(target));
 
-    app->Press({VK_CONTROL, 'S'});
-    HWND picking = WaitFor([&] { return app->PickingWindow(); }, kReact);
+    app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return app->PickingWindow() != nullptr; });
+    HWND picking = app->PickingWindow();
     ASSERT_NE(picking, nullptr);
     const RECT covered = WindowRect(picking);
     EXPECT_EQ(covered.right - covered.left, width) << "the picking window covers the whole monitor";
     EXPECT_EQ(covered.bottom - covered.top, height);
 
-    ASSERT_TRUE(ClickAtRest(target)) << "the pointer did not stay on the target";
-    EXPECT_TRUE(WaitForHtml(HtmlOf(PatternAt(target)))) << app->Html() << " instead of " << HtmlOf(PatternAt(target));
+    PickAt(target, HtmlOf(PatternAt(target)));
+    EXPECT_EQ(app->Html(), HtmlOf(PatternAt(target)));
     EXPECT_TRUE(WaitUntil([&] { return IsVisible(Main()); }, kReact));
 }
 
 TEST_F(DisplayScaling, AboutAndPreferencesShowTheirTextsWhole) {
-    app->Press({VK_MENU, 'H'});
-    PressKey('A');
-    HWND about = WaitForTopLevelWindow(app->process().Id(), {.caption = " About ...", .visibleOnly = true}, kReact);
+    const WindowQuery aboutWindow{.caption = " About ...", .visibleOnly = true};
+    app->MenuCommand('H', 'A', "Help > About opens the About window",
+                     [&] { return FindTopLevelWindow(app->process().Id(), aboutWindow) != nullptr; });
+    HWND about = FindTopLevelWindow(app->process().Id(), aboutWindow);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(ClientSize(about).cx, Scaled(327));
     EXPECT_EQ(ClientSize(about).cy, Scaled(233));
     ExpectWholeTexts(about, "about");
-    BringToForeground(about);
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsVisible(about); }, kReact));
+    PressUntil("Escape closes the About window", about, {VK_ESCAPE}, [&] { return !IsVisible(about); });
+    ASSERT_FALSE(IsVisible(about));
 
-    app->Press({VK_CONTROL, 'O'});
-    HWND preferences =
-        WaitForTopLevelWindow(app->process().Id(), {.caption = " Preferences ...", .visibleOnly = true}, kReact);
+    const WindowQuery preferencesWindow{.caption = " Preferences ...", .visibleOnly = true};
+    app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'},
+                    [&] { return FindTopLevelWindow(app->process().Id(), preferencesWindow) != nullptr; });
+    HWND preferences = FindTopLevelWindow(app->process().Id(), preferencesWindow);
     ASSERT_NE(preferences, nullptr);
     ExpectWholeTexts(preferences, "preferences");
-    BringToForeground(preferences);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(preferences); }, kReact));
+    PressUntil("Escape closes Preferences", preferences, {VK_ESCAPE}, [&] { return !IsVisible(preferences); });
+    EXPECT_FALSE(IsVisible(preferences));
 }
 
 }  // namespace

@@ -23,9 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Huetrove";
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
-constexpr char kMakerKey[] = "Software\\Brightquill";
 constexpr const char* kProgramFiles[] = {"Huetrove.exe", "Help.chm", "license.txt", "cur.dat"};
 constexpr Duration kSetupTimeout = 60s;
 
@@ -145,8 +142,7 @@ void RemoveAnyInstallation() {
     std::error_code ignored;
     fs::remove(ShortcutPath(), ignored);
     DeleteRegistryKey(kUninstallKey);
-    DeleteRegistryValue(kRunKey, "Huetrove");
-    DeleteRegistryKey(kMakerKey);
+    RemoveAllSettings();
 }
 
 // After an uninstall: nothing of the installation is left.
@@ -228,13 +224,7 @@ TEST_F(Installer, InstalledProgramFindsItsFilesWhenStartedFromElsewhere) {
     EXPECT_NE(overChart, arrow);
 
     // Help opens the help file, with no report of a missing one.
-    app.Press({VK_CONTROL, 'H'});
-    HWND viewer = WaitFor([] { return FindWindowA(nullptr, "Huetrove Help"); }, 20s);
-    EXPECT_NE(viewer, nullptr);
-    EXPECT_TRUE(MessageBoxes(app.process().Id()).empty());
-    if (viewer)
-        PostMessageA(viewer, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([] { return FindWindowA(nullptr, "Huetrove Help") == nullptr; }, 10s));
+    ExpectHelpOpens(app);
 }
 
 TEST_F(Installer, UninstallRemovesWhatItAddedAndTheSettingsOnlyOnRequest) {

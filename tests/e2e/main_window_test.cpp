@@ -29,21 +29,6 @@ struct LoneProgram {
     }
 };
 
-HWND FindAnyWindow(const char* caption) {
-    return FindWindowA(nullptr, caption);
-}
-
-// Ctrl+H opens the help viewer and reports nothing; the viewer is closed again.
-void ExpectHelpOpens(Huetrove& app) {
-    app.Press({VK_CONTROL, 'H'});
-    HWND viewer = WaitFor([] { return FindAnyWindow("Huetrove Help"); }, 20s);
-    EXPECT_NE(viewer, nullptr);
-    EXPECT_TRUE(MessageBoxes(app.process().Id()).empty());
-    if (viewer)
-        PostMessageA(viewer, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([] { return FindAnyWindow("Huetrove Help") == nullptr; }, 10s));
-}
-
 }  // namespace
 
 TEST(MainWindow, ShowsTitleAndTheDesktopColourAtStartUp) {
@@ -76,9 +61,18 @@ TEST(MainWindow, CopyToClipboardPutsExactlyTheSevenCharacterCode) {
     Huetrove app;
     ASSERT_TRUE(ClearClipboard());
     BringToForeground(app.main());
-    Click(CenterOf(WindowRect(app.HtmlBox())), MouseButton::Right);
-    PressKey('C');  // the menu's only item, by its access key
-    auto text = WaitFor([] { return ReadClipboardText(); }, 5s);
+    const DWORD id = app.process().Id();
+    ASSERT_TRUE(ClickUntil("a right click on the HTML box opens its menu", CenterOf(WindowRect(app.HtmlBox())),
+                           [&] { return ShownMenu(id) != nullptr; }, app.main(), MouseButton::Right));
+    // The menu's only item, by its access key.
+    ASSERT_TRUE(SendUntil(
+        "C in the menu copies the code",
+        [&] {
+            PressKey('C');
+            return true;
+        },
+        [] { return ReadClipboardText().has_value(); }));
+    auto text = ReadClipboardText();
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(*text, HtmlOf(DesktopColor()));
     EXPECT_EQ(text->size(), 7u);
@@ -91,7 +85,8 @@ TEST(MainWindow, CopyToClipboardPutsExactlyTheSevenCharacterCode) {
 TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
     LoneProgram lone;
     Huetrove app(lone.dir.Path(), lone.exe);
-    app.Press({VK_CONTROL, 'H'});
+    app.PressUntil("Ctrl+H reports the missing help file", {VK_CONTROL, 'H'},
+                   [&] { return !MessageBoxes(app.process().Id()).empty(); });
     auto box = WaitForMessageBox(app.process().Id(), 10s);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->caption, "Error");
@@ -100,7 +95,7 @@ TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
     EXPECT_NE(box->icon, nullptr);
     ASSERT_EQ(box->buttons.size(), 1u);
     EXPECT_EQ(box->buttons[0].id, IDOK);
-    ClickButton(box->buttons[0].window);
+    AnswerMessageBox(box->window, box->buttons[0].window);
     EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app.process().Id()).empty(); }, 5s));
     EXPECT_TRUE(app.process().IsRunning());
 }
@@ -120,8 +115,8 @@ TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
 
 TEST(MainWindow, ExitEndsTheProgram) {
     Huetrove app;
-    app.Press({VK_MENU, 'F'});
-    PressKey('X');
+    app.MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app.process().IsRunning(); },
+                    {.deadline = 15s, .attempts = kStepAttempts});
     ASSERT_TRUE(app.process().WaitForExit(15s));
     EXPECT_EQ(app.process().ExitCode(), 0u);
 }

@@ -10,7 +10,6 @@ using namespace e2e;
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 
 HCURSOR CursorOverChart(const Huetrove& app) {
     HWND chart = ShownChartOf(app.main());

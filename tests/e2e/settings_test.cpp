@@ -4,6 +4,7 @@
 // the keyboard and the mouse. Every test starts without settings and leaves none.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,26 +15,11 @@ using namespace e2e;
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
-constexpr char kMakerKey[] = "Software\\Brightquill";
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kPreferencesCaption[] = " Preferences ...";
 constexpr char kTitle[] = "Huetrove v1.0";
 
-void RemoveAllSettings() {
-    DeleteRegistryKey(kMakerKey);
-    DeleteRegistryValue(kRunKey, "Huetrove");
-}
-
-DWORD ValueCount(const char* keyPath) {
-    HKEY key = nullptr;
-    DWORD count = 0;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return 0;
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
-                     nullptr);
-    RegCloseKey(key);
-    return count;
+size_t ValueCount(const char* keyPath) {
+    return RegistryValues(keyPath).size();
 }
 
 std::optional<std::string> Setting(const char* name) {
@@ -75,6 +61,11 @@ void Toggle(HWND checkBox) {
     const bool before = IsChecked(checkBox);
     ClickControl(checkBox);
     EXPECT_TRUE(WaitUntil([&] { return IsChecked(checkBox) != before; }, 5s));
+}
+
+// A key pressed in a window until `done`.
+bool KeyUntil(const std::string& what, HWND window, WORD key, const std::function<bool()>& done) {
+    return PressUntil(what, window, {key}, done);
 }
 
 bool CaseInsensitiveEqual(const std::string& a, const std::string& b) {
@@ -127,10 +118,13 @@ protected:
         Sync(app->main());
     }
 
+    HWND ShownPreferences() const {
+        return FindTopLevelWindow(app->process().Id(), {.caption = kPreferencesCaption, .visibleOnly = true});
+    }
+
     Preferences Open() {
-        app->Press({VK_CONTROL, 'O'});
-        HWND dialog =
-            WaitForTopLevelWindow(app->process().Id(), {.caption = kPreferencesCaption, .visibleOnly = true}, 10s);
+        app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return ShownPreferences() != nullptr; });
+        HWND dialog = ShownPreferences();
         EXPECT_NE(dialog, nullptr);
         Preferences preferences(dialog);
         EXPECT_TRUE(preferences.Complete());
@@ -139,15 +133,42 @@ protected:
         return preferences;
     }
 
+    // A key that closes the dialog, pressed in it.
+    void CloseWith(const Preferences& preferences, WORD key) {
+        EXPECT_TRUE(KeyUntil(key == VK_ESCAPE ? "Escape closes Preferences" : "Enter closes Preferences",
+                             preferences.window, key, [&] { return !IsVisible(preferences.window); }));
+        Closed(preferences);
+    }
+
     // Waits for the dialog to go and the command that showed it to finish.
     void Closed(const Preferences& preferences) {
         ASSERT_TRUE(WaitUntil([&] { return !IsVisible(preferences.window); }, 10s));
         Sync(app->main());
     }
 
+    // File > Exit: the program ends, or reports that it could not save.
+    // Clicks into the action box and types the text over the whole of its text; a
+    // retyping replaces it all.
+    static void TypeInto(const Preferences& p, const std::string& text) {
+        ClickControl(p.ActionEdit());
+        // Selected only once the click has put the caret there.
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(p.window) == p.ActionEdit(); }, 5s));
+        Sync(p.window);
+        SendUntil(
+            "typing \"" + text + "\" into the action box",
+            [&] {
+                SendMessageA(p.ActionEdit(), EM_SETSEL, 0, -1);
+                TypeText(text);
+                return true;
+            },
+            [&] { return p.Action() == text; });
+    }
+
     void Exit() {
-        app->Press({VK_MENU, 'F'});
-        PressKey('X');
+        const DWORD id = app->process().Id();
+        app->MenuCommand('F', 'X', "File > Exit ends the program or reports",
+                         [&] { return !app->process().IsRunning() || !MessageBoxes(id).empty(); },
+                         {.deadline = 15s, .attempts = kStepAttempts});
     }
 
     std::unique_ptr<Huetrove> app;
@@ -202,7 +223,7 @@ TEST_P(UnreadableWindowTop, IsReportedAndStartUpStillCompletes) {
     EXPECT_EQ(box->caption, kTitle);
     EXPECT_EQ(box->text, GetParam().message);
     EXPECT_NE(box->icon, nullptr);
-    ClickButton(box->buttons.at(0).window);
+    AnswerMessageBox(box->window, box->buttons.at(0).window);
 
     HWND main = WaitForTopLevelWindow(process.Id(), {.caption = kMainCaption, .visibleOnly = true}, 30s);
     ASSERT_NE(main, nullptr) << "start-up did not complete";
@@ -236,11 +257,7 @@ TEST_F(SettingsE2E, AnOffScreenPositionOpensTheWindowWhereAFirstRunWould) {
 
 // The store's parent key made volatile: a lasting key cannot be created below it.
 void MakeStoreUnwritable() {
-    HKEY maker = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kMakerKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                              &maker, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(maker);
+    ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
 }
 
 TEST_F(SettingsE2E, AFailedSaveAtExitKeepsTheProgramRunningAndExitTriesAgain) {
@@ -252,7 +269,7 @@ TEST_F(SettingsE2E, AFailedSaveAtExitKeepsTheProgramRunningAndExitTriesAgain) {
     EXPECT_EQ(box->caption, kTitle);
     EXPECT_EQ(box->text, "Failed to set data for 'WindowTop'");
     EXPECT_EQ(box->owner, Owner(app->main()));
-    ClickButton(box->buttons.at(0).window);
+    AnswerMessageBox(box->window, box->buttons.at(0).window);
     ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(app->process().Id()).empty(); }, 10s));
     Sync(app->main());
     EXPECT_FALSE(app->process().WaitForExit(1s));
@@ -304,8 +321,7 @@ TEST_F(SettingsE2E, PreferencesShowsTheSettingsAndTheTitle) {
     const RECT rc = WindowRect(p.window);
     EXPECT_NEAR((rc.left + rc.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
     EXPECT_NEAR((rc.top + rc.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-    PressKey(VK_ESCAPE);
-    Closed(p);
+    CloseWith(p, VK_ESCAPE);
     EXPECT_TRUE(IsWindowEnabled(app->main()));
 }
 
@@ -313,10 +329,18 @@ TEST_F(SettingsE2E, EnterCancelsAtTheFirstOpening) {
     Start();
     Preferences p = Open();
     EXPECT_EQ(FocusOf(p.window), p.minimizeClose);
-    PressKey(VK_SPACE);  // clears the box; Enter must not keep that
-    ASSERT_TRUE(WaitUntil([&] { return !IsChecked(p.minimizeClose); }, 5s));
-    PressKey(VK_RETURN);
-    Closed(p);
+    // Space clears the box; Enter must not keep that.
+    ASSERT_TRUE(ToggleUntilChanged(
+        "Space clears the box",
+        [&] {
+            if (!BringToForeground(p.window))
+                return false;
+            PressKey(VK_SPACE);
+            return true;
+        },
+        [&] { return IsChecked(p.minimizeClose); }));
+    ASSERT_FALSE(IsChecked(p.minimizeClose));
+    CloseWith(p, VK_RETURN);
     EXPECT_FALSE(RegistryKeyExists(kMakerKey));
     // Closes still hide to the tray.
     PostMessageA(app->main(), WM_CLOSE, 0, 0);
@@ -339,8 +363,7 @@ TEST_F(SettingsE2E, AfterOkByMouseEnterConfirmsTheNextOpening) {
     Preferences again = Open();
     EXPECT_EQ(again.window, p.window) << "one dialog, shown again";
     EXPECT_EQ(FocusOf(again.window), again.ok) << "the focus is where it was left";
-    PressKey(VK_RETURN);
-    Closed(again);
+    CloseWith(again, VK_RETURN);
     EXPECT_EQ(ValueCount(kSettingsKey), 6u);
 }
 
@@ -349,8 +372,7 @@ TEST_F(SettingsE2E, EscapeAndTheCloseBoxCancelAndCancelledEditsDoNotComeBack) {
     Preferences p = Open();
     ClickControl(p.systemStartup);
     ASSERT_TRUE(WaitUntil([&] { return IsChecked(p.systemStartup); }, 5s));
-    PressKey(VK_ESCAPE);
-    Closed(p);
+    CloseWith(p, VK_ESCAPE);
     EXPECT_FALSE(RegistryKeyExists(kMakerKey));
     EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
 
@@ -364,20 +386,14 @@ TEST_F(SettingsE2E, EscapeAndTheCloseBoxCancelAndCancelledEditsDoNotComeBack) {
 
     p = Open();
     EXPECT_TRUE(IsChecked(p.minimizeClose));
-    PressKey(VK_ESCAPE);
-    Closed(p);
+    CloseWith(p, VK_ESCAPE);
 }
 
 TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
     Start();
     Preferences p = Open();
-    ClickControl(p.ActionEdit());
-    // Selected only once the click has put the caret there.
-    ASSERT_TRUE(WaitUntil([&] { return FocusOf(p.window) == p.ActionEdit(); }, 5s));
-    Sync(p.window);
-    SendMessageA(p.ActionEdit(), EM_SETSEL, 0, -1);
-    TypeText("Screen");
-    ASSERT_TRUE(WaitUntil([&] { return p.Action() == "Screen"; }, 5s));
+    TypeInto(p, "Screen");
+    ASSERT_EQ(p.Action(), "Screen");
     ClickControl(p.ok);
     Closed(p);
     EXPECT_EQ(Setting("DblClickAction"), "None");
@@ -385,20 +401,15 @@ TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
     // The full text of the second item, typed, is stored as "Screen" and shown again.
     p = Open();
     EXPECT_EQ(p.Action(), "None");
-    ClickControl(p.ActionEdit());
-    ASSERT_TRUE(WaitUntil([&] { return FocusOf(p.window) == p.ActionEdit(); }, 5s));
-    Sync(p.window);
-    SendMessageA(p.ActionEdit(), EM_SETSEL, 0, -1);
-    TypeText("Select color from the screen");
-    ASSERT_TRUE(WaitUntil([&] { return p.Action() == "Select color from the screen"; }, 5s));
+    TypeInto(p, "Select color from the screen");
+    ASSERT_EQ(p.Action(), "Select color from the screen");
     ClickControl(p.ok);
     Closed(p);
     EXPECT_EQ(Setting("DblClickAction"), "Screen");
 
     p = Open();
     EXPECT_EQ(p.Action(), "Select color from the screen");
-    PressKey(VK_ESCAPE);
-    Closed(p);
+    CloseWith(p, VK_ESCAPE);
 }
 
 TEST_F(SettingsE2E, AStoredActionOtherThanScreenOrPickerShowsAndIsStoredAsNone) {

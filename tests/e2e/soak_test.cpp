@@ -14,7 +14,6 @@ using namespace e2e;
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 constexpr int kRounds = 10;
 // Totals over the whole soak.
 constexpr int kChartSwitches = 2000;
@@ -57,8 +56,7 @@ protected:
     }
 
     void TearDown() override {
-        if (HasFailure())
-            SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, "soak-failure.bmp");
+        SaveScreenOnFailure();
         app.reset();
     }
 
@@ -96,43 +94,29 @@ protected:
             Click(ClientToScreenPoint(chart, POINT{(i * 37) % (size.cx - 2) + 1, (i * 23) % (size.cy - 2) + 1}));
     }
 
-    // Ctrl+S, a click anywhere, and the main window back; a key or click that the
-    // virtual desktop dropped is given again.
+    // Ctrl+S, a click anywhere, and the main window back.
     void PickFromScreen(int count) {
         for (int i = 0; i < count; ++i) {
-            bool started = false;
-            for (int attempt = 0; attempt < 3 && !started; ++attempt) {
-                ASSERT_TRUE(Front());
-                PressKeys({VK_CONTROL, 'S'});
-                started = WaitFor([&] { return PickingWindow(); }, 5s) != nullptr;
-            }
-            ASSERT_TRUE(started) << "screen picking did not start";
-            bool ended = false;
-            for (int attempt = 0; attempt < 3 && !ended; ++attempt) {
-                Click(POINT{300 + i % 200, 400});
-                ended = WaitUntil([&] { return PickingWindow() == nullptr && IsVisible(Main()); }, 5s);
-            }
-            ASSERT_TRUE(ended) << "screen picking did not end with a click";
+            ASSERT_TRUE(app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'},
+                                        [&] { return PickingWindow() != nullptr; }))
+                << "screen picking did not start";
+            ASSERT_TRUE(ClickUntil("a click ends picking", POINT{300 + i % 200, 400},
+                                   [&] { return PickingWindow() == nullptr && IsVisible(Main()); }))
+                << "screen picking did not end with a click";
         }
     }
 
     // Ctrl+P, then OK and Cancel in turn.
     void RunColourDialog(int count) {
         for (int i = 0; i < count; ++i) {
-            HWND dialog = nullptr;
-            for (int attempt = 0; attempt < 3 && !dialog; ++attempt) {
-                ASSERT_TRUE(Front());
-                PressKeys({VK_CONTROL, 'P'});
-                dialog = WaitFor([&] { return ColourDialog(); }, 5s);
-            }
-            ASSERT_NE(dialog, nullptr) << "the colour dialog did not open";
-            bool closed = false;
-            for (int attempt = 0; attempt < 3 && !closed; ++attempt) {
-                BringToForeground(dialog);
-                PressKey(i % 2 ? VK_ESCAPE : VK_RETURN);
-                closed = WaitUntil([&] { return ColourDialog() == nullptr; }, 5s);
-            }
-            ASSERT_TRUE(closed) << "the colour dialog did not close";
+            ASSERT_TRUE(app->PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'},
+                                        [&] { return ColourDialog() != nullptr; }))
+                << "the colour dialog did not open";
+            HWND dialog = ColourDialog();
+            ASSERT_TRUE(PressUntil(i % 2 ? "Escape cancels the colour dialog" : "Enter confirms the colour dialog",
+                                   dialog, {static_cast<WORD>(i % 2 ? VK_ESCAPE : VK_RETURN)},
+                                   [&] { return ColourDialog() == nullptr; }))
+                << "the colour dialog did not close";
         }
     }
 
@@ -147,13 +131,10 @@ protected:
     // Each click on the icon hides or shows the main window; an even count ends shown.
     void ClickTray(int count) {
         for (int i = 0; i < count; ++i) {
-            const bool wasShown = IsVisible(Main());
-            bool toggled = false;
-            for (int attempt = 0; attempt < 3 && !toggled; ++attempt) {
-                Click(NextIconSpot(icon));
-                toggled = WaitUntil([&] { return IsVisible(Main()) != wasShown; }, 3s);
-            }
-            ASSERT_TRUE(toggled) << "a tray click did not toggle the main window";
+            ASSERT_TRUE(ToggleUntilChanged(
+                "a click on the icon hides or shows the main window", [&] { return Click(NextIconSpot(icon)); },
+                [&] { return IsVisible(Main()); }))
+                << "a tray click did not toggle the main window";
         }
         ASSERT_TRUE(IsVisible(Main()));
     }
@@ -209,12 +190,14 @@ TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstRoundDid) {
 
     // Still answering, and still picking.
     ASSERT_TRUE(Front());
-    app->Press({VK_F3});
-    HWND chart = WaitFor([&] { return ShownChart(); }, 5s);
+    const HWND before = ShownChart();
+    app->PressUntil("F3 shows the web safe colours", {VK_F3},
+                    [&] { return ShownChart() != nullptr && ShownChart() != before; });
+    HWND chart = ShownChart();
     ASSERT_NE(chart, nullptr);
     const POINT cell = ClientToScreenPoint(chart, POINT{MulDiv(2 * 8 + 4, ScreenDpi(), 96), MulDiv(4, ScreenDpi(), 96)});
-    ClickAtRest(cell);
-    EXPECT_TRUE(WaitUntil([&] { return app->Html() == "#FFFF99"; }, 10s)) << app->Html();
+    ClickUntil("a click picks #FFFF99", cell, [&] { return app->Html() == "#FFFF99"; });
+    EXPECT_EQ(app->Html(), "#FFFF99");
 }
 
 }  // namespace

@@ -3,17 +3,18 @@
 // window, the right-button menu, Ctrl+M, minimising, and ending from the tray.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Harness.h"
+#include "HuetroveSettings.h"
 
 namespace {
 
 using namespace e2e;
 
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 
 // The text of a tooltip on show, of any process.
 std::optional<std::string> ShownTooltip() {
@@ -36,17 +37,22 @@ std::optional<std::string> ShownTooltip() {
 
 // Hovers over the icon until its tooltip shows, starting from elsewhere so it shows anew.
 std::optional<std::string> HoverTooltip(POINT icon, const std::string& mustContain) {
-    return WaitFor(
-        [&]() -> std::optional<std::string> {
-            MoveMouse({icon.x - 300, icon.y - 300});
+    const auto matching = [&]() -> std::optional<std::string> {
+        auto text = ShownTooltip();
+        if (text && text->find(mustContain) != std::string::npos)
+            return text;
+        return std::nullopt;
+    };
+    SendUntil(
+        "hovering over the icon shows its tooltip with " + mustContain,
+        [&] {
+            if (!MoveMouse({icon.x - 300, icon.y - 300}))
+                return false;
             WaitUntil([] { return !ShownTooltip(); }, 1s);
-            MoveMouse(icon);
-            auto text = WaitFor(ShownTooltip, 3s);
-            if (text && text->find(mustContain) != std::string::npos)
-                return text;
-            return std::nullopt;
+            return MoveMouse(icon);
         },
-        15s, 0ms);
+        [&] { return matching().has_value(); }, {.deadline = 3s, .attempts = 5});
+    return matching();
 }
 
 void PressButton(bool right, bool down) {
@@ -99,8 +105,8 @@ protected:
     void TearDown() override {
         // Ended as the user would, so its icon leaves the tray before the next test.
         if (program && program->IsRunning() && main) {
-            PressKey(VK_ESCAPE);  // a menu left open
-            WaitMenuGone();
+            if (ShownTrayMenu())
+                CloseMenu();  // a menu left open
             EndFromTray();
             program->WaitForExit(10s);
         }
@@ -122,21 +128,83 @@ protected:
             [&] { return !FindTopLevelWindow(program->Id(), {.className = "#32768", .visibleOnly = true}); }, 5s);
     }
 
-    // Opens the tray menu with the right button (held, then let go) and presses `key` in it.
-    void MenuKey(WORD key) {
-        MoveMouse(Spot());
-        PressButton(true, true);
-        ASSERT_TRUE(WaitForMenu()) << "the menu did not open on the press";
+    HWND ShownTrayMenu() const { return ShownMenu(program->Id()); }
+    bool CloseMenu() {
+        return SendUntil(
+            "Escape closes the menu",
+            [] {
+                PressKey(VK_ESCAPE);
+                return true;
+            },
+            [&] { return ShownTrayMenu() == nullptr; });
+    }
+
+    // Opens the tray menu with the right button (held, then let go) and presses `key` in
+    // it, until `done`; once only without `done`, for a key that must do nothing.
+    void MenuKey(WORD key, const std::string& what = {}, const std::function<bool()>& done = {}) {
+        bool held = false;
+        ASSERT_TRUE(SendUntil(
+            "a right press on the icon opens the menu",
+            [&] {
+                if (held)
+                    PressButton(true, false);  // a press that opened nothing
+                if (!MoveMouse(Spot()))
+                    return false;
+                PressButton(true, true);
+                held = true;
+                return true;
+            },
+            [&] { return ShownTrayMenu() != nullptr; }))
+            << "the menu did not open on the press";
         PressButton(true, false);
-        PressKey(key);
+        if (!done) {
+            PressKey(key);
+            return;
+        }
+        ASSERT_TRUE(SendUntil(
+            what,
+            [&] {
+                PressKey(key);
+                return true;
+            },
+            done));
     }
 
     // The icon, a little left or right of the last point pressed.
     POINT Spot() const { return NextIconSpot(icon); }
 
+    // A click, or a double click, on the icon: either hides or shows the main window.
+    bool ClickIcon(bool twice = false) {
+        return ToggleUntilChanged(
+            twice ? "a double click on the icon hides or shows the main window"
+                  : "a click on the icon hides or shows the main window",
+            [&] { return twice ? DoubleClick(Spot()) : Click(Spot()); }, [&] { return MainShown(); });
+    }
+
     void EndFromTray() {
-        MenuKey(VK_UP);  // the last entry, "&Close Huetrove"
-        PressKey(VK_RETURN);
+        // The last entry, "&Close Huetrove".
+        MenuKey(VK_UP, "Up highlights the last entry", [&] { return MenuHighlighted(ShownTrayMenu()); });
+        ASSERT_TRUE(SendUntil(
+            "Enter on Close Huetrove ends the program",
+            [&] {
+                PressKey(VK_RETURN);
+                return true;
+            },
+            [&] { return !program->IsRunning(); }, {.deadline = 10s, .attempts = 2}));
+    }
+
+    // Whether an entry of a menu on show is highlighted: the menu lives in the program's
+    // process, where its state cannot be read from here, but the highlight shows.
+    static bool MenuHighlighted(HWND menu) {
+        if (!menu)
+            return false;
+        const RECT r = WindowRect(menu);
+        const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+        for (int y = r.top; y < r.bottom; ++y) {
+            if (ReadPixel({r.left + 4, y}) == highlight)
+                return true;
+        }
+        return false;
     }
 
     std::optional<Process> program;
@@ -157,8 +225,8 @@ TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
 
     // Another colour from the colour chart changes the tooltip with it.
     const RECT client = ClientRectOnScreen(main);
-    ClickAtRest({client.left + 20, client.top + 70});
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(html) != code; }, 5s));
+    ASSERT_TRUE(ClickUntil("a click on the chart picks another colour", {client.left + 20, client.top + 70},
+                           [&] { return WindowText(html) != code; }, main));
     const std::string picked = WindowText(html);
     tip = HoverTooltip(icon, picked);
     ASSERT_TRUE(tip) << "the tooltip kept " << code;
@@ -169,22 +237,22 @@ TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindow) {
     // The application window stands for the program on the taskbar.
     HWND app = FindTopLevelWindow(program->Id(), {.className = "fwApplication"});
     ASSERT_TRUE(app);
-    Click(Spot());
+    ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(false));
     // The main window goes first, then the taskbar button: another process may look between.
     EXPECT_TRUE(WaitUntil([&] { return !IsVisible(app); }, 5s));
     EXPECT_TRUE(IconDrawnAt(icon));
-    Click(Spot());
+    ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(true));
     EXPECT_TRUE(WaitUntil([&] { return IsVisible(app); }, 5s));
     EXPECT_TRUE(WaitUntil([&] { return IsForeground(main); }, 5s));
 
     // A double click with no action set is its first click only.
-    DoubleClick(Spot());
+    ASSERT_TRUE(ClickIcon(true));
     ASSERT_TRUE(WaitShown(false));
     program->WaitForInputIdle(2s);
     EXPECT_FALSE(MainShown()) << "the double click toggled twice";
-    DoubleClick(Spot());
+    ASSERT_TRUE(ClickIcon(true));
     ASSERT_TRUE(WaitShown(true));
     EXPECT_TRUE(program->IsRunning());
 }
@@ -193,27 +261,25 @@ TEST_F(TrayTest, MenuOffersExactlyOneOfShowAndHide) {
     // Shown: "&Show main window" is not in the menu, so its access key does nothing.
     MenuKey('S');
     ASSERT_TRUE(WaitForMenu());
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitMenuGone());
+    ASSERT_TRUE(CloseMenu());
     EXPECT_TRUE(MainShown());
 
-    MenuKey('H');
+    MenuKey('H', "H hides the main window", [&] { return !MainShown(); });
     ASSERT_TRUE(WaitShown(false));
     ASSERT_TRUE(WaitMenuGone());
 
     // Hidden: now "&Hide main window" is the one left out.
     MenuKey('H');
     ASSERT_TRUE(WaitForMenu());
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitMenuGone());
+    ASSERT_TRUE(CloseMenu());
     EXPECT_FALSE(MainShown());
 
-    MenuKey('S');
+    MenuKey('S', "S shows the main window", [&] { return MainShown(); });
     ASSERT_TRUE(WaitShown(true));
 }
 
 TEST_F(TrayTest, CloseFromTheTrayEndsTheProgramWhileHidden) {
-    Click(Spot());
+    ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(false));
     EndFromTray();
     ASSERT_TRUE(program->WaitForExit(10s)) << "the program did not end";
@@ -221,17 +287,16 @@ TEST_F(TrayTest, CloseFromTheTrayEndsTheProgramWhileHidden) {
 }
 
 TEST_F(TrayTest, CtrlMAndMinimisingHideTheMainWindowAndKeepTheIcon) {
-    ASSERT_TRUE(BringToForeground(main));
-    PressKeys({VK_CONTROL, 'M'});
+    ASSERT_TRUE(PressUntil("Ctrl+M hides the main window", main, {VK_CONTROL, 'M'}, [&] { return !MainShown(); }));
     ASSERT_TRUE(WaitShown(false));
     EXPECT_TRUE(IconDrawnAt(icon));
 
-    Click(Spot());
+    ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(true));
     PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitShown(false));
     EXPECT_TRUE(IconDrawnAt(icon));
-    Click(Spot());
+    ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(true));
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
 #include "palettes/PaletteImage.h"
@@ -47,13 +48,7 @@ bool IsScheme(const std::string& identifier) {
 
 class ChartDisplay : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static bool initialized = false;
-        if (!initialized) {
-            fw::Application().Initialize();
-            initialized = true;
-        }
-    }
+    static void SetUpTestSuite() { InitializeTestApplication(); }
 
     void SetUp() override { form = std::make_unique<TMainForm>(nullptr); }
 

@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
-#include <thread>
 
+#include "ColourDialog.h"
+#include "Harness.h"
+#include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "picker/ColorDialog.h"
@@ -17,13 +18,7 @@ using namespace fw;
 
 namespace {
 
-// Control ids of the system colour dialog's template.
-constexpr int kRedEdit = 706;
-constexpr int kGreenEdit = 707;
-constexpr int kBlueEdit = 708;
-constexpr int kAddToCustom = 712;
-constexpr int kDefineCustom = 719;
-constexpr int kHelpButton = 1038;
+using namespace e2e::colour_dialog;
 
 class HostForm : public TForm {
 public:
@@ -41,31 +36,10 @@ public:
 
 HostForm* Host() {
     static HostForm* host = [] {
-        Application().Initialize();
-        Application().SetTitle("Colour Dialog Test");
+        InitializeTestApplication("Colour Dialog Test");
         return Application().CreateForm<HostForm>();
     }();
     return host;
-}
-
-HWND FindOwnDialog() {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            char cls[32] = {};
-            GetClassNameA(w, cls, sizeof cls);
-            if (pid == GetCurrentProcessId() && IsWindowVisible(w) && std::string(cls) == "#32770") {
-                reinterpret_cast<Search*>(p)->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 std::string Text(HWND w) {
@@ -89,13 +63,7 @@ struct Seen {
 // Runs `dialog` with a watcher that records what it sees, does `act` inside the dialog,
 // then presses `button`. Returns Execute's result.
 bool RunWatched(TColorDialog& dialog, Seen& seen, int button, const std::function<void(HWND)>& act = {}) {
-    std::thread watcher([&] {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        HWND dlg = nullptr;
-        while (!(dlg = FindOwnDialog()) && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        if (!dlg)
-            return;
+    e2e::DialogWatcher watcher([&](HWND dlg) {
         seen.dialog = dlg;
         seen.owner = GetWindow(dlg, GW_OWNER);
         GetWindowRect(dlg, &seen.rect);
@@ -111,9 +79,7 @@ bool RunWatched(TColorDialog& dialog, Seen& seen, int button, const std::functio
         PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dlg, button)));
     });
-    const bool result = dialog.Execute();
-    watcher.join();
-    return result;
+    return dialog.Execute();
 }
 
 class ColorDialogTest : public ::testing::Test {

@@ -4,13 +4,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
+#include "Harness.h"
+#include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Button.h"
 #include "framework/Dpi.h"
@@ -42,12 +44,7 @@ public:
 };
 
 void Init() {
-    static bool done = false;
-    if (!done) {
-        Application().Initialize();
-        Application().SetTitle("Framework Test");
-        done = true;
-    }
+    InitializeTestApplication("Framework Test");
 }
 
 // A plain form description. Filled field by field: GCC 12 misreads designated
@@ -234,8 +231,7 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     HWND button = dialog.Find<TButton>("Ok")->Handle();
     std::thread clicker([&] {
         // Press the button from outside once the dialog is up, as a user would.
-        for (int i = 0; i < 200 && !IsWindowVisible(dialog.Handle()); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        e2e::WaitUntil([&] { return IsWindowVisible(dialog.Handle()) != FALSE; }, std::chrono::seconds(2));
         disabledMeanwhile = !IsWindowEnabled(other.Handle());
         PostMessageA(button, BM_CLICK, 0, 0);
     });
@@ -249,62 +245,6 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
 }
 
 namespace {
-
-struct ShownBox {
-    bool seen = false;
-    std::string caption, text;
-    HWND owner = nullptr;
-};
-
-// Runs `action` on this thread while another one waits for the message box it shows,
-// reads it and presses its OK button.
-template <typename Action>
-ShownBox ReadErrorBoxOf(Action action) {
-    ShownBox shown;
-    std::atomic<bool> seen{false};
-    std::thread reader([&] {
-        for (int i = 0; i < 500 && !seen; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            HWND box = nullptr;
-            EnumThreadWindows(
-                GetWindowThreadProcessId(Application().Handle(), nullptr),
-                [](HWND w, LPARAM p) -> BOOL {
-                    char cls[16] = {};
-                    GetClassNameA(w, cls, sizeof cls);
-                    if (std::string(cls) != "#32770" || !IsWindowVisible(w))
-                        return TRUE;
-                    *reinterpret_cast<HWND*>(p) = w;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&box));
-            if (box) {
-                char buffer[256] = {};
-                GetWindowTextA(box, buffer, sizeof buffer);
-                shown.caption = buffer;
-                HWND stat = FindWindowExA(box, nullptr, "Static", nullptr);
-                while (stat) {
-                    GetWindowTextA(stat, buffer, sizeof buffer);
-                    if (buffer[0])
-                        shown.text = buffer;
-                    stat = FindWindowExA(box, stat, "Static", nullptr);
-                }
-                shown.owner = GetWindow(box, GW_OWNER);
-                seen = true;
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-            }
-        }
-    });
-    try {
-        action();
-    } catch (...) {
-        seen = true;  // nothing to wait for: the error never reached a box
-        reader.join();
-        throw;
-    }
-    reader.join();
-    shown.seen = seen;
-    return shown;
-}
 
 class FailingAtCreation : public TestForm {
 public:
@@ -332,27 +272,33 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
                                                   .onClick = "Fail"}};
     d.controls = kControls;
     TestForm form(d, {{"Fail", &TestForm::Fail}});
-    const ShownBox box = ReadErrorBoxOf([&] { SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0); });
-    ASSERT_TRUE(box.seen);
-    EXPECT_EQ(box.caption, "Framework Test");
-    EXPECT_EQ(box.text, "Failed to set data for 'WindowTop'") << "no full stop after an apostrophe";
-    EXPECT_EQ(box.owner, Application().Handle());
+    std::vector<e2e::MessageBoxInfo> boxes;
+    {
+        // The box runs its modal loop inside the click; the watcher reads and answers it.
+        e2e::DialogWatcher watcher;
+        SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0);
+        boxes = watcher.Seen();
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Framework Test");
+    EXPECT_EQ(boxes[0].text, "Failed to set data for 'WindowTop'") << "no full stop after an apostrophe";
+    EXPECT_EQ(boxes[0].owner, Application().Handle());
 }
 
 TEST(ErrorBox, AnyErrorInACreationHandlerIsShownAndCreationGoesOn) {
     Init();
     FailingAtCreation form;
-    bool returned = false;
-    const ShownBox box = ReadErrorBoxOf([&] {
+    std::vector<e2e::MessageBoxInfo> boxes;
+    {
+        e2e::DialogWatcher watcher;
         form.DoCreate();  // must come back here, not unwind to the caller
-        returned = true;
-    });
-    EXPECT_TRUE(returned);
+        boxes = watcher.Seen();
+    }
     EXPECT_EQ(form.count, 1);
-    ASSERT_TRUE(box.seen) << "the error was not shown";
-    EXPECT_EQ(box.caption, "Framework Test");
-    EXPECT_EQ(box.text, "no room.");
-    EXPECT_EQ(box.owner, Application().Handle());
+    ASSERT_EQ(boxes.size(), 1u) << "the error was not shown";
+    EXPECT_EQ(boxes[0].caption, "Framework Test");
+    EXPECT_EQ(boxes[0].text, "no room.");
+    EXPECT_EQ(boxes[0].owner, Application().Handle());
 }
 
 namespace {

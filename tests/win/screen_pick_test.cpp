@@ -11,8 +11,9 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <thread>
 
+#include "Harness.h"
+#include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
 #include "main/BaseFunctions.h"
@@ -26,36 +27,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <typename Condition>
-bool PollUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        fw::Application().ProcessMessages();
-        if (condition())
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-// The pointer moves through the display server, and a motion reported late by it can
-// move the pointer back: wait until the system has reported it at the point for a while.
-bool MovePointer(POINT point) {
-    if (!SetCursorPos(point.x, point.y))
-        return false;
-    auto heldSince = std::chrono::steady_clock::now();
-    return PollUntil([&] {
-        POINT now{};
-        GetCursorPos(&now);
-        const auto time = std::chrono::steady_clock::now();
-        if (now.x != point.x || now.y != point.y) {
-            SetCursorPos(point.x, point.y);
-            heldSince = time;
-        }
-        return time - heldSince >= std::chrono::milliseconds(300);
-    });
-}
+using namespace std::chrono_literals;
+using e2e::PumpUntil;
 
 bool CursorAlive(HCURSOR cursor) {
     ICONINFO info{};
@@ -77,13 +50,7 @@ HCURSOR CursorShownBy(HWND window) {
 
 class ScreenPick : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static bool initialized = false;
-        if (!initialized) {
-            fw::Application().Initialize();
-            initialized = true;
-        }
-    }
+    static void SetUpTestSuite() { InitializeTestApplication(); }
 
     void SetUp() override {
         char* dir = std::getenv("HUETROVE_DIR");
@@ -199,37 +166,10 @@ TEST_F(ScreenPick, EveryActivationOfTheMainWindowReloadsTheCursor) {
     InstallPickCursor();
     HCURSOR first = fw::Screen().Cursor(crPick);
     mainForm->Show();
-    ASSERT_TRUE(PollUntil([&] { return fw::Screen().Cursor(crPick) != first; }));
+    ASSERT_TRUE(PumpUntil([&] { return fw::Screen().Cursor(crPick) != first; }, 5s));
     EXPECT_FALSE(CursorAlive(first));
     mainForm->Hide();
 }
-
-// A top-level window painted in one known colour, standing for another program.
-class ColourWindow {
-public:
-    ColourWindow(COLORREF colour, RECT where) : brush_(CreateSolidBrush(colour)) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = brush_;
-        wc.lpszClassName = "ScreenPickColourWindow";
-        UnregisterClassA(wc.lpszClassName, wc.hInstance);
-        RegisterClassA(&wc);
-        window_ = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, where.left, where.top,
-                                  where.right - where.left, where.bottom - where.top, nullptr, nullptr, wc.hInstance,
-                                  nullptr);
-        UpdateWindow(window_);
-    }
-    ~ColourWindow() {
-        DestroyWindow(window_);
-        DeleteObject(brush_);
-    }
-    HWND Handle() const { return window_; }
-
-private:
-    HBRUSH brush_;
-    HWND window_;
-};
 
 TEST_F(ScreenPick, PickingWindowIsBorderlessOnTopAndHiddenUntilPicking) {
     HWND window = pickForm->Handle();
@@ -242,10 +182,10 @@ TEST_F(ScreenPick, PickingWindowIsBorderlessOnTopAndHiddenUntilPicking) {
 
 TEST_F(ScreenPick, PickingCoversTheMonitorLooksUnchangedAndAClickPicksThePixel) {
     constexpr COLORREF kColour = RGB(0x12, 0x9A, 0xFE);
-    ColourWindow other(kColour, RECT{300, 300, 400, 380});
+    e2e::ColourWindow other(RECT{300, 300, 400, 380}, kColour);
     const POINT target{350, 340};
-    ASSERT_TRUE(MovePointer(target));
-    ASSERT_TRUE(PollUntil([&] { return huetrove::GetScreenPixel(target.x, target.y) == kColour; }));
+    ASSERT_TRUE(e2e::MoveMouse(target));
+    ASSERT_TRUE(PumpUntil([&] { return huetrove::GetScreenPixel(target.x, target.y) == kColour; }, 5s));
     const fw::TColor before = mainForm->CurrentColor();
 
     pickForm->FormActivate(nullptr);
@@ -268,7 +208,8 @@ TEST_F(ScreenPick, PickingCoversTheMonitorLooksUnchangedAndAClickPicksThePixel) 
     POINT covered = target;
     ScreenToClient(window, &covered);
     EXPECT_EQ(ChildWindowFromPointEx(GetDesktopWindow(), target, CWP_SKIPINVISIBLE), window);
-    PollUntil([] { return false; }, std::chrono::milliseconds(200));
+    // Looked at once the window has painted all it had to.
+    EXPECT_TRUE(PumpUntil([&] { return !GetUpdateRect(window, nullptr, FALSE); }, 5s));
     EXPECT_EQ(huetrove::GetScreenPixel(target.x, target.y), kColour);
     EXPECT_EQ(mainForm->CurrentColor(), before) << "nothing is picked before the click";
 
@@ -283,7 +224,7 @@ TEST_F(ScreenPick, PickingCoversTheMonitorLooksUnchangedAndAClickPicksThePixel) 
     EXPECT_EQ(mainForm->CurrentColor(), before);
 
     // The left click: press and release over the window, with the pointer on the colour.
-    ASSERT_TRUE(MovePointer(target));
+    ASSERT_TRUE(e2e::MoveMouse(target));
     ASSERT_EQ(huetrove::GetScreenPixel(target.x, target.y), kColour);
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(covered.x, covered.y));
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(covered.x, covered.y));

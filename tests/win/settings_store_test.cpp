@@ -5,177 +5,40 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <chrono>
 #include <climits>
-#include <cstring>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "Harness.h"
+#include "HuetroveSettings.h"
+#include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
-constexpr char kMakerKey[] = "Software\\Brightquill";
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+using namespace e2e;
+
 constexpr char kTitle[] = "Huetrove v1.0";
 constexpr int kDesignedClientHeight = 293;
 
 const std::vector<std::string> kCharts = {"palWeb",   "palWebHue", "palWebSafe", "palWindows", "palMac",
                                           "palAdobe", "palVB1",    "palVB2",     "schWXP",     "schXP"};
 
-struct Box {
-    std::string caption;
-    std::string text;
-};
-
-// Answers every message box of this process with OK and remembers what it said.
-class MessageBoxWatcher {
-public:
-    MessageBoxWatcher() : thread_([this] { Run(); }) {}
-    ~MessageBoxWatcher() {
-        stop_ = true;
-        thread_.join();
-    }
-
-    std::vector<Box> Boxes() const {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return boxes_;
-    }
-
-private:
-    static BOOL CALLBACK CollectText(HWND child, LPARAM data) {
-        char className[32] = {};
-        GetClassNameA(child, className, sizeof className);
-        const auto style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
-        if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) != SS_ICON) {
-            char text[512] = {};
-            GetWindowTextA(child, text, sizeof text);
-            if (text[0])
-                *reinterpret_cast<std::string*>(data) += text;
-        }
-        return TRUE;
-    }
-
-    static BOOL CALLBACK Visit(HWND wnd, LPARAM data) {
-        auto* self = reinterpret_cast<MessageBoxWatcher*>(data);
-        DWORD process = 0;
-        GetWindowThreadProcessId(wnd, &process);
-        char className[32] = {};
-        GetClassNameA(wnd, className, sizeof className);
-        if (process != GetCurrentProcessId() || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(wnd) ||
-            self->answered_.count(wnd))
-            return TRUE;
-        self->answered_.insert(wnd);
-        Box box;
-        char caption[256] = {};
-        GetWindowTextA(wnd, caption, sizeof caption);
-        box.caption = caption;
-        EnumChildWindows(wnd, &CollectText, reinterpret_cast<LPARAM>(&box.text));
-        {
-            std::lock_guard<std::mutex> lock(self->mutex_);
-            self->boxes_.push_back(box);
-        }
-        PostMessageA(wnd, WM_COMMAND, IDOK, 0);
-        return TRUE;
-    }
-
-    void Run() {
-        while (!stop_) {
-            EnumWindows(&Visit, reinterpret_cast<LPARAM>(this));
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));  // polling interval
-        }
-    }
-
-    std::atomic<bool> stop_{false};
-    mutable std::mutex mutex_;
-    std::vector<Box> boxes_;
-    std::set<HWND> answered_;
-    std::thread thread_;
-};
-
-struct Value {
-    DWORD type = REG_NONE;
-    std::vector<unsigned char> data;
-
-    std::string Text() const { return std::string(data.begin(), data.end()); }
-    DWORD Number() const {
-        DWORD n = 0;
-        if (data.size() == sizeof n)
-            std::memcpy(&n, data.data(), sizeof n);
-        return n;
-    }
-};
-
-std::map<std::string, Value> ValuesOf(const char* keyPath) {
-    std::map<std::string, Value> values;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return values;
-    for (DWORD i = 0;; ++i) {
-        char name[256];
-        DWORD nameLength = sizeof name;
-        Value value;
-        value.data.resize(4096);
-        DWORD size = static_cast<DWORD>(value.data.size());
-        if (RegEnumValueA(key, i, name, &nameLength, nullptr, &value.type, value.data.data(), &size) != ERROR_SUCCESS)
-            break;
-        value.data.resize(size);
-        values[name] = value;
-    }
-    RegCloseKey(key);
-    return values;
-}
-
 std::string TextWithNul(const std::string& text) {
     return text + '\0';
 }
 
 void Put(const char* name, DWORD type, const void* data, size_t size) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size)),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_TRUE(WriteRegistryValue(kSettingsKey, name, type, data, size)) << name;
 }
 void PutText(const char* name, const std::string& text) {
     Put(name, REG_SZ, text.c_str(), text.size() + 1);
 }
 void PutDword(const char* name, DWORD value) {
     Put(name, REG_DWORD, &value, sizeof value);
-}
-void DeleteValue(const char* name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, name);
-        RegCloseKey(key);
-    }
-}
-
-bool KeyExists(const char* path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-void RemoveAllSettings() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kMakerKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kMakerKey);
-    HKEY run = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
-        RegDeleteValueA(run, "Huetrove");
-        RegCloseKey(run);
-    }
 }
 
 std::string ModulePath() {
@@ -186,14 +49,7 @@ std::string ModulePath() {
 
 class SettingsStore : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static bool initialized = false;
-        if (!initialized) {
-            fw::Application().Initialize();
-            fw::Application().SetTitle(kTitle);
-            initialized = true;
-        }
-    }
+    static void SetUpTestSuite() { InitializeTestApplication(kTitle); }
 
     void SetUp() override { RemoveAllSettings(); }
 
@@ -205,7 +61,7 @@ protected:
 
     // Makes the main window and runs its creation handler, as start-up does.
     void Start() {
-        watcher = std::make_unique<MessageBoxWatcher>();
+        watcher = std::make_unique<DialogWatcher>();
         form = std::make_unique<TMainForm>(nullptr);
         designedOuterHeight = OuterHeight();  // before the settings place a chart
         form->DoCreate();
@@ -249,7 +105,7 @@ protected:
         EXPECT_EQ(form->CloseAction, form->MinimizeClose ? TMainForm::HideToTray : TMainForm::CloseAndFree);
     }
 
-    std::unique_ptr<MessageBoxWatcher> watcher;
+    std::unique_ptr<DialogWatcher> watcher;
     std::unique_ptr<TMainForm> form;
     int designedOuterHeight = 0;
 };
@@ -269,21 +125,21 @@ TEST_F(SettingsStore, FirstRunTakesTheDefaultsAndWritesNothing) {
     ExpectStartUpCompleted();
     EXPECT_EQ(form->CloseAction, TMainForm::HideToTray);
 
-    EXPECT_FALSE(KeyExists(kMakerKey));
-    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
-    EXPECT_TRUE(watcher->Boxes().empty());
+    EXPECT_FALSE(RegistryKeyExists(kMakerKey));
+    EXPECT_EQ(RegistryValues(kRunKey).count("Huetrove"), 0u);
+    EXPECT_TRUE(watcher->Seen().empty());
 
     // Closing while closes hide to the tray saves nothing either.
     SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
     SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(KeyExists(kMakerKey));
+    EXPECT_FALSE(RegistryKeyExists(kMakerKey));
 }
 
 TEST_F(SettingsStore, ExitAfterAFirstRunWritesExactlyTheSixValues) {
     Start();
     const RECT rc = Rect();
     form->Close1Click(nullptr);  // Exit: sets CloseAndFree, then closes
-    const auto values = ValuesOf(kSettingsKey);
+    const auto values = RegistryValues(kSettingsKey);
     ASSERT_EQ(values.size(), 6u);
     const auto expectNumber = [&](const char* name, DWORD number) {
         ASSERT_EQ(values.count(name), 1u) << name;
@@ -294,7 +150,7 @@ TEST_F(SettingsStore, ExitAfterAFirstRunWritesExactlyTheSixValues) {
     const auto expectText = [&](const char* name, const std::string& text) {
         ASSERT_EQ(values.count(name), 1u) << name;
         EXPECT_EQ(values.at(name).type, static_cast<DWORD>(REG_SZ)) << name;
-        EXPECT_EQ(values.at(name).Text(), TextWithNul(text)) << name;
+        EXPECT_EQ(values.at(name).Bytes(), TextWithNul(text)) << name;
     };
     expectNumber("WindowTop", static_cast<DWORD>(rc.top));
     expectNumber("WindowLeft", static_cast<DWORD>(rc.left));
@@ -302,8 +158,8 @@ TEST_F(SettingsStore, ExitAfterAFirstRunWritesExactlyTheSixValues) {
     expectNumber("MinimizeClose", 1);
     expectNumber("SystemStartup", 0);
     expectText("DblClickAction", "None");
-    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
-    EXPECT_TRUE(watcher->Boxes().empty());
+    EXPECT_EQ(RegistryValues(kRunKey).count("Huetrove"), 0u);
+    EXPECT_TRUE(watcher->Seen().empty());
 }
 
 TEST_F(SettingsStore, AStoredSetLoadsAsItWasSaved) {
@@ -316,7 +172,7 @@ TEST_F(SettingsStore, AStoredSetLoadsAsItWasSaved) {
     EXPECT_TRUE(form->SystemStartup);
     EXPECT_EQ(form->DblClickAction, "Picker");
     ExpectStartUpCompleted();
-    EXPECT_TRUE(watcher->Boxes().empty());
+    EXPECT_TRUE(watcher->Seen().empty());
 }
 
 TEST_F(SettingsStore, NegativeEdgesAreReadAsSignedNumbers) {
@@ -328,7 +184,7 @@ TEST_F(SettingsStore, NegativeEdgesAreReadAsSignedNumbers) {
     EXPECT_EQ(Rect().left, -20);
     EXPECT_EQ(Rect().top, 10);
     form->SaveSettings();
-    EXPECT_EQ(ValuesOf(kSettingsKey).at("WindowLeft").Number(), 0xFFFFFFECu);
+    EXPECT_EQ(RegistryValues(kSettingsKey).at("WindowLeft").Number(), 0xFFFFFFECu);
 }
 
 struct ChartCase {
@@ -344,10 +200,10 @@ TEST_P(StoredChart, ShowsWhatTheIdentifierNames) {
     Start();
     const std::string shown = GetParam().shown;
     EXPECT_EQ(VisibleCharts(), shown.empty() ? std::set<std::string>{} : std::set<std::string>{shown});
-    EXPECT_TRUE(watcher->Boxes().empty());
+    EXPECT_TRUE(watcher->Seen().empty());
     // The next save writes back what is on show.
     form->SaveSettings();
-    EXPECT_EQ(ValuesOf(kSettingsKey).at("ActivePS").Text(), TextWithNul(shown));
+    EXPECT_EQ(RegistryValues(kSettingsKey).at("ActivePS").Bytes(), TextWithNul(shown));
 }
 
 INSTANTIATE_TEST_SUITE_P(Identifiers,
@@ -381,12 +237,12 @@ TEST_P(CorruptValue, IsReportedTakesItsDefaultAndTheRestStillLoads) {
     const CorruptCase& c = GetParam();
     PutCompleteStore();
     if (c.type == REG_NONE)
-        DeleteValue(c.name);
+        ASSERT_TRUE(DeleteRegistryValue(kSettingsKey, c.name));
     else
         Put(c.name, c.type, c.data.data(), c.data.size());
     Start();
 
-    const auto boxes = watcher->Boxes();
+    const auto boxes = watcher->Seen();
     if (*c.message) {
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].caption, kTitle);
@@ -410,7 +266,7 @@ TEST_P(CorruptValue, IsReportedTakesItsDefaultAndTheRestStillLoads) {
 
     // The next save repairs the store: every value in its own type.
     form->SaveSettings();
-    const auto values = ValuesOf(kSettingsKey);
+    const auto values = RegistryValues(kSettingsKey);
     ASSERT_EQ(values.size(), 6u);
     for (const char* number : {"WindowTop", "WindowLeft", "MinimizeClose", "SystemStartup"})
         EXPECT_EQ(values.at(number).type, static_cast<DWORD>(REG_DWORD)) << number;
@@ -443,7 +299,7 @@ TEST_F(SettingsStore, EveryBadValueIsReportedInOrderInOneBoxAndStartUpStillCompl
     PutText("MinimizeClose", "x");
     Start();
     std::vector<std::string> texts;
-    for (const Box& box : watcher->Boxes())
+    for (const MessageBoxInfo& box : watcher->Seen())
         texts.push_back(box.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"Invalid data type for 'WindowTop'\n"
                                                "Failed to get data for 'WindowLeft'\n"
@@ -466,7 +322,7 @@ TEST_F(SettingsStore, TextsWithoutTheirNulOrOfAnyLengthLoadSafely) {
     Start();
     EXPECT_EQ(VisibleCharts(), std::set<std::string>{"palVB1"});
     EXPECT_EQ(form->DblClickAction, huge);
-    EXPECT_TRUE(watcher->Boxes().empty());
+    EXPECT_TRUE(watcher->Seen().empty());
 }
 
 TEST_F(SettingsStore, AnyNonZeroNumberIsTrueAndIsWrittenBackAsOne) {
@@ -478,7 +334,7 @@ TEST_F(SettingsStore, AnyNonZeroNumberIsTrueAndIsWrittenBackAsOne) {
     EXPECT_TRUE(form->SystemStartup);
     EXPECT_EQ(form->CloseAction, TMainForm::HideToTray);
     form->SaveSettings();
-    const auto values = ValuesOf(kSettingsKey);
+    const auto values = RegistryValues(kSettingsKey);
     EXPECT_EQ(values.at("MinimizeClose").Number(), 1u);
     EXPECT_EQ(values.at("SystemStartup").Number(), 1u);
 }
@@ -496,7 +352,7 @@ TEST_F(SettingsStore, APositionOffEveryDisplayIsReplacedByTheFirstRunOne) {
         Start();
         EXPECT_EQ(Rect().left, FirstRunPosition().x) << stored.x << "," << stored.y;
         EXPECT_EQ(Rect().top, FirstRunPosition().y) << stored.x << "," << stored.y;
-        EXPECT_TRUE(watcher->Boxes().empty());
+        EXPECT_TRUE(watcher->Seen().empty());
         form.reset();
     }
 }
@@ -522,23 +378,23 @@ TEST_F(SettingsStore, TheRunValueFollowsSystemStartupOnEverySave) {
     Start();
     form->SystemStartup = true;
     form->SaveSettings();
-    auto run = ValuesOf(kRunKey);
+    auto run = RegistryValues(kRunKey);
     ASSERT_EQ(run.count("Huetrove"), 1u);
     EXPECT_EQ(run.at("Huetrove").type, static_cast<DWORD>(REG_SZ));
     // Quoted, so a path with spaces names one program.
-    EXPECT_EQ(run.at("Huetrove").Text(), TextWithNul("\"" + ModulePath() + "\""));
+    EXPECT_EQ(run.at("Huetrove").Bytes(), TextWithNul("\"" + ModulePath() + "\""));
 
     // Something else removed it: the next save brings it back.
     RemoveAllSettings();
     form->SaveSettings();
-    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 1u);
+    EXPECT_EQ(RegistryValues(kRunKey).count("Huetrove"), 1u);
 
     form->SystemStartup = false;
     form->SaveSettings();
-    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
+    EXPECT_EQ(RegistryValues(kRunKey).count("Huetrove"), 0u);
     form->SaveSettings();  // deleting what is not there is silent
-    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
-    EXPECT_TRUE(watcher->Boxes().empty());
+    EXPECT_EQ(RegistryValues(kRunKey).count("Huetrove"), 0u);
+    EXPECT_TRUE(watcher->Seen().empty());
 }
 
 // A parent key that is volatile cannot get a lasting child: the store's key can be
@@ -547,11 +403,7 @@ class UnwritableStore : public SettingsStore {
 protected:
     void SetUp() override {
         SettingsStore::SetUp();
-        HKEY maker = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kMakerKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &maker, nullptr),
-                  ERROR_SUCCESS);
-        RegCloseKey(maker);
+        ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
         HKEY probe = nullptr;
         ASSERT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                                   nullptr, &probe, nullptr),
@@ -565,7 +417,7 @@ TEST_F(UnwritableStore, AFailedSaveStopsTheCloseAndTheNextCloseTriesAgain) {
     form->CloseAction = TMainForm::CloseAndFree;  // as Exit leaves it
     SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
 
-    const auto boxes = watcher->Boxes();
+    const auto boxes = watcher->Seen();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, kTitle);
     EXPECT_EQ(boxes[0].text, "Failed to set data for 'WindowTop'");
@@ -575,13 +427,13 @@ TEST_F(UnwritableStore, AFailedSaveStopsTheCloseAndTheNextCloseTriesAgain) {
     EXPECT_FALSE(fw::Application().Terminated());
     MSG quit;
     EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-    EXPECT_EQ(ValuesOf(kRunKey).count("Huetrove"), 0u);
+    EXPECT_EQ(RegistryValues(kRunKey).count("Huetrove"), 0u);
 
     // Once the store can be written again, the same close saves and goes ahead.
     RemoveAllSettings();
     SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(watcher->Boxes().size(), 1u);
-    EXPECT_EQ(ValuesOf(kSettingsKey).size(), 6u);
+    EXPECT_EQ(watcher->Seen().size(), 1u);
+    EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u);
     EXPECT_FALSE(form->Visible());
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "Harness.h"
+#include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/ImageList.h"
@@ -18,6 +20,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using e2e::PumpUntil;
 
 class TTestForm : public fw::TForm {
 public:
@@ -37,19 +40,6 @@ public:
 };
 
 TTestForm* mainForm = nullptr;
-
-// Pumps the message queue until `done` holds or the deadline passes.
-bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 3000ms) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        fw::Application().ProcessMessages();
-        if (done())
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
 
 // Whether the shell holds the component's icon: a change succeeds only then.
 bool IconInTray(const NOTIFYICONDATAA& data) {
@@ -75,6 +65,17 @@ HICON SolidIcon(COLORREF color) {
     DeleteObject(colorBits);
     DeleteObject(maskBits);
     return icon;
+}
+
+// An image list of three icons: red, green and blue, owned by the main form.
+fw::TImageList* RedGreenBlueIcons() {
+    auto* list = new fw::TImageList(mainForm);
+    for (COLORREF c : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
+        HICON icon = SolidIcon(c);
+        list->AddIcon(icon);
+        DestroyIcon(icon);
+    }
+    return list;
 }
 
 class TrayIconTest : public ::testing::Test {
@@ -231,7 +232,7 @@ TEST_F(TrayIconTest, RightPressOpensTheMenuBeforeTheRelease) {
             PostMessageA(fw::Application().Handle(), WM_KEYDOWN, key, 0);
     };
     Notices({WM_RBUTTONDOWN});
-    ASSERT_TRUE(PumpUntil([&] { return events.size() >= 3; }));
+    ASSERT_TRUE(PumpUntil([&] { return events.size() >= 3; }, 3s));
     Notices({WM_RBUTTONUP});
     EXPECT_EQ(events, (Events{"down right", "popup", "item B", "up right"}));
 }
@@ -270,7 +271,7 @@ TEST_F(TrayIconTest, LeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem) {
         PostMessageA(fw::Application().Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
     };
     Notices({WM_LBUTTONDOWN});
-    ASSERT_TRUE(PumpUntil([&] { return events.size() >= 2; }));
+    ASSERT_TRUE(PumpUntil([&] { return events.size() >= 2; }, 3s));
     Notices({WM_LBUTTONUP, WM_LBUTTONDBLCLK});
     EXPECT_EQ(events, (Events{"down left", "popup", "click", "up left", "dblclick"}));
 }
@@ -329,7 +330,7 @@ TEST_F(TrayIconTest, HideAndShowMainWindowMoveTheTaskbarButtonAndLeaveTheIcon) {
     tray->ShowMainWindow();
     EXPECT_TRUE(mainForm->Visible());
     EXPECT_TRUE(IsWindowVisible(app));
-    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == mainForm->Handle(); }));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == mainForm->Handle(); }, 3s));
 }
 
 TEST_F(TrayIconTest, ShowingTheOwnerRestoresTheApplicationWindow) {
@@ -361,12 +362,7 @@ TEST_F(TrayIconTest, StartMinimizedKeepsTheMainFormFromShowing) {
 }
 
 TEST_F(TrayIconTest, IconListSetsTheIconAndClampsTheIndex) {
-    auto* list = new fw::TImageList(mainForm);
-    for (COLORREF c : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
-        HICON icon = SolidIcon(c);
-        list->AddIcon(icon);
-        DestroyIcon(icon);
-    }
+    auto* list = RedGreenBlueIcons();
     ASSERT_EQ(list->Count(), 3);
     tray->SetIconIndex(2);
     EXPECT_EQ(tray->IconIndex(), 0);  // no list: always 0
@@ -383,12 +379,7 @@ TEST_F(TrayIconTest, IconListSetsTheIconAndClampsTheIndex) {
 }
 
 TEST_F(TrayIconTest, CyclingStepsThroughTheListAndReportsTheNextIndex) {
-    auto* list = new fw::TImageList(mainForm);
-    for (COLORREF c : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
-        HICON icon = SolidIcon(c);
-        list->AddIcon(icon);
-        DestroyIcon(icon);
-    }
+    auto* list = RedGreenBlueIcons();
     tray->Loaded();
     tray->SetIconList(list);
     std::vector<int> next;
@@ -405,7 +396,7 @@ TEST_F(TrayIconTest, CyclingStepsThroughTheListAndReportsTheNextIndex) {
     EXPECT_EQ(tray->IconIndex(), 0);  // cycling starts from the first entry
     EXPECT_TRUE(tray->StepTimer()->Enabled());
     EXPECT_EQ(tray->StepTimer()->Interval(), 20u);
-    ASSERT_TRUE(PumpUntil([&] { return next.size() >= 4; }));
+    ASSERT_TRUE(PumpUntil([&] { return next.size() >= 4; }, 3s));
     tray->SetCycleIcons(false);
     EXPECT_EQ((std::vector<int>(next.begin(), next.begin() + 4)), (std::vector<int>{1, 2, 0, 1}));
     EXPECT_EQ((std::vector<int>(shownAtCycle.begin(), shownAtCycle.begin() + 4)), (std::vector<int>{0, 1, 2, 0}));
@@ -419,8 +410,8 @@ TEST_F(TrayIconTest, CyclingWithoutAListDoesNothing) {
     tray->OnCycle = [&](fw::TComponent*, int) { ++cycles; };
     tray->SetCycleInterval(10);
     tray->SetCycleIcons(true);
-    // Several intervals go by with the timer running.
-    PumpUntil([] { return false; }, 150ms);
+    // Several intervals go by with the timer running, and not one cycle.
+    EXPECT_FALSE(PumpUntil([&] { return cycles > 0; }, 150ms));
     EXPECT_EQ(cycles, 0);
     EXPECT_EQ(tray->IconIndex(), 0);
 }
@@ -429,8 +420,7 @@ TEST_F(TrayIconTest, CyclingWithoutAListDoesNothing) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    fw::Application().Initialize();
-    fw::Application().SetTitle("Tray test");
+    InitializeTestApplication("Tray test");
     mainForm = fw::Application().CreateForm<TTestForm>();
     return RUN_ALL_TESTS();
 }

@@ -39,13 +39,6 @@ std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& argumen
     return process.ExitCode();
 }
 
-// Leaves a picture of the screen beside the test when a case fails.
-void SaveScreenOnFailure(const std::string& name) {
-    if (::testing::Test::HasFailure()) {
-        SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, name + "-failure.bmp");
-    }
-}
-
 class NotepadTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -57,11 +50,19 @@ protected:
         ASSERT_TRUE(BringToForeground(window_));
     }
 
-    void TearDown() override { SaveScreenOnFailure(::testing::UnitTest::GetInstance()->current_test_info()->name()); }
+    void TearDown() override { SaveScreenOnFailure(); }
 
+    // Typed over the whole text, so that a repeat replaces what a lost key left.
     void Type(const std::string& text) {
-        TypeText(text);
-        ASSERT_TRUE(WaitUntil([&] { return WindowText(edit_) == text; }, kReactTimeout)) << WindowText(edit_);
+        SendUntil(
+            "typing \"" + text + "\"",
+            [&] {
+                SendMessageA(edit_, EM_SETSEL, 0, -1);
+                TypeText(text);
+                return true;
+            },
+            [&] { return WindowText(edit_) == text; });
+        ASSERT_EQ(WindowText(edit_), text);
     }
 
     // Where character `index` of the edit is drawn, on the screen.
@@ -86,12 +87,11 @@ TEST_F(NotepadTest, TypedTextIsReadBackAndCopiedToTheClipboard) {
 
     ASSERT_TRUE(ClearClipboard());
     EXPECT_NE(ReadClipboardText(), text);
-    PressKeys({VK_CONTROL, 'A'});
-    ASSERT_TRUE(
-        WaitUntil([&] { return EditSelection(edit_) == std::pair<int, int>(0, int(text.size())); }, kReactTimeout));
-    PressKeys({VK_CONTROL, 'C'});
-    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText() == text; }, kReactTimeout))
-        << ReadClipboardText().value_or("");
+    PressUntil("Ctrl+A selects all", window_, {VK_CONTROL, 'A'},
+               [&] { return EditSelection(edit_) == std::pair<int, int>(0, int(text.size())); });
+    ASSERT_EQ(EditSelection(edit_), std::make_pair(0, int(text.size())));
+    PressUntil("Ctrl+C copies", window_, {VK_CONTROL, 'C'}, [&] { return ReadClipboardText() == text; });
+    EXPECT_EQ(ReadClipboardText(), text) << ReadClipboardText().value_or("");
 }
 
 TEST_F(NotepadTest, MouseClicksLandOnTheExactPoint) {
@@ -102,22 +102,27 @@ TEST_F(NotepadTest, MouseClicksLandOnTheExactPoint) {
     ScreenToClient(window_, &inWindow);
     EXPECT_EQ(ChildAt(window_, inWindow), edit_);
 
-    ASSERT_TRUE(DoubleClick(onBeta));
-    EXPECT_TRUE(WaitUntil([&] { return EditSelection(edit_).first == 6; }, kReactTimeout));
+    ASSERT_TRUE(SendUntil("a double click selects a word", [&] { return DoubleClick(onBeta); },
+                          [&] { return EditSelection(edit_).first == 6; }));
     POINT cursor{};
     GetCursorPos(&cursor);
     EXPECT_EQ(cursor.x, onBeta.x);
     EXPECT_EQ(cursor.y, onBeta.y);
 
-    ASSERT_TRUE(Click(CharacterOnScreen(2)));
-    EXPECT_TRUE(WaitUntil([&] { return EditSelection(edit_) == std::pair<int, int>(2, 2); }, kReactTimeout));
+    EXPECT_TRUE(ClickUntil("a click puts the caret", CharacterOnScreen(2),
+                           [&] { return EditSelection(edit_) == std::pair<int, int>(2, 2); }));
 
     // The edit's own context menu, a top-level popup of notepad, opens and Escape closes it.
-    ASSERT_TRUE(Click(onBeta, MouseButton::Right));
-    const WindowQuery menu{.className = "#32768", .visibleOnly = true};
-    EXPECT_NE(WaitForTopLevelWindow(notepad_->Id(), menu, kReactTimeout), nullptr);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return FindTopLevelWindow(notepad_->Id(), menu) == nullptr; }, kReactTimeout));
+    const DWORD id = notepad_->Id();
+    EXPECT_TRUE(ClickUntil("a right click opens the menu", onBeta, [&] { return ShownMenu(id) != nullptr; }, edit_,
+                           MouseButton::Right));
+    EXPECT_TRUE(SendUntil(
+        "Escape closes the menu",
+        [] {
+            PressKey(VK_ESCAPE);
+            return true;
+        },
+        [&] { return ShownMenu(id) == nullptr; }));
 }
 
 TEST_F(NotepadTest, ScreenPixelsShowWhatIsDrawn) {
@@ -143,7 +148,8 @@ TEST_F(NotepadTest, ScreenPixelsShowWhatIsDrawn) {
 
 TEST_F(NotepadTest, ClosingWithUnsavedTextAsksAndDontSaveEnds) {
     Type("unsaved");
-    PressKeys({VK_MENU, VK_F4});
+    PressUntil("Alt+F4 asks whether to save", window_, {VK_MENU, VK_F4},
+               [&] { return !MessageBoxes(notepad_->Id()).empty(); });
 
     const auto box = WaitForMessageBox(notepad_->Id(), kReactTimeout);
     ASSERT_TRUE(box.has_value());
@@ -156,7 +162,7 @@ TEST_F(NotepadTest, ClosingWithUnsavedTextAsksAndDontSaveEnds) {
     ASSERT_NE(dontSave, nullptr);
     EXPECT_EQ(box->ButtonById(IDYES) != nullptr, true);
 
-    ClickButton(dontSave->window);
+    AnswerMessageBox(box->window, dontSave->window);
     EXPECT_TRUE(notepad_->WaitForExit(kReactTimeout));
     EXPECT_EQ(notepad_->ExitCode(), 0u);
 }

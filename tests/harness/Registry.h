@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -18,5 +20,21 @@ bool RegistryKeyExists(const std::string& key);
 // True also when there was nothing to delete.
 bool DeleteRegistryValue(const std::string& key, const std::string& name);
 bool DeleteRegistryKey(const std::string& key);
+
+// A value as stored: its type and its bytes, a terminating zero included.
+struct RegistryValue {
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+
+    std::string Bytes() const { return std::string(data.begin(), data.end()); }
+    // The number of a four-byte value, 0 for any other size.
+    DWORD Number() const;
+};
+// Every value of a key by name; empty when the key does not exist.
+std::map<std::string, RegistryValue> RegistryValues(const std::string& key);
+// Stores any bytes under any type, so a test can leave what a program cannot read.
+bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD type, const void* data, size_t size);
+// A volatile key: the system refuses lasting keys below it, as when the user may not write there.
+bool CreateVolatileRegistryKey(const std::string& key);
 
 }  // namespace e2e

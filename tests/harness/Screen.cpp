@@ -1,5 +1,7 @@
 #include "Screen.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <vector>
 
@@ -95,6 +97,18 @@ bool SaveScreenshot(const RECT& screenRect, const std::string& path) {
     out.write(reinterpret_cast<const char*>(&header), sizeof(header));
     out.write(reinterpret_cast<const char*>(rows.data()), static_cast<std::streamsize>(rows.size()));
     return static_cast<bool>(out);
+}
+
+void SaveScreenOnFailure(const std::string& suffix) {
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    if (!info || !testing::Test::HasFailure())
+        return;
+    std::string name = info->name();
+    for (char& c : name) {
+        if (c == '/')
+            c = '-';  // a parameterised case's number
+    }
+    SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, name + suffix + "-failure.bmp");
 }
 
 }  // namespace e2e

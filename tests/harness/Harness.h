@@ -1,7 +1,9 @@
 #pragma once
 
-// Everything an end-to-end test needs to drive a program from outside.
+// Everything a test needs to drive windows from outside, whether they belong to the
+// program under test or to the test's own process.
 #include "Clipboard.h"
+#include "ColourWindow.h"
 #include "Input.h"
 #include "MessageBoxes.h"
 #include "Process.h"
@@ -9,6 +11,7 @@
 #include "Registry.h"
 #include "Resources.h"
 #include "Screen.h"
+#include "Steps.h"
 #include "Tray.h"
 #include "Wait.h"
 #include "WindowFinder.h"

@@ -8,8 +8,9 @@ namespace {
 
 // How long one SetForegroundWindow attempt is given to take effect.
 constexpr Duration kForegroundSettle = 200ms;
-// Longer than the time for which Wine trusts its own record of the cursor.
-constexpr Duration kCursorSettle = 120ms;
+// Longer than the time for which Wine trusts its own record of the cursor: a position
+// read this long after the last move came from the display server.
+constexpr Duration kCursorTrust = 150ms;
 
 bool IsExtendedKey(WORD key) {
     switch (key) {
@@ -111,24 +112,35 @@ void TypeText(std::string_view text) {
     }
 }
 
+void PressKeys(const std::vector<WORD>& keys) {
+    SendKeys(keys);
+}
+
 bool MoveMouse(POINT screenPoint, Duration timeout) {
+    const auto put = [&] {
+        SetCursorPos(screenPoint.x, screenPoint.y);
+        // A move event too, so the target sees WM_MOUSEMOVE as with a real mouse.
+        INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+        move.mi.dx = ToAbsolute(screenPoint.x, GetSystemMetrics(SM_CXSCREEN));
+        move.mi.dy = ToAbsolute(screenPoint.y, GetSystemMetrics(SM_CYSCREEN));
+        std::vector<INPUT> inputs{move};
+        Send(inputs);
+        return std::chrono::steady_clock::now();
+    };
+    // Done once every reading since the last move, including the display server's own,
+    // has found the pointer on the point; a warp the server refused, or a late motion
+    // that took the pointer back, is put right again.
+    auto putAt = put();
     return WaitUntil(
         [&] {
-            SetCursorPos(screenPoint.x, screenPoint.y);
-            // A move event too, so the target sees WM_MOUSEMOVE as with a real mouse.
-            INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-            move.mi.dx = ToAbsolute(screenPoint.x, GetSystemMetrics(SM_CXSCREEN));
-            move.mi.dy = ToAbsolute(screenPoint.y, GetSystemMetrics(SM_CYSCREEN));
-            std::vector<INPUT> inputs{move};
-            Send(inputs);
-            // Wine answers GetCursorPos from its own record for 100 ms after a move
-            // and from the X server after that; a warp the X server refused shows
-            // only then, and the program under test would read that position.
-            std::this_thread::sleep_for(kCursorSettle);
             POINT now{};
-            return GetCursorPos(&now) && now.x == screenPoint.x && now.y == screenPoint.y;
+            if (!GetCursorPos(&now) || now.x != screenPoint.x || now.y != screenPoint.y) {
+                putAt = put();
+                return false;
+            }
+            return std::chrono::steady_clock::now() - putAt >= kCursorTrust;
         },
-        timeout, 0ms);
+        timeout, 10ms);
 }
 
 bool Click(POINT screenPoint, MouseButton button) {
@@ -168,12 +180,6 @@ HCURSOR CursorAt(POINT screenPoint) {
         },
         3s, 200ms);
     return last;
-}
-
-bool ClickAtRest(POINT screenPoint) {
-    MoveMouse(screenPoint);
-    WaitUntil([] { return false; }, 300ms);
-    return Click(screenPoint);
 }
 
 }  // namespace e2e

@@ -13,10 +13,13 @@ using namespace std::chrono_literals;
 inline constexpr Duration kPollInterval = 20ms;
 
 // Polls `condition` until it holds or `timeout` has passed; true when it held.
-// Lets this thread's own windows paint and answer while a test waits.
-void PumpMessages();
-
 bool WaitUntil(const std::function<bool()>& condition, Duration timeout, Duration interval = kPollInterval);
+
+// Lets this thread's own windows paint and answer: handles the messages waiting for it.
+void PumpMessages();
+// WaitUntil for a thread with windows of its own: handles its messages between polls
+// and wakes as soon as a new one comes.
+bool PumpUntil(const std::function<bool()>& condition, Duration timeout, Duration interval = 10ms);
 
 // Polls `probe` until it returns a value that tests true (a window handle, an
 // optional) and returns it; returns the last (false) value at the deadline.

@@ -14,5 +14,8 @@ COLORREF ReadPixel(POINT screenPoint);
 
 // Writes a region of the screen to a 24-bit BMP file, for looking at a failure.
 bool SaveScreenshot(const RECT& screenRect, const std::string& path);
+// Once the running test case has failed: the whole screen, in the working directory as
+// <case><suffix>-failure.bmp, for looking at what the test saw.
+void SaveScreenOnFailure(const std::string& suffix = {});
 
 }  // namespace e2e

@@ -48,11 +48,6 @@ std::optional<std::vector<BYTE>> ReadValue(const std::string& key, const std::st
     return data;
 }
 
-bool WriteValue(const std::string& key, const std::string& name, DWORD type, const BYTE* data, DWORD size) {
-    Key opened(key, KEY_SET_VALUE, true);
-    return opened.Get() && RegSetValueExA(opened.Get(), name.c_str(), 0, type, data, size) == ERROR_SUCCESS;
-}
-
 }  // namespace
 
 std::optional<std::string> ReadRegistryString(const std::string& key, const std::string& name) {
@@ -77,12 +72,11 @@ std::optional<DWORD> ReadRegistryDword(const std::string& key, const std::string
 }
 
 bool WriteRegistryString(const std::string& key, const std::string& name, const std::string& value) {
-    return WriteValue(key, name, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                      static_cast<DWORD>(value.size() + 1));
+    return WriteRegistryValue(key, name, REG_SZ, value.c_str(), value.size() + 1);
 }
 
 bool WriteRegistryDword(const std::string& key, const std::string& name, DWORD value) {
-    return WriteValue(key, name, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+    return WriteRegistryValue(key, name, REG_DWORD, &value, sizeof(value));
 }
 
 bool RegistryValueExists(const std::string& key, const std::string& name) {
@@ -107,7 +101,56 @@ bool DeleteRegistryValue(const std::string& key, const std::string& name) {
 
 bool DeleteRegistryKey(const std::string& key) {
     const LONG status = RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    // The key itself too, should the tree's deletion have left it behind.
+    RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+DWORD RegistryValue::Number() const {
+    DWORD number = 0;
+    if (data.size() == sizeof number)
+        memcpy(&number, data.data(), sizeof number);
+    return number;
+}
+
+std::map<std::string, RegistryValue> RegistryValues(const std::string& key) {
+    std::map<std::string, RegistryValue> values;
+    Key opened(key, KEY_READ, false);
+    if (!opened.Get())
+        return values;
+    DWORD longestName = 0;
+    DWORD longestData = 0;
+    RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
+                     &longestData, nullptr, nullptr);
+    for (DWORD i = 0;; ++i) {
+        std::string name(longestName + 1, '\0');
+        DWORD nameLength = longestName + 1;
+        RegistryValue value;
+        value.data.resize(longestData);
+        DWORD size = longestData;
+        if (RegEnumValueA(opened.Get(), i, name.data(), &nameLength, nullptr, &value.type, value.data.data(), &size) !=
+            ERROR_SUCCESS)
+            break;
+        name.resize(nameLength);
+        value.data.resize(size);
+        values[name] = value;
+    }
+    return values;
+}
+
+bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD type, const void* data, size_t size) {
+    Key opened(key, KEY_SET_VALUE, true);
+    return opened.Get() && RegSetValueExA(opened.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
+                                          static_cast<DWORD>(size)) == ERROR_SUCCESS;
+}
+
+bool CreateVolatileRegistryKey(const std::string& key) {
+    HKEY created = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                        &created, nullptr) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(created);
+    return true;
 }
 
 }  // namespace e2e

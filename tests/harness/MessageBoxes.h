@@ -2,8 +2,13 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <functional>
+#include <mutex>
 #include <optional>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Wait.h"
@@ -35,5 +40,29 @@ std::optional<MessageBoxInfo> WaitForMessageBox(DWORD processId, Duration timeou
 
 // Clicks a dialog button as the user would, without moving focus or the mouse.
 void ClickButton(HWND button);
+
+// Plays the user for the dialogs of this process while the test's own thread runs their
+// modal loops: a thread of its own reads each standard dialog once it shows, hands it
+// to `answer` and keeps what it said. The default answer is OK.
+class DialogWatcher {
+public:
+    explicit DialogWatcher(std::function<void(HWND dialog)> answer = {});
+    ~DialogWatcher();
+    DialogWatcher(const DialogWatcher&) = delete;
+    DialogWatcher& operator=(const DialogWatcher&) = delete;
+
+    // Every dialog seen so far, in the order they showed.
+    std::vector<MessageBoxInfo> Seen() const;
+
+private:
+    void Run();
+
+    std::function<void(HWND)> answer_;
+    std::atomic<bool> stop_{false};
+    mutable std::mutex mutex_;
+    std::vector<MessageBoxInfo> seen_;
+    std::set<HWND> answered_;
+    std::thread thread_;
+};
 
 }  // namespace e2e

@@ -69,4 +69,34 @@ void ClickButton(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 
+DialogWatcher::DialogWatcher(std::function<void(HWND)> answer)
+    : answer_(answer ? std::move(answer) : [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); }),
+      thread_([this] { Run(); }) {}
+
+DialogWatcher::~DialogWatcher() {
+    stop_ = true;
+    thread_.join();
+}
+
+std::vector<MessageBoxInfo> DialogWatcher::Seen() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return seen_;
+}
+
+void DialogWatcher::Run() {
+    while (!stop_) {
+        for (HWND dialog : TopLevelWindows(GetCurrentProcessId(), {.className = kDialogClass, .visibleOnly = true})) {
+            if (!answered_.insert(dialog).second)
+                continue;
+            MessageBoxInfo info = ReadMessageBox(dialog);
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                seen_.push_back(std::move(info));
+            }
+            answer_(dialog);
+        }
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
 }  // namespace e2e
