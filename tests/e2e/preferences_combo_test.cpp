@@ -31,8 +31,11 @@ protected:
     void SetUp() override {
         DeleteRegistryKey(kSettingsKey);
         app = std::make_unique<Huetrove>();
-        app->Press({VK_CONTROL, 'O'});
-        dialog = WaitForTopLevelWindow(app->process().Id(), {.caption = " Preferences ...", .visibleOnly = true}, 10s);
+        const auto preferences = [&] {
+            return FindTopLevelWindow(app->process().Id(), {.caption = " Preferences ...", .visibleOnly = true});
+        };
+        app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return preferences() != nullptr; });
+        dialog = preferences();
         ASSERT_TRUE(dialog);
         combo = FindChildWindow(dialog, "ComboBox");
         ASSERT_TRUE(combo);

@@ -136,9 +136,8 @@ TEST_P(OutOfReach, TheWindowOpensWhereAFirstRunPutsItAndExitSavesThat) {
     EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15) << GetParam().why;
     EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN) - 83) << GetParam().why;
 
-    app->Press({VK_MENU, 'F'});
-    PressKey('X');
-    ASSERT_TRUE(app->process().WaitForExit(15s));
+    ASSERT_TRUE(app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
+                                 {.deadline = 15s}));
     EXPECT_EQ(NumberSetting("WindowLeft"), static_cast<DWORD>(rc.left));
     EXPECT_EQ(NumberSetting("WindowTop"), static_cast<DWORD>(rc.top));
 }
@@ -220,6 +219,7 @@ TEST_F(SettingsLoadE2E, AProgramPathTheRunValueCannotHoldIsReportedAndNotWritten
     ASSERT_TRUE(CopyFileW(std::filesystem::path(ProgramPath()).c_str(), exe.c_str(), FALSE));
     StoreGoodSettings(300, 200, "palWeb");
     ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 1));
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
 
     std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
     STARTUPINFOW startup{};
@@ -231,9 +231,9 @@ TEST_F(SettingsLoadE2E, AProgramPathTheRunValueCannotHoldIsReportedAndNotWritten
     HWND main = WaitForMain(info.dwProcessId);
     EXPECT_NE(main, nullptr);
     if (main) {
-        BringToForeground(main);
-        PressKeys({VK_MENU, 'F'});
-        PressKey('X');
+        // Closes end the program here, and save first: the save must stop at the Run
+        // value and say why.
+        PostMessageA(main, WM_CLOSE, 0, 0);
         auto box = WaitForMessageBox(info.dwProcessId, 15s);
         EXPECT_TRUE(box.has_value()) << "the failed Run value was not reported";
         if (box) {

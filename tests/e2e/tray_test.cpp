@@ -15,7 +15,6 @@ namespace {
 
 using namespace e2e;
 
-
 // The text of a tooltip on show, of any process.
 std::optional<std::string> ShownTooltip() {
     std::optional<std::string> found;
@@ -225,8 +224,9 @@ TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
 
     // Another colour from the colour chart changes the tooltip with it.
     const RECT client = ClientRectOnScreen(main);
-    ASSERT_TRUE(ClickUntil("a click on the chart picks another colour", {client.left + 20, client.top + 70},
-                           [&] { return WindowText(html) != code; }, main));
+    ASSERT_TRUE(ClickUntil(
+        "a click on the chart picks another colour", {client.left + 20, client.top + 70},
+        [&] { return WindowText(html) != code; }, main));
     const std::string picked = WindowText(html);
     tip = HoverTooltip(icon, picked);
     ASSERT_TRUE(tip) << "the tooltip kept " << code;
@@ -342,8 +342,10 @@ TEST_F(TrayRestoreTest, APickFromTheScreenStartedInTheTrayLeavesTheWindowMinimis
     MenuKey(VK_DOWN);  // the first entry, "Select &color from the screen"
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return PickingWindow() != nullptr; }, 10s)) << "picking did not start";
-    ASSERT_TRUE(ClickAtRest({400, 300}));
-    ASSERT_TRUE(WaitShown(true)) << "the pick did not bring the main window back";
+    HWND picking = PickingWindow();
+    ASSERT_TRUE(ClickUntil(
+        "pick a screen pixel", {400, 300}, [&] { return MainShown(); }, picking))
+        << "the pick did not bring the main window back";
     EXPECT_TRUE(WaitUntil([&] { return IsForeground(main); }, 5s));
     ExpectMinimisableAgain();
 }
