@@ -422,7 +422,6 @@ TOtherFormsDisabled::~TOtherFormsDisabled() {
 
 TModalResult TForm::ShowModal() {
     TOtherFormsDisabled others(this);
-    TModalLoop modalLoop;
     modal_ = true;
     ModalResult = mrNone;
     Show();

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/Application.h"
 #include "framework/Control.h"
 #include "framework/FormDescription.h"
 #include "framework/Types.h"
@@ -114,8 +115,9 @@ TEventResolver MakeResolver(F* form,
     return r;
 }
 
-// While a modal window is up, the program's other forms stay disabled; at the end they
-// are enabled again, and the window that was active gets the focus back where it was.
+// While a modal window is up, the program's other forms stay disabled and the loop is
+// counted as modal; at the end they are enabled again, and the window that was active
+// gets the focus back where it was.
 class TOtherFormsDisabled {
 public:
     explicit TOtherFormsDisabled(const TControl* modal = nullptr);
@@ -129,6 +131,7 @@ public:
     HWND Active() const { return active_; }
 
 private:
+    TModalLoop modalLoop_;
     HWND active_;
     HWND focus_;
     std::vector<HWND> disabled_;

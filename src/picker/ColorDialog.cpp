@@ -99,7 +99,6 @@ bool TColorDialog::Execute() {
     cc.lpfnHook = &PlacementHook;
 
     // A dialog that cannot be shown returns FALSE, which counts as Cancel.
-    fw::TModalLoop modalLoop;
     const ChooseColorFn chooseColor = ChooseColorFunction();
     if (!chooseColor || !chooseColor(&cc))
         return false;
