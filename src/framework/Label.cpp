@@ -28,7 +28,9 @@ void TLabel::ChangeScale() {
 void TLabel::FitToText() {
     if (!AutoSize || !handle_)
         return;
-    WindowDC dc(handle_);
+    // Measured on a memory DC: the metrics are the screen's, and no window of a form not
+    // yet shown needs a device context of its own for it.
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
     HGDIOBJ old = SelectObject(dc.Get(), FontHandle(Font(), Dpi()));
     RECT rc{0, 0, 0, 0};
     std::string text = Text();
