@@ -35,9 +35,6 @@ protected:
     void DestroyComponents();
 
 private:
-    void Insert(TComponent* c);
-    void Remove(TComponent* c);
-
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;
 };

@@ -29,16 +29,13 @@ struct TEventResolver {
 };
 
 // A form's handler under the name its description uses; a form keeps a static table of them.
-template <typename F>
+template <typename F, typename Method = void (F::*)(TComponent*)>
 struct THandler {
     std::string_view name;
-    void (F::*method)(TComponent*);
+    Method method;
 };
 template <typename F>
-struct TCloseHandler {
-    std::string_view name;
-    void (F::*method)(TComponent*, TCloseAction&);
-};
+using TCloseHandler = THandler<F, void (F::*)(TComponent*, TCloseAction&)>;
 
 namespace detail {
 
@@ -89,30 +86,30 @@ constexpr bool HandlersResolve(const TFormDesc& form,
 // A name in a description that no handler answers to.
 [[noreturn]] void NoHandler(std::string_view name);
 
+namespace detail {
+
+// The handler of that name, bound to the form; none for an empty name.
+template <typename Event, typename F, typename Table>
+Event Bind(F* form, Table table, std::string_view name) {
+    if (name.empty())
+        return nullptr;
+    for (const auto& h : table) {
+        if (h.name == name)
+            return [form, method = h.method](auto&&... args) { (form->*method)(args...); };
+    }
+    NoHandler(name);
+}
+
+}  // namespace detail
+
 // Resolves the names of a description against the form's handler tables; the tables
 // need to live only while the form is built.
 template <typename F>
 TEventResolver MakeResolver(F* form,
                             std::span<const THandler<F>> handlers,
                             std::span<const TCloseHandler<F>> closeHandlers = {}) {
-    TEventResolver r;
-    r.notify = [form, handlers](std::string_view name) -> TNotifyEvent {
-        for (const THandler<F>& h : handlers) {
-            if (h.name == name)
-                return [form, method = h.method](TComponent* sender) { (form->*method)(sender); };
-        }
-        NoHandler(name);
-    };
-    r.close = [form, closeHandlers](std::string_view name) -> TCloseEvent {
-        for (const TCloseHandler<F>& h : closeHandlers) {
-            if (h.name == name)
-                return [form, method = h.method](TComponent* sender, TCloseAction& action) {
-                    (form->*method)(sender, action);
-                };
-        }
-        NoHandler(name);
-    };
-    return r;
+    return {[=](std::string_view name) { return detail::Bind<TNotifyEvent>(form, handlers, name); },
+            [=](std::string_view name) { return detail::Bind<TCloseEvent>(form, closeHandlers, name); }};
 }
 
 // While a modal window is up, the program's other forms stay disabled and the loop is
@@ -163,14 +160,14 @@ public:
     void SetCaption(const std::string& caption) { SetText(caption); }
 
     void SetVisible(bool visible) override;
-    void Show();
+    void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     void Close();
     TModalResult ShowModal();
     TModalResult ModalResult = mrNone;
 
-    int ClientWidth() const;
-    int ClientHeight() const;
+    int ClientWidth() const { return ClientRect().right; }
+    int ClientHeight() const { return ClientRect().bottom; }
     // Changes the client height; the top-left corner stays where it is.
     void SetClientHeight(int height);
     // Changes the client size, with the frame of the form's DPI; the top-left corner stays.
@@ -184,11 +181,10 @@ public:
     TNotifyEvent OnDpiChanged;
     void SetBounds(int left, int top, int width, int height) override;
 
-    TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle style);
     void SetWindowState(TWindowState state);
     // A clear brush: the window never erases its background.
-    void SetBrushClear();
+    void SetBrushClear() { brushClear_ = true; }
 
     TMainMenu* Menu = nullptr;
     TButton* DefaultButton = nullptr;
