@@ -22,9 +22,6 @@ public:
     const std::vector<TComponent*>& Components() const { return components_; }
     TComponent* FindComponent(std::string_view name) const;
 
-    // Run time only: there is no visual designer.
-    bool Designing() const { return false; }
-
     // Called once after the owner's description has set every stored property.
     virtual void Loaded() {}
     // Another component of the same owner is about to be destroyed.

@@ -31,11 +31,6 @@ UINT TCoolTrayIcon::TaskbarCreatedMessage() {
 }
 
 TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
-    awaitingFirstShow_ = true;
-    iconVisible_ = true;
-    enabled_ = true;
-    showHint_ = true;
-    previewSwitching_ = false;
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     icon_ = std::make_unique<fw::TIcon>();
 
@@ -53,35 +48,26 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
     stepTimer_->SetInterval(cycleInterval_);
     stepTimer_->OnTimer = [this](fw::TComponent* sender) { StepTimerTick(sender); };
 
-    if (Designing() && icon_->Empty() && DesignUsesStockIcon())
-        icon_->SetHandle(fw::UniqueIcon(CopyIcon(LoadIconA(nullptr, IDI_WINLOGO))));
-
+    // Both hooks act and then leave the message unhandled, so the window's own handler
+    // always sees it: no message is swallowed.
+    appHook_.Install(fw::Application().Handle(), [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
+        return ApplicationWindowHook(msg, wParam, lParam);
+    });
     ownerWindow_ = WindowOfControl(owner);
-    if (!Designing()) {
-        HookApplicationWindow();
-        if (ownerWindow_)
-            HookOwnerWindow();
-    }
+    ownerHook_.Install(ownerWindow_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
+        return OwnerWindowHook(msg, wParam, lParam);
+    });
 }
 
 TCoolTrayIcon::~TCoolTrayIcon() {
     SetIconVisible(false);
     SetDesignPreview(false);
-    icon_.reset();
-    trayWindow_.reset();
-    notifyData_.hWnd = nullptr;
     delete stepTimer_;
-    stepTimer_ = nullptr;
-    if (!Designing()) {
-        UnhookApplicationWindow();
-        if (ownerWindow_)
-            UnhookOwnerWindow();
-    }
 }
 
 void TCoolTrayIcon::Loaded() {
     fw::TComponent::Loaded();
-    if (ownerWindow_ && startMinimized_ && !Designing()) {
+    if (ownerWindow_ && startMinimized_) {
         // The program starts with nothing but the icon.
         fw::Application().ShowMainForm = false;
         ShowWindow(fw::Application().Handle(), SW_HIDE);
@@ -102,11 +88,8 @@ void TCoolTrayIcon::Notification(fw::TComponent* component, fw::TOperation opera
 
 void TCoolTrayIcon::SetDesignPreview(bool value) {
     designPreview_ = value;
-    previewSwitching_ = true;
-    if (value)
-        AddToTray();
-    else
-        RemoveFromTray();
+    previewSwitching_ = true;  // the icon shows or goes without changing IconVisible
+    SetIconVisible(value);
     previewSwitching_ = false;
 }
 
@@ -159,49 +142,33 @@ void TCoolTrayIcon::SetIconIndex(int value) {
     RefreshTray();
 }
 
-bool TCoolTrayIcon::DesignUsesStockIcon() {
-    return true;
-}
-
-bool TCoolTrayIcon::PrepareNotifyData() {
-    if (Designing() && !previewSwitching_ && !designPreview_)
-        return false;
+bool TCoolTrayIcon::ShellNotify(DWORD operation) {
     notifyData_.hIcon = icon_->Handle();
     const std::string tip = tray::TipText(hint_, showHint_);
     std::memset(notifyData_.szTip, 0, sizeof notifyData_.szTip);
     std::memcpy(notifyData_.szTip, tip.data(), tip.size());
-    return true;
-}
-
-bool TCoolTrayIcon::ShellNotify(DWORD operation) {
     return Shell_NotifyIconA(operation, &notifyData_) != FALSE;
 }
 
 bool TCoolTrayIcon::AddToTray() {
     if (!previewSwitching_)
         iconVisible_ = true;
-    if ((!Designing() || previewSwitching_) && PrepareNotifyData()) {
-        const bool added = ShellNotify(NIM_ADD);
-        inTray_ = inTray_ || added;
-        return added;
-    }
-    return false;
+    const bool added = ShellNotify(NIM_ADD);
+    inTray_ = inTray_ || added;
+    return added;
 }
 
 bool TCoolTrayIcon::RemoveFromTray() {
     if (!previewSwitching_)
         iconVisible_ = false;
-    if ((!Designing() || previewSwitching_) && PrepareNotifyData()) {
-        inTray_ = false;
-        return ShellNotify(NIM_DELETE);
-    }
-    return false;
+    inTray_ = false;
+    return ShellNotify(NIM_DELETE);
 }
 
 bool TCoolTrayIcon::RefreshTray() {
     // Before the icon is in the tray there is nothing to change: the shell is not
     // asked, since it could only refuse, and each call is a round trip to it.
-    return inTray_ && PrepareNotifyData() && ShellNotify(NIM_MODIFY);
+    return inTray_ && ShellNotify(NIM_MODIFY);
 }
 
 LRESULT TCoolTrayIcon::TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -239,14 +206,12 @@ void TCoolTrayIcon::HandleMouseNotice(LPARAM mouseMessage) {
             case tray::TrayAction::Click:
                 NotifyClick();
                 break;
+            case tray::TrayAction::SetClickPending:
+            case tray::TrayAction::ClearClickPending:
+                clickPending_ = step.action == tray::TrayAction::SetClickPending;
+                break;
             case tray::TrayAction::DblClick:
                 NotifyDblClick();
-                break;
-            case tray::TrayAction::SetClickPending:
-                clickPending_ = true;
-                break;
-            case tray::TrayAction::ClearClickPending:
-                clickPending_ = false;
                 break;
             case tray::TrayAction::ShowMenu:
                 ShowTrayMenu();
@@ -328,11 +293,8 @@ void TCoolTrayIcon::NotifyDblClick() {
 }
 
 void TCoolTrayIcon::NotifyCycle() {
-    if (!iconList_)
-        return;
-    const int nextIndex = tray::NextCycleIndex(iconIndex_, iconList_->Count());
-    if (OnCycle)
-        OnCycle(this, nextIndex);
+    if (iconList_ && OnCycle)
+        OnCycle(this, tray::NextCycleIndex(iconIndex_, iconList_->Count()));
 }
 
 void TCoolTrayIcon::NotifyMouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {
@@ -350,39 +312,9 @@ void TCoolTrayIcon::NotifyMouseMove(fw::TShiftState Shift, int X, int Y) {
         OnMouseMove(this, Shift, X, Y);
 }
 
-void TCoolTrayIcon::HookApplicationWindow() {
-    appHook_.Install(fw::Application().Handle(), [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
-        return ApplicationWindowHook(msg, wParam, lParam);
-    });
-}
-
-void TCoolTrayIcon::UnhookApplicationWindow() {
-    appHook_.Remove();
-}
-
-void TCoolTrayIcon::HookOwnerWindow() {
-    if (!ownerWindow_)
-        return;
-    ownerHook_.Install(ownerWindow_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
-        return OwnerWindowHook(msg, wParam, lParam);
-    });
-}
-
-void TCoolTrayIcon::UnhookOwnerWindow() {
-    if (ownerWindow_)
-        ownerHook_.Remove();
-}
-
-// Both hooks act and then leave the message unhandled, so the window's own handler
-// always sees it: no message is swallowed.
 LRESULT TCoolTrayIcon::ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && minimizeToTray_)
         SendToTray();
-    if (msg == WM_WINDOWPOSCHANGED && awaitingFirstShow_ && fw::Application().MainForm()) {
-        // A frame of child windows would have to hide the application window here when
-        // starting minimised; the framework has no such form style, so only the flag goes.
-        awaitingFirstShow_ = false;
-    }
     if (msg == taskbarCreatedMessage && iconVisible_)
         AddToTray();
     return 0;

@@ -74,7 +74,6 @@ public:
     TCycleEvent OnCycle;
 
     // Virtual operations.
-    virtual bool DesignUsesStockIcon();
     virtual bool AddToTray();
     virtual bool RemoveFromTray();
     virtual bool RefreshTray();
@@ -104,7 +103,6 @@ public:
     virtual void SendToTray();
 
 protected:
-    bool PrepareNotifyData();
     LRESULT TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -113,10 +111,6 @@ private:
     void StepTimerTick(fw::TComponent* Sender);
     bool ShellNotify(DWORD operation);
 
-    void HookApplicationWindow();
-    void UnhookApplicationWindow();
-    void HookOwnerWindow();
-    void UnhookOwnerWindow();
     LRESULT ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OwnerWindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -144,6 +138,5 @@ private:
     fw::TWindowHook appHook_;
     fw::TWindowHook ownerHook_;
     bool clickPending_ = false;
-    bool awaitingFirstShow_ = true;
     bool previewSwitching_ = false;
 };
