@@ -225,16 +225,20 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
 
 inline constexpr auto kControls = Joined(kDisplay, ChartImages());
 
-inline constexpr TFormDesc kDescription{
+}  // namespace forms::main_form
+
+namespace forms {
+
+inline constexpr fw::TFormDesc kMainForm = {
     .name = "MainForm",
     .caption = "Huetrove",
-    .border = TBorderStyle::bsToolWindow,
+    .border = fw::TBorderStyle::bsToolWindow,
     .minimizeBox = true,
     .left = 1118,
     .top = 640,
     .clientWidth = 150,
     .clientHeight = 293,
-    .color = clBtnFace,
+    .color = fw::clBtnFace,
     .font = kTahoma8,
     .showHint = true,
     .menu = "MainMenu1",
@@ -242,14 +246,10 @@ inline constexpr TFormDesc kDescription{
     .onActivate = "FormActivate",
     .onClose = "FormClose",
     .onDpiChanged = "FormDpiChanged",
-    .menus = kMenus,
-    .controls = kControls,
+    .menus = main_form::kMenus,
+    .controls = main_form::kControls,
 };
 
-static_assert(PartsResolve(kDescription));
+static_assert(fw::PartsResolve(kMainForm));
 
-}  // namespace forms::main_form
-
-namespace forms {
-inline constexpr const fw::TFormDesc& kMainForm = main_form::kDescription;
 }  // namespace forms

@@ -107,7 +107,7 @@ void BuildItems(TForm* form, TMenuItem* parent, TList<TMenuItemDesc> items, cons
         parent->Add(item);
         item->SetChecked(d.checked);
         item->SetVisible(d.visible);
-        item->OnClick = events.notify(d.onClick);
+        item->OnClick = events.Notify(d.onClick);
         BuildItems(form, item, d.items, events);
     }
 }
@@ -163,7 +163,7 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         menu->Items()->Menu = menu;
         BuildItems(this, menu->Items(), md.items, events);
         if (auto* popup = dynamic_cast<TPopupMenu*>(menu))
-            popup->OnPopup = events.notify(md.onPopup);
+            popup->OnPopup = events.Notify(md.onPopup);
     }
     if (!desc.menu.empty()) {
         Menu = Find<TMainMenu>(desc.menu);
@@ -193,11 +193,11 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         }
     }
 
-    OnCreate = events.notify(desc.onCreate);
-    OnActivate = events.notify(desc.onActivate);
-    OnClick = events.notify(desc.onClick);
-    OnDpiChanged = events.notify(desc.onDpiChanged);
-    OnClose = events.close(desc.onClose);
+    OnCreate = events.Notify(desc.onCreate);
+    OnActivate = events.Notify(desc.onActivate);
+    OnClick = events.Notify(desc.onClick);
+    OnDpiChanged = events.Notify(desc.onDpiChanged);
+    OnClose = events.Close(desc.onClose);
 }
 
 void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
@@ -219,9 +219,9 @@ void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
     c->CreateHandle();
     if (d.kind == TControlKind::Image && !d.picture.empty())
         static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
-    c->OnClick = events.notify(d.onClick);
+    c->OnClick = events.Notify(d.onClick);
     if (auto* edit = dynamic_cast<TRichEdit*>(c))
-        edit->OnChange = events.notify(d.onChange);
+        edit->OnChange = events.Notify(d.onChange);
     if (!d.popupMenu.empty())
         c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
 }

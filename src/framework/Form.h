@@ -26,6 +26,9 @@ using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)
 struct TEventResolver {
     std::function<TNotifyEvent(std::string_view)> notify;
     std::function<TCloseEvent(std::string_view)> close;
+    // The handler of a name; none for an empty name.
+    TNotifyEvent Notify(std::string_view name) const { return name.empty() ? nullptr : notify(name); }
+    TCloseEvent Close(std::string_view name) const { return name.empty() ? nullptr : close(name); }
 };
 
 // A form's handler under the name its description uses; a form keeps a static table of them.
@@ -88,11 +91,9 @@ constexpr bool HandlersResolve(const TFormDesc& form,
 
 namespace detail {
 
-// The handler of that name, bound to the form; none for an empty name.
+// The handler of that name, bound to the form.
 template <typename Event, typename F, typename Table>
 Event Bind(F* form, Table table, std::string_view name) {
-    if (name.empty())
-        return nullptr;
     for (const auto& h : table) {
         if (h.name == name)
             return [form, method = h.method](auto&&... args) { (form->*method)(args...); };
