@@ -3,6 +3,7 @@
 // modally, with close handling through a close action and activation events.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <span>
 #include <stdexcept>
@@ -44,11 +45,7 @@ namespace detail {
 
 template <typename Table>
 constexpr bool Names(Table table, std::string_view name) {
-    for (const auto& h : table) {
-        if (h.name == name)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(table, [&](const auto& h) { return h.name == name; });
 }
 
 template <typename F>

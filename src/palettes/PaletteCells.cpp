@@ -118,14 +118,10 @@ Cells MacCells() {
     constexpr std::array<std::uint32_t, 10> kRampLevels = {0xEE, 0xDD, 0xBB, 0xAA, 0x88, 0x77, 0x55, 0x44, 0x22, 0x11};
     Cells cells = WebSafeCells();
     cells.pop_back();
-    for (std::uint32_t v : kRampLevels)
-        cells.push_back(Rgb(v, 0, 0));
-    for (std::uint32_t v : kRampLevels)
-        cells.push_back(Rgb(0, v, 0));
-    for (std::uint32_t v : kRampLevels)
-        cells.push_back(Rgb(0, 0, v));
-    for (std::uint32_t v : kRampLevels)
-        cells.push_back(Rgb(v, v, v));
+    for (std::uint32_t channels : {Rgb(0xFF, 0, 0), Rgb(0, 0xFF, 0), Rgb(0, 0, 0xFF), Rgb(0xFF, 0xFF, 0xFF)}) {
+        for (std::uint32_t v : kRampLevels)
+            cells.push_back(Rgb(v, v, v) & channels);
+    }
     cells.push_back(kBlack);
     return cells;
 }
