@@ -253,19 +253,17 @@ void TCoolTrayIcon::ShowTrayMenu() {
 }
 
 void TCoolTrayIcon::ShowMainWindow() {
-    fw::TForm* mainForm = fw::Application().MainForm();
-    if (!ownerWindow_ || !mainForm)
-        return;
-    ShowWindow(fw::Application().Handle(), SW_RESTORE);
-    mainForm->SetVisible(true);
+    if (fw::TForm* mainForm = ownerWindow_ ? fw::Application().MainForm() : nullptr) {
+        ShowWindow(fw::Application().Handle(), SW_RESTORE);
+        mainForm->SetVisible(true);
+    }
 }
 
 void TCoolTrayIcon::HideMainWindow() {
-    fw::TForm* mainForm = fw::Application().MainForm();
-    if (!ownerWindow_ || !mainForm)
-        return;
-    mainForm->SetVisible(false);
-    ShowWindow(fw::Application().Handle(), SW_HIDE);
+    if (fw::TForm* mainForm = ownerWindow_ ? fw::Application().MainForm() : nullptr) {
+        mainForm->SetVisible(false);
+        ShowWindow(fw::Application().Handle(), SW_HIDE);
+    }
 }
 
 void TCoolTrayIcon::SendToTray() {
