@@ -37,8 +37,9 @@ void TWindowTarget::RegisterWindowClass(const char* name, bool withIcon) {
     wc.lpszClassName = name;
     if (withIcon) {
         wc.hIcon = LoadIconA(instance, "MAINICON");
+        // Shared: every class that shows the program's icon takes the one copy the system keeps.
         wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0));
+                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     }
     RegisterClassExA(&wc);
 }

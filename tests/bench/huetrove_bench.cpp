@@ -226,6 +226,7 @@ int main(int argc, char** argv) {
     const int dpi = ScreenDpi();
     const Program huetrove{ProgramPath(), kMainCaption, POINT{fw::ScaleToDpi(25, dpi), fw::ScaleToDpi(38, dpi)}};
     const Program minimal{dir + "\\minimal_window.exe", "Minimal window", POINT{150, 150}};
+    const Program floor{dir + "\\library_floor.exe", "Library floor", POINT{150, 150}};
     DeleteRegistryKey(kSettingsKey);
 
     // --round: one start of each program, printed as one line for the rounds file.
@@ -250,12 +251,16 @@ int main(int argc, char** argv) {
     if (const char* file = std::getenv("HUETROVE_BENCH_ROUNDS"))
         rounds = ReadRounds(file);
     const bool ownRounds = rounds.empty();
-    ProcessResources minimalAtStart, huetroveAtStart, huetroveAfter;
+    ProcessResources minimalAtStart, floorAtStart, huetroveAtStart, huetroveAfter;
     for (int run = 0; run < (ownRounds ? kStartRuns : 1); ++run) {
         const bool lastRun = run == (ownRounds ? kStartRuns : 1) - 1;
         Started m = Start(minimal);
-        if (lastRun)
+        if (lastRun) {
             minimalAtStart = MeasureResources(m.process->Handle());
+            Started f = Start(floor);
+            floorAtStart = MeasureResources(f.process->Handle());
+            f.process->Terminate();
+        }
         m.process->Terminate();
         Started h = Start(huetrove);
         Round round{.minimalMs = m.ms, .huetroveMs = h.ms};
@@ -353,6 +358,18 @@ int main(int argc, char** argv) {
         Row("Installer size", FileSize(dir + "\\Huetrove-1.0-setup.exe"), "", "");
         Row("Portable zip size", FileSize(dir + "\\Huetrove-1.0-portable.zip"), "", "");
         std::printf("\nCounted at %d DPI. %s.\n", dpi, HowCounted(huetroveAfter).c_str());
+
+        // What the libraries that Huetrove's controls need cost on their own, and what
+        // Huetrove adds to them.
+        std::printf("\n| Memory after start-up | Huetrove | Library floor | Minimal program | Floor / minimal | "
+                    "Huetrove / floor |\n|---|---|---|---|---|---|\n");
+        auto floorRow = [](const char* figure, unsigned long long h, unsigned long long f, unsigned long long m) {
+            std::printf("| %s | %s | %s | %s | %s | %s |\n", figure, Kb(h).c_str(), Kb(f).c_str(), Kb(m).c_str(),
+                        Ratio(static_cast<double>(f), static_cast<double>(m)).c_str(),
+                        Ratio(static_cast<double>(h), static_cast<double>(f)).c_str());
+        };
+        floorRow("Working set", huetroveAtStart.workingSetKb, floorAtStart.workingSetKb, minimalAtStart.workingSetKb);
+        floorRow("Private bytes", huetroveAtStart.privateKb, floorAtStart.privateKb, minimalAtStart.privateKb);
 
         // The start-up profile: the median time from process creation to each mark.
         std::printf("\n| Start-up phase (median of %zu) | Reached after | Phase took |\n|---|---|---|\n",

@@ -159,6 +159,8 @@ protected:
     static void Report(const char* when, const ProcessResources& r) {
         std::printf("%s: GDI %ld, USER %ld, handles %ld, windows %ld, working set %llu KB, private %llu KB\n", when,
                     r.gdiObjects, r.userObjects, r.handles, r.windows, r.workingSetKb, r.privateKb);
+        if (!r.gdiByType.empty())
+            std::printf("  GDI objects by type: %s\n", r.gdiByType.c_str());
     }
 
     std::unique_ptr<Huetrove> app;
@@ -177,6 +179,9 @@ TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstRoundDid) {
         SCOPED_TRACE("round " + std::to_string(round + 1));
         Round(other);
         ASSERT_FALSE(HasFatalFailure());
+        // Each round's counts in the output, so a difference can be placed in time.
+        if (round + 1 < kRounds)
+            Report(("after round " + std::to_string(round + 1)).c_str(), MeasureResources(app->process().Handle()));
     }
     const ProcessResources last = MeasureResources(app->process().Handle());
     Report("after the last round", last);

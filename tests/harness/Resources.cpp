@@ -2,6 +2,7 @@
 
 #include <psapi.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -48,8 +49,9 @@ void* PebOf(HANDLE process) {
     return info.pebBaseAddress;
 }
 
-// The live entries of the process's own GDI handle table (stock objects included).
-long CountGdiTable(HANDLE process) {
+// The live entries of the process's own GDI handle table (stock objects included),
+// and how many there are of each type.
+long CountGdiTable(HANDLE process, std::string& byType) {
     char* peb = static_cast<char*>(PebOf(process));
     void* table = nullptr;
     SIZE_T read = 0;
@@ -59,8 +61,15 @@ long CountGdiTable(HANDLE process) {
     if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(GdiHandleEntry), &read))
         return -1;
     long live = 0;
-    for (size_t i = 0; i < read / sizeof(GdiHandleEntry); ++i)
+    std::array<long, 256> types{};
+    for (size_t i = 0; i < read / sizeof(GdiHandleEntry); ++i) {
         live += entries[i].type != 0;
+        ++types[entries[i].type];
+    }
+    for (size_t type = 1; type < types.size(); ++type) {
+        if (types[type])
+            byType += (byType.empty() ? "" : " ") + std::to_string(type) + ":" + std::to_string(types[type]);
+    }
     return live;
 }
 
@@ -123,7 +132,7 @@ ProcessResources MeasureResources(HANDLE process) {
     r.gdiObjects = static_cast<long>(GetGuiResources(process, GR_GDIOBJECTS));
     r.gdiCountedBySystem = r.gdiObjects > 0;
     if (!r.gdiCountedBySystem)
-        r.gdiObjects = CountGdiTable(process);
+        r.gdiObjects = CountGdiTable(process, r.gdiByType);
     r.userObjects = static_cast<long>(GetGuiResources(process, GR_USEROBJECTS));
     r.userCountedBySystem = r.userObjects > 0;
     if (!r.userCountedBySystem)

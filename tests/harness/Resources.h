@@ -20,6 +20,9 @@ struct ProcessResources {
     bool gdiCountedBySystem = false;
     bool userCountedBySystem = false;
     bool handlesCountedBySystem = false;
+    // Counted from the table: the live entries by their type number, "type:count ...",
+    // to tell which kind of object a difference is.
+    std::string gdiByType;
 };
 
 // `process` needs query, read and duplicate-handle rights (a handle from CreateProcess has them).

@@ -1,0 +1,81 @@
+// The floor for a program built on the libraries Huetrove's controls need: the minimal
+// program's one painted window, with the manifest's common controls in version 6, one
+// tooltip, one rich edit box and one tray icon. The benchmark sets Huetrove's memory
+// beside this one's, to tell what the libraries cost from what Huetrove adds.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+
+namespace {
+
+constexpr UINT kTrayMessage = WM_APP + 1;
+
+LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(window, &ps);
+            RECT rc;
+            GetClientRect(window, &rc);
+            FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+            TextOutA(dc, 10, 10, "Library floor", 13);
+            EndPaint(window, &ps);
+            return 0;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcA(window, msg, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    LoadLibraryA("riched20.dll");
+
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = "LibraryFloorWindow";
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(0, wc.lpszClassName, "Library floor", WS_OVERLAPPEDWINDOW, 100, 100, 240, 320,
+                                  nullptr, nullptr, instance, nullptr);
+    HWND edit = CreateWindowExA(0, RICHEDIT_CLASSA, "#FFFFFF", WS_CHILD | WS_VISIBLE | ES_READONLY, 10, 40, 100, 18,
+                                window, nullptr, instance, nullptr);
+    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(edit);
+    tool.lpszText = const_cast<char*>("A hint");
+    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = window;
+    icon.uID = 1;
+    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icon.uCallbackMessage = kTrayMessage;
+    icon.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    lstrcpynA(icon.szTip, "Library floor", sizeof icon.szTip);
+    Shell_NotifyIconA(NIM_ADD, &icon);
+
+    ShowWindow(window, show);
+    UpdateWindow(window);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    Shell_NotifyIconA(NIM_DELETE, &icon);
+    return 0;
+}
