@@ -1,8 +1,8 @@
 // A long session of real input: thousands of chart keys, palette clicks, screen picks,
 // colour-dialog runs, activations of the main window (each reloads the picking cursor)
-// and tray clicks, in ten equal rounds. After the first round the program's GDI and
-// USER objects, handles and memory are counted; after the last they must be the same
-// within a small margin, and the program must still answer and pick.
+// and tray clicks, in ten equal rounds. After the first two rounds the program's GDI
+// and USER objects, handles and memory are counted; after the last they must be the
+// same within a small margin, and the program must still answer and pick.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,6 +15,8 @@ using namespace e2e;
 namespace {
 
 constexpr int kRounds = 10;
+// Rounds run before the counts that the last round is held to.
+constexpr int kSettlingRounds = 2;
 // Totals over the whole soak.
 constexpr int kChartSwitches = 2000;
 constexpr int kPaletteClicks = 500;
@@ -22,7 +24,7 @@ constexpr int kScreenPicks = 200;
 constexpr int kDialogRuns = 200;
 constexpr int kActivations = 500;
 constexpr int kTrayClicks = 500;
-// What may differ between the first round and the last: caches that settle, a
+// What may differ between the settling rounds and the last: caches that settle, a
 // tooltip window made on first use. A leak of one object per action shows as
 // hundreds.
 constexpr long kGdiMargin = 8;
@@ -168,14 +170,21 @@ protected:
     int switches_ = 0;
 };
 
-TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstRoundDid) {
+TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstTwoDid) {
     OtherWindow other;
-    Round(other);
-    ASSERT_FALSE(HasFatalFailure());
+    // The counts are taken after two rounds: Wine keeps a device context (with its
+    // region and bitmap) for every window that has painted, up to 64, so the count
+    // rises until every passing window (a hint, a menu, a dialog's controls) has shown
+    // at least once, and one round does not always show them all.
+    for (int round = 0; round < kSettlingRounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round + 1));
+        Round(other);
+        ASSERT_FALSE(HasFatalFailure());
+        Report(("after round " + std::to_string(round + 1)).c_str(), MeasureResources(app->process().Handle()));
+    }
     const ProcessResources first = MeasureResources(app->process().Handle());
-    Report("after the first round", first);
     std::printf("(%s)\n", HowCounted(first).c_str());
-    for (int round = 1; round < kRounds; ++round) {
+    for (int round = kSettlingRounds; round < kRounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round + 1));
         Round(other);
         ASSERT_FALSE(HasFatalFailure());
