@@ -409,13 +409,6 @@ TModalResult TForm::ShowModal() {
     return ModalResult;
 }
 
-void TForm::SetClientHeight(int height) {
-    RECT window;
-    GetWindowRect(handle_, &window);
-    const int extra = (window.bottom - window.top) - ClientHeight();
-    TControl::SetBounds(window.left, window.top, window.right - window.left, height + extra);
-}
-
 void TForm::SetClientSize(int width, int height) {
     RECT window{};
     GetWindowRect(handle_, &window);

@@ -167,7 +167,7 @@ public:
     int ClientWidth() const { return ClientRect().right; }
     int ClientHeight() const { return ClientRect().bottom; }
     // Changes the client height; the top-left corner stays where it is.
-    void SetClientHeight(int height);
+    void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
     // Changes the client size, with the frame of the form's DPI; the top-left corner stays.
     void SetClientSize(int width, int height);
 

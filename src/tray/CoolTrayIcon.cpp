@@ -195,23 +195,28 @@ void TCoolTrayIcon::HandleMouseNotice(LPARAM mouseMessage) {
     for (const tray::TrayStep& step : tray::TrayNoticeSteps(mouseMessage, state, keys)) {
         switch (step.action) {
             case tray::TrayAction::MouseMove:
-                NotifyMouseMove(step.shift, pt.x, pt.y);
+                if (OnMouseMove)
+                    OnMouseMove(this, step.shift, pt.x, pt.y);
                 break;
             case tray::TrayAction::MouseDown:
-                NotifyMouseDown(step.button, step.shift, pt.x, pt.y);
+                if (OnMouseDown)
+                    OnMouseDown(this, step.button, step.shift, pt.x, pt.y);
                 break;
             case tray::TrayAction::MouseUp:
-                NotifyMouseUp(step.button, step.shift, pt.x, pt.y);
+                if (OnMouseUp)
+                    OnMouseUp(this, step.button, step.shift, pt.x, pt.y);
                 break;
             case tray::TrayAction::Click:
-                NotifyClick();
+                if (OnClick)
+                    OnClick(this);
                 break;
             case tray::TrayAction::SetClickPending:
             case tray::TrayAction::ClearClickPending:
                 clickPending_ = step.action == tray::TrayAction::SetClickPending;
                 break;
             case tray::TrayAction::DblClick:
-                NotifyDblClick();
+                if (OnDblClick)
+                    OnDblClick(this);
                 break;
             case tray::TrayAction::ShowMenu:
                 ShowTrayMenu();
@@ -275,39 +280,10 @@ void TCoolTrayIcon::StepTimerTick(fw::TComponent*) {
     if (!iconList_)
         return;
     iconList_->GetIcon(iconIndex_, *icon_);
-    NotifyCycle();
+    if (OnCycle)
+        OnCycle(this, tray::NextCycleIndex(iconIndex_, iconList_->Count()));
     RefreshTray();
     SetIconIndex(tray::NextCycleIndex(iconIndex_, iconList_->Count()));
-}
-
-void TCoolTrayIcon::NotifyClick() {
-    if (OnClick)
-        OnClick(this);
-}
-
-void TCoolTrayIcon::NotifyDblClick() {
-    if (OnDblClick)
-        OnDblClick(this);
-}
-
-void TCoolTrayIcon::NotifyCycle() {
-    if (iconList_ && OnCycle)
-        OnCycle(this, tray::NextCycleIndex(iconIndex_, iconList_->Count()));
-}
-
-void TCoolTrayIcon::NotifyMouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {
-    if (OnMouseDown)
-        OnMouseDown(this, Button, Shift, X, Y);
-}
-
-void TCoolTrayIcon::NotifyMouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {
-    if (OnMouseUp)
-        OnMouseUp(this, Button, Shift, X, Y);
-}
-
-void TCoolTrayIcon::NotifyMouseMove(fw::TShiftState Shift, int X, int Y) {
-    if (OnMouseMove)
-        OnMouseMove(this, Shift, X, Y);
 }
 
 LRESULT TCoolTrayIcon::ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM) {

@@ -92,13 +92,6 @@ public:
     // The number of the shell's "TaskbarCreated" broadcast.
     static UINT TaskbarCreatedMessage();
 
-    // Overridable notifications; each of the first six fires its event.
-    virtual void NotifyClick();
-    virtual void NotifyDblClick();
-    virtual void NotifyCycle();
-    virtual void NotifyMouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y);
-    virtual void NotifyMouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y);
-    virtual void NotifyMouseMove(fw::TShiftState Shift, int X, int Y);
     // Hides the main window and makes sure the icon is in the tray.
     virtual void SendToTray();
 
