@@ -28,7 +28,6 @@ public:
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
     HWND Handle() const { return handle_; }
-    HINSTANCE Instance() const { return GetModuleHandleA(nullptr); }
 
     TForm* MainForm() const { return mainForm_; }
     // When false, Run does not show the main form (a program that starts in the tray).

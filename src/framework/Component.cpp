@@ -27,8 +27,6 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
     return nullptr;
 }
 
-void TComponent::Notification(TComponent*, TOperation) {}
-
 void TComponent::DestroyComponents() {
     while (!components_.empty())
         delete components_.back();  // its destructor removes it from the list

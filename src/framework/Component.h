@@ -25,7 +25,7 @@ public:
     // Called once after the owner's description has set every stored property.
     virtual void Loaded() {}
     // Another component of the same owner is about to be destroyed.
-    virtual void Notification(TComponent* component, TOperation operation);
+    virtual void Notification(TComponent*, TOperation) {}
 
 protected:
     // Frees the owned components now, newest first, while the owner is still whole.

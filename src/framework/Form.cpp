@@ -232,7 +232,7 @@ void TForm::CreateHints() {
     if (tooltip_ || !ShowHint)
         return;
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, handle_, nullptr, Application().Instance(), nullptr);
+                               0, 0, handle_, nullptr, GetModuleHandleA(nullptr), nullptr);
     for (TComponent* component : Components()) {
         auto* control = dynamic_cast<TControl*>(component);
         if (control && !control->Hint.empty() && control->Handle())
