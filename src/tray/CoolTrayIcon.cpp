@@ -11,9 +11,6 @@
 
 namespace {
 
-// Shared by every instance: the shell broadcasts one number to all windows.
-UINT taskbarCreatedMessage = 0;
-
 HWND WindowOfControl(fw::TComponent* component) {
     auto* control = dynamic_cast<fw::TControl*>(component);
     return control ? control->Handle() : nullptr;
@@ -27,11 +24,12 @@ fw::TShiftState CurrentShiftState() {
 }  // namespace
 
 UINT TCoolTrayIcon::TaskbarCreatedMessage() {
-    return taskbarCreatedMessage;
+    // Shared by every instance: the shell broadcasts one number to all windows.
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
 }
 
 TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
-    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     icon_ = std::make_unique<fw::TIcon>();
 
     // The version-2 layout of the record, at the platform's own size for it.
@@ -289,7 +287,7 @@ void TCoolTrayIcon::StepTimerTick(fw::TComponent*) {
 LRESULT TCoolTrayIcon::ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && minimizeToTray_)
         SendToTray();
-    if (msg == taskbarCreatedMessage && iconVisible_)
+    if (msg == TaskbarCreatedMessage() && iconVisible_)
         AddToTray();
     return 0;
 }
