@@ -28,16 +28,13 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .onClick = "Label5Click"},
     Line("Bevel3", 20, 180, 289, 3),
     TextLabel("AvailableMemory", 20, 196, 91, "Available memory :", &kMemoryFont),
-    {.name = "Button1",
-     .kind = TControlKind::Button,
-     .left = 234,
-     .top = 196,
-     .width = 75,
-     .height = 25,
-     .text = "&Ok",
-     .tabOrder = 1,
-     .isCancel = true,
-     .onClick = "Button1Click"},
+    DialogButton({.name = "Button1",
+                  .left = 234,
+                  .width = 75,
+                  .text = "&Ok",
+                  .tabOrder = 1,
+                  .isCancel = true,
+                  .onClick = "Button1Click"}),
 }};
 
 }  // namespace forms::about_form

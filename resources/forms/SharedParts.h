@@ -69,6 +69,14 @@ constexpr fw::TControlDesc Line(std::string_view name, int left, int top, int wi
     return {.name = name, .kind = fw::TControlKind::Bevel, .left = left, .top = top, .width = width, .height = height};
 }
 
+// A push button on the bottom row of the About and Preferences windows.
+constexpr fw::TControlDesc DialogButton(fw::TControlDesc button) {
+    button.kind = fw::TControlKind::Button;
+    button.top = 196;
+    button.height = 25;
+    return button;
+}
+
 // The frame of the About and Preferences windows, which open under the title band:
 // the description completed with what the two share.
 constexpr fw::TFormDesc TitledDialog(fw::TFormDesc form) {
