@@ -82,35 +82,34 @@ constexpr std::array<TMenuItemDesc, ChartItemCount(group)> ChartItems() {
 inline constexpr auto kPaletteItems = ChartItems<PaletteGroup::Palette>();
 inline constexpr auto kSchemeItems = ChartItems<PaletteGroup::Scheme>();
 
-inline constexpr TMenuItemDesc kFileItems[] = {{.name = "Close1", .caption = "E&xit", .onClick = "Close1Click"}};
+// A menu item that runs a command: no check mark, no submenu.
+constexpr TMenuItemDesc MenuCommand(std::string_view name,
+                                    std::string_view caption,
+                                    std::string_view onClick,
+                                    std::string_view shortCut = {}) {
+    return {.name = name, .caption = caption, .shortCut = shortCut, .onClick = onClick};
+}
+
+inline constexpr TMenuItemDesc kFileItems[] = {MenuCommand("Close1", "E&xit", "Close1Click")};
 
 inline constexpr TMenuItemDesc kOptionsItems[] = {
-    {.name = "Pickcolorfromthescreen1",
-     .caption = "Select color from the &screen",
-     .shortCut = "Ctrl+S",
-     .onClick = "Pickcolorfromthescreen1Click"},
-    {.name = "Pickcolorfromthe1",
-     .caption = "Select color from the &picker",
-     .shortCut = "Ctrl+P",
-     .onClick = "Pickcolorfromthe1Click"},
+    MenuCommand("Pickcolorfromthescreen1", "Select color from the &screen", "Pickcolorfromthescreen1Click", "Ctrl+S"),
+    MenuCommand("Pickcolorfromthe1", "Select color from the &picker", "Pickcolorfromthe1Click", "Ctrl+P"),
     {.name = "N1", .caption = "-"},
     {.name = "Pickcolorfromthepalette1", .caption = "Display color p&alette", .items = kPaletteItems},
     {.name = "Displaycolorscheme1", .caption = "Display color s&cheme", .items = kSchemeItems},
     {.name = "N4", .caption = "-"},
-    {.name = "Hidemainwindow2",
-     .caption = "&Hide main window",
-     .shortCut = "Ctrl+M",
-     .onClick = "Hidemainwindow2Click"},
+    MenuCommand("Hidemainwindow2", "&Hide main window", "Hidemainwindow2Click", "Ctrl+M"),
     {.name = "N5", .caption = "-"},
-    {.name = "Preferences1", .caption = "Pre&ferences", .shortCut = "Ctrl+O", .onClick = "Preferences1Click"},
+    MenuCommand("Preferences1", "Pre&ferences", "Preferences1Click", "Ctrl+O"),
 };
 
 inline constexpr TMenuItemDesc kHelpItems[] = {
-    {.name = "Contents1", .caption = "&Contents", .shortCut = "Ctrl+H", .onClick = "Contents1Click"},
+    MenuCommand("Contents1", "&Contents", "Contents1Click", "Ctrl+H"),
     {.name = "N8", .caption = "-"},
-    {.name = "webColorsOnLine1", .caption = "Huetrove &online ...", .onClick = "webColorsOnLine1Click"},
+    MenuCommand("webColorsOnLine1", "Huetrove &online ...", "webColorsOnLine1Click"),
     {.name = "N9", .caption = "-"},
-    {.name = "About1", .caption = "&About ...", .onClick = "About1Click"},
+    MenuCommand("About1", "&About ...", "About1Click"),
 };
 
 inline constexpr TMenuItemDesc kMenuBar[] = {
@@ -120,19 +119,17 @@ inline constexpr TMenuItemDesc kMenuBar[] = {
 };
 
 inline constexpr TMenuItemDesc kTrayItems[] = {
-    {.name = "Pickscreencolor1", .caption = "Select &color from the screen", .onClick = "Pickscreencolor1Click"},
-    {.name = "Selectcolorfromthepicker1",
-     .caption = "Select c&olor from the picker",
-     .onClick = "Selectcolorfromthepicker1Click"},
+    MenuCommand("Pickscreencolor1", "Select &color from the screen", "Pickscreencolor1Click"),
+    MenuCommand("Selectcolorfromthepicker1", "Select c&olor from the picker", "Selectcolorfromthepicker1Click"),
     {.name = "N3", .caption = "-"},
-    {.name = "Showmainwindow1", .caption = "&Show main window", .onClick = "Showmainwindow1Click"},
-    {.name = "Hidemainwindow1", .caption = "&Hide main window", .onClick = "Hidemainwindow1Click"},
+    MenuCommand("Showmainwindow1", "&Show main window", "Showmainwindow1Click"),
+    MenuCommand("Hidemainwindow1", "&Hide main window", "Hidemainwindow1Click"),
     {.name = "N2", .caption = "-"},
-    {.name = "Exit2", .caption = "&Close Huetrove", .onClick = "Exit2Click"},
+    MenuCommand("Exit2", "&Close Huetrove", "Exit2Click"),
 };
 
 inline constexpr TMenuItemDesc kHtmlItems[] = {
-    {.name = "Copytoclipboard1", .caption = "&Copy to clipboard", .onClick = "Copytoclipboard1Click"}};
+    MenuCommand("Copytoclipboard1", "&Copy to clipboard", "Copytoclipboard1Click")};
 
 inline constexpr TMenuDesc kMenus[] = {
     {.name = "MainMenu1", .items = kMenuBar},
@@ -225,16 +222,20 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
 
 inline constexpr auto kControls = Joined(kDisplay, ChartImages());
 
-inline constexpr TFormDesc kDescription{
+}  // namespace forms::main_form
+
+namespace forms {
+
+inline constexpr fw::TFormDesc kMainForm = {
     .name = "MainForm",
     .caption = "Huetrove",
-    .border = TBorderStyle::bsToolWindow,
+    .border = fw::TBorderStyle::bsToolWindow,
     .minimizeBox = true,
     .left = 1118,
     .top = 640,
     .clientWidth = 150,
     .clientHeight = 293,
-    .color = clBtnFace,
+    .color = fw::clBtnFace,
     .font = kTahoma8,
     .showHint = true,
     .menu = "MainMenu1",
@@ -242,14 +243,10 @@ inline constexpr TFormDesc kDescription{
     .onActivate = "FormActivate",
     .onClose = "FormClose",
     .onDpiChanged = "FormDpiChanged",
-    .menus = kMenus,
-    .controls = kControls,
+    .menus = main_form::kMenus,
+    .controls = main_form::kControls,
 };
 
-static_assert(PartsResolve(kDescription));
+static_assert(fw::PartsResolve(kMainForm));
 
-}  // namespace forms::main_form
-
-namespace forms {
-inline constexpr const fw::TFormDesc& kMainForm = main_form::kDescription;
 }  // namespace forms

@@ -2,30 +2,24 @@
 // The picking window's description: constant data, read while the window is built.
 #include "framework/FormDescription.h"
 
-namespace forms::pick_form {
-
-using namespace fw;
+namespace forms {
 
 // No controls and no text: the window only catches the click that ends a pick. Its
 // size and place do not matter, since it is always shown covering its monitor.
-inline constexpr TFormDesc kDescription{
+inline constexpr fw::TFormDesc kColorPickForm = {
     .name = "ColorPickForm",
-    .border = TBorderStyle::bsNone,
-    .formStyle = TFormStyle::fsStayOnTop,
-    .position = TPosition::poScreenCenter,
+    .border = fw::TBorderStyle::bsNone,
+    .formStyle = fw::TFormStyle::fsStayOnTop,
+    .position = fw::TPosition::poScreenCenter,
     .clientWidth = 115,
     .clientHeight = 95,
-    .color = clBtnFace,
-    .font = TFontDesc{.name = "MS Sans Serif", .size = 8},
-    .cursor = crCross,
+    .color = fw::clBtnFace,
+    .font = fw::TFontDesc{.name = "MS Sans Serif", .size = 8},
+    .cursor = fw::crCross,
     .onActivate = "FormActivate",
     .onClick = "FormClick",
 };
 
-static_assert(PartsResolve(kDescription));
+static_assert(fw::PartsResolve(kColorPickForm));
 
-}  // namespace forms::pick_form
-
-namespace forms {
-inline constexpr const fw::TFormDesc& kColorPickForm = pick_form::kDescription;
 }  // namespace forms

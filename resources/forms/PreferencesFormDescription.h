@@ -30,14 +30,7 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .text = "Launch on system startup",
      .hint = "Launch Huetrove automaticaly when the system starts",
      .tabOrder = 2},
-    {.name = "Label2",
-     .kind = TControlKind::Label,
-     .left = 40,
-     .top = 132,
-     .width = 233,
-     .height = 13,
-     .text = "Action to take when double-clicked on tray icon :",
-     .autoSize = true},
+    TextLabel("Label2", 40, 132, 233, "Action to take when double-clicked on tray icon :"),
     {.name = "ActionBox",
      .kind = TControlKind::ComboBox,
      .left = 40,
@@ -49,50 +42,30 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .tabOrder = 3,
      .items = kActionTexts,
      .flat = true},
-    {.name = "Bevel3", .kind = TControlKind::Bevel, .left = 20, .top = 180, .width = 289, .height = 3},
-    {.name = "Button2",
-     .kind = TControlKind::Button,
-     .left = 152,
-     .top = 196,
-     .width = 73,
-     .height = 25,
-     .text = "&Ok",
-     .tabOrder = 5,
-     .modalResult = mrOk},
+    Line("Bevel3", 20, 180, 289, 3),
+    DialogButton({.name = "Button2", .left = 152, .width = 73, .text = "&Ok", .tabOrder = 5, .modalResult = mrOk}),
     // Both the Enter and the Escape button: a stray Enter never confirms by accident.
-    {.name = "Button1",
-     .kind = TControlKind::Button,
-     .left = 234,
-     .top = 196,
-     .width = 75,
-     .height = 25,
-     .text = "&Cancel",
-     .tabOrder = 4,
-     .modalResult = mrCancel,
-     .isDefault = true,
-     .isCancel = true},
+    DialogButton({.name = "Button1",
+                  .left = 234,
+                  .width = 75,
+                  .text = "&Cancel",
+                  .tabOrder = 4,
+                  .modalResult = mrCancel,
+                  .isDefault = true,
+                  .isCancel = true}),
 }};
-
-inline constexpr auto kControls = Joined(kTitleBand, kOwnControls);
-
-inline constexpr TFormDesc kDescription{
-    .name = "FormPreferences",
-    .caption = " Preferences ...",
-    .border = TBorderStyle::bsToolWindow,
-    .position = TPosition::poScreenCenter,
-    .clientWidth = 327,
-    .clientHeight = 233,
-    .color = clBtnFace,
-    .font = kTahoma8,
-    .showHint = true,
-    .onActivate = "FormActivate",
-    .controls = kControls,
-};
-
-static_assert(PartsResolve(kDescription));
 
 }  // namespace forms::preferences_form
 
 namespace forms {
-inline constexpr const fw::TFormDesc& kPreferencesForm = preferences_form::kDescription;
+
+inline constexpr fw::TFormDesc kPreferencesForm = TitledDialog({
+    .name = "FormPreferences",
+    .caption = " Preferences ...",
+    .position = fw::TPosition::poScreenCenter,
+    .controls = kWithTitleBand<preferences_form::kOwnControls>,
+});
+
+static_assert(fw::PartsResolve(kPreferencesForm));
+
 }  // namespace forms

@@ -41,3 +41,50 @@ inline constexpr std::array<fw::TControlDesc, 4> kTitleBand = {{
      .autoSize = true},
     {.name = "Bevel1", .kind = fw::TControlKind::Bevel, .top = 51, .width = 327, .height = 4, .alignTop = true},
 }};
+
+// A line of text that fits itself, 13 pixels high at 96 DPI in its font.
+constexpr fw::TControlDesc TextLabel(std::string_view name,
+                                     int left,
+                                     int top,
+                                     int width,
+                                     std::string_view text,
+                                     const fw::TFontDesc* font = nullptr) {
+    return {.name = name,
+            .kind = fw::TControlKind::Label,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = 13,
+            .text = text,
+            .font = font,
+            .autoSize = true};
+}
+
+// A dialog's own controls under the title band.
+template <const auto& own>
+inline constexpr auto kWithTitleBand = fw::Joined(kTitleBand, own);
+
+// An etched line across a window, drawn along the bevel's top edge.
+constexpr fw::TControlDesc Line(std::string_view name, int left, int top, int width, int height) {
+    return {.name = name, .kind = fw::TControlKind::Bevel, .left = left, .top = top, .width = width, .height = height};
+}
+
+// A push button on the bottom row of the About and Preferences windows.
+constexpr fw::TControlDesc DialogButton(fw::TControlDesc button) {
+    button.kind = fw::TControlKind::Button;
+    button.top = 196;
+    button.height = 25;
+    return button;
+}
+
+// The frame of the About and Preferences windows, which open under the title band:
+// the description completed with what the two share.
+constexpr fw::TFormDesc TitledDialog(fw::TFormDesc form) {
+    form.border = fw::TBorderStyle::bsToolWindow;
+    form.clientWidth = 327;
+    form.clientHeight = 233;
+    form.font = kTahoma8;
+    form.showHint = true;
+    form.onActivate = "FormActivate";
+    return form;
+}

@@ -32,10 +32,6 @@ TApplication::~TApplication() {
         DestroyWindow(handle_);
 }
 
-HINSTANCE TApplication::Instance() const {
-    return GetModuleHandleA(nullptr);
-}
-
 void TApplication::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
@@ -62,14 +58,6 @@ void TApplication::AfterFormCreated(TForm* form) {
         mainForm_ = form;
 }
 
-void TApplication::AddForm(TForm* form) {
-    forms_.push_back(form);
-}
-
-void TApplication::RemoveForm(TForm* form) {
-    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
-}
-
 TForm* TApplication::FormOfWindow(HWND wnd) const {
     HWND root = GetAncestor(wnd, GA_ROOT);
     for (TForm* form : forms_)
@@ -84,7 +72,7 @@ unsigned TApplication::RegisterMenuItem(TMenuItem* item) {
 }
 
 void TApplication::UnregisterMenuItem(unsigned command) {
-    if (command >= kFirstMenuCommand && command - kFirstMenuCommand < menuCommands_.size())
+    if (MenuItemOfCommand(command))
         menuCommands_[command - kFirstMenuCommand] = nullptr;
 }
 
@@ -112,11 +100,23 @@ void TApplication::Run() {
 
 bool TApplication::HandleMessage() {
     MSG msg;
-    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) {
+    if (GetMessageA(&msg, nullptr, 0, 0) == -1) {
         terminated_ = true;
-        if (got == 0)
-            PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop must see it too
+        return false;
+    }
+    return Dispatch(msg);
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && Dispatch(msg)) {
+    }
+}
+
+bool TApplication::Dispatch(MSG& msg) {
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop must see it too
         return false;
     }
     if (!PreTranslate(msg)) {
@@ -124,21 +124,6 @@ bool TApplication::HandleMessage() {
         DispatchMessageA(&msg);
     }
     return true;
-}
-
-void TApplication::ProcessMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            terminated_ = true;
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        if (!PreTranslate(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
 }
 
 bool TApplication::PreTranslate(MSG& msg) {
@@ -232,10 +217,7 @@ void TApplication::Minimize() {
         return;
     minimized_ = true;
     ShowWindow(handle_, SW_MINIMIZE);
-    // The forms keep their visibility; they only leave the screen with the application.
-    for (TForm* form : forms_)
-        if (form->Visible() && form->Handle())
-            ShowWindow(form->Handle(), SW_HIDE);
+    ShowForms(SW_HIDE);
 }
 
 void TApplication::Restore() {
@@ -243,11 +225,17 @@ void TApplication::Restore() {
         return;
     minimized_ = false;
     ShowWindow(handle_, SW_RESTORE);
-    for (TForm* form : forms_)
-        if (form->Visible() && form->Handle())
-            ShowWindow(form->Handle(), SW_SHOW);
+    ShowForms(SW_SHOW);
     if (mainForm_ && mainForm_->Visible())
         SetForegroundWindow(mainForm_->Handle());
+}
+
+void TApplication::ShowForms(int command) {
+    // The forms keep their visibility; they only leave the screen with the application.
+    for (TForm* form : forms_) {
+        if (form->Visible() && form->Handle())
+            ShowWindow(form->Handle(), command);
+    }
 }
 
 LRESULT TApplication::WindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -28,7 +28,6 @@ public:
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
     HWND Handle() const { return handle_; }
-    HINSTANCE Instance() const;
 
     TForm* MainForm() const { return mainForm_; }
     // When false, Run does not show the main form (a program that starts in the tray).
@@ -68,8 +67,8 @@ public:
     void Restore();
 
     // Bookkeeping the forms and menus use.
-    void AddForm(TForm* form);
-    void RemoveForm(TForm* form);
+    void AddForm(TForm* form) { forms_.push_back(form); }
+    void RemoveForm(TForm* form) { std::erase(forms_, form); }
     const std::vector<TForm*>& Forms() const { return forms_; }
     TForm* FormOfWindow(HWND wnd) const;
     unsigned RegisterMenuItem(TMenuItem* item);
@@ -84,6 +83,9 @@ public:
 private:
     void AfterFormCreated(TForm* form);
     bool PreTranslate(MSG& msg);
+    // One message from the queue; false for WM_QUIT, which is posted again.
+    bool Dispatch(MSG& msg);
+    void ShowForms(int command);
     void Attached(HWND wnd) override { handle_ = wnd; }
     void Detached() override { handle_ = nullptr; }
     LRESULT WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;

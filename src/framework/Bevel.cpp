@@ -9,8 +9,7 @@ void TBevel::CreateHandle() {
 }
 
 void TBevel::Paint(HDC dc) {
-    RECT rc;
-    GetClientRect(handle_, &rc);
+    const RECT rc = ClientRect();
     FillSolid(dc, rc, ColorToRGB(Color()));
     RECT line{rc.left, rc.top, rc.right, rc.top + 2};
     DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);

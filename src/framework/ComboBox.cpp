@@ -23,12 +23,8 @@ void TComboBox::CreateHandle() {
 }
 
 void TComboBox::SetBounds(int left, int top, int width, int height) {
-    left_ = left;
-    top_ = top;
-    width_ = width;
+    TControl::SetBounds(left, top, width, height + Scale(kListRoom));
     height_ = height;
-    if (handle_)
-        SetWindowPos(handle_, nullptr, left, top, width, height + Scale(kListRoom), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TComboBox::SetItemHeight(int height) {
@@ -58,8 +54,7 @@ void TComboBox::PaintFlatFrame() {
     // line in the shadow colour, with the window colour inside it as far as the button.
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    RECT field{};
-    GetClientRect(handle_, &field);
+    const RECT field = ClientRect();
     if (!GetComboBoxInfo(handle_, &info) || field.right <= 2 || field.bottom <= 2)
         return;
     WindowDC dc(handle_);

@@ -1,12 +1,12 @@
 #include "framework/Component.h"
 
-#include <algorithm>
+#include <vector>
 
 namespace fw {
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
     if (owner_)
-        owner_->Insert(this);
+        owner_->components_.push_back(this);
 }
 
 TComponent::~TComponent() {
@@ -16,7 +16,7 @@ TComponent::~TComponent() {
         for (TComponent* sibling : owner_->components_)
             if (sibling != this)
                 sibling->Notification(this, TOperation::opRemove);
-        owner_->Remove(this);
+        std::erase(owner_->components_, this);
     }
 }
 
@@ -27,19 +27,9 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
     return nullptr;
 }
 
-void TComponent::Notification(TComponent*, TOperation) {}
-
 void TComponent::DestroyComponents() {
     while (!components_.empty())
         delete components_.back();  // its destructor removes it from the list
-}
-
-void TComponent::Insert(TComponent* c) {
-    components_.push_back(c);
-}
-
-void TComponent::Remove(TComponent* c) {
-    components_.erase(std::remove(components_.begin(), components_.end(), c), components_.end());
 }
 
 }  // namespace fw

@@ -22,22 +22,16 @@ public:
     const std::vector<TComponent*>& Components() const { return components_; }
     TComponent* FindComponent(std::string_view name) const;
 
-    // Run time only: there is no visual designer.
-    bool Designing() const { return false; }
-
     // Called once after the owner's description has set every stored property.
     virtual void Loaded() {}
     // Another component of the same owner is about to be destroyed.
-    virtual void Notification(TComponent* component, TOperation operation);
+    virtual void Notification(TComponent*, TOperation) {}
 
 protected:
     // Frees the owned components now, newest first, while the owner is still whole.
     void DestroyComponents();
 
 private:
-    void Insert(TComponent* c);
-    void Remove(TComponent* c);
-
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;
 };

@@ -105,10 +105,8 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (mouseDown_) {
                 mouseDown_ = false;
                 ReleaseCapture();
-                POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                RECT rc;
-                GetClientRect(handle_, &rc);
-                if (PtInRect(&rc, pt))
+                const RECT rc = ClientRect();
+                if (PtInRect(&rc, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
                     Click();
                 return 0;
             }

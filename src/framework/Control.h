@@ -48,6 +48,11 @@ public:
     }
     bool Described() const { return described_; }
 
+    RECT ClientRect() const {
+        RECT rc{};
+        GetClientRect(handle_, &rc);
+        return rc;
+    }
     int Left() const { return left_; }
     int Top() const { return top_; }
     int Width() const { return width_; }

@@ -19,13 +19,14 @@ Fn User32Function(const char* name) {
 const auto kGetDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
 const auto kAdjustWindowRectExForDpi = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
 
-}  // namespace
-
+// The system DPI: the one the primary display had when the session began.
 int SystemDpi() {
     const WindowDC screen(nullptr);
     const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : kDesignDpi;
     return dpi > 0 ? dpi : kDesignDpi;
 }
+
+}  // namespace
 
 int WindowDpi(HWND window) {
     if (window && kGetDpiForWindow) {

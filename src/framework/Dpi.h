@@ -14,9 +14,6 @@ int WindowDpi(HWND window);
 // that only WM_DPICHANGED tells of a new monitor's DPI.
 bool WindowDpiFollowsMonitor();
 
-// The system DPI: the one the primary display had when the session began.
-int SystemDpi();
-
 // The window rectangle around a client rectangle, with the frame, caption and menu
 // bar metrics of `dpi`.
 RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi);

@@ -24,23 +24,16 @@ namespace fw {
 namespace {
 
 DWORD FormStyleBits(const TFormDesc& d) {
-    switch (d.border) {
-        case TBorderStyle::bsNone:
-            return WS_POPUP;
-        case TBorderStyle::bsToolWindow:
-        case TBorderStyle::bsSingle:
-            return WS_POPUP | WS_CAPTION | WS_SYSMENU | (d.minimizeBox ? WS_MINIMIZEBOX : 0);
-    }
-    return WS_POPUP;
+    if (d.border == TBorderStyle::bsNone)
+        return WS_POPUP;
+    return WS_POPUP | WS_CAPTION | WS_SYSMENU | (d.minimizeBox ? WS_MINIMIZEBOX : 0);
 }
 
 DWORD FormExStyleBits(const TFormDesc& d) {
-    DWORD ex = d.border == TBorderStyle::bsToolWindow ? WS_EX_TOOLWINDOW : WS_EX_DLGMODALFRAME;
-    if (d.border == TBorderStyle::bsNone)
-        ex = 0;
-    if (d.formStyle == TFormStyle::fsStayOnTop)
-        ex |= WS_EX_TOPMOST;
-    return ex;
+    const DWORD frame = d.border == TBorderStyle::bsNone         ? 0
+                        : d.border == TBorderStyle::bsToolWindow ? WS_EX_TOOLWINDOW
+                                                                 : WS_EX_DLGMODALFRAME;
+    return frame | (d.formStyle == TFormStyle::fsStayOnTop ? WS_EX_TOPMOST : 0);
 }
 
 long long TabRank(const TControlDesc& d) {
@@ -80,6 +73,7 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
         }
         case TControlKind::Button: {
             auto* b = new TButton(form);
+            form->DialogKeys = true;
             b->ModalResult = d.modalResult;
             b->Default = d.isDefault;
             b->Cancel = d.isCancel;
@@ -87,7 +81,6 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
                 form->DefaultButton = b;
             if (d.isCancel)
                 form->CancelButton = b;
-            form->DialogKeys = true;
             return b;
         }
         case TControlKind::RichEdit: {
@@ -114,8 +107,7 @@ void BuildItems(TForm* form, TMenuItem* parent, TList<TMenuItemDesc> items, cons
         parent->Add(item);
         item->SetChecked(d.checked);
         item->SetVisible(d.visible);
-        if (!d.onClick.empty())
-            item->OnClick = events.notify(d.onClick);
+        item->OnClick = events.Notify(d.onClick);
         BuildItems(form, item, d.items, events);
     }
 }
@@ -170,8 +162,8 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         menu->Name = md.name;
         menu->Items()->Menu = menu;
         BuildItems(this, menu->Items(), md.items, events);
-        if (auto* popup = dynamic_cast<TPopupMenu*>(menu); popup && !md.onPopup.empty())
-            popup->OnPopup = events.notify(md.onPopup);
+        if (auto* popup = dynamic_cast<TPopupMenu*>(menu))
+            popup->OnPopup = events.Notify(md.onPopup);
     }
     if (!desc.menu.empty()) {
         Menu = Find<TMainMenu>(desc.menu);
@@ -201,16 +193,11 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         }
     }
 
-    if (!desc.onCreate.empty())
-        OnCreate = events.notify(desc.onCreate);
-    if (!desc.onActivate.empty())
-        OnActivate = events.notify(desc.onActivate);
-    if (!desc.onClick.empty())
-        OnClick = events.notify(desc.onClick);
-    if (!desc.onDpiChanged.empty())
-        OnDpiChanged = events.notify(desc.onDpiChanged);
-    if (!desc.onClose.empty())
-        OnClose = events.close(desc.onClose);
+    OnCreate = events.Notify(desc.onCreate);
+    OnActivate = events.Notify(desc.onActivate);
+    OnClick = events.Notify(desc.onClick);
+    OnDpiChanged = events.Notify(desc.onDpiChanged);
+    OnClose = events.Close(desc.onClose);
 }
 
 void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
@@ -232,12 +219,9 @@ void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
     c->CreateHandle();
     if (d.kind == TControlKind::Image && !d.picture.empty())
         static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
-    if (!d.onClick.empty())
-        c->OnClick = events.notify(d.onClick);
-    if (!d.onChange.empty()) {
-        if (auto* edit = dynamic_cast<TRichEdit*>(c))
-            edit->OnChange = events.notify(d.onChange);
-    }
+    c->OnClick = events.Notify(d.onClick);
+    if (auto* edit = dynamic_cast<TRichEdit*>(c))
+        edit->OnChange = events.Notify(d.onChange);
     if (!d.popupMenu.empty())
         c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
 }
@@ -248,7 +232,7 @@ void TForm::CreateHints() {
     if (tooltip_ || !ShowHint)
         return;
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, handle_, nullptr, Application().Instance(), nullptr);
+                               0, 0, handle_, nullptr, GetModuleHandleA(nullptr), nullptr);
     for (TComponent* component : Components()) {
         auto* control = dynamic_cast<TControl*>(component);
         if (control && !control->Hint.empty() && control->Handle())
@@ -304,12 +288,9 @@ void TForm::PlaceFirstShow() {
     shownOnce_ = true;
     if (position_ == TPosition::poDesigned)
         return;
-    RECT area;
-    if (position_ == TPosition::poDesktopCenter) {
-        area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    } else {
-        area = MonitorRect(GetActiveWindow());
-    }
+    const RECT area = position_ == TPosition::poDesktopCenter
+                          ? RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}
+                          : MonitorRect(GetActiveWindow());
     CenterOn(area);
     // Centred on a monitor of another DPI, the window takes that monitor's size; centre
     // it again at that size.
@@ -372,10 +353,6 @@ void TForm::SetVisible(bool visible) {
     Application().UpdateVisible();
 }
 
-void TForm::Show() {
-    SetVisible(true);
-}
-
 void TForm::Close() {
     if (modal_) {
         ModalResult = mrCancel;
@@ -390,10 +367,7 @@ void TForm::Close() {
         Application().Terminate();
         return;
     }
-    if (action == TCloseAction::caHide)
-        Hide();
-    else if (action == TCloseAction::caFree)
-        Hide();  // other forms live until the program ends
+    Hide();  // caFree too: other forms live until the program ends
 }
 
 TOtherFormsDisabled::TOtherFormsDisabled(const TControl* modal) : active_(GetActiveWindow()), focus_(GetFocus()) {
@@ -435,26 +409,6 @@ TModalResult TForm::ShowModal() {
     return ModalResult;
 }
 
-int TForm::ClientWidth() const {
-    RECT rc{};
-    GetClientRect(handle_, &rc);
-    return rc.right;
-}
-
-int TForm::ClientHeight() const {
-    RECT rc{};
-    GetClientRect(handle_, &rc);
-    return rc.bottom;
-}
-
-void TForm::SetClientHeight(int height) {
-    RECT window, client;
-    GetWindowRect(handle_, &window);
-    GetClientRect(handle_, &client);
-    int extra = (window.bottom - window.top) - client.bottom;
-    TControl::SetBounds(window.left, window.top, window.right - window.left, height + extra);
-}
-
 void TForm::SetClientSize(int width, int height) {
     RECT window{};
     GetWindowRect(handle_, &window);
@@ -466,8 +420,7 @@ void TForm::SetClientSize(int width, int height) {
     TControl::SetBounds(window.left, window.top, outerWidth, outerHeight);
     // The frame the system really drew may differ from the computed one (a menu bar
     // that wraps, a frame still at the old DPI): measure, and make up the difference.
-    RECT client{};
-    GetClientRect(handle_, &client);
+    const RECT client = ClientRect();
     if (client.right != width || client.bottom != height) {
         outerWidth += width - client.right;
         outerHeight += height - client.bottom;
@@ -488,13 +441,11 @@ void TForm::SetFormStyle(TFormStyle style) {
 }
 
 void TForm::SetWindowState(TWindowState state) {
-    if (!handle_)
+    if (!handle_ || state != TWindowState::wsMaximized)
         return;
-    if (state == TWindowState::wsMaximized) {
-        maximized_ = true;
-        CoverMonitor();
-        FollowMonitorDpi();
-    }
+    maximized_ = true;
+    CoverMonitor();
+    FollowMonitorDpi();
 }
 
 void TForm::CoverMonitor() {
@@ -503,26 +454,16 @@ void TForm::CoverMonitor() {
     TControl::SetBounds(m.left, m.top, m.right - m.left, m.bottom - m.top);
 }
 
-void TForm::SetBrushClear() {
-    brushClear_ = true;
-}
-
 void TForm::Paint(HDC dc) {
-    if (brushClear_)
-        return;
-    RECT rc;
-    GetClientRect(handle_, &rc);
-    FillSolid(dc, rc, ColorToRGB(Color()));
+    if (!brushClear_)
+        FillSolid(dc, ClientRect(), ColorToRGB(Color()));
 }
 
 bool TForm::HandleShortCut(const MSG& msg) {
     if (!Menu || (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN))
         return false;
-    TShortCut pressed;
-    pressed.key = static_cast<unsigned>(msg.wParam);
-    pressed.ctrl = GetKeyState(VK_CONTROL) < 0;
-    pressed.shift = GetKeyState(VK_SHIFT) < 0;
-    pressed.alt = GetKeyState(VK_MENU) < 0;
+    const TShortCut pressed{static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
+                            GetKeyState(VK_MENU) < 0};
     TMenuItem* item = Menu->Items()->FindShortCut(pressed);
     if (!item || !item->Enabled())
         return false;
@@ -551,12 +492,11 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                     return 0;
                 }
             }
-            if (lParam == 0 && LOWORD(wParam) == IDCANCEL && CancelButton) {
-                CancelButton->Click();
-                return 0;
-            }
-            if (lParam == 0 && LOWORD(wParam) == IDOK && DefaultButton) {
-                DefaultButton->Click();
+            if (TButton* b = LOWORD(wParam) == IDCANCEL ? CancelButton
+                             : LOWORD(wParam) == IDOK   ? DefaultButton
+                                                        : nullptr;
+                b && lParam == 0) {
+                b->Click();
                 return 0;
             }
             break;

@@ -3,6 +3,7 @@
 // modally, with close handling through a close action and activation events.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <span>
 #include <stdexcept>
@@ -26,29 +27,25 @@ using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)
 struct TEventResolver {
     std::function<TNotifyEvent(std::string_view)> notify;
     std::function<TCloseEvent(std::string_view)> close;
+    // The handler of a name; none for an empty name.
+    TNotifyEvent Notify(std::string_view name) const { return name.empty() ? nullptr : notify(name); }
+    TCloseEvent Close(std::string_view name) const { return name.empty() ? nullptr : close(name); }
 };
 
 // A form's handler under the name its description uses; a form keeps a static table of them.
-template <typename F>
+template <typename F, typename Method = void (F::*)(TComponent*)>
 struct THandler {
     std::string_view name;
-    void (F::*method)(TComponent*);
+    Method method;
 };
 template <typename F>
-struct TCloseHandler {
-    std::string_view name;
-    void (F::*method)(TComponent*, TCloseAction&);
-};
+using TCloseHandler = THandler<F, void (F::*)(TComponent*, TCloseAction&)>;
 
 namespace detail {
 
 template <typename Table>
 constexpr bool Names(Table table, std::string_view name) {
-    for (const auto& h : table) {
-        if (h.name == name)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(table, [&](const auto& h) { return h.name == name; });
 }
 
 template <typename F>
@@ -89,30 +86,28 @@ constexpr bool HandlersResolve(const TFormDesc& form,
 // A name in a description that no handler answers to.
 [[noreturn]] void NoHandler(std::string_view name);
 
+namespace detail {
+
+// The handler of that name, bound to the form.
+template <typename Event, typename F, typename Table>
+Event Bind(F* form, Table table, std::string_view name) {
+    for (const auto& h : table) {
+        if (h.name == name)
+            return [form, method = h.method](auto&&... args) { (form->*method)(args...); };
+    }
+    NoHandler(name);
+}
+
+}  // namespace detail
+
 // Resolves the names of a description against the form's handler tables; the tables
 // need to live only while the form is built.
 template <typename F>
 TEventResolver MakeResolver(F* form,
                             std::span<const THandler<F>> handlers,
                             std::span<const TCloseHandler<F>> closeHandlers = {}) {
-    TEventResolver r;
-    r.notify = [form, handlers](std::string_view name) -> TNotifyEvent {
-        for (const THandler<F>& h : handlers) {
-            if (h.name == name)
-                return [form, method = h.method](TComponent* sender) { (form->*method)(sender); };
-        }
-        NoHandler(name);
-    };
-    r.close = [form, closeHandlers](std::string_view name) -> TCloseEvent {
-        for (const TCloseHandler<F>& h : closeHandlers) {
-            if (h.name == name)
-                return [form, method = h.method](TComponent* sender, TCloseAction& action) {
-                    (form->*method)(sender, action);
-                };
-        }
-        NoHandler(name);
-    };
-    return r;
+    return {[=](std::string_view name) { return detail::Bind<TNotifyEvent>(form, handlers, name); },
+            [=](std::string_view name) { return detail::Bind<TCloseEvent>(form, closeHandlers, name); }};
 }
 
 // While a modal window is up, the program's other forms stay disabled and the loop is
@@ -163,16 +158,16 @@ public:
     void SetCaption(const std::string& caption) { SetText(caption); }
 
     void SetVisible(bool visible) override;
-    void Show();
+    void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     void Close();
     TModalResult ShowModal();
     TModalResult ModalResult = mrNone;
 
-    int ClientWidth() const;
-    int ClientHeight() const;
+    int ClientWidth() const { return ClientRect().right; }
+    int ClientHeight() const { return ClientRect().bottom; }
     // Changes the client height; the top-left corner stays where it is.
-    void SetClientHeight(int height);
+    void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
     // Changes the client size, with the frame of the form's DPI; the top-left corner stays.
     void SetClientSize(int width, int height);
 
@@ -184,11 +179,10 @@ public:
     TNotifyEvent OnDpiChanged;
     void SetBounds(int left, int top, int width, int height) override;
 
-    TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle style);
     void SetWindowState(TWindowState state);
     // A clear brush: the window never erases its background.
-    void SetBrushClear();
+    void SetBrushClear() { brushClear_ = true; }
 
     TMainMenu* Menu = nullptr;
     TButton* DefaultButton = nullptr;

@@ -4,6 +4,7 @@
 // constant data: texts are views of literals, lists are views of arrays, and nothing
 // is assembled when the program starts. A description is read only while its form is
 // built.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -122,18 +123,10 @@ struct TFormDesc {
 // misspelt name fails the build.
 constexpr bool PartsResolve(const TFormDesc& form) {
     auto isControl = [&](std::string_view name) {
-        for (const TControlDesc& c : form.controls) {
-            if (c.name == name)
-                return true;
-        }
-        return false;
+        return std::ranges::any_of(form.controls, [&](const TControlDesc& c) { return c.name == name; });
     };
     auto isMenu = [&](std::string_view name, bool popup) {
-        for (const TMenuDesc& m : form.menus) {
-            if (m.name == name && m.popup == popup)
-                return true;
-        }
-        return false;
+        return std::ranges::any_of(form.menus, [&](const TMenuDesc& m) { return m.name == name && m.popup == popup; });
     };
     for (const TControlDesc& c : form.controls) {
         if ((!c.parent.empty() && !isControl(c.parent)) || (!c.popupMenu.empty() && !isMenu(c.popupMenu, true)))
@@ -147,10 +140,7 @@ template <std::size_t A, std::size_t B>
 constexpr std::array<TControlDesc, A + B> Joined(const std::array<TControlDesc, A>& first,
                                                  const std::array<TControlDesc, B>& second) {
     std::array<TControlDesc, A + B> all{};
-    for (std::size_t i = 0; i < A; ++i)
-        all[i] = first[i];
-    for (std::size_t i = 0; i < B; ++i)
-        all[A + i] = second[i];
+    std::copy(second.begin(), second.end(), std::copy(first.begin(), first.end(), all.begin()));
     return all;
 }
 

@@ -40,8 +40,7 @@ void TLabel::FitToText() {
 }
 
 void TLabel::Paint(HDC dc) {
-    RECT rc;
-    GetClientRect(handle_, &rc);
+    RECT rc = ClientRect();
     FillSolid(dc, rc, ColorToRGB(Color()));
     HGDIOBJ old = SelectObject(dc, FontHandle(Font(), Dpi()));
     SetTextColor(dc, ColorToRGB(Font().color));

@@ -4,6 +4,17 @@
 
 namespace fw {
 
+namespace {
+
+// The menu with the items appended, each with its submenu.
+HMENU Filled(HMENU menu, const std::vector<TMenuItem*>& items) {
+    for (const TMenuItem* item : items)
+        item->AppendTo(menu);
+    return menu;
+}
+
+}  // namespace
+
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
     command_ = Application().RegisterMenuItem(this);
 }
@@ -84,11 +95,8 @@ void TMenuItem::AppendTo(HMENU menu) const {
         info.dwTypeData = text.data();
     }
     if (!items_.empty()) {
-        HMENU sub = CreatePopupMenu();
-        for (const TMenuItem* item : items_)
-            item->AppendTo(sub);
         info.fMask |= MIIM_SUBMENU;
-        info.hSubMenu = sub;
+        info.hSubMenu = Filled(CreatePopupMenu(), items_);
     }
     InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
 }
@@ -103,20 +111,13 @@ TMenuItem* TMenuItem::FindShortCut(const TShortCut& shortCut) {
     return nullptr;
 }
 
-TMenu::TMenu(TComponent* owner) : TComponent(owner), root_(new TMenuItem(this)) {
+TMenu::TMenu(TComponent* owner, bool bar) : TComponent(owner), root_(new TMenuItem(this)), bar_(bar) {
     root_->Menu = this;
-}
-
-HMENU TMenu::BuildPopup() const {
-    HMENU menu = CreatePopupMenu();
-    for (const TMenuItem* item : root_->Items())
-        item->AppendTo(menu);
-    return menu;
 }
 
 HMENU TMenu::Handle() {
     if (!handle_)
-        handle_.Reset(BuildPopup());
+        handle_.Reset(Filled(bar_ ? CreateMenu() : CreatePopupMenu(), root_->Items()));
     return handle_.Get();
 }
 
@@ -127,11 +128,8 @@ void TMenu::ItemChanged(const TMenuItem& item, bool structure) {
         handle_.Reset();
         return;
     }
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
+    MENUITEMINFOA info = item.StateInfo();
     info.fMask = MIIM_STATE;
-    info.fState = (item.Checked() ? MFS_CHECKED : MFS_UNCHECKED) | (item.Enabled() ? MFS_ENABLED : MFS_DISABLED) |
-                  (item.Default ? MFS_DEFAULT : 0);
     SetMenuItemInfoA(handle_.Get(), item.Command(), FALSE, &info);
 }
 
@@ -140,16 +138,6 @@ TMainMenu::~TMainMenu() {
     // destroyed exactly once, here.
     if (Window && IsWindow(Window) && GetMenu(Window) == handle_.Get())
         SetMenu(Window, nullptr);
-}
-
-HMENU TMainMenu::Handle() {
-    if (!handle_) {
-        HMENU bar = CreateMenu();
-        for (const TMenuItem* item : root_->Items())
-            item->AppendTo(bar);
-        handle_.Reset(bar);
-    }
-    return handle_.Get();
 }
 
 void TMainMenu::ItemChanged(const TMenuItem& item, bool structure) {
@@ -167,7 +155,7 @@ void TPopupMenu::Popup(int x, int y) {
     if (OnPopup)
         OnPopup(this);
     // Built afresh each time so that items hidden by OnPopup stay out.
-    handle_.Reset(BuildPopup());
+    handle_.Reset(Filled(CreatePopupMenu(), root_->Items()));
     HWND owner = Application().Handle();
     TrackPopupMenu(handle_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
 }

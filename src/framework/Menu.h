@@ -42,19 +42,19 @@ public:
 
     void Add(TMenuItem* item);
     const std::vector<TMenuItem*>& Items() const { return items_; }
-    TMenuItem* ParentItem() const { return parentItem_; }
     bool IsSeparator() const { return Caption == "-"; }
     unsigned Command() const { return command_; }
 
     // Appends this item (and its submenu) to a menu handle being built.
     void AppendTo(HMENU menu) const;
     TMenuItem* FindShortCut(const TShortCut& shortCut);
+    // The item's type and state, as a menu handle shows them.
+    MENUITEMINFOA StateInfo() const;
 
     TMenu* Menu = nullptr;
 
 private:
     void Changed() const;
-    MENUITEMINFOA StateInfo() const;
 
     bool checked_ = false;
     bool visible_ = true;
@@ -66,26 +66,26 @@ private:
 
 class TMenu : public TComponent {
 public:
-    explicit TMenu(TComponent* owner);
+    explicit TMenu(TComponent* owner, bool bar = false);
 
     TMenuItem* Items() const { return root_; }
     // The menu's handle, built from the items when first needed.
-    virtual HMENU Handle();
+    HMENU Handle();
     // An item changed in a way the handle must show.
     virtual void ItemChanged(const TMenuItem& item, bool structure);
 
 protected:
-    HMENU BuildPopup() const;
-
     TMenuItem* root_;
     UniqueMenu handle_;
+
+private:
+    bool bar_;  // a menu bar rather than a popup menu
 };
 
 class TMainMenu : public TMenu {
 public:
-    explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
+    explicit TMainMenu(TComponent* owner) : TMenu(owner, true) {}
     ~TMainMenu() override;
-    HMENU Handle() override;
     void ItemChanged(const TMenuItem& item, bool structure) override;
     // The form window that shows this menu bar.
     HWND Window = nullptr;

@@ -25,8 +25,7 @@ void TPanel::CreateHandle() {
 }
 
 void TPanel::Paint(HDC dc) {
-    RECT rc;
-    GetClientRect(handle_, &rc);
+    RECT rc = ClientRect();
     Frame(dc, rc, BevelOuter);
     Frame(dc, rc, BevelInner);
     FillSolid(dc, rc, ColorToRGB(Color()));

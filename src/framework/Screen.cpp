@@ -19,25 +19,12 @@ const TScreen::OwnCursor* TScreen::Own(TCursor number) const {
 }
 
 HCURSOR TScreen::Cursor(TCursor number) const {
-    if (number > 0) {
-        if (const OwnCursor* own = Own(number))
-            return own->cursor.Get();
-        return LoadCursorA(nullptr, IDC_ARROW);
-    }
-    LPCSTR id = IDC_ARROW;
-    switch (number) {
-        case crCross:
-            id = IDC_CROSS;
-            break;
-        case crIBeam:
-            id = IDC_IBEAM;
-            break;
-        case crHandPoint:
-            id = IDC_HAND;
-            break;
-        default:
-            break;
-    }
+    if (const OwnCursor* own = number > 0 ? Own(number) : nullptr)
+        return own->cursor.Get();
+    const LPCSTR id = number == crCross       ? IDC_CROSS
+                      : number == crIBeam     ? IDC_IBEAM
+                      : number == crHandPoint ? IDC_HAND
+                                              : IDC_ARROW;
     return LoadCursorA(nullptr, id);
 }
 

@@ -1,6 +1,7 @@
 #include "framework/ShortCut.h"
 
 #include <stdexcept>
+#include <string_view>
 
 namespace fw {
 
@@ -8,16 +9,19 @@ namespace {
 
 constexpr unsigned kVkF1 = 0x70;
 
-bool StartsWith(const std::string& s, const std::string& prefix) {
-    return s.compare(0, prefix.size(), prefix) == 0;
-}
+// The modifiers as the text writes them, in the order it writes them.
+struct TModifier {
+    std::string_view text;
+    bool TShortCut::*held;
+};
+constexpr TModifier kModifiers[] = {{"Ctrl+", &TShortCut::ctrl},
+                                    {"Shift+", &TShortCut::shift},
+                                    {"Alt+", &TShortCut::alt}};
 
 unsigned ParseKey(const std::string& name) {
     if (name.size() == 1) {
         char c = name[0];
-        if (c >= 'A' && c <= 'Z')
-            return static_cast<unsigned>(c);
-        if (c >= '0' && c <= '9')
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
             return static_cast<unsigned>(c);
     }
     if (name.size() >= 2 && name.size() <= 3 && name[0] == 'F') {
@@ -39,22 +43,18 @@ TShortCut ParseShortCut(const std::string& text) {
     TShortCut sc;
     if (text.empty())
         return sc;
-    std::string rest = text;
-    for (;;) {
-        if (StartsWith(rest, "Ctrl+")) {
-            sc.ctrl = true;
-            rest.erase(0, 5);
-        } else if (StartsWith(rest, "Shift+")) {
-            sc.shift = true;
-            rest.erase(0, 6);
-        } else if (StartsWith(rest, "Alt+")) {
-            sc.alt = true;
-            rest.erase(0, 4);
-        } else {
-            break;
+    std::string_view rest = text;
+    for (bool more = true; more;) {
+        more = false;
+        for (const TModifier& m : kModifiers) {
+            if (rest.starts_with(m.text)) {
+                sc.*m.held = true;
+                more = true;
+                rest.remove_prefix(m.text.size());
+            }
         }
     }
-    sc.key = ParseKey(rest);
+    sc.key = ParseKey(std::string(rest));
     if (sc.key == 0)
         throw std::invalid_argument("unknown shortcut: " + text);
     return sc;
@@ -64,12 +64,10 @@ std::string ShortCutToText(const TShortCut& sc) {
     if (sc.Empty())
         return {};
     std::string text;
-    if (sc.ctrl)
-        text += "Ctrl+";
-    if (sc.shift)
-        text += "Shift+";
-    if (sc.alt)
-        text += "Alt+";
+    for (const TModifier& m : kModifiers) {
+        if (sc.*m.held)
+            text += m.text;
+    }
     if (sc.key >= kVkF1 && sc.key < kVkF1 + 24)
         text += "F" + std::to_string(sc.key - kVkF1 + 1);
     else

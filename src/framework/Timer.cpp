@@ -6,10 +6,6 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
-
-TTimer::~TTimer() = default;
-
 void TTimer::SetEnabled(bool enabled) {
     enabled_ = enabled;
     Update();

@@ -12,8 +12,7 @@ namespace fw {
 // Ticks every Interval milliseconds while enabled; an interval of 0 never ticks.
 class TTimer : public TComponent {
 public:
-    explicit TTimer(TComponent* owner);
-    ~TTimer() override;
+    explicit TTimer(TComponent* owner) : TComponent(owner) {}
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);

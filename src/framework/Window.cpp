@@ -77,10 +77,6 @@ void TWindowHook::Remove() {
     wnd_ = nullptr;
 }
 
-LRESULT TWindowHook::DefSubclassProcCall(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(wnd, msg, wParam, lParam);
-}
-
 LRESULT CALLBACK TWindowHook::Proc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     auto* hook = reinterpret_cast<TWindowHook*>(data);
     bool handled = false;

@@ -6,6 +6,8 @@
 // subclassing, which chains safely and comes off cleanly.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 
 namespace fw {
@@ -84,11 +86,10 @@ public:
     void Remove();
     // The window's own procedure, for a handler that answers a message after it.
     LRESULT CallNext(UINT msg, WPARAM wParam, LPARAM lParam) const {
-        return DefSubclassProcCall(wnd_, msg, wParam, lParam);
+        return DefSubclassProc(wnd_, msg, wParam, lParam);
     }
 
 private:
-    static LRESULT DefSubclassProcCall(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     HWND wnd_ = nullptr;
     Method method_;

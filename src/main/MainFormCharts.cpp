@@ -5,6 +5,7 @@
 #include "palettes/PaletteCatalogue.h"
 #include "palettes/PaletteImage.h"
 #include "palettes/PaletteLayout.h"
+#include "picker/ScreenPick.h"
 
 using fw::TComponent;
 using palettes::PaletteGroup;
@@ -49,6 +50,12 @@ void TMainForm::LayOutCharts(bool fitHeight) {
     SetClientHeight(fit.clientHeight);
     if (fit.captionTop)
         PaletteName->SetTop(*fit.captionTop);
+}
+
+void TMainForm::PickFromPalette() {
+    // Where the pointer is now, and the pixel as the screen shows it: lines and
+    // fillers pick black like any other pixel.
+    huetrove::ApplyScreenPixel(*this, huetrove::PixelUnderPointer());
 }
 
 void TMainForm::FormDpiChanged(TComponent*) {

@@ -67,32 +67,33 @@ public:
     void webColorsOnLine1Click(fw::TComponent* Sender);
     void About1Click(fw::TComponent* Sender);
 
-    // Charts (MainFormCharts.cpp, MainFormChartCommands.cpp).
+    // Charts (MainFormCharts.cpp).
     void ShowPalette(const std::string& identifier);
     void ShowScheme(const std::string& identifier);
     void HideAllPalettes();
     void PickFromPalette();
-    // One handler per menu item and per image, each naming its own chart.
-    void MpalWebClick(fw::TComponent* Sender);
-    void MpalWebHueClick(fw::TComponent* Sender);
-    void MpalWebSafeClick(fw::TComponent* Sender);
-    void MpalWindowsClick(fw::TComponent* Sender);
-    void MpalMacClick(fw::TComponent* Sender);
-    void MpalAdobeClick(fw::TComponent* Sender);
-    void MpalVB1Click(fw::TComponent* Sender);
-    void MpalVB2Click(fw::TComponent* Sender);
-    void MschWXPClick(fw::TComponent* Sender);
-    void MschXPClick(fw::TComponent* Sender);
-    void palWebClick(fw::TComponent* Sender);
-    void palWebHueClick(fw::TComponent* Sender);
-    void palWebSafeClick(fw::TComponent* Sender);
-    void palWindowsClick(fw::TComponent* Sender);
-    void palMacClick(fw::TComponent* Sender);
-    void palAdobeClick(fw::TComponent* Sender);
-    void palVB1Click(fw::TComponent* Sender);
-    void palVB2Click(fw::TComponent* Sender);
-    void schWXPClick(fw::TComponent* Sender);
-    void schXPClick(fw::TComponent* Sender);
+    // One handler per menu item and per image, each naming its own chart: a menu item
+    // shows or hides its chart, a click on a chart picks the colour under the pointer.
+    void MpalWebClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palWeb"); }
+    void MpalWebHueClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palWebHue"); }
+    void MpalWebSafeClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palWebSafe"); }
+    void MpalWindowsClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palWindows"); }
+    void MpalMacClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palMac"); }
+    void MpalAdobeClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palAdobe"); }
+    void MpalVB1Click(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palVB1"); }
+    void MpalVB2Click(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palVB2"); }
+    void MschWXPClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "schWXP"); }
+    void MschXPClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "schXP"); }
+    void palWebClick(fw::TComponent*) { PickFromPalette(); }
+    void palWebHueClick(fw::TComponent*) { PickFromPalette(); }
+    void palWebSafeClick(fw::TComponent*) { PickFromPalette(); }
+    void palWindowsClick(fw::TComponent*) { PickFromPalette(); }
+    void palMacClick(fw::TComponent*) { PickFromPalette(); }
+    void palAdobeClick(fw::TComponent*) { PickFromPalette(); }
+    void palVB1Click(fw::TComponent*) { PickFromPalette(); }
+    void palVB2Click(fw::TComponent*) { PickFromPalette(); }
+    void schWXPClick(fw::TComponent*) { PickFromPalette(); }
+    void schXPClick(fw::TComponent*) { PickFromPalette(); }
     fw::TImage* PaletteImage(std::string_view identifier) const;
     // Moved to a monitor of another scale: charts drawn at the new pitch, window fitted.
     void FormDpiChanged(fw::TComponent* Sender);

@@ -4,6 +4,7 @@
 #include <array>
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "palettes/PaletteTables.h"
 
@@ -20,10 +21,6 @@ constexpr std::array<std::uint32_t, 6> kLevels = {0x00, 0x33, 0x66, 0x99, 0xCC, 
 
 constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return r << 16 | g << 8 | b;
-}
-
-Cells FromTable(std::span<const std::uint32_t> table) {
-    return Cells(table.begin(), table.end());
 }
 
 // palWeb: rows 0 to 17 shift one of two 16-colour hue ramps towards a level.
@@ -47,15 +44,6 @@ Channels UpperRamp(int n) {
     if (n <= 10)
         return {kLevels[10 - n], 0xFF, 0x00};
     return {0x00, 0xFF, kLevels[n - 10]};
-}
-
-// Red, magenta, blue, cyan.
-Channels LowerRamp(int n) {
-    if (n <= 5)
-        return {0xFF, 0x00, kLevels[n]};
-    if (n <= 10)
-        return {kLevels[10 - n], 0x00, 0xFF};
-    return {0x00, kLevels[n - 10], 0xFF};
 }
 
 // Raising lifts every channel below the level up to it; lowering brings every channel above it down to it.
@@ -93,7 +81,9 @@ Cells WebCells() {
     Cells cells;
     for (const WebRow& row : kWebRows) {
         for (int n = 0; n < kWebColumns; ++n) {
-            Channels c = row.ramp == Ramp::Upper ? UpperRamp(n) : LowerRamp(n);
+            Channels c = UpperRamp(n);
+            if (row.ramp == Ramp::Lower)
+                std::swap(c.g, c.b);  // red, magenta, blue, cyan
             cells.push_back(Shifted(c, row.shift, row.level));
         }
     }
@@ -118,14 +108,10 @@ Cells MacCells() {
     constexpr std::array<std::uint32_t, 10> kRampLevels = {0xEE, 0xDD, 0xBB, 0xAA, 0x88, 0x77, 0x55, 0x44, 0x22, 0x11};
     Cells cells = WebSafeCells();
     cells.pop_back();
-    for (std::uint32_t v : kRampLevels)
-        cells.push_back(Rgb(v, 0, 0));
-    for (std::uint32_t v : kRampLevels)
-        cells.push_back(Rgb(0, v, 0));
-    for (std::uint32_t v : kRampLevels)
-        cells.push_back(Rgb(0, 0, v));
-    for (std::uint32_t v : kRampLevels)
-        cells.push_back(Rgb(v, v, v));
+    for (std::uint32_t channels : {Rgb(0xFF, 0, 0), Rgb(0, 0xFF, 0), Rgb(0, 0, 0xFF), Rgb(0xFF, 0xFF, 0xFF)}) {
+        for (std::uint32_t v : kRampLevels)
+            cells.push_back(Rgb(v, v, v) & channels);
+    }
     cells.push_back(kBlack);
     return cells;
 }
@@ -135,23 +121,18 @@ struct CellSource {
     Cells (*make)();
 };
 
-constexpr std::array<CellSource, 10> kSources = {{
+// The charts that follow a rule; the others are listed cell by cell.
+constexpr std::array<CellSource, 3> kSources = {{
     {"palWeb", WebCells},
-    {"palWebHue", [] { return FromTable(WebHueTable()); }},
     {"palWebSafe", WebSafeCells},
-    {"palWindows", [] { return FromTable(WindowsTable()); }},
     {"palMac", MacCells},
-    {"palAdobe", [] { return FromTable(AdobeTable()); }},
-    {"palVB1", [] { return FromTable(VisiBoneOneTable()); }},
-    {"palVB2", [] { return FromTable(VisiBoneTwoTable()); }},
-    {"schWXP", [] { return FromTable(WindowsXpTable()); }},
-    {"schXP", [] { return FromTable(WindowsXpIconsTable()); }},
 }};
 
 }  // namespace
 
 std::vector<std::uint32_t> PaletteCellColors(const PaletteEntry& entry) {
-    Cells cells;
+    const std::span<const std::uint32_t> table = CellTable(entry.identifier);
+    Cells cells(table.begin(), table.end());
     for (const CellSource& source : kSources) {
         if (source.identifier == entry.identifier)
             cells = source.make();

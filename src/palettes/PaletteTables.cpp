@@ -1,5 +1,7 @@
 #include "palettes/PaletteTables.h"
 
+#include <utility>
+
 // These charts follow no rule, so they are kept cell by cell. Trailing fillers are
 // left out of the lists.
 namespace palettes {
@@ -208,32 +210,16 @@ std::span<const std::uint32_t> WebTailTable() {
     return kWebTail;
 }
 
-std::span<const std::uint32_t> WebHueTable() {
-    return kWebHue;
-}
-
-std::span<const std::uint32_t> WindowsTable() {
-    return kWindows;
-}
-
-std::span<const std::uint32_t> AdobeTable() {
-    return kAdobe;
-}
-
-std::span<const std::uint32_t> VisiBoneOneTable() {
-    return kVisiBoneOne;
-}
-
-std::span<const std::uint32_t> VisiBoneTwoTable() {
-    return kVisiBoneTwo;
-}
-
-std::span<const std::uint32_t> WindowsXpTable() {
-    return kWindowsXp;
-}
-
-std::span<const std::uint32_t> WindowsXpIconsTable() {
-    return kWindowsXpIcons;
+std::span<const std::uint32_t> CellTable(std::string_view identifier) {
+    constexpr std::pair<std::string_view, std::span<const std::uint32_t>> kTables[] = {
+        {"palWebHue", kWebHue},   {"palWindows", kWindows}, {"palAdobe", kAdobe},       {"palVB1", kVisiBoneOne},
+        {"palVB2", kVisiBoneTwo}, {"schWXP", kWindowsXp},   {"schXP", kWindowsXpIcons},
+    };
+    for (const auto& [name, table] : kTables) {
+        if (name == identifier)
+            return table;
+    }
+    return {};
 }
 
 }  // namespace palettes

@@ -3,16 +3,12 @@
 // order. A chart's cells past the end of its list are black fillers.
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace palettes {
 
 std::span<const std::uint32_t> WebTailTable();  // palWeb from row 18 on
-std::span<const std::uint32_t> WebHueTable();
-std::span<const std::uint32_t> WindowsTable();
-std::span<const std::uint32_t> AdobeTable();
-std::span<const std::uint32_t> VisiBoneOneTable();
-std::span<const std::uint32_t> VisiBoneTwoTable();
-std::span<const std::uint32_t> WindowsXpTable();
-std::span<const std::uint32_t> WindowsXpIconsTable();
+// The list of the chart with this identifier; empty for a chart made by a rule.
+std::span<const std::uint32_t> CellTable(std::string_view identifier);
 
 }  // namespace palettes

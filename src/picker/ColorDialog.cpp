@@ -4,17 +4,15 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "framework/Application.h"
 #include "framework/Font.h"
 #include "framework/Form.h"
 #include "framework/Graphics.h"
 
 namespace {
-
-// What the hook needs to place the dialog, handed over through lCustData.
-struct PlacementContext {
-    HWND reference;  // the window whose monitor the dialog opens on
-};
 
 // The program's window the dialog belongs with: the active one, else the main window
 // (also when the main window is hidden in the tray).
@@ -47,9 +45,9 @@ void PlaceOnMonitor(HWND dialog, HWND reference) {
 UINT_PTR CALLBACK PlacementHook(HWND dialog, UINT msg, WPARAM, LPARAM lParam) {
     if (msg != WM_INITDIALOG)
         return 0;
+    // lCustData holds the window whose monitor the dialog opens on.
     const auto* cc = reinterpret_cast<const CHOOSECOLORA*>(lParam);
-    PlacementContext* context = cc ? reinterpret_cast<PlacementContext*>(cc->lCustData) : nullptr;
-    PlaceOnMonitor(dialog, context ? context->reference : nullptr);
+    PlaceOnMonitor(dialog, cc ? reinterpret_cast<HWND>(cc->lCustData) : nullptr);
     return TRUE;  // let the dialog give the focus to its first control
 }
 
@@ -75,27 +73,20 @@ TColorDialog::TColorDialog(fw::TComponent* owner) : fw::TComponent(owner) {
 
 bool TColorDialog::Execute() {
     COLORREF custom[kCustomColorCount];
-    for (int i = 0; i < kCustomColorCount; ++i)
-        custom[i] = CustomColors[static_cast<size_t>(i)];
+    std::copy(CustomColors.begin(), CustomColors.end(), custom);
 
     // The program's other windows stay disabled while the dialog is up, as for any
     // modal window.
     fw::TOtherFormsDisabled disabled;
-    PlacementContext context{ReferenceWindow(disabled.Active())};
 
     CHOOSECOLORA cc{};
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = fw::Application().Handle();
     cc.rgbResult = fw::ColorToRGB(Color);
     cc.lpCustColors = custom;
-    cc.Flags = CC_RGBINIT | CC_ENABLEHOOK;
-    if (Options.fullOpen)
-        cc.Flags |= CC_FULLOPEN;
-    if (Options.preventFullOpen)
-        cc.Flags |= CC_PREVENTFULLOPEN;
-    if (Options.showHelp)
-        cc.Flags |= CC_SHOWHELP;
-    cc.lCustData = reinterpret_cast<LPARAM>(&context);
+    cc.Flags = CC_RGBINIT | CC_ENABLEHOOK | (Options.fullOpen ? CC_FULLOPEN : 0) |
+               (Options.preventFullOpen ? CC_PREVENTFULLOPEN : 0) | (Options.showHelp ? CC_SHOWHELP : 0);
+    cc.lCustData = reinterpret_cast<LPARAM>(ReferenceWindow(disabled.Active()));
     cc.lpfnHook = &PlacementHook;
 
     // A dialog that cannot be shown returns FALSE, which counts as Cancel.
@@ -103,7 +94,6 @@ bool TColorDialog::Execute() {
     if (!chooseColor || !chooseColor(&cc))
         return false;
     Color = cc.rgbResult & 0xFFFFFF;
-    for (int i = 0; i < kCustomColorCount; ++i)
-        CustomColors[static_cast<size_t>(i)] = custom[i];
+    std::copy(std::begin(custom), std::end(custom), CustomColors.begin());
     return true;
 }

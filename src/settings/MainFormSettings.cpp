@@ -26,12 +26,17 @@ RECT WindowRectOf(const fw::TForm& form) {
     return rc;
 }
 
+SIZE OuterSize(const fw::TForm& form) {
+    const RECT rc = WindowRectOf(form);
+    return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
 // Where the window goes when there is no usable stored position: measured from the
 // primary display's full size (not its work area) and the window's size right now.
 settings::Point FirstRunPosition(const fw::TForm& form) {
-    const RECT rc = WindowRectOf(form);
-    return settings::DefaultWindowPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                           rc.right - rc.left, rc.bottom - rc.top, form.Dpi());
+    const SIZE outer = OuterSize(form);
+    return settings::DefaultWindowPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), outer.cx,
+                                           outer.cy, form.Dpi());
 }
 
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
@@ -70,12 +75,10 @@ void TMainForm::LoadSettings() {
     // The window still has its designed size here; the first-run position is taken
     // from it before a chart changes the height.
     const settings::Point firstRun = FirstRunPosition(*this);
-    const RECT rc = WindowRectOf(*this);
-    const int outerWidth = rc.right - rc.left;
-    const int outerHeight = rc.bottom - rc.top;
+    const SIZE outer = OuterSize(*this);
 
     if (!settings::KeyExists(settings::kSettingsKeyPath)) {
-        SetBounds(firstRun.x, firstRun.y, outerWidth, outerHeight);
+        SetBounds(firstRun.x, firstRun.y, outer.cx, outer.cy);
         ShowPalette(settings::kDefaultActivePS);
         MinimizeClose = true;
         CloseAction = HideToTray;
@@ -99,7 +102,7 @@ void TMainForm::LoadSettings() {
     settings::Point stored;
     stored.y = readOr([&] { return key.ReadInteger(settings::kWindowTop); }, firstRun.y);
     stored.x = readOr([&] { return key.ReadInteger(settings::kWindowLeft); }, firstRun.x);
-    SetBounds(stored.x, stored.y, outerWidth, outerHeight);
+    SetBounds(stored.x, stored.y, outer.cx, outer.cy);
 
     const std::string activePS =
         readOr([&] { return key.ReadString(settings::kActivePS); }, std::string(settings::kDefaultActivePS));
@@ -111,13 +114,11 @@ void TMainForm::LoadSettings() {
     // Judged at the size the chart gave the window. A position left over from a
     // display that is gone, or one that leaves nothing of the caption bar to grab,
     // would strand the window; one that is only partly off-screen is the user's choice.
-    const RECT shown = WindowRectOf(*this);
-    const int shownWidth = shown.right - shown.left;
-    const int shownHeight = shown.bottom - shown.top;
+    const SIZE shown = OuterSize(*this);
     const settings::Point position =
-        settings::KeepOrFallbackPosition(stored, shownWidth, shownHeight, WorkAreas(), firstRun, Dpi());
+        settings::KeepOrFallbackPosition(stored, shown.cx, shown.cy, WorkAreas(), firstRun, Dpi());
     if (!(position == stored))
-        SetBounds(position.x, position.y, shownWidth, shownHeight);
+        SetBounds(position.x, position.y, shown.cx, shown.cy);
 
     MinimizeClose = readOr([&] { return key.ReadBool(settings::kMinimizeClose); }, true);
     SystemStartup = readOr([&] { return key.ReadBool(settings::kSystemStartup); }, false);

@@ -10,17 +10,13 @@
 namespace settings {
 namespace {
 
-[[noreturn]] void ThrowGetFailed(const std::string& name) {
-    throw fw::Exception("Failed to get data for '" + name + "'");
+// The error texts the user sees: "<what> '<name>'".
+[[noreturn]] void Fail(const char* what, const std::string& name) {
+    throw fw::Exception(what + (" '" + name + "'"));
 }
-
-[[noreturn]] void ThrowInvalidType(const std::string& name) {
-    throw fw::Exception("Invalid data type for '" + name + "'");
-}
-
-[[noreturn]] void ThrowSetFailed(const std::string& name) {
-    throw fw::Exception("Failed to set data for '" + name + "'");
-}
+constexpr char kGetFailed[] = "Failed to get data for";
+constexpr char kInvalidType[] = "Invalid data type for";
+constexpr char kSetFailed[] = "Failed to set data for";
 
 std::string SubKey(const std::string& path) {
     return std::string(RelativeKeyPath(path));
@@ -33,11 +29,7 @@ constexpr int kMaxReadAttempts = 16;
 }  // namespace
 
 bool KeyExists(const std::string& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, SubKey(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return RegistryKey(path, KeyAccess::Read).IsOpen();
 }
 
 RegistryKey::RegistryKey(const std::string& path, KeyAccess access) {
@@ -52,7 +44,7 @@ RegistryKey::RegistryKey(const std::string& path, KeyAccess access) {
 
 int RegistryKey::ReadInteger(const std::string& name) const {
     if (!key_)
-        ThrowGetFailed(name);
+        Fail(kGetFailed, name);
     // Zero-filled so that a REG_DWORD shorter than 4 bytes (only another
     // program can write one) reads zero-extended instead of picking up stray
     // bytes; data longer than 4 bytes, of any type, does not fit and fails.
@@ -60,9 +52,9 @@ int RegistryKey::ReadInteger(const std::string& name) const {
     DWORD type = REG_NONE;
     DWORD size = sizeof data;
     if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, data, &size) != ERROR_SUCCESS)
-        ThrowGetFailed(name);
+        Fail(kGetFailed, name);
     if (type != REG_DWORD)
-        ThrowInvalidType(name);
+        Fail(kInvalidType, name);
     DWORD value = 0;
     std::memcpy(&value, data, sizeof value);
     return static_cast<int>(value);  // two's complement: 0xFFFFFFFF is -1
@@ -83,7 +75,7 @@ std::string RegistryKey::ReadString(const std::string& name) const {
     DWORD type = REG_NONE;
     for (int attempt = 0;; ++attempt) {
         if (attempt == kMaxReadAttempts || size == MAXDWORD)
-            ThrowGetFailed(name);
+            Fail(kGetFailed, name);
         buffer.assign(size, '\0');
         DWORD filled = size;
         const LONG status =
@@ -95,14 +87,14 @@ std::string RegistryKey::ReadString(const std::string& name) const {
         if (status == ERROR_FILE_NOT_FOUND)
             return {};  // deleted in between: as if it had never been there
         if (status != ERROR_MORE_DATA)
-            ThrowGetFailed(name);
+            Fail(kGetFailed, name);
         // It grew in between; `filled` holds the size it needs now.
         size = std::max(filled, size + 1);
     }
     if (size == 0)
         return {};
     if (type != REG_SZ && type != REG_EXPAND_SZ)
-        ThrowInvalidType(name);
+        Fail(kInvalidType, name);
     // Bounded by the data size: text stored without its NUL (only another
     // program can write that) must not run past the buffer.
     const char* begin = buffer.data();
@@ -113,7 +105,7 @@ void RegistryKey::WriteInteger(const std::string& name, int value) {
     const DWORD data = static_cast<DWORD>(value);
     if (!key_ || RegSetValueExA(key_.Get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
                                 sizeof data) != ERROR_SUCCESS)
-        ThrowSetFailed(name);
+        Fail(kSetFailed, name);
 }
 
 void RegistryKey::WriteBool(const std::string& name, bool value) {
@@ -125,7 +117,7 @@ void RegistryKey::WriteString(const std::string& name, const std::string& value)
     if (!key_ || value.size() >= MAXDWORD ||
         RegSetValueExA(key_.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                        static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
-        ThrowSetFailed(name);
+        Fail(kSetFailed, name);
 }
 
 void RegistryKey::DeleteValue(const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace settings {
 
@@ -13,20 +14,24 @@ std::string_view RelativeKeyPath(std::string_view path) {
     return first == std::string_view::npos ? std::string_view{} : path.substr(first);
 }
 
+namespace {
+
+// The stored actions and their combo texts; anything else is "None" both ways.
+struct ActionText {
+    std::string_view action, text;
+};
+constexpr ActionText kActionTexts[] = {{kActionScreen, kActionTextScreen}, {kActionPicker, kActionTextPicker}};
+
+}  // namespace
+
 std::string_view ActionToComboText(std::string_view action) {
-    if (action == kActionScreen)
-        return kActionTextScreen;
-    if (action == kActionPicker)
-        return kActionTextPicker;
-    return kActionTextNone;
+    const auto* found = std::ranges::find(kActionTexts, action, &ActionText::action);
+    return found == std::end(kActionTexts) ? kActionTextNone : found->text;
 }
 
 std::string_view ComboTextToAction(std::string_view text) {
-    if (text == kActionTextScreen)
-        return kActionScreen;
-    if (text == kActionTextPicker)
-        return kActionPicker;
-    return kActionNone;
+    const auto* found = std::ranges::find(kActionTexts, text, &ActionText::text);
+    return found == std::end(kActionTexts) ? kActionNone : found->action;
 }
 
 PaletteRoute RouteActivePS(std::string_view activePS) {

@@ -11,9 +11,6 @@
 
 namespace {
 
-// Shared by every instance: the shell broadcasts one number to all windows.
-UINT taskbarCreatedMessage = 0;
-
 HWND WindowOfControl(fw::TComponent* component) {
     auto* control = dynamic_cast<fw::TControl*>(component);
     return control ? control->Handle() : nullptr;
@@ -27,16 +24,12 @@ fw::TShiftState CurrentShiftState() {
 }  // namespace
 
 UINT TCoolTrayIcon::TaskbarCreatedMessage() {
-    return taskbarCreatedMessage;
+    // Shared by every instance: the shell broadcasts one number to all windows.
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
 }
 
 TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
-    awaitingFirstShow_ = true;
-    iconVisible_ = true;
-    enabled_ = true;
-    showHint_ = true;
-    previewSwitching_ = false;
-    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     icon_ = std::make_unique<fw::TIcon>();
 
     // The version-2 layout of the record, at the platform's own size for it.
@@ -53,35 +46,26 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
     stepTimer_->SetInterval(cycleInterval_);
     stepTimer_->OnTimer = [this](fw::TComponent* sender) { StepTimerTick(sender); };
 
-    if (Designing() && icon_->Empty() && DesignUsesStockIcon())
-        icon_->SetHandle(fw::UniqueIcon(CopyIcon(LoadIconA(nullptr, IDI_WINLOGO))));
-
+    // Both hooks act and then leave the message unhandled, so the window's own handler
+    // always sees it: no message is swallowed.
+    appHook_.Install(fw::Application().Handle(), [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
+        return ApplicationWindowHook(msg, wParam, lParam);
+    });
     ownerWindow_ = WindowOfControl(owner);
-    if (!Designing()) {
-        HookApplicationWindow();
-        if (ownerWindow_)
-            HookOwnerWindow();
-    }
+    ownerHook_.Install(ownerWindow_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
+        return OwnerWindowHook(msg, wParam, lParam);
+    });
 }
 
 TCoolTrayIcon::~TCoolTrayIcon() {
     SetIconVisible(false);
     SetDesignPreview(false);
-    icon_.reset();
-    trayWindow_.reset();
-    notifyData_.hWnd = nullptr;
     delete stepTimer_;
-    stepTimer_ = nullptr;
-    if (!Designing()) {
-        UnhookApplicationWindow();
-        if (ownerWindow_)
-            UnhookOwnerWindow();
-    }
 }
 
 void TCoolTrayIcon::Loaded() {
     fw::TComponent::Loaded();
-    if (ownerWindow_ && startMinimized_ && !Designing()) {
+    if (ownerWindow_ && startMinimized_) {
         // The program starts with nothing but the icon.
         fw::Application().ShowMainForm = false;
         ShowWindow(fw::Application().Handle(), SW_HIDE);
@@ -102,11 +86,8 @@ void TCoolTrayIcon::Notification(fw::TComponent* component, fw::TOperation opera
 
 void TCoolTrayIcon::SetDesignPreview(bool value) {
     designPreview_ = value;
-    previewSwitching_ = true;
-    if (value)
-        AddToTray();
-    else
-        RemoveFromTray();
+    previewSwitching_ = true;  // the icon shows or goes without changing IconVisible
+    SetIconVisible(value);
     previewSwitching_ = false;
 }
 
@@ -159,49 +140,33 @@ void TCoolTrayIcon::SetIconIndex(int value) {
     RefreshTray();
 }
 
-bool TCoolTrayIcon::DesignUsesStockIcon() {
-    return true;
-}
-
-bool TCoolTrayIcon::PrepareNotifyData() {
-    if (Designing() && !previewSwitching_ && !designPreview_)
-        return false;
+bool TCoolTrayIcon::ShellNotify(DWORD operation) {
     notifyData_.hIcon = icon_->Handle();
     const std::string tip = tray::TipText(hint_, showHint_);
     std::memset(notifyData_.szTip, 0, sizeof notifyData_.szTip);
     std::memcpy(notifyData_.szTip, tip.data(), tip.size());
-    return true;
-}
-
-bool TCoolTrayIcon::ShellNotify(DWORD operation) {
     return Shell_NotifyIconA(operation, &notifyData_) != FALSE;
 }
 
 bool TCoolTrayIcon::AddToTray() {
     if (!previewSwitching_)
         iconVisible_ = true;
-    if ((!Designing() || previewSwitching_) && PrepareNotifyData()) {
-        const bool added = ShellNotify(NIM_ADD);
-        inTray_ = inTray_ || added;
-        return added;
-    }
-    return false;
+    const bool added = ShellNotify(NIM_ADD);
+    inTray_ = inTray_ || added;
+    return added;
 }
 
 bool TCoolTrayIcon::RemoveFromTray() {
     if (!previewSwitching_)
         iconVisible_ = false;
-    if ((!Designing() || previewSwitching_) && PrepareNotifyData()) {
-        inTray_ = false;
-        return ShellNotify(NIM_DELETE);
-    }
-    return false;
+    inTray_ = false;
+    return ShellNotify(NIM_DELETE);
 }
 
 bool TCoolTrayIcon::RefreshTray() {
     // Before the icon is in the tray there is nothing to change: the shell is not
     // asked, since it could only refuse, and each call is a round trip to it.
-    return inTray_ && PrepareNotifyData() && ShellNotify(NIM_MODIFY);
+    return inTray_ && ShellNotify(NIM_MODIFY);
 }
 
 LRESULT TCoolTrayIcon::TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -228,25 +193,28 @@ void TCoolTrayIcon::HandleMouseNotice(LPARAM mouseMessage) {
     for (const tray::TrayStep& step : tray::TrayNoticeSteps(mouseMessage, state, keys)) {
         switch (step.action) {
             case tray::TrayAction::MouseMove:
-                NotifyMouseMove(step.shift, pt.x, pt.y);
+                if (OnMouseMove)
+                    OnMouseMove(this, step.shift, pt.x, pt.y);
                 break;
             case tray::TrayAction::MouseDown:
-                NotifyMouseDown(step.button, step.shift, pt.x, pt.y);
+                if (OnMouseDown)
+                    OnMouseDown(this, step.button, step.shift, pt.x, pt.y);
                 break;
             case tray::TrayAction::MouseUp:
-                NotifyMouseUp(step.button, step.shift, pt.x, pt.y);
+                if (OnMouseUp)
+                    OnMouseUp(this, step.button, step.shift, pt.x, pt.y);
                 break;
             case tray::TrayAction::Click:
-                NotifyClick();
-                break;
-            case tray::TrayAction::DblClick:
-                NotifyDblClick();
+                if (OnClick)
+                    OnClick(this);
                 break;
             case tray::TrayAction::SetClickPending:
-                clickPending_ = true;
-                break;
             case tray::TrayAction::ClearClickPending:
-                clickPending_ = false;
+                clickPending_ = step.action == tray::TrayAction::SetClickPending;
+                break;
+            case tray::TrayAction::DblClick:
+                if (OnDblClick)
+                    OnDblClick(this);
                 break;
             case tray::TrayAction::ShowMenu:
                 ShowTrayMenu();
@@ -288,19 +256,17 @@ void TCoolTrayIcon::ShowTrayMenu() {
 }
 
 void TCoolTrayIcon::ShowMainWindow() {
-    fw::TForm* mainForm = fw::Application().MainForm();
-    if (!ownerWindow_ || !mainForm)
-        return;
-    ShowWindow(fw::Application().Handle(), SW_RESTORE);
-    mainForm->SetVisible(true);
+    if (fw::TForm* mainForm = ownerWindow_ ? fw::Application().MainForm() : nullptr) {
+        ShowWindow(fw::Application().Handle(), SW_RESTORE);
+        mainForm->SetVisible(true);
+    }
 }
 
 void TCoolTrayIcon::HideMainWindow() {
-    fw::TForm* mainForm = fw::Application().MainForm();
-    if (!ownerWindow_ || !mainForm)
-        return;
-    mainForm->SetVisible(false);
-    ShowWindow(fw::Application().Handle(), SW_HIDE);
+    if (fw::TForm* mainForm = ownerWindow_ ? fw::Application().MainForm() : nullptr) {
+        mainForm->SetVisible(false);
+        ShowWindow(fw::Application().Handle(), SW_HIDE);
+    }
 }
 
 void TCoolTrayIcon::SendToTray() {
@@ -312,78 +278,16 @@ void TCoolTrayIcon::StepTimerTick(fw::TComponent*) {
     if (!iconList_)
         return;
     iconList_->GetIcon(iconIndex_, *icon_);
-    NotifyCycle();
+    if (OnCycle)
+        OnCycle(this, tray::NextCycleIndex(iconIndex_, iconList_->Count()));
     RefreshTray();
     SetIconIndex(tray::NextCycleIndex(iconIndex_, iconList_->Count()));
 }
 
-void TCoolTrayIcon::NotifyClick() {
-    if (OnClick)
-        OnClick(this);
-}
-
-void TCoolTrayIcon::NotifyDblClick() {
-    if (OnDblClick)
-        OnDblClick(this);
-}
-
-void TCoolTrayIcon::NotifyCycle() {
-    if (!iconList_)
-        return;
-    const int nextIndex = tray::NextCycleIndex(iconIndex_, iconList_->Count());
-    if (OnCycle)
-        OnCycle(this, nextIndex);
-}
-
-void TCoolTrayIcon::NotifyMouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {
-    if (OnMouseDown)
-        OnMouseDown(this, Button, Shift, X, Y);
-}
-
-void TCoolTrayIcon::NotifyMouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y) {
-    if (OnMouseUp)
-        OnMouseUp(this, Button, Shift, X, Y);
-}
-
-void TCoolTrayIcon::NotifyMouseMove(fw::TShiftState Shift, int X, int Y) {
-    if (OnMouseMove)
-        OnMouseMove(this, Shift, X, Y);
-}
-
-void TCoolTrayIcon::HookApplicationWindow() {
-    appHook_.Install(fw::Application().Handle(), [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
-        return ApplicationWindowHook(msg, wParam, lParam);
-    });
-}
-
-void TCoolTrayIcon::UnhookApplicationWindow() {
-    appHook_.Remove();
-}
-
-void TCoolTrayIcon::HookOwnerWindow() {
-    if (!ownerWindow_)
-        return;
-    ownerHook_.Install(ownerWindow_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
-        return OwnerWindowHook(msg, wParam, lParam);
-    });
-}
-
-void TCoolTrayIcon::UnhookOwnerWindow() {
-    if (ownerWindow_)
-        ownerHook_.Remove();
-}
-
-// Both hooks act and then leave the message unhandled, so the window's own handler
-// always sees it: no message is swallowed.
 LRESULT TCoolTrayIcon::ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && minimizeToTray_)
         SendToTray();
-    if (msg == WM_WINDOWPOSCHANGED && awaitingFirstShow_ && fw::Application().MainForm()) {
-        // A frame of child windows would have to hide the application window here when
-        // starting minimised; the framework has no such form style, so only the flag goes.
-        awaitingFirstShow_ = false;
-    }
-    if (msg == taskbarCreatedMessage && iconVisible_)
+    if (msg == TaskbarCreatedMessage() && iconVisible_)
         AddToTray();
     return 0;
 }

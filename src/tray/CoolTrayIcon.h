@@ -74,7 +74,6 @@ public:
     TCycleEvent OnCycle;
 
     // Virtual operations.
-    virtual bool DesignUsesStockIcon();
     virtual bool AddToTray();
     virtual bool RemoveFromTray();
     virtual bool RefreshTray();
@@ -93,18 +92,10 @@ public:
     // The number of the shell's "TaskbarCreated" broadcast.
     static UINT TaskbarCreatedMessage();
 
-    // Overridable notifications; each of the first six fires its event.
-    virtual void NotifyClick();
-    virtual void NotifyDblClick();
-    virtual void NotifyCycle();
-    virtual void NotifyMouseDown(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y);
-    virtual void NotifyMouseUp(fw::TMouseButton Button, fw::TShiftState Shift, int X, int Y);
-    virtual void NotifyMouseMove(fw::TShiftState Shift, int X, int Y);
     // Hides the main window and makes sure the icon is in the tray.
     virtual void SendToTray();
 
 protected:
-    bool PrepareNotifyData();
     LRESULT TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -113,10 +104,6 @@ private:
     void StepTimerTick(fw::TComponent* Sender);
     bool ShellNotify(DWORD operation);
 
-    void HookApplicationWindow();
-    void UnhookApplicationWindow();
-    void HookOwnerWindow();
-    void UnhookOwnerWindow();
     LRESULT ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OwnerWindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -144,6 +131,5 @@ private:
     fw::TWindowHook appHook_;
     fw::TWindowHook ownerHook_;
     bool clickPending_ = false;
-    bool awaitingFirstShow_ = true;
     bool previewSwitching_ = false;
 };

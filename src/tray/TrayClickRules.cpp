@@ -6,20 +6,10 @@ namespace tray {
 
 namespace {
 
-fw::TShiftState ButtonFlag(fw::TMouseButton button) {
-    switch (button) {
-        case fw::TMouseButton::mbLeft:
-            return fw::ssLeft;
-        case fw::TMouseButton::mbRight:
-            return fw::ssRight;
-        case fw::TMouseButton::mbMiddle:
-            return fw::ssMiddle;
-    }
-    return 0;
-}
-
+// The button's own flag joins the keys: ssLeft, ssRight and ssMiddle follow the buttons' order.
 TrayStep Mouse(TrayAction action, fw::TMouseButton button, fw::TShiftState keys) {
-    return {action, button, keys | ButtonFlag(button)};
+    static_assert(fw::ssRight == fw::ssLeft << 1 && fw::ssMiddle == fw::ssLeft << 2);
+    return {action, button, keys | fw::ssLeft << static_cast<int>(button)};
 }
 
 }  // namespace
