@@ -126,8 +126,9 @@ if [ "${1:-}" = --write ]; then
         echo "property (a round trip to the wineserver under Wine, on every message); the colour dialog's"
         echo "library is no longer loaded at start; the tray icon is not asked to change before it is added;"
         echo "the icon timer makes no window while cycling is off; tooltips are made after the first paint;"
-        echo "labels measure their text once and the combo box is placed once; only the chart on show is"
-        echo "drawn. The whole table before the work:"
+        echo "labels measure their text once, on a memory DC (so the windows of forms not yet shown keep"
+        echo "no device context), and the combo box is placed once; only the chart on show is drawn. The"
+        echo "whole table before the work:"
         echo
         sed -n '/^| Figure/,/^| Portable/p' "$root/tests/bench/baseline.md"
         echo
