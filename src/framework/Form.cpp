@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "framework/Application.h"
 #include "framework/Bevel.h"
@@ -34,10 +36,6 @@ DWORD FormExStyleBits(const TFormDesc& d) {
                         : d.border == TBorderStyle::bsToolWindow ? WS_EX_TOOLWINDOW
                                                                  : WS_EX_DLGMODALFRAME;
     return frame | (d.formStyle == TFormStyle::fsStayOnTop ? WS_EX_TOPMOST : 0);
-}
-
-long long TabRank(const TControlDesc& d) {
-    return d.tabOrder < 0 ? INT_MAX : d.tabOrder;
 }
 
 TControl* MakeControl(TForm* form, const TControlDesc& d) {
@@ -175,23 +173,15 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
 
     // Windows keeps the tab order in the order windows are made: the controls by tab
     // order (those without one last; equal ones in description order), parents first,
-    // since a control's window needs its parent's. One pass over the list per rank.
-    for (const bool parented : {false, true}) {
-        for (long long done = LLONG_MIN;;) {
-            long long rank = LLONG_MAX;
-            for (const TControlDesc& d : desc.controls) {
-                if (d.parent.empty() != parented && TabRank(d) > done)
-                    rank = std::min(rank, TabRank(d));
-            }
-            if (rank == LLONG_MAX)
-                break;
-            for (const TControlDesc& d : desc.controls) {
-                if (d.parent.empty() != parented && TabRank(d) == rank)
-                    BuildControl(d, events);
-            }
-            done = rank;
-        }
-    }
+    // since a control's window needs its parent's.
+    std::vector<const TControlDesc*> order;
+    for (const TControlDesc& d : desc.controls)
+        order.push_back(&d);
+    std::ranges::stable_sort(order, {}, [](const TControlDesc* d) {
+        return std::pair{!d->parent.empty(), d->tabOrder < 0 ? INT_MAX : d->tabOrder};
+    });
+    for (const TControlDesc* d : order)
+        BuildControl(*d, events);
 
     OnCreate = events.Notify(desc.onCreate);
     OnActivate = events.Notify(desc.onActivate);

@@ -58,8 +58,7 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
 }
 
 TCoolTrayIcon::~TCoolTrayIcon() {
-    SetIconVisible(false);
-    SetDesignPreview(false);
+    SetIconVisible(false);  // also a preview's icon: there is one icon, whoever showed it
     delete stepTimer_;
 }
 
@@ -278,10 +277,11 @@ void TCoolTrayIcon::StepTimerTick(fw::TComponent*) {
     if (!iconList_)
         return;
     iconList_->GetIcon(iconIndex_, *icon_);
+    const int next = tray::NextCycleIndex(iconIndex_, iconList_->Count());
     if (OnCycle)
-        OnCycle(this, tray::NextCycleIndex(iconIndex_, iconList_->Count()));
+        OnCycle(this, next);
     RefreshTray();
-    SetIconIndex(tray::NextCycleIndex(iconIndex_, iconList_->Count()));
+    SetIconIndex(next);
 }
 
 LRESULT TCoolTrayIcon::ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM) {

@@ -8,45 +8,14 @@
 #include <richedit.h>
 #include <shellapi.h>
 
-namespace {
-
-constexpr UINT kTrayMessage = WM_APP + 1;
-
-LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(window, &ps);
-            RECT rc;
-            GetClientRect(window, &rc);
-            FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-            TextOutA(dc, 10, 10, "Library floor", 13);
-            EndPaint(window, &ps);
-            return 0;
-        }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcA(window, msg, wParam, lParam);
-    }
-}
-
-}  // namespace
+#include "OneWindow.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     LoadLibraryA("riched20.dll");
 
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = "LibraryFloorWindow";
-    RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, wc.lpszClassName, "Library floor", WS_OVERLAPPEDWINDOW, 100, 100, 240, 320,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = MakeOneWindow(instance, "Library floor");
     HWND edit = CreateWindowExA(0, RICHEDIT_CLASSA, "#FFFFFF", WS_CHILD | WS_VISIBLE | ES_READONLY, 10, 40, 100, 18,
                                 window, nullptr, instance, nullptr);
     HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
@@ -64,18 +33,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     icon.hWnd = window;
     icon.uID = 1;
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    icon.uCallbackMessage = kTrayMessage;
+    icon.uCallbackMessage = WM_APP + 1;
     icon.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     lstrcpynA(icon.szTip, "Library floor", sizeof icon.szTip);
     Shell_NotifyIconA(NIM_ADD, &icon);
 
-    ShowWindow(window, show);
-    UpdateWindow(window);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    const int result = RunOneWindow(window, show);
     Shell_NotifyIconA(NIM_DELETE, &icon);
-    return 0;
+    return result;
 }
