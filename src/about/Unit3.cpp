@@ -8,7 +8,7 @@
 
 #include "forms/AboutFormDescription.h"
 #include "framework/Application.h"
-#include "main/CompanionFiles.h"
+#include "shared/CompanionFiles.h"
 
 using fw::TComponent;
 

@@ -7,10 +7,10 @@
 #include "forms/MainFormDescription.h"
 #include "framework/Application.h"
 #include "framework/StartupMarks.h"
-#include "main/BaseFunctions.h"
-#include "main/CompanionFiles.h"
 #include "picker/ColorDialog.h"
 #include "picker/PickCursor.h"
+#include "shared/BaseFunctions.h"
+#include "shared/CompanionFiles.h"
 
 using fw::TComponent;
 

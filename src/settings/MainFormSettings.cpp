@@ -9,12 +9,12 @@
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
 #include "framework/Exception.h"
-#include "main/CompanionFiles.h"
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
 #include "settings/RegistryStore.h"
 #include "settings/SettingsRules.h"
 #include "settings/Unit5.h"
+#include "shared/CompanionFiles.h"
 
 namespace {
 

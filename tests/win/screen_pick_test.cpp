@@ -16,12 +16,12 @@
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
-#include "main/BaseFunctions.h"
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
 #include "picker/PickCursor.h"
 #include "picker/ScreenPick.h"
 #include "picker/Unit2.h"
+#include "shared/BaseFunctions.h"
 
 namespace {
 
