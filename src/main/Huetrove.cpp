@@ -6,7 +6,7 @@
 
 #include "about/Unit3.h"
 #include "framework/Application.h"
-#include "framework/StartupMarks.h"
+#include "main/StartupMarks.h"
 #include "main/Unit1.h"
 #include "picker/Unit2.h"
 #include "settings/Unit5.h"
@@ -21,7 +21,7 @@ void __gnu_cxx::__verbose_terminate_handler() {
 #endif
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    fw::MarkStartup(fw::TStartupMark::WinMain);
+    huetrove::MarkStartup(huetrove::TStartupMark::WinMain);
     fw::TApplication& application = fw::Application();
     // Errors in handlers are shown where they happen; one that escapes all of them
     // (a form that cannot be built at all) is shown here rather than left to the system.
@@ -30,11 +30,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         application.SetTitle("Huetrove v1.0");
         application.CreateForm<TMainForm>();
         application.CreateForm<TColorPickForm>();
-        fw::MarkStartup(fw::TStartupMark::PickFormBuilt);
+        huetrove::MarkStartup(huetrove::TStartupMark::PickFormBuilt);
         application.CreateForm<TFormAbout>();
-        fw::MarkStartup(fw::TStartupMark::AboutFormBuilt);
+        huetrove::MarkStartup(huetrove::TStartupMark::AboutFormBuilt);
         application.CreateForm<TFormPreferences>();
-        fw::MarkStartup(fw::TStartupMark::PreferencesFormBuilt);
+        huetrove::MarkStartup(huetrove::TStartupMark::PreferencesFormBuilt);
         application.Run();
     } catch (...) {
         application.HandleException();

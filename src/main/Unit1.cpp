@@ -6,7 +6,7 @@
 
 #include "forms/MainFormDescription.h"
 #include "framework/Application.h"
-#include "framework/StartupMarks.h"
+#include "main/StartupMarks.h"
 #include "picker/ColorDialog.h"
 #include "picker/PickCursor.h"
 #include "shared/BaseFunctions.h"
@@ -88,9 +88,9 @@ TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     HTMLColorPopup = Find<fw::TPopupMenu>("HTMLColorPopup");
     ColorDialog = new TColorDialog(this);
     LayOutCharts(false);  // the height stays as designed until the settings show a chart
-    fw::MarkStartup(fw::TStartupMark::ChartsDrawn);
+    huetrove::MarkStartup(huetrove::TStartupMark::ChartsDrawn);
     CreateTrayIcon();
-    fw::MarkStartup(fw::TStartupMark::MainFormBuilt);
+    huetrove::MarkStartup(huetrove::TStartupMark::MainFormBuilt);
 }
 
 TMainForm::~TMainForm() {
@@ -100,7 +100,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FormCreate(TComponent*) {
     LoadSettings();
-    fw::MarkStartup(fw::TStartupMark::SettingsLoaded);
+    huetrove::MarkStartup(huetrove::TStartupMark::SettingsLoaded);
     InstallSessionEndSave();
     UpdateCloseAction();
     SetCaption(" " + fw::Application().Title());
@@ -160,5 +160,5 @@ void TMainForm::FormClose(TComponent* Sender, fw::TCloseAction& Action) {
 
 void TMainForm::Paint(HDC dc) {
     fw::TForm::Paint(dc);
-    fw::MarkStartup(fw::TStartupMark::FirstPaint);
+    huetrove::MarkStartup(huetrove::TStartupMark::FirstPaint);
 }
