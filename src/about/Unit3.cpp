@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "forms/AboutFormDescription.h"
+#include "about/AboutFormDescription.h"
 #include "framework/Application.h"
 #include "shared/CompanionFiles.h"
 

@@ -4,8 +4,8 @@
 
 #include <shellapi.h>
 
-#include "forms/MainFormDescription.h"
 #include "framework/Application.h"
+#include "main/MainFormDescription.h"
 #include "main/StartupMarks.h"
 #include "picker/ColorDialog.h"
 #include "picker/PickCursor.h"

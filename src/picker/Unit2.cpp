@@ -1,7 +1,7 @@
 #include "picker/Unit2.h"
 
-#include "forms/PickFormDescription.h"
 #include "framework/Graphics.h"
+#include "picker/PickFormDescription.h"
 #include "picker/ScreenCopy.h"
 #include "picker/ScreenPick.h"
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "forms/PreferencesFormDescription.h"
 #include "framework/Application.h"
+#include "settings/PreferencesFormDescription.h"
 
 using fw::TComponent;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The About window's description: constant data, read while the window is built.
-#include "forms/SharedParts.h"
 #include "framework/FormDescription.h"
+#include "shared/FormParts.h"
 
 namespace forms::about_form {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "forms/SharedParts.h"
 #include "framework/FormDescription.h"
 #include "palettes/PaletteCatalogue.h"
+#include "shared/FormParts.h"
 
 namespace forms::main_form {
 

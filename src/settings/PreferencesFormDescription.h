@@ -1,8 +1,8 @@
 #pragma once
 // The Preferences dialog's description: constant data, read while the window is built.
-#include "forms/SharedParts.h"
 #include "framework/FormDescription.h"
 #include "settings/SettingsRules.h"
+#include "shared/FormParts.h"
 
 namespace forms::preferences_form {
 
