@@ -28,8 +28,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         application.Initialize();
         application.SetTitle("Huetrove v1.0");
-        application.CreateForm<TMainForm>();
-        application.CreateForm<TColorPickForm>();
+        TMainForm* mainForm = application.CreateForm<TMainForm>();
+        application.CreateForm<TColorPickForm>()->OnPick = [mainForm](fw::TColor pixel) {
+            mainForm->FinishScreenPick(pixel);
+        };
         huetrove::MarkStartup(huetrove::TStartupMark::PickFormBuilt);
         application.CreateForm<TFormAbout>();
         huetrove::MarkStartup(huetrove::TStartupMark::AboutFormBuilt);

@@ -3,27 +3,22 @@
 #include <windows.h>
 
 #include "main/Unit1.h"
-#include "picker/ScreenPick.h"
 #include "picker/Unit2.h"
 
-namespace huetrove {
-
-bool ApplyScreenPixel(TMainForm& form, fw::TColor pixel) {
+bool TMainForm::ApplyScreenPixel(fw::TColor pixel) {
     // CLR_INVALID would otherwise read as a reference to a system colour.
     if (pixel == CLR_INVALID)
         return false;
-    form.ApplyPickedColor(pixel);
+    ApplyPickedColor(pixel);
     return true;
 }
 
-void FinishScreenPick(fw::TColor pixel) {
-    ApplyScreenPixel(*MainForm, pixel);
+void TMainForm::FinishScreenPick(fw::TColor pixel) {
+    ApplyScreenPixel(pixel);
     // Plain visibility: showing the main window brings it to the foreground, also when
     // it was hidden in the tray before the pick started.
-    MainForm->SetVisible(true);
+    SetVisible(true);
 }
-
-}  // namespace huetrove
 
 void TMainForm::Pickcolorfromthescreen1Click(fw::TComponent* Sender) {
     // Plain visibility, not the tray's hide: the taskbar button comes back with the

@@ -8,13 +8,10 @@
 #include "main/MainFormDescription.h"
 #include "main/StartupMarks.h"
 #include "picker/ColorDialog.h"
-#include "picker/PickCursor.h"
 #include "shared/BaseFunctions.h"
 #include "shared/CompanionFiles.h"
 
 using fw::TComponent;
-
-TMainForm* MainForm = nullptr;
 
 namespace {
 
@@ -73,7 +70,6 @@ static_assert(fw::HandlersResolve<TMainForm>(forms::kMainForm, kHandlers, kClose
 }  // namespace
 
 TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
-    MainForm = this;
     Build(forms::kMainForm, fw::MakeResolver<TMainForm>(this, kHandlers, kCloseHandlers));
     Bevel3 = Find<fw::TBevel>("Bevel3");
     HTMLColorEdit = Find<fw::TRichEdit>("HTMLColorEdit");
@@ -91,11 +87,6 @@ TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     huetrove::MarkStartup(huetrove::TStartupMark::ChartsDrawn);
     CreateTrayIcon();
     huetrove::MarkStartup(huetrove::TStartupMark::MainFormBuilt);
-}
-
-TMainForm::~TMainForm() {
-    if (MainForm == this)
-        MainForm = nullptr;
 }
 
 void TMainForm::FormCreate(TComponent*) {

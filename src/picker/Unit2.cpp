@@ -52,7 +52,8 @@ void TColorPickForm::FormClick(TComponent*) {
     // Read before the window goes: the pixel under the hot spot as the screen shows it now.
     const fw::TColor pixel = huetrove::PixelUnderPointer();
     Hide();
-    huetrove::FinishScreenPick(pixel);
+    if (OnPick)
+        OnPick(pixel);
 }
 
 void TColorPickForm::SetVisible(bool visible) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "framework/Application.h"
 #include "settings/PreferencesFormDescription.h"
 
@@ -34,4 +36,16 @@ TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
 
 void TFormPreferences::FormActivate(TComponent*) {
     Label1->SetCaption(fw::Application().Title());
+}
+
+bool TFormPreferences::Edit(settings::Preferences& preferences) {
+    chkMinimizeClose->SetChecked(preferences.minimizeClose);
+    chkSystemStartup->SetChecked(preferences.systemStartup);
+    ActionBox->SetText(std::string(settings::ActionToComboText(preferences.dblClickAction)));
+    if (ShowModal() != fw::mrOk)
+        return false;
+    preferences.minimizeClose = chkMinimizeClose->Checked();
+    preferences.systemStartup = chkSystemStartup->Checked();
+    preferences.dblClickAction = settings::ComboTextToAction(ActionBox->Text());
+    return true;
 }
