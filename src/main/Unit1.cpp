@@ -10,6 +10,7 @@
 #include "picker/ColorDialog.h"
 #include "shared/BaseFunctions.h"
 #include "shared/CompanionFiles.h"
+#include "tray/CoolTrayIcon.h"
 
 using fw::TComponent;
 
@@ -102,11 +103,6 @@ void TMainForm::FormActivate(TComponent*) {
     InstallPickCursor();
 }
 
-void TMainForm::ApplyPickedColor(fw::TColor color) {
-    ColorPanel->SetColor(color);
-    HTMLColorEdit->SetText(huetrove::ColorToHTML(ColorPanel->Color()));
-}
-
 void TMainForm::HTMLColorEditChange(TComponent*) {
     const auto components = huetrove::DecimalComponents(HTMLColorEdit->Text());
     RColorEdit->SetText(components[0]);
@@ -141,9 +137,9 @@ void TMainForm::webColorsOnLine1Click(TComponent*) {
     ShellExecuteA(fw::Application().Handle(), "open", kWebPage, "", "", SW_SHOWNORMAL);
 }
 
-void TMainForm::FormClose(TComponent* Sender, fw::TCloseAction& Action) {
+void TMainForm::FormClose(TComponent*, fw::TCloseAction& Action) {
     if (CloseAction == HideToTray)
-        Hidemainwindow1Click(Sender);  // the tray's own hide: window and taskbar button go
+        TrayIcon->HideMainWindow();  // the tray's own hide: window and taskbar button go
     if (CloseAction == CloseAndFree)
         SaveSettings();
     Action = CloseAction;

@@ -107,7 +107,7 @@ public:
     void FormDpiChanged(fw::TComponent* Sender);
     fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
 
-    // Picking (ScreenPickCommand.cpp, ColorDialogCommand.cpp).
+    // Picking (PickCommands.cpp).
     void Pickcolorfromthescreen1Click(fw::TComponent* Sender);
     void Pickcolorfromthe1Click(fw::TComponent* Sender);
     void ColorPanelClick(fw::TComponent* Sender);

@@ -1,9 +1,17 @@
-// Picking from the screen, the main window's side: starting a pick, and taking the
-// pixel that a click on the picking window or on a chart read.
+// Picking, the main window's side: from the screen (starting a pick, and taking the
+// pixel that a click on the picking window or on a chart read), in the system's colour
+// dialog, and the step every way of picking ends with.
 #include <windows.h>
 
 #include "main/Unit1.h"
+#include "picker/ColorDialog.h"
 #include "picker/Unit2.h"
+#include "shared/BaseFunctions.h"
+
+void TMainForm::ApplyPickedColor(fw::TColor color) {
+    ColorPanel->SetColor(color);
+    HTMLColorEdit->SetText(huetrove::ColorToHTML(ColorPanel->Color()));
+}
 
 bool TMainForm::ApplyScreenPixel(fw::TColor pixel) {
     // CLR_INVALID would otherwise read as a reference to a system colour.
@@ -28,4 +36,15 @@ void TMainForm::Pickcolorfromthescreen1Click(fw::TComponent* Sender) {
     // picking window draws nothing, so what they show then is what gets picked.
     Sleep(100);
     ColorPickForm->FormActivate(Sender);
+}
+
+void TMainForm::Pickcolorfromthe1Click(fw::TComponent*) {
+    // Always start from the current colour, whatever the dialog returned last time.
+    ColorDialog->Color = ColorPanel->Color();
+    if (ColorDialog->Execute())
+        ApplyPickedColor(ColorDialog->Color);
+}
+
+void TMainForm::ColorPanelClick(fw::TComponent* Sender) {
+    Pickcolorfromthe1Click(Sender);
 }
