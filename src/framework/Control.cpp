@@ -115,11 +115,11 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             mouseDown_ = false;
             break;
         case WM_CONTEXTMENU:
-            if (PopupMenu && reinterpret_cast<HWND>(wParam) == handle_) {
+            if (ContextMenu && reinterpret_cast<HWND>(wParam) == handle_) {
                 POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
                 if (lParam == -1)
                     GetCursorPos(&pt);
-                PopupMenu->Popup(pt.x, pt.y);
+                ContextMenu->Popup(pt.x, pt.y);
                 return 0;
             }
             break;

@@ -1,7 +1,7 @@
 #pragma once
 // The base of every window the framework makes: one static window procedure, the
 // object attached to its window, events turned from messages, and the properties that
-// every control shares (bounds, visibility, font, colour, hint, cursor, popup menu).
+// every control shares (bounds, visibility, font, colour, hint, cursor, context menu).
 #include <windows.h>
 
 #include <string>
@@ -82,7 +82,7 @@ public:
 
     TNotifyEvent OnClick;
     virtual void Click();
-    TPopupMenu* PopupMenu = nullptr;
+    TPopupMenu* ContextMenu = nullptr;  // opened by a right click on the control
 
     int TabOrder = -1;  // -1: not a tab stop
 

@@ -92,29 +92,7 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
     throw std::logic_error("unknown control kind");
 }
 
-void BuildItems(TForm* form, TMenuItem* parent, TList<TMenuItemDesc> items, const TEventResolver& events) {
-    for (const TMenuItemDesc& d : items) {
-        auto* item = new TMenuItem(form);
-        item->Name = d.name;
-        item->Caption = d.caption;
-        item->ShortCut = ParseShortCut(std::string(d.shortCut));
-        item->RadioItem = d.radioItem;
-        item->AutoCheck = d.autoCheck;
-        item->GroupIndex = d.groupIndex;
-        item->Default = d.isDefault;
-        parent->Add(item);
-        item->SetChecked(d.checked);
-        item->SetVisible(d.visible);
-        item->OnClick = events.Notify(d.onClick);
-        BuildItems(form, item, d.items, events);
-    }
-}
-
 }  // namespace
-
-void NoHandler(std::string_view name) {
-    throw std::runtime_error("no handler " + std::string(name));
-}
 
 void TForm::NoComponent(std::string_view name) {
     throw std::runtime_error("form has no component " + std::string(name));
@@ -133,7 +111,38 @@ TForm::~TForm() {
         Application().MainFormDestroying(this);
 }
 
-void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
+TNotifyEvent TForm::Bound(TEventHandler handler) {
+    if (!handler)
+        return nullptr;
+    return [this, handler](TComponent* sender) { handler(*this, sender); };
+}
+
+void TForm::BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items) {
+    for (const TMenuItemDesc& d : items) {
+        auto* item = new TMenuItem(this, kFirstMenuCommand + static_cast<unsigned>(commands_.size()));
+        commands_.push_back(item);
+        item->Name = d.name;
+        item->Caption = d.caption;
+        item->ShortCut = ParseShortCut(std::string(d.shortCut));
+        item->RadioItem = d.radioItem;
+        item->AutoCheck = d.autoCheck;
+        item->GroupIndex = d.groupIndex;
+        item->Default = d.isDefault;
+        parent->Add(item);
+        item->SetChecked(d.checked);
+        item->SetVisible(d.visible);
+        item->OnClick = Bound(d.onClick);
+        BuildItems(item, d.items);
+    }
+}
+
+TMenuItem* TForm::MenuItemOfCommand(unsigned command) const {
+    return command >= kFirstMenuCommand && command - kFirstMenuCommand < commands_.size()
+               ? commands_[command - kFirstMenuCommand]
+               : nullptr;
+}
+
+void TForm::Build(const TFormDesc& desc) {
     style_ = FormStyleBits(desc) | WS_CLIPCHILDREN;
     exStyle_ = FormExStyleBits(desc);
     position_ = desc.position;
@@ -159,13 +168,13 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         TMenu* menu = md.popup ? static_cast<TMenu*>(new TPopupMenu(this)) : new TMainMenu(this);
         menu->Name = md.name;
         menu->Items()->Menu = menu;
-        BuildItems(this, menu->Items(), md.items, events);
+        menu->Window = handle_;
+        BuildItems(menu->Items(), md.items);
         if (auto* popup = dynamic_cast<TPopupMenu*>(menu))
-            popup->OnPopup = events.Notify(md.onPopup);
+            popup->OnPopup = Bound(md.onPopup);
     }
     if (!desc.menu.empty()) {
         Menu = Find<TMainMenu>(desc.menu);
-        Menu->Window = handle_;
         SetMenu(handle_, Menu->Handle());
     }
     // Client size after the menu bar is in place, so the bar does not eat the client area.
@@ -181,16 +190,19 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         return std::pair{!d->parent.empty(), d->tabOrder < 0 ? INT_MAX : d->tabOrder};
     });
     for (const TControlDesc* d : order)
-        BuildControl(*d, events);
+        BuildControl(*d);
 
-    OnCreate = events.Notify(desc.onCreate);
-    OnActivate = events.Notify(desc.onActivate);
-    OnClick = events.Notify(desc.onClick);
-    OnDpiChanged = events.Notify(desc.onDpiChanged);
-    OnClose = events.Close(desc.onClose);
+    OnCreate = Bound(desc.onCreate);
+    OnActivate = Bound(desc.onActivate);
+    OnClick = Bound(desc.onClick);
+    OnDpiChanged = Bound(desc.onDpiChanged);
+    if (desc.onClose)
+        OnClose = [this, handler = desc.onClose](TComponent* sender, TCloseAction& action) {
+            handler(*this, sender, action);
+        };
 }
 
-void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
+void TForm::BuildControl(const TControlDesc& d) {
     TControl* c = MakeControl(this, d);
     c->Name = d.name;
     c->SetParent(d.parent.empty() ? static_cast<TControl*>(this) : Find<TControl>(d.parent));
@@ -209,11 +221,11 @@ void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
     c->CreateHandle();
     if (d.kind == TControlKind::Image && !d.picture.empty())
         static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
-    c->OnClick = events.Notify(d.onClick);
+    c->OnClick = Bound(d.onClick);
     if (auto* edit = dynamic_cast<TRichEdit*>(c))
-        edit->OnChange = events.Notify(d.onChange);
-    if (!d.popupMenu.empty())
-        c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
+        edit->OnChange = Bound(d.onChange);
+    if (!d.contextMenu.empty())
+        c->ContextMenu = Find<TPopupMenu>(d.contextMenu);
 }
 
 void TForm::CreateHints() {
@@ -476,8 +488,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             Close();
             return 0;
         case WM_COMMAND:
+            // The menu bar's commands, and those of the form's popup menus.
             if (lParam == 0 && HIWORD(wParam) == 0) {
-                if (TMenuItem* item = Application().MenuItemOfCommand(LOWORD(wParam))) {
+                if (TMenuItem* item = MenuItemOfCommand(LOWORD(wParam))) {
                     item->Click();
                     return 0;
                 }

@@ -18,60 +18,10 @@ namespace {
 
 constexpr char kWebPage[] = "https://brightquill.github.io/huetrove/";
 
-using Handler = fw::THandler<TMainForm>;
-
-// The handlers by the names the description gives them.
-constexpr Handler kHandlers[] = {
-    {"FormCreate", &TMainForm::FormCreate},
-    {"FormActivate", &TMainForm::FormActivate},
-    {"HTMLColorEditChange", &TMainForm::HTMLColorEditChange},
-    {"Copytoclipboard1Click", &TMainForm::Copytoclipboard1Click},
-    {"Close1Click", &TMainForm::Close1Click},
-    {"Contents1Click", &TMainForm::Contents1Click},
-    {"webColorsOnLine1Click", &TMainForm::webColorsOnLine1Click},
-    {"About1Click", &TMainForm::About1Click},
-    {"Pickcolorfromthescreen1Click", &TMainForm::Pickcolorfromthescreen1Click},
-    {"Pickcolorfromthe1Click", &TMainForm::Pickcolorfromthe1Click},
-    {"ColorPanelClick", &TMainForm::ColorPanelClick},
-    {"PopupMenuPopup", &TMainForm::PopupMenuPopup},
-    {"Pickscreencolor1Click", &TMainForm::Pickscreencolor1Click},
-    {"Selectcolorfromthepicker1Click", &TMainForm::Selectcolorfromthepicker1Click},
-    {"Showmainwindow1Click", &TMainForm::Showmainwindow1Click},
-    {"Hidemainwindow1Click", &TMainForm::Hidemainwindow1Click},
-    {"Hidemainwindow2Click", &TMainForm::Hidemainwindow2Click},
-    {"Exit2Click", &TMainForm::Exit2Click},
-    {"Preferences1Click", &TMainForm::Preferences1Click},
-    {"MpalWebClick", &TMainForm::MpalWebClick},
-    {"MpalWebHueClick", &TMainForm::MpalWebHueClick},
-    {"MpalWebSafeClick", &TMainForm::MpalWebSafeClick},
-    {"MpalWindowsClick", &TMainForm::MpalWindowsClick},
-    {"MpalMacClick", &TMainForm::MpalMacClick},
-    {"MpalAdobeClick", &TMainForm::MpalAdobeClick},
-    {"MpalVB1Click", &TMainForm::MpalVB1Click},
-    {"MpalVB2Click", &TMainForm::MpalVB2Click},
-    {"MschWXPClick", &TMainForm::MschWXPClick},
-    {"MschXPClick", &TMainForm::MschXPClick},
-    {"palWebClick", &TMainForm::palWebClick},
-    {"palWebHueClick", &TMainForm::palWebHueClick},
-    {"palWebSafeClick", &TMainForm::palWebSafeClick},
-    {"palWindowsClick", &TMainForm::palWindowsClick},
-    {"palMacClick", &TMainForm::palMacClick},
-    {"palAdobeClick", &TMainForm::palAdobeClick},
-    {"palVB1Click", &TMainForm::palVB1Click},
-    {"palVB2Click", &TMainForm::palVB2Click},
-    {"schWXPClick", &TMainForm::schWXPClick},
-    {"schXPClick", &TMainForm::schXPClick},
-    {"FormDpiChanged", &TMainForm::FormDpiChanged},
-};
-
-constexpr fw::TCloseHandler<TMainForm> kCloseHandlers[] = {{"FormClose", &TMainForm::FormClose}};
-
-static_assert(fw::HandlersResolve<TMainForm>(forms::kMainForm, kHandlers, kCloseHandlers));
-
 }  // namespace
 
 TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
-    Build(forms::kMainForm, fw::MakeResolver<TMainForm>(this, kHandlers, kCloseHandlers));
+    Build(forms::kMainForm);
     Bevel3 = Find<fw::TBevel>("Bevel3");
     HTMLColorEdit = Find<fw::TRichEdit>("HTMLColorEdit");
     RColorEdit = Find<fw::TRichEdit>("RColorEdit");

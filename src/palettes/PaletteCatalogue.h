@@ -44,6 +44,12 @@ struct PaletteSubmenu {
     std::string_view caption;
 };
 
+// The two submenus, palette first, as they follow each other in the "&Options" menu.
+inline constexpr std::array<PaletteSubmenu, 2> kPaletteSubmenus = {{
+    {PaletteGroup::Palette, "Pickcolorfromthepalette1", "Display color p&alette"},
+    {PaletteGroup::Scheme, "Displaycolorscheme1", "Display color s&cheme"},
+}};
+
 // All ten entries in menu order: the palette submenu's items, then the scheme submenu's.
 // Constant data, so that the window descriptions can be made from it as the program is built.
 // "Macintosh sytem colors" is the caption as the program has always shown it.
@@ -67,9 +73,6 @@ inline constexpr std::array<PaletteEntry, 10> kPaletteEntries = {{
 // clang-format on
 
 std::span<const PaletteEntry> PaletteCatalogue();
-
-// The two submenus, palette first, as they follow each other in the "&Options" menu.
-std::span<const PaletteSubmenu> PaletteSubmenus();
 
 // Exact, case-sensitive match of the whole identifier; nullptr when nothing matches.
 const PaletteEntry* FindPaletteEntry(std::string_view identifier);

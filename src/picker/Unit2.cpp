@@ -9,20 +9,9 @@ using fw::TComponent;
 
 TColorPickForm* ColorPickForm = nullptr;
 
-namespace {
-
-constexpr fw::THandler<TColorPickForm> kHandlers[] = {
-    {"FormActivate", &TColorPickForm::FormActivate},
-    {"FormClick", &TColorPickForm::FormClick},
-};
-
-static_assert(fw::HandlersResolve<TColorPickForm>(forms::kColorPickForm, kHandlers));
-
-}  // namespace
-
 TColorPickForm::TColorPickForm(TComponent* owner) : fw::TForm(owner) {
     ColorPickForm = this;
-    Build(forms::kColorPickForm, fw::MakeResolver<TColorPickForm>(this, kHandlers));
+    Build(forms::kColorPickForm);
 }
 
 TColorPickForm::~TColorPickForm() {

@@ -15,15 +15,11 @@ namespace {
 
 constexpr int kActionItemHeight = 13;
 
-constexpr fw::THandler<TFormPreferences> kHandlers[] = {{"FormActivate", &TFormPreferences::FormActivate}};
-
-static_assert(fw::HandlersResolve<TFormPreferences>(forms::kPreferencesForm, kHandlers));
-
 }  // namespace
 
 TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
     FormPreferences = this;
-    Build(forms::kPreferencesForm, fw::MakeResolver<TFormPreferences>(this, kHandlers));
+    Build(forms::kPreferencesForm);
     Label1 = Find<fw::TLabel>("Label1");
     chkMinimizeClose = Find<fw::TCheckBox>("chkMinimizeClose");
     chkSystemStartup = Find<fw::TCheckBox>("chkSystemStartup");

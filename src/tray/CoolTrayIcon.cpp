@@ -247,7 +247,6 @@ void TCoolTrayIcon::ShowTrayMenu() {
     SetForegroundWindow(notifyData_.hWnd);
     if (ownerWindow_)
         SetForegroundWindow(ownerWindow_);
-    popupMenu_->PopupComponent = this;
     popupMenu_->Popup(pt.x, pt.y);
     // Lets the menu's own loop wind down, so the next right click opens it again.
     if (ownerWindow_)

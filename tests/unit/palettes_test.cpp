@@ -280,7 +280,7 @@ TEST(PaletteCatalogue, SubmenuLayout) {
                                                  "N7", "MpalAdobe", "MpalVB1", "MpalVB2"}));
     EXPECT_EQ(scheme, (std::vector<std::string>{"MschWXP", "MschXP"}));
 
-    std::span<const palettes::PaletteSubmenu> submenus = palettes::PaletteSubmenus();
+    std::span<const palettes::PaletteSubmenu> submenus = palettes::kPaletteSubmenus;
     ASSERT_EQ(submenus.size(), 2u);
     EXPECT_EQ(submenus[0].group, PaletteGroup::Palette);
     EXPECT_EQ(submenus[0].name, "Pickcolorfromthepalette1");
