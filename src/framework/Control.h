@@ -77,7 +77,6 @@ public:
     std::string Hint;
     bool ShowHint = true;
 
-    TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor) { cursor_ = cursor; }
 
     TNotifyEvent OnClick;

@@ -74,7 +74,6 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
             form->DialogKeys = true;
             b->ModalResult = d.modalResult;
             b->Default = d.isDefault;
-            b->Cancel = d.isCancel;
             if (d.isDefault)
                 form->DefaultButton = b;
             if (d.isCancel)
@@ -442,8 +441,8 @@ void TForm::SetFormStyle(TFormStyle style) {
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TForm::SetWindowState(TWindowState state) {
-    if (!handle_ || state != TWindowState::wsMaximized)
+void TForm::Maximize() {
+    if (!handle_)
         return;
     maximized_ = true;
     CoverMonitor();
@@ -467,7 +466,7 @@ bool TForm::HandleShortCut(const MSG& msg) {
     const TShortCut pressed{static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
                             GetKeyState(VK_MENU) < 0};
     TMenuItem* item = Menu->Items()->FindShortCut(pressed);
-    if (!item || !item->Enabled())
+    if (!item)
         return false;
     item->Click();
     return true;

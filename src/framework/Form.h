@@ -92,7 +92,8 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
 
     void SetFormStyle(TFormStyle style);
-    void SetWindowState(TWindowState state);
+    // The form covers its monitor from now on, also after a move to another DPI.
+    void Maximize();
     // A clear brush: the window never erases its background.
     void SetBrushClear() { brushClear_ = true; }
 

@@ -72,7 +72,6 @@ enum class TBevelCut { bvNone, bvLowered, bvRaised };
 enum class TBorderStyle { bsSingle, bsToolWindow, bsNone };
 enum class TFormStyle { fsNormal, fsStayOnTop };
 enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
-enum class TWindowState { wsNormal, wsMaximized };
 
 struct TControlDesc {
     std::string_view name{};

@@ -42,11 +42,6 @@ void TMenuItem::SetVisible(bool visible) {
         Menu->ItemChanged(*this, true);
 }
 
-void TMenuItem::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Changed();
-}
-
 void TMenuItem::Changed() const {
     if (Menu)
         Menu->ItemChanged(*this, false);
@@ -66,8 +61,7 @@ MENUITEMINFOA TMenuItem::StateInfo() const {
     info.fType = IsSeparator() ? MFT_SEPARATOR : MFT_STRING;
     if (RadioItem)
         info.fType |= MFT_RADIOCHECK;
-    info.fState = (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (enabled_ ? MFS_ENABLED : MFS_DISABLED) |
-                  (Default ? MFS_DEFAULT : 0);
+    info.fState = (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (Default ? MFS_DEFAULT : 0);
     return info;
 }
 

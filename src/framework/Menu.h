@@ -35,8 +35,6 @@ public:
     void SetChecked(bool checked);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
 
     // What choosing the item does: an automatic check mark flips, then the handler runs.
     void Click();
@@ -59,7 +57,6 @@ private:
 
     bool checked_ = false;
     bool visible_ = true;
-    bool enabled_ = true;
     unsigned command_ = 0;
     TMenuItem* parentItem_ = nullptr;
     std::vector<TMenuItem*> items_;

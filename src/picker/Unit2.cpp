@@ -24,7 +24,7 @@ void TColorPickForm::FormActivate(TComponent*) {
     SetFormStyle(fw::TFormStyle::fsStayOnTop);
     // Never erased: the window must not hide what it covers.
     SetBrushClear();
-    SetWindowState(fw::TWindowState::wsMaximized);
+    Maximize();
     if (!Visible()) {
         // A window that draws nothing shows the screen through it only where the system
         // leaves the pixels in place; a composing desktop, and Wine, show the window's
