@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
 #include "framework/Dpi.h"
+#include "framework/Exception.h"
 #include "framework/Graphics.h"
 #include "framework/Image.h"
 #include "framework/Label.h"
@@ -88,13 +88,13 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
             return r;
         }
     }
-    throw std::logic_error("unknown control kind");
+    throw Exception("unknown control kind");
 }
 
 }  // namespace
 
 void TForm::NoComponent(std::string_view name) {
-    throw std::runtime_error("form has no component " + std::string(name));
+    throw Exception("form has no component " + std::string(name));
 }
 
 TForm::TForm(TComponent* owner) : TControl(owner) {
