@@ -30,9 +30,9 @@ void TApplication::Initialize() {
     InitCommonControlsEx(&icc);
     LoadRichEditLibrary();
 
-    RegisterWindowClass("fwApplication", true);
+    RegisterWindowClasses();
     // A window of no size in the middle of the screen: only its taskbar button is seen.
-    CreateBound({.className = "fwApplication",
+    CreateBound({.className = kApplicationClass,
                  .text = title_.c_str(),
                  .style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                  .left = GetSystemMetrics(SM_CXSCREEN) / 2,

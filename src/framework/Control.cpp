@@ -21,7 +21,6 @@ HWND TControl::ParentHandle() const {
 }
 
 void TControl::CreateOwnWindow(const char* className, DWORD style, DWORD exStyle) {
-    RegisterWindowClass(className, lstrcmpA(className, "fwForm") == 0);
     MakeWindow(className, initialText_.c_str(), style, exStyle);
 }
 

@@ -275,7 +275,7 @@ void TForm::CreateHandle() {
     // Every form is owned by the application window, which stands for the program on
     // the taskbar, so the forms get no taskbar buttons of their own.
     owner_ = Application().Handle();
-    CreateOwnWindow("fwForm", style_, exStyle_);
+    CreateOwnWindow(kFormClass, style_, exStyle_);
 }
 
 void TForm::PlaceControl(TControl& control) const {

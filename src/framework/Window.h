@@ -12,6 +12,20 @@
 
 namespace fw {
 
+// The framework's window classes. All share the one window procedure; they differ in
+// name only (so that a window's class says what it is) and in the program's icon,
+// which the application window and the forms show.
+inline constexpr char kApplicationClass[] = "fwApplication";
+inline constexpr char kFormClass[] = "fwForm";
+inline constexpr char kPanelClass[] = "fwPanel";
+inline constexpr char kLabelClass[] = "fwLabel";
+inline constexpr char kImageClass[] = "fwImage";
+inline constexpr char kBevelClass[] = "fwBevel";
+inline constexpr char kUtilityClass[] = "fwUtility";
+
+// Registers every one of them; the application does it once, before any window is made.
+void RegisterWindowClasses();
+
 class TWindowTarget {
 public:
     TWindowTarget() = default;
@@ -25,9 +39,6 @@ public:
     }
     // The procedure of every class the framework registers.
     static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    // Registers one of the framework's classes, once; no class cursor, since every window
-    // sets the cursor of its own number.
-    static void RegisterWindowClass(const char* name, bool withIcon = false);
 
 protected:
     // What a window is made with.
