@@ -9,6 +9,19 @@
 
 namespace fw {
 
+namespace {
+
+// The id of the framework's subclass on a standard control.
+constexpr UINT_PTR kStandardSubclass = 1;
+
+// Looked up once: MinGW's import library lacks it, though the library that exports
+// SetWindowSubclass exports it too.
+using GetWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
+const auto kGetWindowSubclass = reinterpret_cast<GetWindowSubclassFn>(
+    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("comctl32.dll"), "GetWindowSubclass")));
+
+}  // namespace
+
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
 TControl::~TControl() {
@@ -27,15 +40,25 @@ void TControl::CreateOwnWindow(const char* className, DWORD style, DWORD exStyle
 void TControl::CreateStandardWindow(const char* className, DWORD style, DWORD exStyle) {
     MakeWindow(className, initialText_.c_str(), style, exStyle);
     standard_ = true;
-    Bind(handle_);
-    subclass_.Install(handle_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) -> LRESULT {
-        if (msg == WM_NCDESTROY) {
-            handle_ = nullptr;
-            return 0;
-        }
-        handled = true;
-        return WndProc(msg, wParam, lParam);
-    });
+    SetWindowSubclass(handle_, &TControl::StandardProc, kStandardSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK TControl::StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* control = reinterpret_cast<TControl*>(data);
+    if (msg == WM_NCDESTROY) {
+        control->handle_ = nullptr;
+        RemoveWindowSubclass(wnd, &TControl::StandardProc, kStandardSubclass);
+        return DefSubclassProc(wnd, msg, wParam, lParam);
+    }
+    return Guarded([&] { return control->WndProc(msg, wParam, lParam); });
+}
+
+TControl* TControl::FromHandle(HWND wnd) {
+    DWORD_PTR data = 0;
+    if (wnd && kGetWindowSubclass && kGetWindowSubclass(wnd, &TControl::StandardProc, kStandardSubclass, &data))
+        return reinterpret_cast<TControl*>(data);
+    TWindowTarget* target = Bound(wnd);
+    return target ? target->AsControl() : nullptr;
 }
 
 void TControl::MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle) {
@@ -64,7 +87,7 @@ void TControl::MakeWindow(const char* className, const char* text, DWORD style, 
 }
 
 LRESULT TControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return standard_ ? subclass_.CallNext(msg, wParam, lParam) : DefWindowProcA(handle_, msg, wParam, lParam);
+    return standard_ ? DefSubclassProc(handle_, msg, wParam, lParam) : DefWindowProcA(handle_, msg, wParam, lParam);
 }
 
 LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -22,8 +22,10 @@ public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
-    // The control of one of the program's windows (null for a window it did not make).
-    static TControl* FromHandle(HWND wnd) { return dynamic_cast<TControl*>(Bound(wnd)); }
+    // The control of one of the program's windows: a window of the framework's classes by
+    // its binding, a standard control by its subclass data; null for any other window.
+    static TControl* FromHandle(HWND wnd);
+    TControl* AsControl() override { return this; }
     HWND Handle() const { return handle_; }
     TControl* Parent() const { return parent_; }
     void SetParent(TControl* parent) { parent_ = parent; }
@@ -126,11 +128,12 @@ protected:
 private:
     void MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle);
     HWND ParentHandle() const;
+    // The subclass procedure of the standard controls: their messages reach WndProc first.
+    static LRESULT CALLBACK StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
 
     TDesignBounds design_;
     bool described_ = false;
     bool standard_ = false;  // a standard control: its own procedure comes after ours
-    TWindowHook subclass_;
     bool mouseDown_ = false;
     UniqueBrush brush_;
     COLORREF brushColor_ = 0;

@@ -110,7 +110,7 @@ TForm::~TForm() {
         Application().MainFormDestroying(this);
 }
 
-TNotifyEvent TForm::Bound(TEventHandler handler) {
+TNotifyEvent TForm::EventOf(TEventHandler handler) {
     if (!handler)
         return nullptr;
     return [this, handler](TComponent* sender) { handler(*this, sender); };
@@ -130,7 +130,7 @@ void TForm::BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items) {
         parent->Add(item);
         item->SetChecked(d.checked);
         item->SetVisible(d.visible);
-        item->OnClick = Bound(d.onClick);
+        item->OnClick = EventOf(d.onClick);
         BuildItems(item, d.items);
     }
 }
@@ -170,7 +170,7 @@ void TForm::Build(const TFormDesc& desc) {
         menu->Window = handle_;
         BuildItems(menu->Items(), md.items);
         if (auto* popup = dynamic_cast<TPopupMenu*>(menu))
-            popup->OnPopup = Bound(md.onPopup);
+            popup->OnPopup = EventOf(md.onPopup);
     }
     if (!desc.menu.empty()) {
         Menu = Find<TMainMenu>(desc.menu);
@@ -191,10 +191,10 @@ void TForm::Build(const TFormDesc& desc) {
     for (const TControlDesc* d : order)
         BuildControl(*d);
 
-    OnCreate = Bound(desc.onCreate);
-    OnActivate = Bound(desc.onActivate);
-    OnClick = Bound(desc.onClick);
-    OnDpiChanged = Bound(desc.onDpiChanged);
+    OnCreate = EventOf(desc.onCreate);
+    OnActivate = EventOf(desc.onActivate);
+    OnClick = EventOf(desc.onClick);
+    OnDpiChanged = EventOf(desc.onDpiChanged);
     if (desc.onClose)
         OnClose = [this, handler = desc.onClose](TComponent* sender, TCloseAction& action) {
             handler(*this, sender, action);
@@ -220,9 +220,9 @@ void TForm::BuildControl(const TControlDesc& d) {
     c->CreateHandle();
     if (d.kind == TControlKind::Image && !d.picture.empty())
         static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
-    c->OnClick = Bound(d.onClick);
+    c->OnClick = EventOf(d.onClick);
     if (auto* edit = dynamic_cast<TRichEdit*>(c))
-        edit->OnChange = Bound(d.onChange);
+        edit->OnChange = EventOf(d.onChange);
     if (!d.contextMenu.empty())
         c->ContextMenu = Find<TPopupMenu>(d.contextMenu);
 }

@@ -128,7 +128,7 @@ private:
     void BuildControl(const TControlDesc& d);
     void BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items);
     // A description's handler as an event of this form; none for none.
-    TNotifyEvent Bound(TEventHandler handler);
+    TNotifyEvent EventOf(TEventHandler handler);
     // The tooltip window and a tool for each hinted control, made once the form has painted.
     void CreateHints();
     static constexpr UINT kCreateHintsMessage = WM_APP + 0x100;

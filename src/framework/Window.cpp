@@ -11,7 +11,7 @@ LRESULT CALLBACK TWindowTarget::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LP
     if (msg == WM_NCCREATE && !target) {
         target = static_cast<TWindowTarget*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         if (target) {
-            target->Bind(wnd);
+            SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
             target->Attached(wnd);
         }
     }
