@@ -34,13 +34,16 @@ HWND TControl::ParentHandle() const {
 }
 
 void TControl::CreateOwnWindow(const char* className, DWORD style, DWORD exStyle) {
-    MakeWindow(className, initialText_.c_str(), style, exStyle);
+    MakeWindow(className, text_.c_str(), style, exStyle);
 }
 
 void TControl::CreateStandardWindow(const char* className, DWORD style, DWORD exStyle) {
-    MakeWindow(className, initialText_.c_str(), style, exStyle);
+    MakeWindow(className, "", style, exStyle);
     standard_ = true;
     SetWindowSubclass(handle_, &TControl::StandardProc, kStandardSubclass, reinterpret_cast<DWORD_PTR>(this));
+    SetUpStandard();
+    if (!text_.empty())
+        SetWindowTextA(handle_, text_.c_str());
 }
 
 LRESULT CALLBACK TControl::StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
@@ -203,7 +206,7 @@ void TControl::SetVisible(bool visible) {
 
 std::string TControl::Text() const {
     if (!handle_)
-        return initialText_;
+        return text_;
     int length = GetWindowTextLengthA(handle_);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     int copied = GetWindowTextA(handle_, text.data(), length + 1);
@@ -215,7 +218,7 @@ void TControl::SetText(const std::string& text) {
     if (handle_)
         SetWindowTextA(handle_, text.c_str());
     else
-        initialText_ = text;
+        text_ = text;
 }
 
 const TFontDesc& TControl::Font() const {

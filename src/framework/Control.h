@@ -66,8 +66,8 @@ public:
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
 
-    virtual std::string Text() const;
-    // Before the window exists, the text is kept for its creation.
+    std::string Text() const;
+    // Before the window exists, the text is kept for it; afterwards the window holds it.
     virtual void SetText(const std::string& text);
 
     const TFontDesc& Font() const;
@@ -91,11 +91,15 @@ public:
     virtual void CreateHandle() = 0;
 
 protected:
-    // A window of one of the framework's own classes, bound as it is made. Both kinds
-    // are made with the text set before they existed.
+    // A window of one of the framework's own classes, bound as it is made, and made with
+    // the text set before it existed.
     void CreateOwnWindow(const char* className, DWORD style, DWORD exStyle = 0);
-    // A standard control, subclassed so that its messages reach WndProc too.
+    // A standard control, subclassed so that its messages reach WndProc too. It is made
+    // empty, set up, and then given the text set before it existed: a combo box ignores
+    // a creation text, and a rich edit box takes its text mode only while it is empty.
     void CreateStandardWindow(const char* className, DWORD style, DWORD exStyle = 0);
+    // What a standard control needs before it takes its text (its items, its text mode).
+    virtual void SetUpStandard() {}
 
     void Attached(HWND wnd) override { handle_ = wnd; }
     void Detached() override { handle_ = nullptr; }
@@ -114,8 +118,8 @@ protected:
     void ApplyFont();
 
     HWND handle_ = nullptr;
-    HWND owner_ = nullptr;     // a top-level window's owner
-    std::string initialText_;  // set before the window exists: the text it is made with
+    HWND owner_ = nullptr;  // a top-level window's owner
+    std::string text_;      // the text until the window exists
     TControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;

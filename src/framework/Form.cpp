@@ -82,7 +82,6 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
         }
         case TControlKind::RichEdit: {
             auto* r = new TRichEdit(form);
-            r->ReadOnly = d.readOnly;
             r->Centered = d.centered;
             r->MaxLength = d.maxLength;
             return r;

@@ -93,8 +93,7 @@ struct TControlDesc {
     bool autoSize = false;
     std::string_view picture{};  // icon resource for an image
     int pictureSize = 32;
-    // Rich edit boxes
-    bool readOnly = false;
+    // Rich edit boxes (always read-only)
     bool centered = false;
     int maxLength = 0;
     // Check boxes, combo boxes and buttons

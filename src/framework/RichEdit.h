@@ -8,21 +8,19 @@ namespace fw {
 class TRichEdit : public TControl {
 public:
     explicit TRichEdit(TComponent* owner) : TControl(owner) {}
-    bool ReadOnly = true;
     bool Centered = false;
     int MaxLength = 0;
     TNotifyEvent OnChange;
 
     void CreateHandle() override;
-    std::string Text() const override { return text_; }
     void SetText(const std::string& text) override;
     void SetColor(TColor color) override;
     void ChangeScale() override;
     void SelectAll();
     void CopyToClipboard();
 
-private:
-    std::string text_;
+protected:
+    void SetUpStandard() override;
 };
 
 // Loads the rich edit library once; it stays loaded for the life of the process.

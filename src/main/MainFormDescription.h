@@ -165,7 +165,6 @@ constexpr TControlDesc DecimalBox(std::string_view name, int left, std::string_v
                         .font = &kTahoma8,
                         .color = clBtnFace,
                         .hint = hint,
-                        .readOnly = true,
                         .centered = true,
                         .maxLength = 3};
 }
@@ -181,7 +180,6 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
      .font = &kHtmlFont,
      .color = clInfoBk,
      .hint = "Selected color HTML value",
-     .readOnly = true,
      .centered = true,
      .onChange = Handler<&TMainForm::HTMLColorEditChange>,
      .contextMenu = "HTMLColorPopup"},

@@ -155,7 +155,6 @@ TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
                                                   .top = 10,
                                                   .width = 90,
                                                   .height = 16,
-                                                  .readOnly = true,
                                                   .centered = true,
                                                   .onChange = Handler<&TestForm::Count>}};
     d.controls = kControls;
