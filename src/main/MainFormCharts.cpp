@@ -3,7 +3,7 @@
 
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteImage.h"
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteLayout.h"
 #include "picker/ScreenPick.h"
 

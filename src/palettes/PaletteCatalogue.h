@@ -16,7 +16,7 @@ struct PaletteShortcut {
     bool ctrl = false;
 };
 
-// Sizes at 96 DPI; PaletteImage.h scales them for other DPIs.
+// Sizes at 96 DPI; ChartDrawing.h scales them for other DPIs.
 inline constexpr int kImageWidth = 129;
 inline constexpr int kPalettePitch = 8;
 inline constexpr int kSchemePitch = 16;
@@ -77,7 +77,7 @@ std::span<const PaletteEntry> PaletteCatalogue();
 // Exact, case-sensitive match of the whole identifier; nullptr when nothing matches.
 const PaletteEntry* FindPaletteEntry(std::string_view identifier);
 
-// The fixed order in which all ten images are hidden (and the visible one is looked for when saving).
+// The fixed order in which all ten images are hidden before one is shown.
 std::span<const std::string_view> HideAllOrder();
 
 // The order in which ShowPalette (Palette) or ShowScheme (Scheme) compares its argument.

@@ -11,10 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "ChartPixels.h"
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
-#include "palettes/PaletteImage.h"
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteLayout.h"
 
 namespace {
@@ -279,7 +280,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
         EXPECT_EQ(image->Height(), size.height);
         EXPECT_EQ(image->Left(), 1);
         EXPECT_EQ(image->Top(), 1);
-        const palettes::PaletteImage drawn = palettes::DrawPaletteImage(entry, dpi);
+        const oracle::PaletteImage drawn = oracle::DrawPaletteImage(entry, dpi);
         EXPECT_TRUE(PixelsOf(image->Bitmap(), size.width, size.height) == drawn.pixels) << "crisp cells at the new pitch";
         EXPECT_EQ(form->PalettePanel->Left(), frame.panelLeft);
         EXPECT_EQ(form->PalettePanel->Top(), frame.panelTop);

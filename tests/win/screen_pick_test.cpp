@@ -87,9 +87,9 @@ protected:
 
     // Every window that should show the picking cursor, with the cursor it shows.
     void ExpectAllShow(HCURSOR expected) {
-        for (std::string_view id : palettes::HideAllOrder()) {
-            fw::TImage* image = mainForm->ChartImage(id);
-            EXPECT_EQ(CursorShownBy(image->Handle()), expected) << id;
+        for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+            fw::TImage* image = mainForm->ChartImage(entry.identifier);
+            EXPECT_EQ(CursorShownBy(image->Handle()), expected) << entry.identifier;
         }
         EXPECT_EQ(CursorShownBy(pickForm->Handle()), expected) << "picking window";
     }
