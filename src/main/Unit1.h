@@ -49,18 +49,6 @@ public:
 
     // The current colour is the swatch's colour.
     fw::TColor CurrentColor() const { return ColorPanel->Color(); }
-    // The step every way of picking ends with.
-    void ApplyPickedColor(fw::TColor color);
-    // Applies a pixel read from the screen as the picked colour. A pixel that could not be
-    // read is a failed pick: the colour, its boxes and the tray hint stay as they were.
-    // True when the colour was applied.
-    bool ApplyScreenPixel(fw::TColor pixel);
-    // The end of a pick from the screen, once the picking window is gone: the pixel its
-    // click read becomes the current colour, and the main window shows again.
-    void FinishScreenPick(fw::TColor pixel);
-    // Loads the picking cursor and gives it to the charts and the picking window.
-    void InstallPickCursor();
-    void UpdateTrayHint();
     // The tray tooltip text as last built (kept for the tray icon).
     const std::string& TrayHint() const { return trayHint_; }
 
@@ -107,12 +95,24 @@ public:
     void FormDpiChanged(fw::TComponent* Sender);
     fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
 
-    // Picking (PickCommands.cpp).
+    // Picking (PickCommands.cpp, PickCursorInstall.cpp).
+    // The step every way of picking ends with.
+    void ApplyPickedColor(fw::TColor color);
+    // Applies a pixel read from the screen as the picked colour. A pixel that could not be
+    // read is a failed pick: the colour, its boxes and the tray hint stay as they were.
+    // True when the colour was applied.
+    bool ApplyScreenPixel(fw::TColor pixel);
+    // The end of a pick from the screen, once the picking window is gone: the pixel its
+    // click read becomes the current colour, and the main window shows again.
+    void FinishScreenPick(fw::TColor pixel);
+    // Loads the picking cursor and gives it to the charts and the picking window.
+    void InstallPickCursor();
     void Pickcolorfromthescreen1Click(fw::TComponent* Sender);
     void Pickcolorfromthe1Click(fw::TComponent* Sender);
     void ColorPanelClick(fw::TComponent* Sender);
 
     // Tray (MainFormTray.cpp, MainFormTrayCommands.cpp).
+    void UpdateTrayHint();
     void TrayIconClick(fw::TComponent* Sender);
     void TrayIconDblClick(fw::TComponent* Sender);
     void PopupMenuPopup(fw::TComponent* Sender);

@@ -72,6 +72,7 @@ inline constexpr std::array<PaletteEntry, 10> kPaletteEntries = {{
 }};
 // clang-format on
 
+// Every chart, in menu order.
 std::span<const PaletteEntry> PaletteCatalogue();
 
 // Exact, case-sensitive match of the whole identifier; nullptr when nothing matches.
