@@ -98,10 +98,6 @@ public:
 
     void Install(HWND wnd, Method method);
     void Remove();
-    // The window's own procedure, for a handler that answers a message after it.
-    LRESULT CallNext(UINT msg, WPARAM wParam, LPARAM lParam) const {
-        return DefSubclassProc(wnd_, msg, wParam, lParam);
-    }
 
 private:
     static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
