@@ -57,11 +57,13 @@ LRESULT CALLBACK TControl::StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARA
 }
 
 TControl* TControl::FromHandle(HWND wnd) {
+    // The binding first: one read, where a subclass is found among the window's properties.
+    if (TWindowTarget* target = Bound(wnd))
+        return target->AsControl();
     DWORD_PTR data = 0;
     if (wnd && kGetWindowSubclass && kGetWindowSubclass(wnd, &TControl::StandardProc, kStandardSubclass, &data))
         return reinterpret_cast<TControl*>(data);
-    TWindowTarget* target = Bound(wnd);
-    return target ? target->AsControl() : nullptr;
+    return nullptr;
 }
 
 void TControl::MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle) {
