@@ -7,6 +7,9 @@ set(CMAKE_CXX_EXTENSIONS OFF)
 if(MSVC)
     add_compile_options(/W4 /WX /permissive- /utf-8)
     add_compile_definitions(_CRT_SECURE_NO_WARNINGS)
+    # The C runtime linked in, as the MinGW build links its own: the program runs on a bare
+    # Windows with no redistributable installed.
+    set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
     # Release: small code, unused functions and data dropped. The options replace CMake's
     # defaults (/O2 /Ob2), which the compiler would otherwise see overridden with a warning.
     set(CMAKE_C_FLAGS_RELEASE "/O1 /Gy /Gw /DNDEBUG")
