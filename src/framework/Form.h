@@ -161,6 +161,9 @@ public:
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     void Close();
+    // The program is asked to end from outside, through the application window. The
+    // main form ends it as the program's own exit command would; by default it just ends.
+    virtual void ExitRequested() { Application().Terminate(); }
     TModalResult ShowModal();
     TModalResult ModalResult = mrNone;
 
