@@ -500,10 +500,16 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);
             break;
         case WM_DPICHANGED:
-            // Moved to a monitor of another scale: the same layout at its DPI, from the
-            // same top-left corner.
-            if (!changingDpi_)
-                ChangeDpi(HIWORD(wParam));
+            // Moved to a monitor of another scale. The system suggests the place and outer
+            // size there: taken first, the layout at the new DPI then grows from that
+            // corner. From the old corner, it would pull the window back across the
+            // monitors' edge, and the system would answer with the old scale again.
+            if (const int dpi = HIWORD(wParam); !changingDpi_ && dpi > 0 && dpi != dpi_) {
+                const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+                TControl::SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+                                    suggested.bottom - suggested.top);
+                ChangeDpi(dpi);
+            }
             return 0;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MINIMIZE && Application().MainForm() == this) {
