@@ -209,6 +209,8 @@ private:
     void CenterOn(const RECT& area);
     // After a move: takes up the DPI of the monitor the window is on now.
     void FollowMonitorDpi();
+    // New system colours (`msg` says how they were announced): every control takes them up.
+    void FollowSystemColors(UINT msg);
     void CoverMonitor();
     // Registers a control's hint with the form's tooltip.
     void AddHint(TControl* control);
