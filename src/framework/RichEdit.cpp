@@ -24,6 +24,16 @@ void TRichEdit::CreateHandle() {
 
 void TRichEdit::ChangeScale() {
     ApplyFont();
+    ApplyTextColor();
+}
+
+void TRichEdit::SystemColorsChanged() {
+    // The control keeps the colours it was given as plain values.
+    ApplyBackground();
+    ApplyTextColor();
+}
+
+void TRichEdit::ApplyTextColor() {
     if (!handle_)
         return;
     // The control draws text in the font's colour only when told through its own format.
@@ -32,6 +42,11 @@ void TRichEdit::ChangeScale() {
     format.dwMask = CFM_COLOR;
     format.crTextColor = ColorToRGB(Font().color);
     SendMessageA(handle_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+void TRichEdit::ApplyBackground() {
+    if (handle_)
+        SendMessageA(handle_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
 }
 
 void TRichEdit::SetText(const std::string& text) {
@@ -46,8 +61,7 @@ void TRichEdit::SetText(const std::string& text) {
 
 void TRichEdit::SetColor(TColor color) {
     TControl::SetColor(color);
-    if (handle_)
-        SendMessageA(handle_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
+    ApplyBackground();
 }
 
 void TRichEdit::SelectAll() {

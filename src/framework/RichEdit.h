@@ -18,10 +18,13 @@ public:
     void SetText(const std::string& text) override;
     void SetColor(TColor color) override;
     void ChangeScale() override;
+    void SystemColorsChanged() override;
     void SelectAll();
     void CopyToClipboard();
 
 private:
+    void ApplyBackground();
+    void ApplyTextColor();
     std::string text_;
 };
 
