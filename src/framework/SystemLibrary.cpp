@@ -1,7 +1,5 @@
 #include "framework/SystemLibrary.h"
 
-#include <string>
-
 namespace fw {
 
 void RestrictLibrarySearchToSystem() {
@@ -23,14 +21,14 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
     // file in the system folder instead, whose libraries then find theirs there too.
     if (GetLastError() != ERROR_INVALID_PARAMETER)
         return nullptr;
-    std::wstring path(MAX_PATH, L'\0');
-    const UINT length = GetSystemDirectoryW(path.data(), MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    constexpr int kNameRoom = 32;  // the short names asked for here, a separator and the end
+    wchar_t path[MAX_PATH + kNameRoom] = {};
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH || lstrlenW(name) + 2 > kNameRoom)
         return nullptr;
-    path.resize(length);
-    path += L'\\';
-    path += name;
-    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    path[length] = L'\\';
+    lstrcpyW(path + length + 1, name);
+    return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 }  // namespace fw
