@@ -25,37 +25,6 @@ unsigned long long AvailableKb() {
     return status.ullAvailPhys >> 10;
 }
 
-// A top-level window of any process with that class whose caption contains `part`.
-HWND FindWindowOfClass(const char* className, const std::string& part) {
-    struct Search {
-        const char* className;
-        std::string part;
-        HWND found = nullptr;
-    } search{className, part};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            if (IsWindowVisible(w) && ClassName(w) == s->className && Caption(w).find(s->part) != std::string::npos) {
-                s->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Closes a text viewer the shell started for us, and waits for it to go.
-void CloseViewer(HWND viewer) {
-    DWORD pid = ProcessOf(viewer);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    PostMessageA(viewer, WM_CLOSE, 0, 0);
-    if (process) {
-        WaitForSingleObject(process, 10000);
-        CloseHandle(process);
-    }
-}
-
 class AboutWindow : public ::testing::Test {
 protected:
     void TearDown() override { SaveScreenOnFailure(); }
@@ -234,33 +203,6 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     EXPECT_TRUE(app().process().IsRunning());
 }
 
-// A fresh prefix may know no program for text files; the association that every desktop
-// has makes the shell open them in the text viewer. Removed again afterwards.
-class TextFilesOpenInTheViewer {
-public:
-    TextFilesOpenInTheViewer() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            RegCloseKey(key);
-            return;
-        }
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
-            return;
-        added_ = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("txtfile"), 8) == ERROR_SUCCESS;
-        RegCloseKey(key);
-    }
-    ~TextFilesOpenInTheViewer() {
-        if (added_)
-            RegDeleteKeyA(HKEY_CLASSES_ROOT, ".txt");
-    }
-    TextFilesOpenInTheViewer(const TextFilesOpenInTheViewer&) = delete;
-    TextFilesOpenInTheViewer& operator=(const TextFilesOpenInTheViewer&) = delete;
-
-private:
-    bool added_ = false;
-};
-
 // Clicks the link and waits for the viewer the shell starts with the licence text. The
 // deadline is long: a second click after a slow start would open a second viewer.
 HWND ClickLinkForViewer(HWND link) {
@@ -271,7 +213,7 @@ HWND ClickLinkForViewer(HWND link) {
 }
 
 TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOpen) {
-    TextFilesOpenInTheViewer association;
+    OpenInTheTextViewer association(".txt");
     ScratchDirectory dir;
     {
         std::ofstream licence(dir.Path() + "\\license.txt");
@@ -295,7 +237,7 @@ TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOp
 }
 
 TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
-    TextFilesOpenInTheViewer association;
+    OpenInTheTextViewer association(".txt");
     ScratchDirectory elsewhere;  // a current directory without the file
     Start(elsewhere.Path());
     HWND about = Open();
@@ -307,7 +249,7 @@ TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
 }
 
 TEST_F(AboutWindow, WithoutTheLicenceTheLinkDoesNothing) {
-    TextFilesOpenInTheViewer association;
+    OpenInTheTextViewer association(".txt");
     ScratchDirectory lone;
     ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
     Start(lone.Path(), lone.Path() + "\\Huetrove.exe");
