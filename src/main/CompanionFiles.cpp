@@ -54,11 +54,11 @@ std::wstring ExecutablePath() {
 }
 
 std::wstring FindCompanionFile(const wchar_t* name) {
-    if (IsFile(name))
-        return FullPath(name);
     std::wstring beside = BesideExecutable(name);
     if (!beside.empty() && IsFile(beside))
         return beside;
+    if (IsFile(name))
+        return FullPath(name);
     return {};
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,11 @@ namespace {
 constexpr Duration kReact = 10s;
 constexpr char kAboutCaption[] = " About ...";
 constexpr char kMemoryPrefix[] = "Available memory : ";
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
 
 unsigned long long AvailableKb() {
     MEMORYSTATUSEX status{};
@@ -212,28 +218,40 @@ HWND ClickLinkForViewer(HWND link) {
     return viewer();
 }
 
-TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOpen) {
+TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramElseTheCurrentDirectorysAndStaysOpen) {
     OpenInTheTextViewer association(".txt");
     ScratchDirectory dir;
     {
         std::ofstream licence(dir.Path() + "\\license.txt");
         licence << "Licence of the current directory";
     }
+    const auto shown = [](HWND viewer) { return WindowText(FindChildWindow(viewer, "Edit")); };
+
+    // The program's own licence, though the folder it was started from holds another.
     Start(dir.Path());
     HWND about = Open();
     ASSERT_NE(about, nullptr);
-    HWND link = Control(about, "License Agreement");
-    ASSERT_NE(link, nullptr);
-    HWND viewer = ClickLinkForViewer(link);
+    HWND viewer = ClickLinkForViewer(Control(about, "License Agreement"));
     ASSERT_NE(viewer, nullptr) << "no viewer showed license.txt";
-    EXPECT_TRUE(WaitUntil(
-        [&] { return WindowText(FindChildWindow(viewer, "Edit")) == "Licence of the current directory"; }, kReact))
-        << Caption(viewer) << ": " << WindowText(FindChildWindow(viewer, "Edit"));
+    const std::string own = FileText(ProgramDirectory() + "\\license.txt");
+    EXPECT_TRUE(WaitUntil([&] { return shown(viewer) == own; }, kReact)) << Caption(viewer) << ": " << shown(viewer);
     EXPECT_TRUE(IsVisible(about));
     EXPECT_TRUE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST);
     CloseViewer(viewer);
     EXPECT_TRUE(IsVisible(about));
     EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
+
+    // A copy with none beside it falls back on the current directory's.
+    ScratchDirectory lone;
+    ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
+    Start(dir.Path(), lone.Path() + "\\Huetrove.exe");
+    about = Open();
+    ASSERT_NE(about, nullptr);
+    viewer = ClickLinkForViewer(Control(about, "License Agreement"));
+    ASSERT_NE(viewer, nullptr) << "the licence of the current directory was not found";
+    EXPECT_TRUE(WaitUntil([&] { return shown(viewer) == "Licence of the current directory"; }, kReact))
+        << shown(viewer);
+    CloseViewer(viewer);
 }
 
 TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
