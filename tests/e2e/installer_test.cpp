@@ -328,6 +328,25 @@ TEST_F(Installer, UninstallRemovesWhatItAddedAndTheSettingsOnlyOnRequest) {
     EXPECT_FALSE(RegistryKeyExists(kMakerKey)) << "the maker's key goes when nothing else is in it";
 }
 
+TEST_F(Installer, UninstallRemovesTheStartEntryOnlyWhenItNamesThisInstallation) {
+    // Another copy's entry, a portable one's, is that copy's.
+    ScratchDirectory portable;
+    const std::string otherCopy = "\"" + portable.Path() + "\\Huetrove.exe\"";
+    ASSERT_EQ(Install(), 0u);
+    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", otherCopy));
+    ASSERT_EQ(Uninstall(), 0u);
+    EXPECT_EQ(ReadRegistryString(kRunKey, "Huetrove"), otherCopy);
+    EXPECT_TRUE(RemoveUninstaller());
+
+    // This installation's, quoted as the program writes it, whatever the case of its letters.
+    std::string own = "\"" + InstalledProgram() + "\"";
+    CharUpperA(own.data());
+    ASSERT_EQ(Install(), 0u);
+    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", own));
+    ASSERT_EQ(Uninstall(), 0u);
+    ExpectInstallationGone();
+}
+
 TEST_F(Installer, RemovingTheSettingsKeepsTheMakersOtherKeys) {
     const std::string otherProduct = std::string(kMakerKey) + "\\Other";
     ASSERT_EQ(Install(), 0u);
