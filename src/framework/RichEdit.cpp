@@ -2,10 +2,12 @@
 
 #include <richedit.h>
 
+#include "framework/SystemLibrary.h"
+
 namespace fw {
 
 void LoadRichEditLibrary() {
-    static HMODULE library = LoadLibraryA("riched20.dll");
+    static HMODULE library = LoadSystemLibrary(L"riched20.dll");
     (void)library;
 }
 

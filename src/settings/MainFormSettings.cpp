@@ -57,9 +57,13 @@ std::vector<settings::Rect> WorkAreas() {
 
 // The executable, quoted so that a path with spaces cannot be taken for another program
 // followed by arguments. Empty when the path cannot be had: such a value would start nothing.
-std::string RunCommand() {
-    const std::string path = huetrove::ExecutablePath();
-    return path.empty() ? std::string() : "\"" + path + "\"";
+std::wstring RunCommand() {
+    const std::wstring path = huetrove::ExecutablePath();
+    if (path.empty())
+        return path;
+    std::wstring command(1, L'"');
+    command += path;
+    return command += L'"';
 }
 
 std::string Lines(const std::vector<std::string>& messages) {
@@ -147,7 +151,7 @@ void TMainForm::SaveSettings() {
     }
     settings::RegistryKey run(settings::kRunKeyPath);
     if (SystemStartup) {
-        const std::string command = RunCommand();
+        const std::wstring command = RunCommand();
         if (command.empty())
             throw fw::Exception(kNoProgramPath);  // an empty value would start nothing
         run.WriteString(settings::kRunValueName, command);
