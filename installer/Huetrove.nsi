@@ -140,8 +140,14 @@ Section "Uninstall"
     Delete "${SHORTCUT}"
 
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    ; The program enters itself here when it is to start with the system.
-    DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
+    ; The program enters itself here, quoted, when it is to start with the system. An
+    ; entry of another copy (a portable one, say) is that copy's: it stays. StrCmp
+    ; ignores case, as the file system does.
+    ReadRegStr $0 HKCU "${RUN_KEY}" "${PRODUCT}"
+    ${If} $0 == "$\"$INSTDIR\Huetrove.exe$\""
+    ${OrIf} $0 == "$INSTDIR\Huetrove.exe"
+        DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
+    ${EndIf}
 
     ; Settings stay unless the user wants them gone: a reinstall finds them again.
     ${GetOptions} $CMDLINE "/REMOVESETTINGS" $0

@@ -86,7 +86,7 @@ if [ "${1:-}" = --write ]; then
         echo "minimal program's window with what Huetrove's controls need from the system and nothing more,"
         echo "that is the same manifest (common controls in version 6, for the themed buttons, check boxes"
         echo "and combo box), one tooltip, one rich edit box and one tray icon. Under Wine those libraries"
-        echo "alone take nearly all of the allowance over the minimal program:"
+        echo "alone take nearly all of the allowance over the minimal program, in start-up time as in memory:"
         echo
         echo "- Wine's common controls library registers all its classes as it is loaded, and its tooltip"
         echo "  class then loads the information, warning and error icons at 256 by 256 pixels in 32 bits:"
@@ -151,8 +151,8 @@ if [ "${1:-}" = --write ]; then
         echo "  live entries of the process's own GDI handle table (stock objects included), the USER figure"
         echo "  its windows, and the handle figure the handle values that can be duplicated. On Windows the"
         echo "  system's own counts are used. Private bytes are the process's committed private memory."
-        echo "- The library floor starts once, after the minimal program of the last round, in the same"
-        echo "  desktop; its memory is read as Huetrove's is."
+        echo "- The library floor starts in every round too, between the minimal program and Huetrove, in the"
+        echo "  same desktop; its memory is read as Huetrove's is, in the last round."
     } >"$root/BENCHMARKS.md"
     echo "wrote $root/BENCHMARKS.md"
 fi

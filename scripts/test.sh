@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test tier: native unit tests, then the Windows-side
-# and end-to-end tests under Wine and Xvfb.
+# and end-to-end tests under Wine and Xvfb; then builds the program with clang and
+# starts that build once.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" || exit 1
@@ -16,4 +17,24 @@ if [ -f "$log" ]; then
     echo "Input sent again by the tests (dropped by Wine's desktop, or slow to act): $repeats"
     grep -h 'sent again (repeat' "$log" | sed 's/^/  /'
 fi
+
+# The same sources through a second compiler: clang with LLVM's linker, warnings as errors
+# (build/clang). Its program is started once under Wine, driven by the end-to-end test of
+# the main build: it must show its main window and end with exit code 0 on File > Exit.
+clang_smoke() {
+    local env_sh="$root/tests/support/wine-env.sh" session="$root/build/clang/wine-session" dir result
+    cd "$root" || return 1
+    cmake --preset clang-mingw >/dev/null || return 1
+    cmake --build --preset clang-mingw -j"$(nproc 2>/dev/null || echo 2)" || return 1
+    "$env_sh" start "$session" >/dev/null || return 1
+    cd "$root/build/clang" || return 1
+    dir="Z:${root//\//\\}\\build\\clang"
+    HUETROVE_EXE="$dir\\Huetrove.exe" HUETROVE_DIR="$dir" "$env_sh" wine "$session" \
+        "$root/build/e2e_main_window.exe" --gtest_filter=MainWindow.ExitEndsTheProgram
+    result=$?
+    "$env_sh" stop "$session" >/dev/null
+    return $result
+}
+echo "Building with clang and starting that build once"
+clang_smoke || { echo "The clang build or its start under Wine failed" >&2; status=1; }
 exit $status

@@ -54,9 +54,9 @@ void TFormAbout::Button1Click(TComponent*) {
 }
 
 void TFormAbout::Label5Click(TComponent*) {
-    const std::string licence = huetrove::FindCompanionFile("license.txt");
+    const std::wstring licence = huetrove::FindCompanionFile(L"license.txt");
     if (licence.empty())
         return;  // nothing to show, and nothing the user could do about it here
     // The shell's own failure is not reported either; the window stays open.
-    ShellExecuteA(fw::Application().Handle(), "open", licence.c_str(), "", "", SW_SHOWNORMAL);
+    ShellExecuteW(fw::Application().Handle(), L"open", licence.c_str(), L"", L"", SW_SHOWNORMAL);
 }

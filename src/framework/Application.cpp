@@ -244,6 +244,19 @@ LRESULT TApplication::WindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam
                 return 0;
             }
             break;
+        case WM_CLOSE:
+            // A close request from outside (a task manager, taskkill without /F) ends the
+            // program as its own exit command does. Left to the system, this window would
+            // go with every form it owns, and the loop would run on with nothing to show.
+            if (mainForm_)
+                mainForm_->ExitRequested();
+            else
+                Terminate();
+            return 0;
+        case WM_DESTROY:
+            // Gone all the same: the program has no window left to live in.
+            Terminate();
+            break;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

@@ -36,6 +36,10 @@ public:
     int Scale(int value) const { return ScaleToDpi(value, Dpi()); }
     // The form moved to another DPI: the font (and what depends on it) follows.
     virtual void ChangeScale();
+    // The system's colours changed (a new scheme, High Contrast). Controls paint with
+    // system colours resolved at each paint; one that handed resolved colours to its
+    // window hands them over again.
+    virtual void SystemColorsChanged() {}
 
     // Where a form description places the control, at 96 DPI; `alignTop` spans the
     // form's client width.

@@ -90,6 +90,11 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
     throw Exception("unknown control kind");
 }
 
+BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) {
+    SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 void TForm::NoComponent(std::string_view name) {
@@ -335,6 +340,18 @@ void TForm::ChangeDpi(int dpi) {
     RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void TForm::FollowSystemColors(UINT msg) {
+    // Only top-level windows hear of new system colours; the common controls among
+    // the children must be told by their parent.
+    if (msg == WM_SYSCOLORCHANGE)
+        EnumChildWindows(handle_, &ForwardSysColorChange, 0);
+    for (TComponent* component : Components()) {
+        if (auto* c = dynamic_cast<TControl*>(component))
+            c->SystemColorsChanged();
+    }
+    RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void TForm::SetVisible(bool visible) {
     if (visible && !visible_) {
         PlaceFirstShow();
@@ -511,11 +528,21 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);
             break;
         case WM_DPICHANGED:
-            // Moved to a monitor of another scale: the same layout at its DPI, from the
-            // same top-left corner.
-            if (!changingDpi_)
-                ChangeDpi(HIWORD(wParam));
+            // Moved to a monitor of another scale. The system suggests the place and outer
+            // size there: taken first, the layout at the new DPI then grows from that
+            // corner. From the old corner, it would pull the window back across the
+            // monitors' edge, and the system would answer with the old scale again.
+            if (const int dpi = HIWORD(wParam); !changingDpi_ && dpi > 0 && dpi != dpi_) {
+                const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+                TControl::SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+                                    suggested.bottom - suggested.top);
+                ChangeDpi(dpi);
+            }
             return 0;
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            FollowSystemColors(msg);
+            break;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MINIMIZE && Application().MainForm() == this) {
                 Application().Minimize();

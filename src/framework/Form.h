@@ -73,6 +73,9 @@ public:
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     void Close();
+    // The program is asked to end from outside, through the application window. The
+    // main form ends it as the program's own exit command would; by default it just ends.
+    virtual void ExitRequested() { Application().Terminate(); }
     TModalResult ShowModal();
     TModalResult ModalResult = mrNone;
 
@@ -121,6 +124,8 @@ private:
     void CenterOn(const RECT& area);
     // After a move: takes up the DPI of the monitor the window is on now.
     void FollowMonitorDpi();
+    // New system colours (`msg` says how they were announced): every control takes them up.
+    void FollowSystemColors(UINT msg);
     void CoverMonitor();
     // Registers a control's hint with the form's tooltip.
     void AddHint(TControl* control);

@@ -2,10 +2,12 @@
 
 #include <richedit.h>
 
+#include "framework/SystemLibrary.h"
+
 namespace fw {
 
 void LoadRichEditLibrary() {
-    static HMODULE library = LoadLibraryA("riched20.dll");
+    static HMODULE library = LoadSystemLibrary(L"riched20.dll");
     (void)library;
 }
 
@@ -26,6 +28,16 @@ void TRichEdit::SetUpStandard() {
 
 void TRichEdit::ChangeScale() {
     ApplyFont();
+    ApplyTextColor();
+}
+
+void TRichEdit::SystemColorsChanged() {
+    // The control keeps the colours it was given as plain values.
+    ApplyBackground();
+    ApplyTextColor();
+}
+
+void TRichEdit::ApplyTextColor() {
     if (!handle_)
         return;
     // The control draws text in the font's colour only when told through its own format.
@@ -34,6 +46,11 @@ void TRichEdit::ChangeScale() {
     format.dwMask = CFM_COLOR;
     format.crTextColor = ColorToRGB(Font().color);
     SendMessageA(handle_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+void TRichEdit::ApplyBackground() {
+    if (handle_)
+        SendMessageA(handle_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
 }
 
 void TRichEdit::SetText(const std::string& text) {
@@ -46,8 +63,7 @@ void TRichEdit::SetText(const std::string& text) {
 
 void TRichEdit::SetColor(TColor color) {
     TControl::SetColor(color);
-    if (handle_)
-        SendMessageA(handle_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
+    ApplyBackground();
 }
 
 void TRichEdit::SelectAll() {

@@ -16,11 +16,16 @@ public:
     void SetText(const std::string& text) override;
     void SetColor(TColor color) override;
     void ChangeScale() override;
+    void SystemColorsChanged() override;
     void SelectAll();
     void CopyToClipboard();
 
 protected:
     void SetUpStandard() override;
+
+private:
+    void ApplyBackground();
+    void ApplyTextColor();
 };
 
 // Loads the rich edit library once; it stays loaded for the life of the process.

@@ -67,6 +67,10 @@ TUtilityWindow::~TUtilityWindow() {
 }
 
 LRESULT TUtilityWindow::WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A close request meant for the program (taskkill sends one to each of its top-level
+    // windows) must not take a tray's or a timer's window away: it lives as long as its object.
+    if (msg == WM_CLOSE)
+        return 0;
     return handler_ ? handler_(wnd, msg, wParam, lParam) : DefWindowProcA(wnd, msg, wParam, lParam);
 }
 

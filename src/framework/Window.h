@@ -66,7 +66,7 @@ protected:
 };
 
 // A hidden top-level window (so that broadcasts reach it) that only receives messages:
-// tray notices, timers. It lives as long as the object.
+// tray notices, timers. It lives as long as the object, and ignores close requests.
 class TUtilityWindow : public TWindowTarget {
 public:
     using Handler = std::function<LRESULT(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)>;

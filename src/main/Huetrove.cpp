@@ -6,6 +6,7 @@
 
 #include "about/Unit3.h"
 #include "framework/Application.h"
+#include "framework/SystemLibrary.h"
 #include "main/StartupMarks.h"
 #include "main/Unit1.h"
 #include "picker/Unit2.h"
@@ -21,6 +22,9 @@ void __gnu_cxx::__verbose_terminate_handler() {
 #endif
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before any library is loaded: a file planted beside the program (a download
+    // folder holds anything) must never stand in for a system library.
+    fw::RestrictLibrarySearchToSystem();
     huetrove::MarkStartup(huetrove::TStartupMark::WinMain);
     fw::TApplication& application = fw::Application();
     // Errors in handlers are shown where they happen; one that escapes all of them

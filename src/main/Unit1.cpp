@@ -72,7 +72,7 @@ void TMainForm::Close1Click(TComponent*) {
 }
 
 void TMainForm::Contents1Click(TComponent*) {
-    const std::string help = huetrove::FindCompanionFile("Help.chm");
+    const std::wstring help = huetrove::FindCompanionFile(L"Help.chm");
     if (help.empty()) {
         fw::Application().ShowMessageBox(Handle(),
                                          "Your Huetrove installation is corrupted!\rHelp file for Huetrove is missing!",
@@ -80,7 +80,7 @@ void TMainForm::Contents1Click(TComponent*) {
         return;
     }
     // A failing shell is not reported: there is nothing the user could do about it here.
-    ShellExecuteA(fw::Application().Handle(), "open", help.c_str(), "", "", SW_SHOWNORMAL);
+    ShellExecuteW(fw::Application().Handle(), L"open", help.c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 void TMainForm::webColorsOnLine1Click(TComponent*) {

@@ -131,6 +131,8 @@ public:
 
 protected:
     void Paint(HDC dc) override;
+    // A close request to the application window: ends the program as Exit does.
+    void ExitRequested() override { Close1Click(this); }
 
 private:
     void PaletteMenuClick(fw::TComponent* Sender, std::string_view identifier);

@@ -11,6 +11,7 @@
 #include "framework/Font.h"
 #include "framework/Form.h"
 #include "framework/Graphics.h"
+#include "framework/SystemLibrary.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ using ChooseColorFn = BOOL(WINAPI*)(LPCHOOSECOLORA);
 // never open it, and it brings much of the printing support with it.
 ChooseColorFn ChooseColorFunction() {
     static const ChooseColorFn function = [] {
-        HMODULE library = LoadLibraryA("comdlg32.dll");
+        HMODULE library = fw::LoadSystemLibrary(L"comdlg32.dll");
         return library
                    ? reinterpret_cast<ChooseColorFn>(reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorA")))
                    : nullptr;

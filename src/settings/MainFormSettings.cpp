@@ -24,9 +24,13 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 // The executable, quoted so that a path with spaces cannot be taken for another program
 // followed by arguments. Empty when the path cannot be had: such a value would start nothing.
-std::string RunCommand() {
-    const std::string path = huetrove::ExecutablePath();
-    return path.empty() ? std::string() : "\"" + path + "\"";
+std::wstring RunCommand() {
+    const std::wstring path = huetrove::ExecutablePath();
+    if (path.empty())
+        return path;
+    std::wstring command(1, L'"');
+    command += path;
+    return command += L'"';
 }
 
 }  // namespace
@@ -77,7 +81,7 @@ void SaveMainFormSettings(const MainFormSettings& values) {
     }
     RegistryKey run(kRunKeyPath);
     if (values.preferences.systemStartup) {
-        const std::string command = RunCommand();
+        const std::wstring command = RunCommand();
         if (command.empty())
             throw fw::Exception(kNoProgramPath);  // an empty value would start nothing
         run.WriteString(kRunValueName, command);

@@ -120,6 +120,18 @@ void RegistryKey::WriteString(const std::string& name, const std::string& value)
         Fail(kSetFailed, name);
 }
 
+void RegistryKey::WriteString(const std::string& name, const std::wstring& value) {
+    // The name read as the narrow calls read it, in the program's code page.
+    std::wstring wideName(name.size(), L'\0');
+    wideName.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
+                                                                 wideName.data(), static_cast<int>(wideName.size()))));
+    const std::size_t bytes = (value.size() + 1) * sizeof(wchar_t);
+    if (!key_ || bytes >= MAXDWORD ||
+        RegSetValueExW(key_.Get(), wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(bytes)) != ERROR_SUCCESS)
+        Fail(kSetFailed, name);
+}
+
 void RegistryKey::DeleteValue(const std::string& name) {
     if (key_)
         RegDeleteValueA(key_.Get(), name.c_str());  // a missing value is fine: the result is the same

@@ -33,6 +33,8 @@ public:
     void WriteInteger(const std::string& name, int value);
     void WriteBool(const std::string& name, bool value);
     void WriteString(const std::string& name, const std::string& value);
+    // A text that may hold any character, such as a path in another script.
+    void WriteString(const std::string& name, const std::wstring& value);
 
     // Removing a value that is not there is not an error.
     void DeleteValue(const std::string& name);

@@ -3,14 +3,14 @@
 
 namespace huetrove {
 
-// The running executable's full path in the program's code page; empty when it cannot
-// be had, or only with characters replaced (a folder named in another script), since
-// such a path names no file.
-std::string ExecutablePath();
+// The running executable's full path; empty only when the system cannot give it.
+std::wstring ExecutablePath();
 
-// Where a companion file (help, licence, cursor) is, as a full path: in the current
-// directory when it holds the file, else beside the executable, else empty. A program
-// started from elsewhere (at log-on, from a shortcut) still finds its files.
-std::string FindCompanionFile(const std::string& name);
+// Where a companion file (help, licence, cursor) is, as a full path: beside the
+// executable when it is there, else in the current directory, else empty. The files
+// of the program's own folder win, so a file that happens to lie in the folder the
+// program was started from is never taken in their place; a program started from
+// elsewhere (at log-on, from a shortcut) still finds them.
+std::wstring FindCompanionFile(const wchar_t* name);
 
 }  // namespace huetrove

@@ -51,6 +51,10 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
     appHook_.Install(fw::Application().Handle(), [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
         return ApplicationWindowHook(msg, wParam, lParam);
     });
+    // The shell's restart notice comes from a process of lower integrity: a program
+    // started elevated would never hear it, and its icon would not come back. Let it
+    // through to the window whose hook answers it. Nothing else can be done if refused.
+    ChangeWindowMessageFilterEx(fw::Application().Handle(), TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
     ownerWindow_ = WindowOfControl(owner);
     ownerHook_.Install(ownerWindow_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool&) {
         return OwnerWindowHook(msg, wParam, lParam);

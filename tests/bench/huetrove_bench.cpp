@@ -194,9 +194,10 @@ const palettes::PaletteEntry& EntryOfKey(int functionKey) {
     return palettes::PaletteCatalogue().front();
 }
 
-// One round of start-up: each program once, the minimal one first.
+// One round of start-up: each program once, the minimal one first, then the library floor.
 struct Round {
     double minimalMs = 0;
+    double floorMs = 0;
     double huetroveMs = 0;
     long windows = 0;
     Marks marks{};
@@ -210,7 +211,7 @@ std::vector<Round> ReadRounds(const char* path) {
     while (std::getline(in, line)) {
         std::istringstream fields(line);
         Round r;
-        fields >> r.minimalMs >> r.huetroveMs >> r.windows;
+        fields >> r.minimalMs >> r.floorMs >> r.huetroveMs >> r.windows;
         for (double& mark : r.marks)
             fields >> mark;
         if (fields)
@@ -233,11 +234,13 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--round") {
         Started m = Start(minimal);
         m.process->Terminate();
+        Started f = Start(floor);
+        f.process->Terminate();
         Started h = Start(huetrove);
         const ProcessResources resources = MeasureResources(h.process->Handle());
         const Marks marks = ReadMarks(h, huetrove.exe).value_or(Marks{});
         h.process->Terminate();
-        std::printf("%.1f %.1f %ld", m.ms, h.ms, resources.windows);
+        std::printf("%.1f %.1f %.1f %ld", m.ms, f.ms, h.ms, resources.windows);
         for (double mark : marks)
             std::printf(" %.1f", mark);
         // Then the memory after start-up, for looking into it: working set, private (KB).
@@ -255,15 +258,15 @@ int main(int argc, char** argv) {
     for (int run = 0; run < (ownRounds ? kStartRuns : 1); ++run) {
         const bool lastRun = run == (ownRounds ? kStartRuns : 1) - 1;
         Started m = Start(minimal);
-        if (lastRun) {
+        if (lastRun)
             minimalAtStart = MeasureResources(m.process->Handle());
-            Started f = Start(floor);
-            floorAtStart = MeasureResources(f.process->Handle());
-            f.process->Terminate();
-        }
         m.process->Terminate();
+        Started f = Start(floor);
+        if (lastRun)
+            floorAtStart = MeasureResources(f.process->Handle());
+        f.process->Terminate();
         Started h = Start(huetrove);
-        Round round{.minimalMs = m.ms, .huetroveMs = h.ms};
+        Round round{.minimalMs = m.ms, .floorMs = f.ms, .huetroveMs = h.ms};
         round.marks = ReadMarks(h, huetrove.exe).value_or(Marks{});
         if (!lastRun) {
             h.process->Terminate();
@@ -325,10 +328,11 @@ int main(int argc, char** argv) {
                 latencies.push_back(MsSince(begin));
         }
 
-        std::vector<double> huetroveStarts, minimalStarts;
+        std::vector<double> huetroveStarts, minimalStarts, floorStarts;
         for (const Round& r : rounds) {
             huetroveStarts.push_back(r.huetroveMs);
             minimalStarts.push_back(r.minimalMs);
+            floorStarts.push_back(r.floorMs);
         }
         std::printf("| Figure | Huetrove | Minimal Win32 program | Ratio |\n|---|---|---|---|\n");
         Row("Start-up to the window shown and painted, median of " + std::to_string(rounds.size()),
@@ -361,8 +365,13 @@ int main(int argc, char** argv) {
 
         // What the libraries that Huetrove's controls need cost on their own, and what
         // Huetrove adds to them.
-        std::printf("\n| Memory after start-up | Huetrove | Library floor | Minimal program | Floor / minimal | "
+        std::printf("\n| After start-up | Huetrove | Library floor | Minimal program | Floor / minimal | "
                     "Huetrove / floor |\n|---|---|---|---|---|---|\n");
+        std::printf("| Start-up to the window shown and painted, median | %s | %s | %s | %s | %s |\n",
+                    Number(Median(huetroveStarts), "ms").c_str(), Number(Median(floorStarts), "ms").c_str(),
+                    Number(Median(minimalStarts), "ms").c_str(),
+                    Ratio(Median(floorStarts), Median(minimalStarts)).c_str(),
+                    Ratio(Median(huetroveStarts), Median(floorStarts)).c_str());
         auto floorRow = [](const char* figure, unsigned long long h, unsigned long long f, unsigned long long m) {
             std::printf("| %s | %s | %s | %s | %s | %s |\n", figure, Kb(h).c_str(), Kb(f).c_str(), Kb(m).c_str(),
                         Ratio(static_cast<double>(f), static_cast<double>(m)).c_str(),

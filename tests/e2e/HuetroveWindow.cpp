@@ -4,11 +4,17 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 namespace e2e {
 
 Huetrove::Huetrove(const std::string& workingDirectory, const std::string& exe)
-    : process_(Process::Launch(exe.empty() ? ProgramPath() : exe, {}, workingDirectory)) {
+    : Huetrove(Process::Launch(exe.empty() ? ProgramPath() : exe, {}, workingDirectory)) {}
+
+Huetrove::Huetrove(const std::wstring& workingDirectory, const std::wstring& exe)
+    : Huetrove(Process::Launch(exe, {}, workingDirectory)) {}
+
+Huetrove::Huetrove(Process process) : process_(std::move(process)) {
     main_ = WaitForTopLevelWindow(process_.Id(), {.caption = kMainCaption, .visibleOnly = true}, 30s);
     if (!main_)
         throw std::runtime_error("the main window did not appear");
@@ -76,6 +82,74 @@ void ExpectHelpOpens(const Huetrove& app) {
     if (viewer)
         PostMessageA(viewer, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return FindWindowA(nullptr, kHelpCaption) == nullptr; }, 10s));
+}
+
+HWND FindWindowOfClass(const char* className, const std::string& part) {
+    struct Search {
+        const char* className;
+        std::string part;
+        HWND found = nullptr;
+    } search{className, part};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (IsWindowVisible(w) && ClassName(w) == s->className && Caption(w).find(s->part) != std::string::npos) {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void CloseViewer(HWND viewer) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(viewer));
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    if (process) {
+        WaitForSingleObject(process, 10000);
+        CloseHandle(process);
+    }
+}
+
+namespace {
+
+constexpr char kTextFileType[] = "txtfile";
+
+bool SetFileType(const std::string& extension, const char* type) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, extension.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const bool set = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(type),
+                                    static_cast<DWORD>(lstrlenA(type) + 1)) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return set;
+}
+
+}  // namespace
+
+OpenInTheTextViewer::OpenInTheTextViewer(std::string extension) : extension_(std::move(extension)) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, extension_.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        char type[MAX_PATH] = {};
+        DWORD size = sizeof type - 1;  // room for a zero the stored text may lack
+        const LONG read = RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(type), &size);
+        previous_ = read == ERROR_SUCCESS ? type : "";
+        RegCloseKey(key);
+        if (*previous_ == kTextFileType)
+            return;
+    }
+    changed_ = SetFileType(extension_, kTextFileType);
+}
+
+OpenInTheTextViewer::~OpenInTheTextViewer() {
+    if (!changed_)
+        return;
+    if (previous_)
+        SetFileType(extension_, previous_->c_str());
+    else
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, extension_.c_str());
 }
 
 std::string HtmlOf(COLORREF color) {

@@ -3,6 +3,7 @@
 // by caption and by where they sit in the window.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "Harness.h"
@@ -20,6 +21,8 @@ public:
     // Starts the program in `workingDirectory` (the test's folder when empty) and waits
     // for its main window. `exe` defaults to the build's program.
     explicit Huetrove(const std::string& workingDirectory = {}, const std::string& exe = {});
+    // The same for an executable whose path may hold any character.
+    Huetrove(const std::wstring& workingDirectory, const std::wstring& exe);
 
     Process& process() { return process_; }
     DWORD ProcessId() const { return process_.Id(); }
@@ -52,6 +55,7 @@ public:
     HWND WaitForWindow(const WindowQuery& query, Duration timeout = 10s) const;
 
 private:
+    explicit Huetrove(Process process);
     HWND At(int x, int y) const;
 
     Process process_;
@@ -60,6 +64,28 @@ private:
 
 // Ctrl+H opens the help viewer and reports nothing; the viewer is closed again.
 void ExpectHelpOpens(const Huetrove& app);
+
+// A visible top-level window of any process with that class whose caption contains `part`.
+HWND FindWindowOfClass(const char* className, const std::string& part);
+
+// Closes a viewer the shell started for a test, and waits for it to go.
+void CloseViewer(HWND viewer);
+
+// While it lives, the shell opens files of `extension` in the text viewer, whose caption
+// names the file: a fresh prefix may know no program for text files, and Wine's help
+// viewer reads its command line in the code page. The association is put back after.
+class OpenInTheTextViewer {
+public:
+    explicit OpenInTheTextViewer(std::string extension);
+    ~OpenInTheTextViewer();
+    OpenInTheTextViewer(const OpenInTheTextViewer&) = delete;
+    OpenInTheTextViewer& operator=(const OpenInTheTextViewer&) = delete;
+
+private:
+    std::string extension_;
+    bool changed_ = false;
+    std::optional<std::string> previous_;  // the file type before; none when the extension had no key
+};
 
 // The seven-character code of an explicit colour.
 std::string HtmlOf(COLORREF color);

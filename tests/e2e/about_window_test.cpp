@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,42 +19,16 @@ constexpr Duration kReact = 10s;
 constexpr char kAboutCaption[] = " About ...";
 constexpr char kMemoryPrefix[] = "Available memory : ";
 
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
 unsigned long long AvailableKb() {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
     GlobalMemoryStatusEx(&status);
     return status.ullAvailPhys >> 10;
-}
-
-// A top-level window of any process with that class whose caption contains `part`.
-HWND FindWindowOfClass(const char* className, const std::string& part) {
-    struct Search {
-        const char* className;
-        std::string part;
-        HWND found = nullptr;
-    } search{className, part};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            if (IsWindowVisible(w) && ClassName(w) == s->className && Caption(w).find(s->part) != std::string::npos) {
-                s->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Closes a text viewer the shell started for us, and waits for it to go.
-void CloseViewer(HWND viewer) {
-    DWORD pid = ProcessOf(viewer);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    PostMessageA(viewer, WM_CLOSE, 0, 0);
-    if (process) {
-        WaitForSingleObject(process, 10000);
-        CloseHandle(process);
-    }
 }
 
 class AboutWindow : public ::testing::Test {
@@ -234,33 +209,6 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     EXPECT_TRUE(app().process().IsRunning());
 }
 
-// A fresh prefix may know no program for text files; the association that every desktop
-// has makes the shell open them in the text viewer. Removed again afterwards.
-class TextFilesOpenInTheViewer {
-public:
-    TextFilesOpenInTheViewer() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            RegCloseKey(key);
-            return;
-        }
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, ".txt", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
-            return;
-        added_ = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>("txtfile"), 8) == ERROR_SUCCESS;
-        RegCloseKey(key);
-    }
-    ~TextFilesOpenInTheViewer() {
-        if (added_)
-            RegDeleteKeyA(HKEY_CLASSES_ROOT, ".txt");
-    }
-    TextFilesOpenInTheViewer(const TextFilesOpenInTheViewer&) = delete;
-    TextFilesOpenInTheViewer& operator=(const TextFilesOpenInTheViewer&) = delete;
-
-private:
-    bool added_ = false;
-};
-
 // Clicks the link and waits for the viewer the shell starts with the licence text. The
 // deadline is long: a second click after a slow start would open a second viewer.
 HWND ClickLinkForViewer(HWND link) {
@@ -270,32 +218,44 @@ HWND ClickLinkForViewer(HWND link) {
     return viewer();
 }
 
-TEST_F(AboutWindow, TheLinkOpensTheLicenceFromTheCurrentDirectoryFirstAndStaysOpen) {
-    TextFilesOpenInTheViewer association;
+TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramElseTheCurrentDirectorysAndStaysOpen) {
+    OpenInTheTextViewer association(".txt");
     ScratchDirectory dir;
     {
         std::ofstream licence(dir.Path() + "\\license.txt");
         licence << "Licence of the current directory";
     }
+    const auto shown = [](HWND viewer) { return WindowText(FindChildWindow(viewer, "Edit")); };
+
+    // The program's own licence, though the folder it was started from holds another.
     Start(dir.Path());
     HWND about = Open();
     ASSERT_NE(about, nullptr);
-    HWND link = Control(about, "License Agreement");
-    ASSERT_NE(link, nullptr);
-    HWND viewer = ClickLinkForViewer(link);
+    HWND viewer = ClickLinkForViewer(Control(about, "License Agreement"));
     ASSERT_NE(viewer, nullptr) << "no viewer showed license.txt";
-    EXPECT_TRUE(WaitUntil(
-        [&] { return WindowText(FindChildWindow(viewer, "Edit")) == "Licence of the current directory"; }, kReact))
-        << Caption(viewer) << ": " << WindowText(FindChildWindow(viewer, "Edit"));
+    const std::string own = FileText(ProgramDirectory() + "\\license.txt");
+    EXPECT_TRUE(WaitUntil([&] { return shown(viewer) == own; }, kReact)) << Caption(viewer) << ": " << shown(viewer);
     EXPECT_TRUE(IsVisible(about));
     EXPECT_TRUE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST);
     CloseViewer(viewer);
     EXPECT_TRUE(IsVisible(about));
     EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
+
+    // A copy with none beside it falls back on the current directory's.
+    ScratchDirectory lone;
+    ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
+    Start(dir.Path(), lone.Path() + "\\Huetrove.exe");
+    about = Open();
+    ASSERT_NE(about, nullptr);
+    viewer = ClickLinkForViewer(Control(about, "License Agreement"));
+    ASSERT_NE(viewer, nullptr) << "the licence of the current directory was not found";
+    EXPECT_TRUE(WaitUntil([&] { return shown(viewer) == "Licence of the current directory"; }, kReact))
+        << shown(viewer);
+    CloseViewer(viewer);
 }
 
 TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
-    TextFilesOpenInTheViewer association;
+    OpenInTheTextViewer association(".txt");
     ScratchDirectory elsewhere;  // a current directory without the file
     Start(elsewhere.Path());
     HWND about = Open();
@@ -307,7 +267,7 @@ TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
 }
 
 TEST_F(AboutWindow, WithoutTheLicenceTheLinkDoesNothing) {
-    TextFilesOpenInTheViewer association;
+    OpenInTheTextViewer association(".txt");
     ScratchDirectory lone;
     ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
     Start(lone.Path(), lone.Path() + "\\Huetrove.exe");

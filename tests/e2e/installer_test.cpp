@@ -26,10 +26,20 @@ constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 constexpr const char* kProgramFiles[] = {"Huetrove.exe", "Help.chm", "license.txt", "cur.dat"};
 constexpr Duration kSetupTimeout = 60s;
 
+// A folder whose name no Western code page can hold (Cyrillic and Greek). /D= takes it
+// last and unquoted, so it has no space.
+const std::wstring kOtherScriptsFolder =
+    L"C:\\\u041F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u044B-\u03A9\u03BC\u03AD\u03B3\u03B1";
+
 std::string SetupPath() {
     char value[MAX_PATH * 2] = {};
     const DWORD length = GetEnvironmentVariableA("HUETROVE_SETUP", value, sizeof value);
     return length > 0 && length < sizeof value ? std::string(value, length) : std::string("Huetrove-1.0-setup.exe");
+}
+std::wstring WideSetupPath() {
+    wchar_t value[MAX_PATH * 2] = {};
+    const DWORD length = GetEnvironmentVariableW(L"HUETROVE_SETUP", value, MAX_PATH * 2);
+    return length > 0 && length < MAX_PATH * 2 ? std::wstring(value, length) : std::wstring(L"Huetrove-1.0-setup.exe");
 }
 
 std::string ShellFolder(int csidl) {
@@ -64,7 +74,8 @@ std::vector<std::string> FilesIn(const std::string& dir) {
 }
 
 // Runs a setup program to its end; its exit code, or nothing when it does not end.
-std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments) {
+template <typename Text>
+std::optional<DWORD> RunToEnd(const Text& exe, const Text& arguments) {
     Process run = Process::Launch(exe, arguments);
     if (!run.WaitForExit(kSetupTimeout))
         return std::nullopt;
@@ -140,6 +151,7 @@ void RemoveAnyInstallation() {
         10s, 100ms))
         << "cannot remove " << InstallDir();
     std::error_code ignored;
+    fs::remove_all(fs::path(kOtherScriptsFolder), ignored);
     fs::remove(ShortcutPath(), ignored);
     DeleteRegistryKey(kUninstallKey);
     RemoveAllSettings();
@@ -158,6 +170,26 @@ void ExpectInstallationGone() {
 
 HWND RunningApplicationWindow() {
     return FindWindowA("fwApplication", "Huetrove v1.0");
+}
+
+// Over the chart the picking cursor from cur.dat, not the arrow of the background.
+void ExpectThePickingCursorOverTheChart(const Huetrove& app) {
+    BringToForeground(app.main());
+    const HCURSOR arrow = CursorAt(ClientToScreenPoint(app.main(), POINT{5, 50}));
+    HWND chart = ShownChartOf(app.main());
+    ASSERT_NE(chart, nullptr);
+    const HCURSOR overChart = CursorAt(CenterOf(WindowRect(chart)));
+    ASSERT_NE(arrow, nullptr);
+    EXPECT_NE(overChart, arrow) << "the picking cursor did not load";
+}
+
+// A child of a dialog by its text.
+HWND ControlOf(HWND dialog, const std::string& text) {
+    for (HWND child : ChildWindows(dialog)) {
+        if (WindowText(child) == text)
+            return child;
+    }
+    return nullptr;
 }
 
 class Installer : public testing::Test {
@@ -213,18 +245,70 @@ TEST_F(Installer, InstalledProgramFindsItsFilesWhenStartedFromElsewhere) {
     ASSERT_EQ(Install(), 0u);
     ScratchDirectory elsewhere;  // holds none of the companion files
     Huetrove app(elsewhere.Path(), InstalledProgram());
-    BringToForeground(app.main());
-
-    // The picking cursor from cur.dat over the chart, not the arrow of the background.
-    const HCURSOR arrow = CursorAt(ClientToScreenPoint(app.main(), POINT{5, 50}));
-    HWND chart = ShownChartOf(app.main());
-    ASSERT_NE(chart, nullptr);
-    const HCURSOR overChart = CursorAt(CenterOf(WindowRect(chart)));
-    ASSERT_NE(arrow, nullptr);
-    EXPECT_NE(overChart, arrow);
-
+    ExpectThePickingCursorOverTheChart(app);
     // Help opens the help file, with no report of a missing one.
     ExpectHelpOpens(app);
+}
+
+TEST_F(Installer, InAFolderNamedInOtherScriptsTheProgramFindsItsFilesAndEntersItsRealPath) {
+    const std::wstring dir = kOtherScriptsFolder + L"\\Huetrove";
+    const std::wstring exe = dir + L"\\Huetrove.exe";
+    ASSERT_EQ(RunToEnd(WideSetupPath(), L"/S /D=" + dir), 0u);
+    {
+        ScratchDirectory elsewhere;  // holds none of the companion files
+        Huetrove app(elsewhere.WidePath(), exe);
+        const DWORD id = app.ProcessId();
+        ExpectThePickingCursorOverTheChart(app);
+
+        // Wine's help viewer reads its command line in the code page, and could open no
+        // file of this folder: the text viewer shows that the shell was handed the file.
+        {
+            const OpenInTheTextViewer help(".chm");
+            const auto viewer = [] { return FindWindowOfClass("Notepad", "Help.chm"); };
+            app.PressUntil("Ctrl+H opens Help.chm", {VK_CONTROL, 'H'}, [&] { return viewer() != nullptr; },
+                           {.deadline = 10s, .attempts = 2});
+            EXPECT_NE(viewer(), nullptr) << "Help opened nothing";
+            EXPECT_TRUE(MessageBoxes(id).empty()) << "Help reported a problem";
+            if (viewer())
+                CloseViewer(viewer());
+            for (const MessageBoxInfo& box : MessageBoxes(id))
+                AnswerMessageBox(box.window, box.buttons.at(0).window);
+        }
+
+        {
+            const OpenInTheTextViewer licence(".txt");
+            const auto about = [&] { return FindTopLevelWindow(id, {.caption = " About ...", .visibleOnly = true}); };
+            ASSERT_TRUE(app.MenuCommand('H', 'A', "Help > About opens the About window", [&] { return about(); }));
+            HWND link = ControlOf(about(), "License Agreement");
+            const auto viewer = [] { return FindWindowOfClass("Notepad", "license.txt"); };
+            ClickUntil("a click on the licence link opens it", CenterOf(WindowRect(link)),
+                       [&] { return viewer() != nullptr; }, link, MouseButton::Left, {.deadline = 10s, .attempts = 2});
+            EXPECT_NE(viewer(), nullptr) << "the licence link opened nothing";
+            if (viewer())
+                CloseViewer(viewer());
+            EXPECT_TRUE(PressUntil("Escape closes the About window", about(), {VK_ESCAPE}, [&] { return !about(); }));
+        }
+
+        const auto preferences = [&] {
+            return FindTopLevelWindow(id, {.caption = " Preferences ...", .visibleOnly = true});
+        };
+        ASSERT_TRUE(app.PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return preferences(); }));
+        HWND dialog = preferences();
+        HWND startup = ControlOf(dialog, "Launch on system startup");
+        ASSERT_TRUE(ClickButtonUntil("Launch on system startup is ticked", startup,
+                                     [&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+        ASSERT_TRUE(ClickButtonUntil("Ok closes Preferences", ControlOf(dialog, "&Ok"), [&] { return !preferences(); }));
+        const std::wstring runKey(kRunKey, kRunKey + sizeof kRunKey - 1);
+        std::optional<std::wstring> run;
+        EXPECT_TRUE(WaitUntil([&] { return (run = ReadRegistryWideString(runKey, L"Huetrove")).has_value(); }, 10s))
+            << "no Run value; the program reports: "
+            << (MessageBoxes(id).empty() ? std::string("nothing") : MessageBoxes(id)[0].text);
+        EXPECT_TRUE(run && lstrcmpiW(run->c_str(), (L"\"" + exe + L"\"").c_str()) == 0) << "not the quoted program path";
+    }
+    // The uninstaller knows the entry of its own program by that path too.
+    ASSERT_TRUE(WaitUntil([] { return RunningApplicationWindow() == nullptr; }, 10s));
+    ASSERT_EQ(RunToEnd(dir + L"\\Uninstall.exe", L"/S _?=" + dir), 0u);
+    EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
 }
 
 TEST_F(Installer, UninstallRemovesWhatItAddedAndTheSettingsOnlyOnRequest) {
@@ -242,6 +326,25 @@ TEST_F(Installer, UninstallRemovesWhatItAddedAndTheSettingsOnlyOnRequest) {
     ExpectInstallationGone();
     EXPECT_FALSE(RegistryKeyExists(kSettingsKey));
     EXPECT_FALSE(RegistryKeyExists(kMakerKey)) << "the maker's key goes when nothing else is in it";
+}
+
+TEST_F(Installer, UninstallRemovesTheStartEntryOnlyWhenItNamesThisInstallation) {
+    // Another copy's entry, a portable one's, is that copy's.
+    ScratchDirectory portable;
+    const std::string otherCopy = "\"" + portable.Path() + "\\Huetrove.exe\"";
+    ASSERT_EQ(Install(), 0u);
+    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", otherCopy));
+    ASSERT_EQ(Uninstall(), 0u);
+    EXPECT_EQ(ReadRegistryString(kRunKey, "Huetrove"), otherCopy);
+    EXPECT_TRUE(RemoveUninstaller());
+
+    // This installation's, quoted as the program writes it, whatever the case of its letters.
+    std::string own = "\"" + InstalledProgram() + "\"";
+    CharUpperA(own.data());
+    ASSERT_EQ(Install(), 0u);
+    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", own));
+    ASSERT_EQ(Uninstall(), 0u);
+    ExpectInstallationGone();
 }
 
 TEST_F(Installer, RemovingTheSettingsKeepsTheMakersOtherKeys) {

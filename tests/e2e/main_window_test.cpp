@@ -2,6 +2,7 @@
 // copying the code, help, and leaving the program.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "HuetroveWindow.h"
@@ -109,6 +110,12 @@ TEST(MainWindow, HelpOpensTheHelpFileFromTheCurrentDirectory) {
 
 TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
     ScratchDirectory elsewhere;
+    {
+        // Whatever lies in the folder the program was started from comes second. This
+        // one is no help file: only the file beside the program brings up the viewer.
+        std::ofstream other(elsewhere.Path() + "\\Help.chm");
+        other << "Not the help beside the program";
+    }
     Huetrove app(elsewhere.Path());
     ExpectHelpOpens(app);
 }

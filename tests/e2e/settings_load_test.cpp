@@ -1,7 +1,7 @@
 // Loading the settings as a user meets it when the store is not what the program
 // wrote: the end of the session while a start-up error box is up, a key with no
 // values, positions that leave nothing of the window to grab, a key that may be read
-// but not written, and a program folder whose path the Run value cannot hold.
+// but not written, and a program folder named in another script.
 // Every test starts without settings and leaves none.
 #include <gtest/gtest.h>
 
@@ -209,10 +209,9 @@ TEST_F(SettingsLoadE2E, AKeyThatMayOnlyBeReadLoadsWithoutErrors) {
     ASSERT_NE(app->ShownChart(), nullptr) << "no chart on show";
 }
 
-// The Run value holds the program's path in the program's code page. From a folder
-// named in another script that path cannot be written; the value is left out and the
-// user told, rather than a path that would start nothing.
-TEST_F(SettingsLoadE2E, AProgramPathTheRunValueCannotHoldIsReportedAndNotWritten) {
+// The Run value holds the program's path as the system gives it, in UTF-16: from a
+// folder named in another script it is written all the same, and starts the program.
+TEST_F(SettingsLoadE2E, AProgramPathInAnotherScriptIsWrittenToTheRunValueAsItIs) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"\u0425\u0440\u043e\u043c\u0430";
     std::filesystem::create_directories(folder);
     const std::filesystem::path exe = folder / L"Huetrove.exe";
@@ -220,31 +219,19 @@ TEST_F(SettingsLoadE2E, AProgramPathTheRunValueCannotHoldIsReportedAndNotWritten
     StoreGoodSettings(300, 200, "palWeb");
     ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 1));
     ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
-
-    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                               &startup, &info));
-    CloseHandle(info.hThread);
-    HWND main = WaitForMain(info.dwProcessId);
-    EXPECT_NE(main, nullptr);
-    if (main) {
-        // Closes end the program here, and save first: the save must stop at the Run
-        // value and say why.
-        PostMessageA(main, WM_CLOSE, 0, 0);
-        auto box = WaitForMessageBox(info.dwProcessId, 15s);
-        EXPECT_TRUE(box.has_value()) << "the failed Run value was not reported";
-        if (box) {
-            EXPECT_EQ(box->caption, kTitle);
-            EXPECT_EQ(box->text, "Huetrove cannot start with Windows: the path of its program file cannot be read.");
+    {
+        Huetrove app(folder.wstring(), exe.wstring());
+        // Closes end the program here, and save first, the Run value included.
+        PostMessageA(app.main(), WM_CLOSE, 0, 0);
+        if (!app.process().WaitForExit(15s)) {
+            const auto box = WaitForMessageBox(app.ProcessId(), 0s);
+            ADD_FAILURE() << "the program did not end: " << (box ? box->text : "no box");
         }
-        EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove")) << *ReadRegistryString(kRunKey, "Huetrove");
+        const std::wstring runKey(kRunKey, kRunKey + sizeof kRunKey - 1);
+        const auto run = ReadRegistryWideString(runKey, L"Huetrove");
+        EXPECT_TRUE(run && lstrcmpiW(run->c_str(), (L"\"" + exe.wstring() + L"\"").c_str()) == 0)
+            << "not the quoted program path";
     }
-    TerminateProcess(info.hProcess, 0);
-    WaitForSingleObject(info.hProcess, 10000);
-    CloseHandle(info.hProcess);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
 }

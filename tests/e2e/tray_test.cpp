@@ -3,6 +3,7 @@
 // window, the right-button menu, Ctrl+M, minimising, and ending from the tray.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -298,6 +299,44 @@ TEST_F(TrayTest, CtrlMAndMinimisingHideTheMainWindowAndKeepTheIcon) {
     EXPECT_TRUE(IconDrawnAt(icon));
     ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(true));
+}
+
+// Close requests from outside. taskkill without /F posts WM_CLOSE to every top-level
+// window of the process, hidden and owned ones included (Wine's was seen doing so): the
+// application window, the forms, the tray's window. The program ends as Exit ends it,
+// although the main window's own close only hides it to the tray here (first-run
+// settings), and the icon leaves the tray with it.
+TEST_F(TrayTest, TaskkillWithoutForceEndsTheProgramAsExitDoesSavingItsSettings) {
+    const RECT shown = WindowRect(main);
+    char system[MAX_PATH] = {};
+    ASSERT_GT(GetSystemDirectoryA(system, MAX_PATH), 0u);
+    const std::string image = std::filesystem::path(ProgramPath()).filename().string();
+    Process taskkill = Process::Launch(std::string(system) + "\\taskkill.exe", "/IM " + image);
+    ASSERT_TRUE(taskkill.WaitForExit(10s));
+    EXPECT_EQ(taskkill.ExitCode(), 0u) << "taskkill found no window of the program";
+    ASSERT_TRUE(program->WaitForExit(5s)) << "the program outlived the close request";
+    EXPECT_EQ(program->ExitCode(), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return !IconDrawnAt(icon); }, 5s)) << "the icon stayed in the tray";
+    EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u) << "the settings were not saved";
+    EXPECT_EQ(ReadRegistryDword(kSettingsKey, "WindowLeft"), static_cast<DWORD>(shown.left));
+    EXPECT_EQ(ReadRegistryDword(kSettingsKey, "WindowTop"), static_cast<DWORD>(shown.top));
+    EXPECT_EQ(ReadRegistryString(kSettingsKey, "ActivePS"), "palWeb");
+}
+
+// The tray's window (and a timer's) is the program's own helper: a close request
+// posted to it alone changes nothing, and the icon still answers clicks.
+TEST_F(TrayTest, ACloseRequestToTheTrayWindowIsIgnored) {
+    const std::vector<HWND> helpers = TopLevelWindows(program->Id(), {.className = "fwUtility"});
+    ASSERT_FALSE(helpers.empty()) << "no tray window";
+    for (HWND helper : helpers)
+        PostMessageA(helper, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(ClickIcon());
+    ASSERT_TRUE(WaitShown(false));
+    ASSERT_TRUE(ClickIcon());
+    ASSERT_TRUE(WaitShown(true));
+    for (HWND helper : helpers)
+        EXPECT_TRUE(IsWindow(helper));
+    EXPECT_TRUE(program->IsRunning());
 }
 
 // Minimised to the tray, then brought back by a command from the tray menu: the

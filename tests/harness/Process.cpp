@@ -14,23 +14,44 @@ DWORD ToMilliseconds(Duration timeout) {
     return timeout.count() <= 0 ? 0 : static_cast<DWORD>(timeout.count());
 }
 
+// Text in the code page, as the narrow system calls read it.
+std::wstring Widen(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+// For messages: any path, whatever its script.
+std::string Utf8(const std::wstring& text) {
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
 }  // namespace
 
 Process Process::Launch(const std::string& exe, const std::string& arguments, const std::string& workingDirectory) {
-    std::string commandLine = "\"" + exe + "\"";
-    if (!arguments.empty()) {
-        commandLine += " " + arguments;
-    }
-    // CreateProcessA may write into the command line, so it needs its own buffer.
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
+    return Launch(Widen(exe), Widen(arguments), Widen(workingDirectory));
+}
 
-    STARTUPINFOA startup{};
+Process Process::Launch(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workingDirectory) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) {
+        commandLine += L" " + arguments;
+    }
+    // CreateProcessW may write into the command line, so it needs its own buffer.
+    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back(L'\0');
+
+    STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info)) {
-        throw std::runtime_error("cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
+        throw std::runtime_error("cannot start " + Utf8(exe) + " (error " + std::to_string(GetLastError()) + ")");
     }
     CloseHandle(info.hThread);
     return Process(info.hProcess, info.dwProcessId);

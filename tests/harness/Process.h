@@ -19,6 +19,9 @@ public:
     static Process Launch(const std::string& exe,
                           const std::string& arguments = {},
                           const std::string& workingDirectory = {});
+    // The same for paths that may hold any character.
+    static Process Launch(const std::wstring& exe, const std::wstring& arguments = {},
+                          const std::wstring& workingDirectory = {});
 
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;

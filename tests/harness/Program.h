@@ -20,6 +20,7 @@ public:
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
     std::string Path() const { return path_.string(); }
+    std::wstring WidePath() const { return path_.wstring(); }
     // Copies `source` into the folder, named `name` (its own name when empty).
     bool CopyIn(const std::string& source, const std::string& name = {}) const;
 

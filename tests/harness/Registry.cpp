@@ -61,6 +61,22 @@ std::optional<std::string> ReadRegistryString(const std::string& key, const std:
     return text;
 }
 
+std::optional<std::wstring> ReadRegistryWideString(const std::wstring& key, const std::wstring& name) {
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
+    return text;
+}
+
 std::optional<DWORD> ReadRegistryDword(const std::string& key, const std::string& name) {
     const auto data = ReadValue(key, name, REG_DWORD);
     if (!data || data->size() != sizeof(DWORD)) {

@@ -12,6 +12,8 @@ namespace e2e {
 // Values and keys under HKEY_CURRENT_USER, which the tests share with the program
 // (one prefix). `key` is a path below HKCU such as "Software\\Brightquill\\Huetrove".
 std::optional<std::string> ReadRegistryString(const std::string& key, const std::string& name);
+// A text as stored, read with RegGetValueW: any character, whatever the code page.
+std::optional<std::wstring> ReadRegistryWideString(const std::wstring& key, const std::wstring& name);
 std::optional<DWORD> ReadRegistryDword(const std::string& key, const std::string& name);
 bool WriteRegistryString(const std::string& key, const std::string& name, const std::string& value);
 bool WriteRegistryDword(const std::string& key, const std::string& name, DWORD value);

@@ -1,0 +1,17 @@
+#pragma once
+// Libraries come from the system folder only: a file of the same name beside the
+// program, or in the current directory, is never loaded in their place.
+#include <windows.h>
+
+namespace fw {
+
+// Makes the system folder the only place searched for libraries loaded by name from
+// here on, the system's own delayed loads included. The first thing the program does;
+// where Windows lacks the call, nothing changes.
+void RestrictLibrarySearchToSystem();
+
+// Loads a system library by its file name, from the system folder alone; null when it
+// cannot be loaded.
+HMODULE LoadSystemLibrary(const wchar_t* name);
+
+}  // namespace fw

@@ -1,0 +1,99 @@
+// A folder that holds libraries named like the system's (a download folder, say) with a
+// copy of the program: the program loads none of them, at start-up or on first use of
+// the colour dialog and Preferences. Wine prefers its own libraries to any file; it is
+// told to prefer files for these names, as Windows would in the program's folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "HuetroveWindow.h"
+
+using namespace e2e;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kPlanted[] = {"riched20.dll", "msftedit.dll", "comdlg32.dll"};
+constexpr const char* kCompanions[] = {"Help.chm", "license.txt", "cur.dat"};
+
+// The marker library, built beside this test.
+std::string MarkerLibrary() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return (fs::path(self).parent_path() / "planted_marker.dll").string();
+}
+
+// The names whose planted copy has been loaded.
+std::vector<std::string> Loaded(const ScratchDirectory& dir) {
+    std::vector<std::string> loaded;
+    for (const char* name : kPlanted) {
+        if (fs::exists(dir.Path() + "\\" + name + ".loaded"))
+            loaded.push_back(name);
+    }
+    return loaded;
+}
+
+// Files before Wine's own libraries for these names, in Huetrove.exe alone: the
+// registry's form of WINEDLLOVERRIDES=riched20,msftedit,comdlg32=n,b (the variable
+// itself would not reach a program that this test starts).
+class PreferPlantedFiles {
+public:
+    PreferPlantedFiles() {
+        for (const char* name : kPlanted) {
+            const std::string library(name, std::string_view(name).find('.'));
+            WriteRegistryString(kOverridesKey, library, "native,builtin");
+        }
+    }
+    ~PreferPlantedFiles() { DeleteRegistryKey(kProgramDefaultsKey); }
+    PreferPlantedFiles(const PreferPlantedFiles&) = delete;
+    PreferPlantedFiles& operator=(const PreferPlantedFiles&) = delete;
+
+private:
+    static constexpr char kProgramDefaultsKey[] = "Software\\Wine\\AppDefaults\\Huetrove.exe";
+    static constexpr char kOverridesKey[] = "Software\\Wine\\AppDefaults\\Huetrove.exe\\DllOverrides";
+};
+
+}  // namespace
+
+TEST(DllSearch, LibrariesBesideTheProgramAreNeverLoaded) {
+    ScratchDirectory dir;
+    ASSERT_TRUE(dir.CopyIn(ProgramPath(), "Huetrove.exe"));
+    for (const char* name : kCompanions)
+        ASSERT_TRUE(dir.CopyIn(ProgramDirectory() + "\\" + name)) << name;
+    for (const char* name : kPlanted)
+        ASSERT_TRUE(dir.CopyIn(MarkerLibrary(), name)) << MarkerLibrary();
+    const PreferPlantedFiles preferFiles;
+
+    std::unique_ptr<Huetrove> app;
+    try {
+        app = std::make_unique<Huetrove>(dir.Path(), dir.Path() + "\\Huetrove.exe");
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << "the program did not start: " << e.what();
+    }
+    EXPECT_EQ(Loaded(dir), std::vector<std::string>{}) << "at start-up";
+    ASSERT_TRUE(app);
+    const DWORD id = app->ProcessId();
+
+    // The colour dialog's library is loaded when the dialog is first used.
+    const auto colourDialog = [&] { return FindTopLevelWindow(id, {.className = "#32770", .visibleOnly = true}); };
+    const bool dialogShown =
+        app->PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'}, [&] { return colourDialog(); });
+    EXPECT_EQ(Loaded(dir), std::vector<std::string>{}) << "with the colour dialog";
+    ASSERT_TRUE(dialogShown);
+    ASSERT_TRUE(PressUntil("Escape closes it", colourDialog(), {VK_ESCAPE}, [&] { return !colourDialog(); }));
+
+    const auto preferences = [&] {
+        return FindTopLevelWindow(id, {.caption = " Preferences ...", .visibleOnly = true});
+    };
+    ASSERT_TRUE(app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return preferences(); }));
+    ASSERT_TRUE(PressUntil("Escape closes it", preferences(), {VK_ESCAPE}, [&] { return !preferences(); }));
+
+    app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
+                     {.deadline = 15s, .attempts = kStepAttempts});
+    EXPECT_TRUE(app->process().WaitForExit(15s));
+    EXPECT_EQ(Loaded(dir), std::vector<std::string>{}) << "by the end";
+}

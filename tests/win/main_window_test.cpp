@@ -1,0 +1,187 @@
+// The main window, built in this process and shown, told what Windows tells it and
+// Wine does not: a move onto a monitor of another scale, and a new colour scheme
+// (the system colours are changed here, and each announcement is sent alone).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "Harness.h"
+#include "TestApplication.h"
+#include "main/Unit1.h"
+
+namespace {
+
+using Box = std::array<LONG, 4>;
+
+Box BoxOf(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The window on the screen and every control in its parent.
+struct Layout {
+    Box window;
+    std::vector<Box> controls;
+    bool operator==(const Layout&) const = default;
+};
+
+void PrintTo(const Layout& layout, std::ostream* out) {
+    *out << testing::PrintToString(layout.window) << " " << testing::PrintToString(layout.controls);
+}
+
+Layout LayoutOf(HWND form) {
+    Layout layout{BoxOf(e2e::WindowRect(form)), {}};
+    for (HWND control : e2e::ChildWindows(form)) {
+        RECT r = e2e::WindowRect(control);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+        layout.controls.push_back(BoxOf(r));
+    }
+    return layout;
+}
+
+// Tells the window that it is now on a monitor of `dpi`, with the rectangle the system suggests there.
+void MoveToScale(HWND form, int dpi, RECT suggested) {
+    SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// The system colours the boxes use, set for one test and put back after it: other
+// tests of the session share them.
+class SystemColors {
+public:
+    static constexpr std::array<int, 3> kIndices = {COLOR_WINDOWTEXT, COLOR_INFOBK, COLOR_BTNFACE};
+    using Values = std::array<COLORREF, 3>;
+
+    SystemColors() {
+        for (size_t i = 0; i < kIndices.size(); ++i)
+            saved_[i] = GetSysColor(kIndices[i]);
+    }
+    ~SystemColors() { Set(saved_); }
+    SystemColors(const SystemColors&) = delete;
+    SystemColors& operator=(const SystemColors&) = delete;
+
+    // Changes them without the news reaching `quiet`: the test decides what it hears.
+    void Change(HWND quiet, const Values& values) const {
+        SetWindowSubclass(quiet, &Deaf, 1, 0);
+        Set(values);
+        RemoveWindowSubclass(quiet, &Deaf, 1);
+    }
+
+private:
+    static void Set(const Values& values) {
+        SetSysColors(static_cast<int>(kIndices.size()), kIndices.data(), values.data());
+    }
+    static LRESULT CALLBACK Deaf(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+        return msg == WM_SYSCOLORCHANGE || msg == WM_THEMECHANGED ? 0 : DefSubclassProc(wnd, msg, wParam, lParam);
+    }
+    Values saved_{};
+};
+
+// The pixels a control shows in its client area, as COLORREFs.
+std::vector<COLORREF> ClientPixels(HWND control) {
+    const SIZE size = e2e::ClientSize(control);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC dc = GetDC(control);
+    HDC memory = CreateCompatibleDC(dc);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<COLORREF> pixels;
+    if (const auto* data = static_cast<const std::uint32_t*>(bits)) {
+        std::transform(data, data + size.cx * size.cy, std::back_inserter(pixels),
+                       [](std::uint32_t p) { return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); });
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(control, dc);
+    return pixels;
+}
+
+class MainWindowMessages : public testing::Test {
+protected:
+    static void SetUpTestSuite() { InitializeTestApplication(); }
+
+    void SetUp() override {
+        form = std::make_unique<TMainForm>(nullptr);
+        // As the program starts: a chart on show, and text in every box.
+        form->ShowPalette("palWeb");
+        form->ApplyPickedColor(0x336699);
+        form->Show();
+    }
+
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(MainWindowMessages, AMoveToAnotherScaleTakesTheSuggestedRectangleAndComesBackExactly) {
+    HWND window = form->Handle();
+    const int start = form->Dpi();
+    const int other = start * 3 / 2;
+    const Layout first = LayoutOf(window);
+    RECT here{};
+    GetWindowRect(window, &here);
+
+    // The layout at the other scale, grown from where the window is: the size the
+    // system's suggestion has.
+    MoveToScale(window, other, here);
+    const Layout scaled = LayoutOf(window);
+    ASSERT_NE(scaled.window, first.window);
+    MoveToScale(window, start, here);
+    ASSERT_EQ(LayoutOf(window), first);
+
+    // Dragged onto the other monitor, up and to the left.
+    RECT there{};
+    SetRect(&there, 40, 30, 40 + scaled.window[2] - scaled.window[0], 30 + scaled.window[3] - scaled.window[1]);
+    MoveToScale(window, other, there);
+    EXPECT_EQ(form->Dpi(), other);
+    const Layout moved = LayoutOf(window);
+    EXPECT_EQ(moved.window, BoxOf(there)) << "the window takes the suggested rectangle";
+    EXPECT_EQ(moved.controls, scaled.controls) << "the controls at the new scale";
+
+    MoveToScale(window, start, here);
+    EXPECT_EQ(LayoutOf(window), first) << "back exactly where it started";
+}
+
+TEST_F(MainWindowMessages, TheValueBoxesTakeUpNewSystemColours) {
+    const std::array<fw::TRichEdit*, 4> boxes = {form->HTMLColorEdit, form->RColorEdit, form->GColorEdit,
+                                                 form->BColorEdit};
+    SystemColors colors;
+    struct Round {
+        UINT announcement;
+        SystemColors::Values values;  // text, HTML box, decimal boxes
+    };
+    for (const Round& round : {Round{WM_SYSCOLORCHANGE, {RGB(200, 0, 100), RGB(0, 90, 180), RGB(30, 160, 60)}},
+                               Round{WM_THEMECHANGED, {RGB(0, 100, 200), RGB(250, 220, 0), RGB(120, 40, 160)}}}) {
+        SCOPED_TRACE(round.announcement == WM_SYSCOLORCHANGE ? "WM_SYSCOLORCHANGE" : "WM_THEMECHANGED");
+        colors.Change(form->Handle(), round.values);
+        SendMessageA(form->Handle(), round.announcement, 0, 0);
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        for (fw::TRichEdit* box : boxes) {
+            SCOPED_TRACE(box->Name);
+            const std::vector<COLORREF> pixels = ClientPixels(box->Handle());
+            ASSERT_FALSE(pixels.empty());
+            const COLORREF background = box == form->HTMLColorEdit ? round.values[1] : round.values[2];
+            EXPECT_EQ(pixels.front(), background) << "the background";
+            // Wine's rich edit draws the text in the system's colour whatever it was told,
+            // so there only the background shows a box that kept its old colours.
+            EXPECT_NE(std::ranges::find(pixels, round.values[0]), pixels.end()) << "the text colour";
+        }
+    }
+}
+
+}  // namespace
