@@ -18,7 +18,7 @@ namespace fw {
 class TForm;
 
 // A handler that a description names: a member function of the form it builds, written
-// as its member pointer, Handler<&TMainForm::Close1Click>. A misspelt name fails the
+// as its member pointer, Handler<&TMyForm::Button1Click>. A misspelt name fails the
 // build, and "go to definition" on it reaches the function.
 using TEventHandler = void (*)(TForm& form, TComponent* sender);
 using TCloseHandler = void (*)(TForm& form, TComponent* sender, TCloseAction& action);

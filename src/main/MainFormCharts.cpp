@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "main/Unit1.h"
-#include "palettes/PaletteCatalogue.h"
 #include "palettes/ChartDrawing.h"
+#include "palettes/PaletteCatalogue.h"
 #include "palettes/PaletteLayout.h"
 #include "picker/ScreenPick.h"
 
