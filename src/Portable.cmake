@@ -4,12 +4,12 @@ set(huetroveSrc ${CMAKE_CURRENT_LIST_DIR})
 add_library(huetrove_portable STATIC
     ${huetroveSrc}/framework/ErrorText.cpp
     ${huetroveSrc}/framework/ShortCut.cpp
-    ${huetroveSrc}/main/ColorText.cpp
+    ${huetroveSrc}/palettes/ChartDrawing.cpp
     ${huetroveSrc}/palettes/PaletteCatalogue.cpp
     ${huetroveSrc}/palettes/PaletteCells.cpp
-    ${huetroveSrc}/palettes/PaletteImage.cpp
     ${huetroveSrc}/palettes/PaletteLayout.cpp
     ${huetroveSrc}/palettes/PaletteTables.cpp
     ${huetroveSrc}/settings/SettingsRules.cpp
+    ${huetroveSrc}/shared/ColorText.cpp
     ${huetroveSrc}/tray/TrayClickRules.cpp)
 target_include_directories(huetrove_portable PUBLIC ${huetroveSrc})

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "forms/AboutFormDescription.h"
+#include "about/AboutFormDescription.h"
 #include "framework/Application.h"
-#include "main/CompanionFiles.h"
+#include "shared/CompanionFiles.h"
 
 using fw::TComponent;
 
@@ -21,19 +21,11 @@ std::string AvailableMemoryText(DWORDLONG availableBytes) {
     return "Available memory : " + std::to_string(availableBytes >> 10) + " KB";
 }
 
-constexpr fw::THandler<TFormAbout> kHandlers[] = {
-    {"FormActivate", &TFormAbout::FormActivate},
-    {"Button1Click", &TFormAbout::Button1Click},
-    {"Label5Click", &TFormAbout::Label5Click},
-};
-
-static_assert(fw::HandlersResolve<TFormAbout>(forms::kAboutForm, kHandlers));
-
 }  // namespace
 
 TFormAbout::TFormAbout(TComponent* owner) : fw::TForm(owner) {
     FormAbout = this;
-    Build(forms::kAboutForm, fw::MakeResolver<TFormAbout>(this, kHandlers));
+    Build(forms::kAboutForm);
     Panel1 = Find<fw::TPanel>("Panel1");
     Image1 = Find<fw::TImage>("Image1");
     Label1 = Find<fw::TLabel>("Label1");

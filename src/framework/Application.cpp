@@ -8,16 +8,9 @@
 #include "framework/ErrorText.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"
-#include "framework/Menu.h"
 #include "framework/RichEdit.h"
 
 namespace fw {
-
-namespace {
-
-constexpr unsigned kFirstMenuCommand = 100;
-
-}  // namespace
 
 TApplication& Application() {
     static TApplication application;
@@ -37,9 +30,9 @@ void TApplication::Initialize() {
     InitCommonControlsEx(&icc);
     LoadRichEditLibrary();
 
-    RegisterWindowClass("fwApplication", true);
+    RegisterWindowClasses();
     // A window of no size in the middle of the screen: only its taskbar button is seen.
-    CreateBound({.className = "fwApplication",
+    CreateBound({.className = kApplicationClass,
                  .text = title_.c_str(),
                  .style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                  .left = GetSystemMetrics(SM_CXSCREEN) / 2,
@@ -63,22 +56,6 @@ TForm* TApplication::FormOfWindow(HWND wnd) const {
     for (TForm* form : forms_)
         if (form->Handle() == root)
             return form;
-    return nullptr;
-}
-
-unsigned TApplication::RegisterMenuItem(TMenuItem* item) {
-    menuCommands_.push_back(item);
-    return kFirstMenuCommand + static_cast<unsigned>(menuCommands_.size() - 1);
-}
-
-void TApplication::UnregisterMenuItem(unsigned command) {
-    if (MenuItemOfCommand(command))
-        menuCommands_[command - kFirstMenuCommand] = nullptr;
-}
-
-TMenuItem* TApplication::MenuItemOfCommand(unsigned command) const {
-    if (command >= kFirstMenuCommand && command - kFirstMenuCommand < menuCommands_.size())
-        return menuCommands_[command - kFirstMenuCommand];
     return nullptr;
 }
 
@@ -260,14 +237,6 @@ LRESULT TApplication::WindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam
         case WM_SIZE:
             if (wParam == SIZE_RESTORED && minimized_)
                 Restore();
-            break;
-        case WM_COMMAND:
-            // Choices made in popup menus arrive here.
-            if (lParam == 0) {
-                if (TMenuItem* item = MenuItemOfCommand(LOWORD(wParam)))
-                    item->Click();
-                return 0;
-            }
             break;
         case WM_SETFOCUS:
             if (mainForm_ && mainForm_->Visible() && IsWindowEnabled(mainForm_->Handle())) {

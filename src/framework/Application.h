@@ -14,7 +14,6 @@
 namespace fw {
 
 class TForm;
-class TMenuItem;
 
 class TApplication : public TComponent, public TWindowTarget {
 public:
@@ -66,14 +65,11 @@ public:
     void Minimize();
     void Restore();
 
-    // Bookkeeping the forms and menus use.
+    // Bookkeeping the forms use.
     void AddForm(TForm* form) { forms_.push_back(form); }
     void RemoveForm(TForm* form) { std::erase(forms_, form); }
     const std::vector<TForm*>& Forms() const { return forms_; }
     TForm* FormOfWindow(HWND wnd) const;
-    unsigned RegisterMenuItem(TMenuItem* item);
-    void UnregisterMenuItem(unsigned command);
-    TMenuItem* MenuItemOfCommand(unsigned command) const;
     void MainFormDestroying(TForm* form);
 
     // One message of the loop, with shortcuts and dialog keys applied first. False when
@@ -97,7 +93,6 @@ private:
     bool minimized_ = false;
     int modalDepth_ = 0;
     std::vector<TForm*> forms_;
-    std::vector<TMenuItem*> menuCommands_;
 };
 
 // The single application object of the process.

@@ -5,7 +5,7 @@
 namespace fw {
 
 void TBevel::CreateHandle() {
-    CreateOwnWindow("fwBevel", 0);
+    CreateOwnWindow(kBevelClass, 0);
 }
 
 void TBevel::Paint(HDC dc) {

@@ -9,7 +9,6 @@ public:
     explicit TButton(TComponent* owner) : TControl(owner) {}
     TModalResult ModalResult = mrNone;
     bool Default = false;
-    bool Cancel = false;
     void CreateHandle() override;
     void Click() override;
 

@@ -14,12 +14,12 @@ void TComboBox::CreateHandle() {
     height_ = field + Scale(kListRoom);
     CreateStandardWindow("COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | (TabOrder >= 0 ? WS_TABSTOP : 0));
     height_ = field;
+    ApplyItemHeight();
+}
+
+void TComboBox::SetUpStandard() {
     for (const std::string& item : Items)
         SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    // The box does not take its text from its creation.
-    if (!initialText_.empty())
-        SetWindowTextA(handle_, initialText_.c_str());
-    ApplyItemHeight();
 }
 
 void TComboBox::SetBounds(int left, int top, int width, int height) {

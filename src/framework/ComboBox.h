@@ -21,6 +21,7 @@ public:
     void ChangeScale() override;
 
 protected:
+    void SetUpStandard() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -15,7 +15,7 @@ TComponent::~TComponent() {
         // Tell the siblings first, so none keeps a pointer to this one.
         for (TComponent* sibling : owner_->components_)
             if (sibling != this)
-                sibling->Notification(this, TOperation::opRemove);
+                sibling->Removing(this);
         std::erase(owner_->components_, this);
     }
 }

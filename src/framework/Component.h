@@ -8,8 +8,6 @@
 
 namespace fw {
 
-enum class TOperation { opInsert, opRemove };
-
 class TComponent {
 public:
     explicit TComponent(TComponent* owner);
@@ -18,14 +16,13 @@ public:
     TComponent& operator=(const TComponent&) = delete;
 
     std::string Name;
-    TComponent* Owner() const { return owner_; }
     const std::vector<TComponent*>& Components() const { return components_; }
     TComponent* FindComponent(std::string_view name) const;
 
     // Called once after the owner's description has set every stored property.
     virtual void Loaded() {}
     // Another component of the same owner is about to be destroyed.
-    virtual void Notification(TComponent*, TOperation) {}
+    virtual void Removing(TComponent*) {}
 
 protected:
     // Frees the owned components now, newest first, while the owner is still whole.

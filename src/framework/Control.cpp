@@ -9,6 +9,19 @@
 
 namespace fw {
 
+namespace {
+
+// The id of the framework's subclass on a standard control.
+constexpr UINT_PTR kStandardSubclass = 1;
+
+// Looked up once: MinGW's import library lacks it, though the library that exports
+// SetWindowSubclass exports it too.
+using GetWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
+const auto kGetWindowSubclass = reinterpret_cast<GetWindowSubclassFn>(
+    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("comctl32.dll"), "GetWindowSubclass")));
+
+}  // namespace
+
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
 TControl::~TControl() {
@@ -21,22 +34,36 @@ HWND TControl::ParentHandle() const {
 }
 
 void TControl::CreateOwnWindow(const char* className, DWORD style, DWORD exStyle) {
-    RegisterWindowClass(className, lstrcmpA(className, "fwForm") == 0);
-    MakeWindow(className, initialText_.c_str(), style, exStyle);
+    MakeWindow(className, text_.c_str(), style, exStyle);
 }
 
 void TControl::CreateStandardWindow(const char* className, DWORD style, DWORD exStyle) {
-    MakeWindow(className, initialText_.c_str(), style, exStyle);
+    MakeWindow(className, "", style, exStyle);
     standard_ = true;
-    Bind(handle_);
-    subclass_.Install(handle_, [this](UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) -> LRESULT {
-        if (msg == WM_NCDESTROY) {
-            handle_ = nullptr;
-            return 0;
-        }
-        handled = true;
-        return WndProc(msg, wParam, lParam);
-    });
+    SetWindowSubclass(handle_, &TControl::StandardProc, kStandardSubclass, reinterpret_cast<DWORD_PTR>(this));
+    SetUpStandard();
+    if (!text_.empty())
+        SetWindowTextA(handle_, text_.c_str());
+}
+
+LRESULT CALLBACK TControl::StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* control = reinterpret_cast<TControl*>(data);
+    if (msg == WM_NCDESTROY) {
+        control->handle_ = nullptr;
+        RemoveWindowSubclass(wnd, &TControl::StandardProc, kStandardSubclass);
+        return DefSubclassProc(wnd, msg, wParam, lParam);
+    }
+    return Guarded([&] { return control->WndProc(msg, wParam, lParam); });
+}
+
+TControl* TControl::FromHandle(HWND wnd) {
+    // The binding first: one read, where a subclass is found among the window's properties.
+    if (TWindowTarget* target = Bound(wnd))
+        return target->AsControl();
+    DWORD_PTR data = 0;
+    if (wnd && kGetWindowSubclass && kGetWindowSubclass(wnd, &TControl::StandardProc, kStandardSubclass, &data))
+        return reinterpret_cast<TControl*>(data);
+    return nullptr;
 }
 
 void TControl::MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle) {
@@ -65,7 +92,7 @@ void TControl::MakeWindow(const char* className, const char* text, DWORD style, 
 }
 
 LRESULT TControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return standard_ ? subclass_.CallNext(msg, wParam, lParam) : DefWindowProcA(handle_, msg, wParam, lParam);
+    return standard_ ? DefSubclassProc(handle_, msg, wParam, lParam) : DefWindowProcA(handle_, msg, wParam, lParam);
 }
 
 LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -115,11 +142,11 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             mouseDown_ = false;
             break;
         case WM_CONTEXTMENU:
-            if (PopupMenu && reinterpret_cast<HWND>(wParam) == handle_) {
+            if (ContextMenu && reinterpret_cast<HWND>(wParam) == handle_) {
                 POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
                 if (lParam == -1)
                     GetCursorPos(&pt);
-                PopupMenu->Popup(pt.x, pt.y);
+                ContextMenu->Popup(pt.x, pt.y);
                 return 0;
             }
             break;
@@ -181,7 +208,7 @@ void TControl::SetVisible(bool visible) {
 
 std::string TControl::Text() const {
     if (!handle_)
-        return initialText_;
+        return text_;
     int length = GetWindowTextLengthA(handle_);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     int copied = GetWindowTextA(handle_, text.data(), length + 1);
@@ -193,7 +220,7 @@ void TControl::SetText(const std::string& text) {
     if (handle_)
         SetWindowTextA(handle_, text.c_str());
     else
-        initialText_ = text;
+        text_ = text;
 }
 
 const TFontDesc& TControl::Font() const {

@@ -1,7 +1,7 @@
 #pragma once
 // The base of every window the framework makes: one static window procedure, the
 // object attached to its window, events turned from messages, and the properties that
-// every control shares (bounds, visibility, font, colour, hint, cursor, popup menu).
+// every control shares (bounds, visibility, font, colour, hint, cursor, context menu).
 #include <windows.h>
 
 #include <string>
@@ -22,8 +22,10 @@ public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
-    // The control of one of the program's windows (null for a window it did not make).
-    static TControl* FromHandle(HWND wnd) { return dynamic_cast<TControl*>(Bound(wnd)); }
+    // The control of one of the program's windows: a window of the framework's classes by
+    // its binding, a standard control by its subclass data; null for any other window.
+    static TControl* FromHandle(HWND wnd);
+    TControl* AsControl() override { return this; }
     HWND Handle() const { return handle_; }
     TControl* Parent() const { return parent_; }
     void SetParent(TControl* parent) { parent_ = parent; }
@@ -68,8 +70,8 @@ public:
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
 
-    virtual std::string Text() const;
-    // Before the window exists, the text is kept for its creation.
+    std::string Text() const;
+    // Before the window exists, the text is kept for it; afterwards the window holds it.
     virtual void SetText(const std::string& text);
 
     const TFontDesc& Font() const;
@@ -81,12 +83,11 @@ public:
     std::string Hint;
     bool ShowHint = true;
 
-    TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor) { cursor_ = cursor; }
 
     TNotifyEvent OnClick;
     virtual void Click();
-    TPopupMenu* PopupMenu = nullptr;
+    TPopupMenu* ContextMenu = nullptr;  // opened by a right click on the control
 
     int TabOrder = -1;  // -1: not a tab stop
 
@@ -94,11 +95,15 @@ public:
     virtual void CreateHandle() = 0;
 
 protected:
-    // A window of one of the framework's own classes, bound as it is made. Both kinds
-    // are made with the text set before they existed.
+    // A window of one of the framework's own classes, bound as it is made, and made with
+    // the text set before it existed.
     void CreateOwnWindow(const char* className, DWORD style, DWORD exStyle = 0);
-    // A standard control, subclassed so that its messages reach WndProc too.
+    // A standard control, subclassed so that its messages reach WndProc too. It is made
+    // empty, set up, and then given the text set before it existed: a combo box ignores
+    // a creation text, and a rich edit box takes its text mode only while it is empty.
     void CreateStandardWindow(const char* className, DWORD style, DWORD exStyle = 0);
+    // What a standard control needs before it takes its text (its items, its text mode).
+    virtual void SetUpStandard() {}
 
     void Attached(HWND wnd) override { handle_ = wnd; }
     void Detached() override { handle_ = nullptr; }
@@ -117,8 +122,8 @@ protected:
     void ApplyFont();
 
     HWND handle_ = nullptr;
-    HWND owner_ = nullptr;     // a top-level window's owner
-    std::string initialText_;  // set before the window exists: the text it is made with
+    HWND owner_ = nullptr;  // a top-level window's owner
+    std::string text_;      // the text until the window exists
     TControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
@@ -131,11 +136,12 @@ protected:
 private:
     void MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle);
     HWND ParentHandle() const;
+    // The subclass procedure of the standard controls: their messages reach WndProc first.
+    static LRESULT CALLBACK StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
 
     TDesignBounds design_;
     bool described_ = false;
     bool standard_ = false;  // a standard control: its own procedure comes after ours
-    TWindowHook subclass_;
     bool mouseDown_ = false;
     UniqueBrush brush_;
     COLORREF brushColor_ = 0;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
 #include "framework/Dpi.h"
+#include "framework/Exception.h"
 #include "framework/Graphics.h"
 #include "framework/Image.h"
 #include "framework/Label.h"
@@ -74,7 +74,6 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
             form->DialogKeys = true;
             b->ModalResult = d.modalResult;
             b->Default = d.isDefault;
-            b->Cancel = d.isCancel;
             if (d.isDefault)
                 form->DefaultButton = b;
             if (d.isCancel)
@@ -83,31 +82,12 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
         }
         case TControlKind::RichEdit: {
             auto* r = new TRichEdit(form);
-            r->ReadOnly = d.readOnly;
             r->Centered = d.centered;
             r->MaxLength = d.maxLength;
             return r;
         }
     }
-    throw std::logic_error("unknown control kind");
-}
-
-void BuildItems(TForm* form, TMenuItem* parent, TList<TMenuItemDesc> items, const TEventResolver& events) {
-    for (const TMenuItemDesc& d : items) {
-        auto* item = new TMenuItem(form);
-        item->Name = d.name;
-        item->Caption = d.caption;
-        item->ShortCut = ParseShortCut(std::string(d.shortCut));
-        item->RadioItem = d.radioItem;
-        item->AutoCheck = d.autoCheck;
-        item->GroupIndex = d.groupIndex;
-        item->Default = d.isDefault;
-        parent->Add(item);
-        item->SetChecked(d.checked);
-        item->SetVisible(d.visible);
-        item->OnClick = events.Notify(d.onClick);
-        BuildItems(form, item, d.items, events);
-    }
+    throw Exception("unknown control kind");
 }
 
 BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) {
@@ -117,12 +97,8 @@ BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) {
 
 }  // namespace
 
-void NoHandler(std::string_view name) {
-    throw std::runtime_error("no handler " + std::string(name));
-}
-
 void TForm::NoComponent(std::string_view name) {
-    throw std::runtime_error("form has no component " + std::string(name));
+    throw Exception("form has no component " + std::string(name));
 }
 
 TForm::TForm(TComponent* owner) : TControl(owner) {
@@ -138,7 +114,38 @@ TForm::~TForm() {
         Application().MainFormDestroying(this);
 }
 
-void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
+TNotifyEvent TForm::EventOf(TEventHandler handler) {
+    if (!handler)
+        return nullptr;
+    return [this, handler](TComponent* sender) { handler(*this, sender); };
+}
+
+void TForm::BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items) {
+    for (const TMenuItemDesc& d : items) {
+        auto* item = new TMenuItem(this, kFirstMenuCommand + static_cast<unsigned>(commands_.size()));
+        commands_.push_back(item);
+        item->Name = d.name;
+        item->Caption = d.caption;
+        item->ShortCut = ParseShortCut(std::string(d.shortCut));
+        item->RadioItem = d.radioItem;
+        item->AutoCheck = d.autoCheck;
+        item->GroupIndex = d.groupIndex;
+        item->Default = d.isDefault;
+        parent->Add(item);
+        item->SetChecked(d.checked);
+        item->SetVisible(d.visible);
+        item->OnClick = EventOf(d.onClick);
+        BuildItems(item, d.items);
+    }
+}
+
+TMenuItem* TForm::MenuItemOfCommand(unsigned command) const {
+    return command >= kFirstMenuCommand && command - kFirstMenuCommand < commands_.size()
+               ? commands_[command - kFirstMenuCommand]
+               : nullptr;
+}
+
+void TForm::Build(const TFormDesc& desc) {
     style_ = FormStyleBits(desc) | WS_CLIPCHILDREN;
     exStyle_ = FormExStyleBits(desc);
     position_ = desc.position;
@@ -164,13 +171,13 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         TMenu* menu = md.popup ? static_cast<TMenu*>(new TPopupMenu(this)) : new TMainMenu(this);
         menu->Name = md.name;
         menu->Items()->Menu = menu;
-        BuildItems(this, menu->Items(), md.items, events);
+        menu->Window = handle_;
+        BuildItems(menu->Items(), md.items);
         if (auto* popup = dynamic_cast<TPopupMenu*>(menu))
-            popup->OnPopup = events.Notify(md.onPopup);
+            popup->OnPopup = EventOf(md.onPopup);
     }
     if (!desc.menu.empty()) {
         Menu = Find<TMainMenu>(desc.menu);
-        Menu->Window = handle_;
         SetMenu(handle_, Menu->Handle());
     }
     // Client size after the menu bar is in place, so the bar does not eat the client area.
@@ -186,16 +193,19 @@ void TForm::Build(const TFormDesc& desc, const TEventResolver& events) {
         return std::pair{!d->parent.empty(), d->tabOrder < 0 ? INT_MAX : d->tabOrder};
     });
     for (const TControlDesc* d : order)
-        BuildControl(*d, events);
+        BuildControl(*d);
 
-    OnCreate = events.Notify(desc.onCreate);
-    OnActivate = events.Notify(desc.onActivate);
-    OnClick = events.Notify(desc.onClick);
-    OnDpiChanged = events.Notify(desc.onDpiChanged);
-    OnClose = events.Close(desc.onClose);
+    OnCreate = EventOf(desc.onCreate);
+    OnActivate = EventOf(desc.onActivate);
+    OnClick = EventOf(desc.onClick);
+    OnDpiChanged = EventOf(desc.onDpiChanged);
+    if (desc.onClose)
+        OnClose = [this, handler = desc.onClose](TComponent* sender, TCloseAction& action) {
+            handler(*this, sender, action);
+        };
 }
 
-void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
+void TForm::BuildControl(const TControlDesc& d) {
     TControl* c = MakeControl(this, d);
     c->Name = d.name;
     c->SetParent(d.parent.empty() ? static_cast<TControl*>(this) : Find<TControl>(d.parent));
@@ -214,11 +224,11 @@ void TForm::BuildControl(const TControlDesc& d, const TEventResolver& events) {
     c->CreateHandle();
     if (d.kind == TControlKind::Image && !d.picture.empty())
         static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
-    c->OnClick = events.Notify(d.onClick);
+    c->OnClick = EventOf(d.onClick);
     if (auto* edit = dynamic_cast<TRichEdit*>(c))
-        edit->OnChange = events.Notify(d.onChange);
-    if (!d.popupMenu.empty())
-        c->PopupMenu = Find<TPopupMenu>(d.popupMenu);
+        edit->OnChange = EventOf(d.onChange);
+    if (!d.contextMenu.empty())
+        c->ContextMenu = Find<TPopupMenu>(d.contextMenu);
 }
 
 void TForm::CreateHints() {
@@ -269,7 +279,7 @@ void TForm::CreateHandle() {
     // Every form is owned by the application window, which stands for the program on
     // the taskbar, so the forms get no taskbar buttons of their own.
     owner_ = Application().Handle();
-    CreateOwnWindow("fwForm", style_, exStyle_);
+    CreateOwnWindow(kFormClass, style_, exStyle_);
 }
 
 void TForm::PlaceControl(TControl& control) const {
@@ -447,8 +457,8 @@ void TForm::SetFormStyle(TFormStyle style) {
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TForm::SetWindowState(TWindowState state) {
-    if (!handle_ || state != TWindowState::wsMaximized)
+void TForm::Maximize() {
+    if (!handle_)
         return;
     maximized_ = true;
     CoverMonitor();
@@ -472,7 +482,7 @@ bool TForm::HandleShortCut(const MSG& msg) {
     const TShortCut pressed{static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
                             GetKeyState(VK_MENU) < 0};
     TMenuItem* item = Menu->Items()->FindShortCut(pressed);
-    if (!item || !item->Enabled())
+    if (!item)
         return false;
     item->Click();
     return true;
@@ -493,8 +503,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             Close();
             return 0;
         case WM_COMMAND:
+            // The menu bar's commands, and those of the form's popup menus.
             if (lParam == 0 && HIWORD(wParam) == 0) {
-                if (TMenuItem* item = Application().MenuItemOfCommand(LOWORD(wParam))) {
+                if (TMenuItem* item = MenuItemOfCommand(LOWORD(wParam))) {
                     item->Click();
                     return 0;
                 }

@@ -3,10 +3,7 @@
 // modally, with close handling through a close action and activation events.
 #include <windows.h>
 
-#include <algorithm>
 #include <functional>
-#include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,95 +17,9 @@ namespace fw {
 
 class TButton;
 class TMainMenu;
+class TMenuItem;
 
 using TCloseEvent = std::function<void(TComponent* Sender, TCloseAction& Action)>;
-
-// Handler names of a description, resolved to the form's own member functions.
-struct TEventResolver {
-    std::function<TNotifyEvent(std::string_view)> notify;
-    std::function<TCloseEvent(std::string_view)> close;
-    // The handler of a name; none for an empty name.
-    TNotifyEvent Notify(std::string_view name) const { return name.empty() ? nullptr : notify(name); }
-    TCloseEvent Close(std::string_view name) const { return name.empty() ? nullptr : close(name); }
-};
-
-// A form's handler under the name its description uses; a form keeps a static table of them.
-template <typename F, typename Method = void (F::*)(TComponent*)>
-struct THandler {
-    std::string_view name;
-    Method method;
-};
-template <typename F>
-using TCloseHandler = THandler<F, void (F::*)(TComponent*, TCloseAction&)>;
-
-namespace detail {
-
-template <typename Table>
-constexpr bool Names(Table table, std::string_view name) {
-    return std::ranges::any_of(table, [&](const auto& h) { return h.name == name; });
-}
-
-template <typename F>
-constexpr bool ItemsResolve(TList<TMenuItemDesc> items, std::span<const THandler<F>> handlers) {
-    for (const TMenuItemDesc& item : items) {
-        if ((!item.onClick.empty() && !Names(handlers, item.onClick)) || !ItemsResolve(item.items, handlers))
-            return false;
-    }
-    return true;
-}
-
-}  // namespace detail
-
-// Whether the form's handler tables answer every handler name its description gives.
-// Checked as the program is built, so a misspelt handler name fails the build.
-template <typename F>
-constexpr bool HandlersResolve(const TFormDesc& form,
-                               std::span<const THandler<F>> handlers,
-                               std::span<const TCloseHandler<F>> closeHandlers = {}) {
-    auto named = [&](std::string_view name) { return name.empty() || detail::Names(handlers, name); };
-    for (std::string_view name : {form.onCreate, form.onActivate, form.onClick, form.onDpiChanged}) {
-        if (!named(name))
-            return false;
-    }
-    if (!form.onClose.empty() && !detail::Names(closeHandlers, form.onClose))
-        return false;
-    for (const TControlDesc& c : form.controls) {
-        if (!named(c.onClick) || !named(c.onChange))
-            return false;
-    }
-    for (const TMenuDesc& m : form.menus) {
-        if (!named(m.onPopup) || !detail::ItemsResolve(m.items, handlers))
-            return false;
-    }
-    return true;
-}
-
-// A name in a description that no handler answers to.
-[[noreturn]] void NoHandler(std::string_view name);
-
-namespace detail {
-
-// The handler of that name, bound to the form.
-template <typename Event, typename F, typename Table>
-Event Bind(F* form, Table table, std::string_view name) {
-    for (const auto& h : table) {
-        if (h.name == name)
-            return [form, method = h.method](auto&&... args) { (form->*method)(args...); };
-    }
-    NoHandler(name);
-}
-
-}  // namespace detail
-
-// Resolves the names of a description against the form's handler tables; the tables
-// need to live only while the form is built.
-template <typename F>
-TEventResolver MakeResolver(F* form,
-                            std::span<const THandler<F>> handlers,
-                            std::span<const TCloseHandler<F>> closeHandlers = {}) {
-    return {[=](std::string_view name) { return detail::Bind<TNotifyEvent>(form, handlers, name); },
-            [=](std::string_view name) { return detail::Bind<TCloseEvent>(form, closeHandlers, name); }};
-}
 
 // While a modal window is up, the program's other forms stay disabled and the loop is
 // counted as modal; at the end they are enabled again, and the window that was active
@@ -137,8 +48,9 @@ public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
 
-    // Builds the window, its controls and menus from the description, hidden.
-    void Build(const TFormDesc& desc, const TEventResolver& events);
+    // Builds the window, its controls and menus from the description, hidden, with the
+    // description's handlers bound to this form.
+    void Build(const TFormDesc& desc);
     // Runs after construction: loaded notifications, then OnCreate. An error in them
     // is shown in the standard error box and does not leave here.
     void DoCreate();
@@ -183,7 +95,8 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
 
     void SetFormStyle(TFormStyle style);
-    void SetWindowState(TWindowState state);
+    // The form covers its monitor from now on, also after a move to another DPI.
+    void Maximize();
     // A clear brush: the window never erases its background.
     void SetBrushClear() { brushClear_ = true; }
 
@@ -198,6 +111,8 @@ public:
     TCloseEvent OnClose;
 
     bool HandleShortCut(const MSG& msg);
+    // The menu item (of the menu bar or a popup menu) that a command number stands for.
+    TMenuItem* MenuItemOfCommand(unsigned command) const;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -215,10 +130,15 @@ private:
     // Registers a control's hint with the form's tooltip.
     void AddHint(TControl* control);
     // One described control: made, placed, bound to its handlers.
-    void BuildControl(const TControlDesc& d, const TEventResolver& events);
+    void BuildControl(const TControlDesc& d);
+    void BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items);
+    // A description's handler as an event of this form; none for none.
+    TNotifyEvent EventOf(TEventHandler handler);
     // The tooltip window and a tool for each hinted control, made once the form has painted.
     void CreateHints();
     static constexpr UINT kCreateHintsMessage = WM_APP + 0x100;
+    // Menu commands are numbered from here, apart from IDOK, IDCANCEL and the controls' ids.
+    static constexpr unsigned kFirstMenuCommand = 100;
     // A described control's place at the form's DPI.
     void PlaceControl(TControl& control) const;
 
@@ -236,6 +156,8 @@ private:
     bool changingDpi_ = false;
     HWND focused_ = nullptr;
     HWND tooltip_ = nullptr;
+    // The form's menu items by command number, from kFirstMenuCommand on.
+    std::vector<TMenuItem*> commands_;
 };
 
 }  // namespace fw

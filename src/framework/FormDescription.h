@@ -15,6 +15,38 @@
 
 namespace fw {
 
+class TForm;
+
+// A handler that a description names: a member function of the form it builds, written
+// as its member pointer, Handler<&TMyForm::Button1Click>. A misspelt name fails the
+// build, and "go to definition" on it reaches the function.
+using TEventHandler = void (*)(TForm& form, TComponent* sender);
+using TCloseHandler = void (*)(TForm& form, TComponent* sender, TCloseAction& action);
+
+namespace detail {
+
+template <typename Method>
+struct THandlerOf;
+template <typename F>
+struct THandlerOf<void (F::*)(TComponent*)> {
+    template <void (F::*method)(TComponent*)>
+    static void Call(TForm& form, TComponent* sender) {
+        (static_cast<F&>(form).*method)(sender);
+    }
+};
+template <typename F>
+struct THandlerOf<void (F::*)(TComponent*, TCloseAction&)> {
+    template <void (F::*method)(TComponent*, TCloseAction&)>
+    static void Call(TForm& form, TComponent* sender, TCloseAction& action) {
+        (static_cast<F&>(form).*method)(sender, action);
+    }
+};
+
+}  // namespace detail
+
+template <auto method>
+inline constexpr auto Handler = &detail::THandlerOf<decltype(method)>::template Call<method>;
+
 // A view of a constant array of descriptions (a std::span that may name a type that is
 // still being defined, as a menu item names its submenu's items).
 template <typename T>
@@ -40,7 +72,6 @@ enum class TBevelCut { bvNone, bvLowered, bvRaised };
 enum class TBorderStyle { bsSingle, bsToolWindow, bsNone };
 enum class TFormStyle { fsNormal, fsStayOnTop };
 enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
-enum class TWindowState { wsNormal, wsMaximized };
 
 struct TControlDesc {
     std::string_view name{};
@@ -62,8 +93,7 @@ struct TControlDesc {
     bool autoSize = false;
     std::string_view picture{};  // icon resource for an image
     int pictureSize = 32;
-    // Rich edit boxes
-    bool readOnly = false;
+    // Rich edit boxes (always read-only)
     bool centered = false;
     int maxLength = 0;
     // Check boxes, combo boxes and buttons
@@ -73,10 +103,10 @@ struct TControlDesc {
     TModalResult modalResult = mrNone;
     bool isDefault = false;
     bool isCancel = false;
-    // Handlers and menus, by name
-    std::string_view onClick{};
-    std::string_view onChange{};
-    std::string_view popupMenu{};
+    // Handlers, and the popup menu (by name) that a right click opens
+    TEventHandler onClick = nullptr;
+    TEventHandler onChange = nullptr;
+    std::string_view contextMenu{};
 };
 
 struct TMenuItemDesc {
@@ -89,14 +119,14 @@ struct TMenuItemDesc {
     bool checked = false;
     bool visible = true;
     bool isDefault = false;
-    std::string_view onClick{};
+    TEventHandler onClick = nullptr;
     TList<TMenuItemDesc> items{};
 };
 
 struct TMenuDesc {
     std::string_view name{};
     bool popup = false;
-    std::string_view onPopup{};
+    TEventHandler onPopup = nullptr;
     TList<TMenuItemDesc> items{};
 };
 
@@ -113,13 +143,14 @@ struct TFormDesc {
     bool showHint = false;
     TCursor cursor = crDefault;
     std::string_view menu{};  // the menu bar, one of `menus`
-    std::string_view onCreate{}, onActivate{}, onClose{}, onClick{}, onDpiChanged{};
+    TEventHandler onCreate = nullptr, onActivate = nullptr, onClick = nullptr, onDpiChanged = nullptr;
+    TCloseHandler onClose = nullptr;
     TList<TMenuDesc> menus{};
     TList<TControlDesc> controls{};
 };
 
 // Whether every name a description uses for another of its parts names one: a control's
-// parent, its popup menu, the form's menu bar. Checked as the program is built, so a
+// parent, its context menu, the form's menu bar. Checked as the program is built, so a
 // misspelt name fails the build.
 constexpr bool PartsResolve(const TFormDesc& form) {
     auto isControl = [&](std::string_view name) {
@@ -129,7 +160,7 @@ constexpr bool PartsResolve(const TFormDesc& form) {
         return std::ranges::any_of(form.menus, [&](const TMenuDesc& m) { return m.name == name && m.popup == popup; });
     };
     for (const TControlDesc& c : form.controls) {
-        if ((!c.parent.empty() && !isControl(c.parent)) || (!c.popupMenu.empty() && !isMenu(c.popupMenu, true)))
+        if ((!c.parent.empty() && !isControl(c.parent)) || (!c.contextMenu.empty() && !isMenu(c.contextMenu, true)))
             return false;
     }
     return form.menu.empty() || isMenu(form.menu, false);

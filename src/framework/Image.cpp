@@ -5,7 +5,7 @@
 namespace fw {
 
 void TImage::CreateHandle() {
-    CreateOwnWindow("fwImage", 0);
+    CreateOwnWindow(kImageClass, 0);
 }
 
 void TImage::SetBitmap(UniqueBitmap bitmap) {

@@ -20,7 +20,6 @@ public:
     int AddIcon(HICON icon);
     // Copies entry `index` into `icon`; false (and `icon` unchanged) without that entry.
     bool GetIcon(int index, TIcon& icon) const;
-    HIMAGELIST Handle() const { return list_; }
 
 private:
     HIMAGELIST list_ = nullptr;

@@ -6,7 +6,7 @@
 namespace fw {
 
 void TLabel::CreateHandle() {
-    CreateOwnWindow("fwLabel", 0);
+    CreateOwnWindow(kLabelClass, 0);
     FitToText();
 }
 

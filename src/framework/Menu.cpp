@@ -15,14 +15,6 @@ HMENU Filled(HMENU menu, const std::vector<TMenuItem*>& items) {
 
 }  // namespace
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {
-    command_ = Application().RegisterMenuItem(this);
-}
-
-TMenuItem::~TMenuItem() {
-    Application().UnregisterMenuItem(command_);
-}
-
 void TMenuItem::Add(TMenuItem* item) {
     item->parentItem_ = this;
     item->Menu = Menu;
@@ -50,11 +42,6 @@ void TMenuItem::SetVisible(bool visible) {
         Menu->ItemChanged(*this, true);
 }
 
-void TMenuItem::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Changed();
-}
-
 void TMenuItem::Changed() const {
     if (Menu)
         Menu->ItemChanged(*this, false);
@@ -74,8 +61,7 @@ MENUITEMINFOA TMenuItem::StateInfo() const {
     info.fType = IsSeparator() ? MFT_SEPARATOR : MFT_STRING;
     if (RadioItem)
         info.fType |= MFT_RADIOCHECK;
-    info.fState = (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (enabled_ ? MFS_ENABLED : MFS_DISABLED) |
-                  (Default ? MFS_DEFAULT : 0);
+    info.fState = (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (Default ? MFS_DEFAULT : 0);
     return info;
 }
 
@@ -156,8 +142,12 @@ void TPopupMenu::Popup(int x, int y) {
         OnPopup(this);
     // Built afresh each time so that items hidden by OnPopup stay out.
     handle_.Reset(Filled(CreatePopupMenu(), root_->Items()));
-    HWND owner = Application().Handle();
-    TrackPopupMenu(handle_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    // The application window owns the menu while it is open, as it owns every form.
+    const auto command =
+        static_cast<UINT>(TrackPopupMenu(handle_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                         x, y, 0, Application().Handle(), nullptr));
+    if (command)
+        PostMessageA(Window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
 
 }  // namespace fw

@@ -17,8 +17,9 @@ class TMenu;
 
 class TMenuItem : public TComponent {
 public:
-    explicit TMenuItem(TComponent* owner);
-    ~TMenuItem() override;
+    // `command` is the number that the menu sends when the item is chosen; the form that
+    // builds the item gives it, and finds the item again by it.
+    explicit TMenuItem(TComponent* owner, unsigned command = 0) : TComponent(owner), command_(command) {}
 
     std::string Caption;  // "-" makes a separator
     TShortCut ShortCut;
@@ -34,8 +35,6 @@ public:
     void SetChecked(bool checked);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
 
     // What choosing the item does: an automatic check mark flips, then the handler runs.
     void Click();
@@ -58,7 +57,6 @@ private:
 
     bool checked_ = false;
     bool visible_ = true;
-    bool enabled_ = true;
     unsigned command_ = 0;
     TMenuItem* parentItem_ = nullptr;
     std::vector<TMenuItem*> items_;
@@ -73,6 +71,8 @@ public:
     HMENU Handle();
     // An item changed in a way the handle must show.
     virtual void ItemChanged(const TMenuItem& item, bool structure);
+    // The form window that shows the menu and receives its commands.
+    HWND Window = nullptr;
 
 protected:
     TMenuItem* root_;
@@ -87,8 +87,6 @@ public:
     explicit TMainMenu(TComponent* owner) : TMenu(owner, true) {}
     ~TMainMenu() override;
     void ItemChanged(const TMenuItem& item, bool structure) override;
-    // The form window that shows this menu bar.
-    HWND Window = nullptr;
 };
 
 class TPopupMenu : public TMenu {
@@ -97,10 +95,10 @@ public:
 
     bool AutoPopup = true;
     TNotifyEvent OnPopup;
-    TComponent* PopupComponent = nullptr;
 
     // Runs OnPopup, then shows the menu with its top-left corner at the screen point
-    // and returns when it closes. The chosen item's click runs when the choice arrives.
+    // and returns when it closes. The choice goes to Window as a menu bar's does, and
+    // the chosen item's click runs when it arrives there.
     void Popup(int x, int y);
 };
 

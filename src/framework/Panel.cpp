@@ -21,7 +21,7 @@ void Frame(HDC dc, RECT& rc, TBevelCut cut) {
 }  // namespace
 
 void TPanel::CreateHandle() {
-    CreateOwnWindow("fwPanel", WS_CLIPCHILDREN);
+    CreateOwnWindow(kPanelClass, WS_CLIPCHILDREN);
 }
 
 void TPanel::Paint(HDC dc) {

@@ -13,15 +13,17 @@ void LoadRichEditLibrary() {
 
 void TRichEdit::CreateHandle() {
     LoadRichEditLibrary();
-    DWORD style = ES_AUTOHSCROLL | (ReadOnly ? ES_READONLY : 0) | (Centered ? ES_CENTER : 0) |
-                  (TabOrder >= 0 ? WS_TABSTOP : 0) | WS_BORDER;
+    DWORD style =
+        ES_AUTOHSCROLL | ES_READONLY | (Centered ? ES_CENTER : 0) | (TabOrder >= 0 ? WS_TABSTOP : 0) | WS_BORDER;
     CreateStandardWindow(RICHEDIT_CLASSA, style);
+}
+
+void TRichEdit::SetUpStandard() {
     SendMessageA(handle_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_SINGLELEVELUNDO | TM_SINGLECODEPAGE, 0);
     if (MaxLength > 0)
         SendMessageA(handle_, EM_EXLIMITTEXT, 0, MaxLength);
     SetColor(Color());
     ChangeScale();
-    SetWindowTextA(handle_, text_.c_str());
 }
 
 void TRichEdit::ChangeScale() {
@@ -52,11 +54,9 @@ void TRichEdit::ApplyBackground() {
 }
 
 void TRichEdit::SetText(const std::string& text) {
-    if (text == text_)
+    if (text == Text())
         return;
-    text_ = text;
-    if (handle_)
-        SetWindowTextA(handle_, text.c_str());
+    TControl::SetText(text);
     if (OnChange)
         OnChange(this);
 }

@@ -8,13 +8,11 @@ namespace fw {
 class TRichEdit : public TControl {
 public:
     explicit TRichEdit(TComponent* owner) : TControl(owner) {}
-    bool ReadOnly = true;
     bool Centered = false;
     int MaxLength = 0;
     TNotifyEvent OnChange;
 
     void CreateHandle() override;
-    std::string Text() const override { return text_; }
     void SetText(const std::string& text) override;
     void SetColor(TColor color) override;
     void ChangeScale() override;
@@ -22,10 +20,12 @@ public:
     void SelectAll();
     void CopyToClipboard();
 
+protected:
+    void SetUpStandard() override;
+
 private:
     void ApplyBackground();
     void ApplyTextColor();
-    std::string text_;
 };
 
 // Loads the rich edit library once; it stays loaded for the life of the process.

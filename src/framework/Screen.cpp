@@ -21,10 +21,7 @@ const TScreen::OwnCursor* TScreen::Own(TCursor number) const {
 HCURSOR TScreen::Cursor(TCursor number) const {
     if (const OwnCursor* own = number > 0 ? Own(number) : nullptr)
         return own->cursor.Get();
-    const LPCSTR id = number == crCross       ? IDC_CROSS
-                      : number == crIBeam     ? IDC_IBEAM
-                      : number == crHandPoint ? IDC_HAND
-                                              : IDC_ARROW;
+    const LPCSTR id = number == crCross ? IDC_CROSS : number == crHandPoint ? IDC_HAND : IDC_ARROW;
     return LoadCursorA(nullptr, id);
 }
 

@@ -23,7 +23,6 @@ public:
     // Replaces the program's own entry: the cursor entered before is destroyed, and a
     // null handle leaves the number without an entry.
     void SetCursor(TCursor number, UniqueCursor cursor);
-    bool HasCursor(TCursor number) const { return Own(number) != nullptr; }
 
     // The framework's control that has the keyboard focus, or null.
     TControl* ActiveControl() const;

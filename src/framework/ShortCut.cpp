@@ -1,7 +1,8 @@
 #include "framework/ShortCut.h"
 
-#include <stdexcept>
 #include <string_view>
+
+#include "framework/Exception.h"
 
 namespace fw {
 
@@ -56,7 +57,7 @@ TShortCut ParseShortCut(const std::string& text) {
     }
     sc.key = ParseKey(std::string(rest));
     if (sc.key == 0)
-        throw std::invalid_argument("unknown shortcut: " + text);
+        throw Exception("unknown shortcut: " + text);
     return sc;
 }
 

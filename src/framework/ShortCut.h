@@ -16,8 +16,8 @@ struct TShortCut {
     bool operator==(const TShortCut&) const = default;
 };
 
-// Throws std::invalid_argument for a text it cannot read, so a typo in a menu
-// description is caught when the menu is built rather than silently dropped.
+// Throws Exception for a text it cannot read, so a typo in a menu description is
+// caught when the menu is built rather than silently dropped.
 TShortCut ParseShortCut(const std::string& text);
 std::string ShortCutToText(const TShortCut& shortCut);
 

@@ -13,7 +13,6 @@ class TComponent;
 using TColor = std::uint32_t;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clNavy = 0x800000;
-constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clSystemColor = 0xFF000000;
 constexpr TColor clBackground = clSystemColor | 1;  // COLOR_BACKGROUND, the desktop
 constexpr TColor clAppWorkSpace = clSystemColor | 12;
@@ -22,7 +21,6 @@ constexpr TColor clGrayText = clSystemColor | 17;
 constexpr TColor clWindow = clSystemColor | 5;
 constexpr TColor clWindowText = clSystemColor | 8;
 constexpr TColor clInfoBk = clSystemColor | 24;
-constexpr TColor clNone = 0x1FFFFFFF;
 
 constexpr bool IsSystemColorRef(TColor c) {
     return (c & 0xFF000000u) == clSystemColor;
@@ -51,9 +49,7 @@ constexpr TShiftState ssMiddle = 32;
 // cursors, 0 the default arrow, positive ones the program's own.
 using TCursor = int;
 constexpr TCursor crDefault = 0;
-constexpr TCursor crArrow = -2;
 constexpr TCursor crCross = -3;
-constexpr TCursor crIBeam = -4;
 constexpr TCursor crHandPoint = -21;
 
 using TNotifyEvent = std::function<void(TComponent* Sender)>;

@@ -11,7 +11,7 @@ LRESULT CALLBACK TWindowTarget::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LP
     if (msg == WM_NCCREATE && !target) {
         target = static_cast<TWindowTarget*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         if (target) {
-            target->Bind(wnd);
+            SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
             target->Attached(wnd);
         }
     }
@@ -25,23 +25,31 @@ LRESULT CALLBACK TWindowTarget::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LP
     return Guarded([&] { return target->WindowMessage(wnd, msg, wParam, lParam); });
 }
 
-void TWindowTarget::RegisterWindowClass(const char* name, bool withIcon) {
+void RegisterWindowClasses() {
+    struct TClass {
+        const char* name;
+        bool withIcon;
+    };
+    static constexpr TClass kClasses[] = {
+        {kApplicationClass, true}, {kFormClass, true},   {kPanelClass, false},   {kLabelClass, false},
+        {kImageClass, false},      {kBevelClass, false}, {kUtilityClass, false},
+    };
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExA(instance, name, &wc))
-        return;
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &TWindowTarget::WindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = name;
-    if (withIcon) {
-        wc.hIcon = LoadIconA(instance, "MAINICON");
-        // Shared: every class that shows the program's icon takes the one copy the system keeps.
-        wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+    HICON icon = LoadIconA(instance, "MAINICON");
+    // Shared: every class that shows the program's icon takes the one copy the system keeps.
+    auto smallIcon = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                    GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    for (const TClass& c : kClasses) {
+        // No class cursor: every window sets the cursor of its own number.
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &TWindowTarget::WindowProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = c.name;
+        wc.hIcon = c.withIcon ? icon : nullptr;
+        wc.hIconSm = c.withIcon ? smallIcon : nullptr;
+        RegisterClassExA(&wc);
     }
-    RegisterClassExA(&wc);
 }
 
 HWND TWindowTarget::CreateBound(const TCreateArgs& a) {
@@ -50,8 +58,7 @@ HWND TWindowTarget::CreateBound(const TCreateArgs& a) {
 }
 
 TUtilityWindow::TUtilityWindow(Handler handler) : handler_(std::move(handler)) {
-    RegisterWindowClass("fwUtility");
-    CreateBound({.className = "fwUtility", .style = WS_POPUP, .exStyle = WS_EX_TOOLWINDOW});
+    CreateBound({.className = kUtilityClass, .style = WS_POPUP, .exStyle = WS_EX_TOOLWINDOW});
 }
 
 TUtilityWindow::~TUtilityWindow() {

@@ -1,9 +1,10 @@
 #pragma once
 // How the framework ties windows to objects. A window of one of the framework's own
 // classes is bound at WM_NCCREATE to the object its creation names, kept in
-// GWLP_USERDATA and served by the one static window procedure. A window the framework
-// did not create (a standard control, another component's window) is hooked by
-// subclassing, which chains safely and comes off cleanly.
+// GWLP_USERDATA and served by the one static window procedure. A window of another
+// class (a standard control, another component's window) is hooked by subclassing,
+// which chains safely and comes off cleanly; a control finds its object through its
+// subclass data (see TControl::FromHandle).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -12,6 +13,22 @@
 
 namespace fw {
 
+class TControl;
+
+// The framework's window classes. All share the one window procedure; they differ in
+// name only (so that a window's class says what it is) and in the program's icon,
+// which the application window and the forms show.
+inline constexpr char kApplicationClass[] = "fwApplication";
+inline constexpr char kFormClass[] = "fwForm";
+inline constexpr char kPanelClass[] = "fwPanel";
+inline constexpr char kLabelClass[] = "fwLabel";
+inline constexpr char kImageClass[] = "fwImage";
+inline constexpr char kBevelClass[] = "fwBevel";
+inline constexpr char kUtilityClass[] = "fwUtility";
+
+// Registers every one of them; the application does it once, before any window is made.
+void RegisterWindowClasses();
+
 class TWindowTarget {
 public:
     TWindowTarget() = default;
@@ -19,17 +36,16 @@ public:
     TWindowTarget& operator=(const TWindowTarget&) = delete;
     virtual ~TWindowTarget() = default;
 
-    // The object bound to a window of this program, or null.
+    // The procedure of every class the framework registers.
+    static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The control this object is, when it is one.
+    virtual TControl* AsControl() { return nullptr; }
+
+protected:
+    // The object bound to a window of one of the framework's classes, or null.
     static TWindowTarget* Bound(HWND wnd) {
         return wnd ? reinterpret_cast<TWindowTarget*>(GetWindowLongPtrA(wnd, GWLP_USERDATA)) : nullptr;
     }
-    // The procedure of every class the framework registers.
-    static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    // Registers one of the framework's classes, once; no class cursor, since every window
-    // sets the cursor of its own number.
-    static void RegisterWindowClass(const char* name, bool withIcon = false);
-
-protected:
     // What a window is made with.
     struct TCreateArgs {
         const char* className = nullptr;
@@ -42,8 +58,6 @@ protected:
     };
     // Makes a window of a framework class bound to this object.
     HWND CreateBound(const TCreateArgs& args);
-    // Binds a window made by another class, so that Bound finds this object.
-    void Bind(HWND wnd) { SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this)); }
     // The window is bound (at WM_NCCREATE), and it is gone (at WM_NCDESTROY).
     virtual void Attached(HWND wnd) = 0;
     virtual void Detached() = 0;
@@ -84,10 +98,6 @@ public:
 
     void Install(HWND wnd, Method method);
     void Remove();
-    // The window's own procedure, for a handler that answers a message after it.
-    LRESULT CallNext(UINT msg, WPARAM wParam, LPARAM lParam) const {
-        return DefSubclassProc(wnd_, msg, wParam, lParam);
-    }
 
 private:
     static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

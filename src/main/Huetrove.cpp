@@ -6,8 +6,8 @@
 
 #include "about/Unit3.h"
 #include "framework/Application.h"
-#include "framework/StartupMarks.h"
 #include "framework/SystemLibrary.h"
+#include "main/StartupMarks.h"
 #include "main/Unit1.h"
 #include "picker/Unit2.h"
 #include "settings/Unit5.h"
@@ -25,20 +25,22 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before any library is loaded: a file planted beside the program (a download
     // folder holds anything) must never stand in for a system library.
     fw::RestrictLibrarySearchToSystem();
-    fw::MarkStartup(fw::TStartupMark::WinMain);
+    huetrove::MarkStartup(huetrove::TStartupMark::WinMain);
     fw::TApplication& application = fw::Application();
     // Errors in handlers are shown where they happen; one that escapes all of them
     // (a form that cannot be built at all) is shown here rather than left to the system.
     try {
         application.Initialize();
         application.SetTitle("Huetrove v1.0");
-        application.CreateForm<TMainForm>();
-        application.CreateForm<TColorPickForm>();
-        fw::MarkStartup(fw::TStartupMark::PickFormBuilt);
+        TMainForm* mainForm = application.CreateForm<TMainForm>();
+        application.CreateForm<TColorPickForm>()->OnPick = [mainForm](fw::TColor pixel) {
+            mainForm->FinishScreenPick(pixel);
+        };
+        huetrove::MarkStartup(huetrove::TStartupMark::PickFormBuilt);
         application.CreateForm<TFormAbout>();
-        fw::MarkStartup(fw::TStartupMark::AboutFormBuilt);
+        huetrove::MarkStartup(huetrove::TStartupMark::AboutFormBuilt);
         application.CreateForm<TFormPreferences>();
-        fw::MarkStartup(fw::TStartupMark::PreferencesFormBuilt);
+        huetrove::MarkStartup(huetrove::TStartupMark::PreferencesFormBuilt);
         application.Run();
     } catch (...) {
         application.HandleException();

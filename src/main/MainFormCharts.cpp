@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "main/Unit1.h"
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteImage.h"
 #include "palettes/PaletteLayout.h"
 #include "picker/ScreenPick.h"
 
@@ -32,7 +32,7 @@ fw::UniqueBitmap MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
 
 void TMainForm::LayOutCharts(bool fitHeight) {
     for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
-        fw::TImage* image = PaletteImage(entry.identifier);
+        fw::TImage* image = ChartImage(entry.identifier);
         const palettes::ChartSize size = palettes::ChartImageSize(entry, Dpi());
         // Inside the panel's one-pixel bevel at every scale.
         image->SetBounds(1, 1, size.width, size.height);
@@ -41,7 +41,7 @@ void TMainForm::LayOutCharts(bool fitHeight) {
     }
     const palettes::ChartFrame frame = palettes::FrameForDpi(Dpi());
     const int panelHeight =
-        panelHeightFrom_.empty() ? frame.designedPanelHeight : PaletteImage(panelHeightFrom_)->Height();
+        panelHeightFrom_.empty() ? frame.designedPanelHeight : ChartImage(panelHeightFrom_)->Height();
     PalettePanel->SetBounds(frame.panelLeft, frame.panelTop, frame.panelWidth, panelHeight);
     SetClientSize(frame.clientWidth, ClientHeight());
     if (!fitHeight)
@@ -55,14 +55,14 @@ void TMainForm::LayOutCharts(bool fitHeight) {
 void TMainForm::PickFromPalette() {
     // Where the pointer is now, and the pixel as the screen shows it: lines and
     // fillers pick black like any other pixel.
-    huetrove::ApplyScreenPixel(*this, huetrove::PixelUnderPointer());
+    ApplyScreenPixel(huetrove::PixelUnderPointer());
 }
 
 void TMainForm::FormDpiChanged(TComponent*) {
     LayOutCharts(true);
 }
 
-fw::TImage* TMainForm::PaletteImage(std::string_view identifier) const {
+fw::TImage* TMainForm::ChartImage(std::string_view identifier) const {
     return Find<fw::TImage>(std::string(identifier));
 }
 
@@ -73,7 +73,7 @@ fw::TMenuItem* TMainForm::PaletteMenuItem(std::string_view identifier) const {
 
 void TMainForm::HideAllPalettes() {
     for (std::string_view identifier : palettes::HideAllOrder())
-        PaletteImage(identifier)->SetVisible(false);
+        ChartImage(identifier)->SetVisible(false);
 }
 
 void TMainForm::ShowChart(PaletteGroup group, const std::string& identifier, std::string_view clearOther) {
@@ -86,7 +86,7 @@ void TMainForm::ShowChart(PaletteGroup group, const std::string& identifier, std
             continue;
         const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(candidate);
         PaletteMenuItem(candidate)->SetChecked(true);
-        fw::TImage* image = PaletteImage(candidate);
+        fw::TImage* image = ChartImage(candidate);
         if (!image->Bitmap())
             image->SetBitmap(MakeChartBitmap(*entry, Dpi()));
         image->SetVisible(true);
@@ -96,7 +96,7 @@ void TMainForm::ShowChart(PaletteGroup group, const std::string& identifier, std
     }
     // A hidden chart keeps no bitmap: it is drawn again when it is next shown.
     for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
-        if (fw::TImage* image = PaletteImage(entry.identifier); !image->Visible() && image->Bitmap())
+        if (fw::TImage* image = ChartImage(entry.identifier); !image->Visible() && image->Bitmap())
             image->SetBitmap(nullptr);
     }
     chartsCollapsed_ = identifier.empty();

@@ -4,11 +4,10 @@
 #include "picker/PickCursor.h"
 #include "picker/Unit2.h"
 
-void InstallPickCursor() {
+void TMainForm::InstallPickCursor() {
     LoadPickCursor();
-    // The charts in the order in which they are also hidden.
-    for (std::string_view identifier : palettes::HideAllOrder())
-        MainForm->PaletteImage(identifier)->SetCursor(crPick);
+    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue())
+        ChartImage(entry.identifier)->SetCursor(crPick);
     // The picking window exists once start-up has made it, after the main window.
     if (ColorPickForm)
         ColorPickForm->SetCursor(crPick);

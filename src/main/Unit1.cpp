@@ -4,77 +4,24 @@
 
 #include <shellapi.h>
 
-#include "forms/MainFormDescription.h"
 #include "framework/Application.h"
-#include "framework/StartupMarks.h"
-#include "main/BaseFunctions.h"
-#include "main/CompanionFiles.h"
+#include "main/MainFormDescription.h"
+#include "main/StartupMarks.h"
 #include "picker/ColorDialog.h"
-#include "picker/PickCursor.h"
+#include "shared/BaseFunctions.h"
+#include "shared/CompanionFiles.h"
+#include "tray/CoolTrayIcon.h"
 
 using fw::TComponent;
-
-TMainForm* MainForm = nullptr;
 
 namespace {
 
 constexpr char kWebPage[] = "https://brightquill.github.io/huetrove/";
 
-using Handler = fw::THandler<TMainForm>;
-
-// The handlers by the names the description gives them.
-constexpr Handler kHandlers[] = {
-    {"FormCreate", &TMainForm::FormCreate},
-    {"FormActivate", &TMainForm::FormActivate},
-    {"HTMLColorEditChange", &TMainForm::HTMLColorEditChange},
-    {"Copytoclipboard1Click", &TMainForm::Copytoclipboard1Click},
-    {"Close1Click", &TMainForm::Close1Click},
-    {"Contents1Click", &TMainForm::Contents1Click},
-    {"webColorsOnLine1Click", &TMainForm::webColorsOnLine1Click},
-    {"About1Click", &TMainForm::About1Click},
-    {"Pickcolorfromthescreen1Click", &TMainForm::Pickcolorfromthescreen1Click},
-    {"Pickcolorfromthe1Click", &TMainForm::Pickcolorfromthe1Click},
-    {"ColorPanelClick", &TMainForm::ColorPanelClick},
-    {"PopupMenuPopup", &TMainForm::PopupMenuPopup},
-    {"Pickscreencolor1Click", &TMainForm::Pickscreencolor1Click},
-    {"Selectcolorfromthepicker1Click", &TMainForm::Selectcolorfromthepicker1Click},
-    {"Showmainwindow1Click", &TMainForm::Showmainwindow1Click},
-    {"Hidemainwindow1Click", &TMainForm::Hidemainwindow1Click},
-    {"Hidemainwindow2Click", &TMainForm::Hidemainwindow2Click},
-    {"Exit2Click", &TMainForm::Exit2Click},
-    {"Preferences1Click", &TMainForm::Preferences1Click},
-    {"MpalWebClick", &TMainForm::MpalWebClick},
-    {"MpalWebHueClick", &TMainForm::MpalWebHueClick},
-    {"MpalWebSafeClick", &TMainForm::MpalWebSafeClick},
-    {"MpalWindowsClick", &TMainForm::MpalWindowsClick},
-    {"MpalMacClick", &TMainForm::MpalMacClick},
-    {"MpalAdobeClick", &TMainForm::MpalAdobeClick},
-    {"MpalVB1Click", &TMainForm::MpalVB1Click},
-    {"MpalVB2Click", &TMainForm::MpalVB2Click},
-    {"MschWXPClick", &TMainForm::MschWXPClick},
-    {"MschXPClick", &TMainForm::MschXPClick},
-    {"palWebClick", &TMainForm::palWebClick},
-    {"palWebHueClick", &TMainForm::palWebHueClick},
-    {"palWebSafeClick", &TMainForm::palWebSafeClick},
-    {"palWindowsClick", &TMainForm::palWindowsClick},
-    {"palMacClick", &TMainForm::palMacClick},
-    {"palAdobeClick", &TMainForm::palAdobeClick},
-    {"palVB1Click", &TMainForm::palVB1Click},
-    {"palVB2Click", &TMainForm::palVB2Click},
-    {"schWXPClick", &TMainForm::schWXPClick},
-    {"schXPClick", &TMainForm::schXPClick},
-    {"FormDpiChanged", &TMainForm::FormDpiChanged},
-};
-
-constexpr fw::TCloseHandler<TMainForm> kCloseHandlers[] = {{"FormClose", &TMainForm::FormClose}};
-
-static_assert(fw::HandlersResolve<TMainForm>(forms::kMainForm, kHandlers, kCloseHandlers));
-
 }  // namespace
 
 TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
-    MainForm = this;
-    Build(forms::kMainForm, fw::MakeResolver<TMainForm>(this, kHandlers, kCloseHandlers));
+    Build(forms::kMainForm);
     Bevel3 = Find<fw::TBevel>("Bevel3");
     HTMLColorEdit = Find<fw::TRichEdit>("HTMLColorEdit");
     RColorEdit = Find<fw::TRichEdit>("RColorEdit");
@@ -88,19 +35,14 @@ TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     HTMLColorPopup = Find<fw::TPopupMenu>("HTMLColorPopup");
     ColorDialog = new TColorDialog(this);
     LayOutCharts(false);  // the height stays as designed until the settings show a chart
-    fw::MarkStartup(fw::TStartupMark::ChartsDrawn);
+    huetrove::MarkStartup(huetrove::TStartupMark::ChartsDrawn);
     CreateTrayIcon();
-    fw::MarkStartup(fw::TStartupMark::MainFormBuilt);
-}
-
-TMainForm::~TMainForm() {
-    if (MainForm == this)
-        MainForm = nullptr;
+    huetrove::MarkStartup(huetrove::TStartupMark::MainFormBuilt);
 }
 
 void TMainForm::FormCreate(TComponent*) {
     LoadSettings();
-    fw::MarkStartup(fw::TStartupMark::SettingsLoaded);
+    huetrove::MarkStartup(huetrove::TStartupMark::SettingsLoaded);
     InstallSessionEndSave();
     UpdateCloseAction();
     SetCaption(" " + fw::Application().Title());
@@ -109,11 +51,6 @@ void TMainForm::FormCreate(TComponent*) {
 
 void TMainForm::FormActivate(TComponent*) {
     InstallPickCursor();
-}
-
-void TMainForm::ApplyPickedColor(fw::TColor color) {
-    ColorPanel->SetColor(color);
-    HTMLColorEdit->SetText(huetrove::ColorToHTML(ColorPanel->Color()));
 }
 
 void TMainForm::HTMLColorEditChange(TComponent*) {
@@ -150,9 +87,9 @@ void TMainForm::webColorsOnLine1Click(TComponent*) {
     ShellExecuteA(fw::Application().Handle(), "open", kWebPage, "", "", SW_SHOWNORMAL);
 }
 
-void TMainForm::FormClose(TComponent* Sender, fw::TCloseAction& Action) {
+void TMainForm::FormClose(TComponent*, fw::TCloseAction& Action) {
     if (CloseAction == HideToTray)
-        Hidemainwindow1Click(Sender);  // the tray's own hide: window and taskbar button go
+        TrayIcon->HideMainWindow();  // the tray's own hide: window and taskbar button go
     if (CloseAction == CloseAndFree)
         SaveSettings();
     Action = CloseAction;
@@ -160,5 +97,5 @@ void TMainForm::FormClose(TComponent* Sender, fw::TCloseAction& Action) {
 
 void TMainForm::Paint(HDC dc) {
     fw::TForm::Paint(dc);
-    fw::MarkStartup(fw::TStartupMark::FirstPaint);
+    huetrove::MarkStartup(huetrove::TStartupMark::FirstPaint);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the current colour as swatch, HTML code and decimal values, the
 // chart on show, the menu bar, and the commands that start from it. Its member
-// functions live here in main/, one file per concern, except the colour-dialog command
-// (picker/) and loading and saving the settings (settings/).
+// functions live here in main/, one file per concern; the other folders offer what
+// they take (the picking window, the colour dialog, the settings as a plain value).
 #include <string>
 #include <string_view>
 
@@ -22,7 +22,6 @@ class TColorDialog;
 class TMainForm : public fw::TForm {
 public:
     explicit TMainForm(fw::TComponent* owner);
-    ~TMainForm() override;
 
     // Controls and components of the description.
     fw::TBevel* Bevel3;
@@ -50,9 +49,6 @@ public:
 
     // The current colour is the swatch's colour.
     fw::TColor CurrentColor() const { return ColorPanel->Color(); }
-    // The step every way of picking ends with.
-    void ApplyPickedColor(fw::TColor color);
-    void UpdateTrayHint();
     // The tray tooltip text as last built (kept for the tray icon).
     const std::string& TrayHint() const { return trayHint_; }
 
@@ -94,17 +90,29 @@ public:
     void palVB2Click(fw::TComponent*) { PickFromPalette(); }
     void schWXPClick(fw::TComponent*) { PickFromPalette(); }
     void schXPClick(fw::TComponent*) { PickFromPalette(); }
-    fw::TImage* PaletteImage(std::string_view identifier) const;
+    fw::TImage* ChartImage(std::string_view identifier) const;
     // Moved to a monitor of another scale: charts drawn at the new pitch, window fitted.
     void FormDpiChanged(fw::TComponent* Sender);
     fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
 
-    // Picking (ScreenPickCommand.cpp; the colour dialog in picker/).
+    // Picking (PickCommands.cpp, PickCursorInstall.cpp).
+    // The step every way of picking ends with.
+    void ApplyPickedColor(fw::TColor color);
+    // Applies a pixel read from the screen as the picked colour. A pixel that could not be
+    // read is a failed pick: the colour, its boxes and the tray hint stay as they were.
+    // True when the colour was applied.
+    bool ApplyScreenPixel(fw::TColor pixel);
+    // The end of a pick from the screen, once the picking window is gone: the pixel its
+    // click read becomes the current colour, and the main window shows again.
+    void FinishScreenPick(fw::TColor pixel);
+    // Loads the picking cursor and gives it to the charts and the picking window.
+    void InstallPickCursor();
     void Pickcolorfromthescreen1Click(fw::TComponent* Sender);
     void Pickcolorfromthe1Click(fw::TComponent* Sender);
     void ColorPanelClick(fw::TComponent* Sender);
 
     // Tray (MainFormTray.cpp, MainFormTrayCommands.cpp).
+    void UpdateTrayHint();
     void TrayIconClick(fw::TComponent* Sender);
     void TrayIconDblClick(fw::TComponent* Sender);
     void PopupMenuPopup(fw::TComponent* Sender);
@@ -115,7 +123,7 @@ public:
     void Hidemainwindow2Click(fw::TComponent* Sender);
     void Exit2Click(fw::TComponent* Sender);
 
-    // Settings (settings/).
+    // Settings (MainFormSettings.cpp).
     void LoadSettings();
     void SaveSettings();
     void UpdateCloseAction();
@@ -141,5 +149,3 @@ private:
     std::string trayHint_;
     fw::TWindowHook sessionEndHook_;
 };
-
-extern TMainForm* MainForm;

@@ -8,11 +8,6 @@ namespace {
 
 using enum PaletteGroup;
 
-constexpr std::array<PaletteSubmenu, 2> kSubmenus = {{
-    {Palette, "Pickcolorfromthepalette1", "Display color p&alette"},
-    {Scheme, "Displaycolorscheme1", "Display color s&cheme"},
-}};
-
 constexpr std::array<std::string_view, 10> kHideAllOrder = {
     "palAdobe", "palMac", "palVB1", "palVB2", "palWeb", "palWebHue", "palWebSafe", "palWindows", "schXP", "schWXP",
 };
@@ -25,10 +20,6 @@ constexpr std::span<const std::string_view> kSchemeMatchOrder{kHideAllOrder.data
 
 std::span<const PaletteEntry> PaletteCatalogue() {
     return kPaletteEntries;
-}
-
-std::span<const PaletteSubmenu> PaletteSubmenus() {
-    return kSubmenus;
 }
 
 const PaletteEntry* FindPaletteEntry(std::string_view identifier) {

@@ -16,7 +16,7 @@ struct PaletteShortcut {
     bool ctrl = false;
 };
 
-// Sizes at 96 DPI; PaletteImage.h scales them for other DPIs.
+// Sizes at 96 DPI; ChartDrawing.h scales them for other DPIs.
 inline constexpr int kImageWidth = 129;
 inline constexpr int kPalettePitch = 8;
 inline constexpr int kSchemePitch = 16;
@@ -44,6 +44,12 @@ struct PaletteSubmenu {
     std::string_view caption;
 };
 
+// The two submenus, palette first, as they follow each other in the "&Options" menu.
+inline constexpr std::array<PaletteSubmenu, 2> kPaletteSubmenus = {{
+    {PaletteGroup::Palette, "Pickcolorfromthepalette1", "Display color p&alette"},
+    {PaletteGroup::Scheme, "Displaycolorscheme1", "Display color s&cheme"},
+}};
+
 // All ten entries in menu order: the palette submenu's items, then the scheme submenu's.
 // Constant data, so that the window descriptions can be made from it as the program is built.
 // "Macintosh sytem colors" is the caption as the program has always shown it.
@@ -66,15 +72,13 @@ inline constexpr std::array<PaletteEntry, 10> kPaletteEntries = {{
 }};
 // clang-format on
 
+// Every chart, in menu order.
 std::span<const PaletteEntry> PaletteCatalogue();
-
-// The two submenus, palette first, as they follow each other in the "&Options" menu.
-std::span<const PaletteSubmenu> PaletteSubmenus();
 
 // Exact, case-sensitive match of the whole identifier; nullptr when nothing matches.
 const PaletteEntry* FindPaletteEntry(std::string_view identifier);
 
-// The fixed order in which all ten images are hidden (and the visible one is looked for when saving).
+// The fixed order in which all ten images are hidden before one is shown.
 std::span<const std::string_view> HideAllOrder();
 
 // The order in which ShowPalette (Palette) or ShowScheme (Scheme) compares its argument.

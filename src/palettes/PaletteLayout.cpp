@@ -1,7 +1,7 @@
 #include "palettes/PaletteLayout.h"
 
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteImage.h"
 
 namespace palettes {
 

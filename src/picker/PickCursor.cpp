@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "framework/Screen.h"
-#include "main/CompanionFiles.h"
+#include "shared/CompanionFiles.h"
 
 namespace {
 

@@ -6,7 +6,3 @@ inline constexpr fw::TCursor crPick = 5;
 
 // Loads the picking cursor from its companion file as cursor number 5.
 void LoadPickCursor();
-
-// Loads the picking cursor and gives it to the chart images and the picking window.
-// (The main window's side, in main/.)
-void InstallPickCursor();

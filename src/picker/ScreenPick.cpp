@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "main/BaseFunctions.h"
+#include "shared/BaseFunctions.h"
 
 namespace huetrove {
 

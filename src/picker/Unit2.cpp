@@ -1,7 +1,7 @@
 #include "picker/Unit2.h"
 
-#include "forms/PickFormDescription.h"
 #include "framework/Graphics.h"
+#include "picker/PickFormDescription.h"
 #include "picker/ScreenCopy.h"
 #include "picker/ScreenPick.h"
 
@@ -9,20 +9,9 @@ using fw::TComponent;
 
 TColorPickForm* ColorPickForm = nullptr;
 
-namespace {
-
-constexpr fw::THandler<TColorPickForm> kHandlers[] = {
-    {"FormActivate", &TColorPickForm::FormActivate},
-    {"FormClick", &TColorPickForm::FormClick},
-};
-
-static_assert(fw::HandlersResolve<TColorPickForm>(forms::kColorPickForm, kHandlers));
-
-}  // namespace
-
 TColorPickForm::TColorPickForm(TComponent* owner) : fw::TForm(owner) {
     ColorPickForm = this;
-    Build(forms::kColorPickForm, fw::MakeResolver<TColorPickForm>(this, kHandlers));
+    Build(forms::kColorPickForm);
 }
 
 TColorPickForm::~TColorPickForm() {
@@ -35,7 +24,7 @@ void TColorPickForm::FormActivate(TComponent*) {
     SetFormStyle(fw::TFormStyle::fsStayOnTop);
     // Never erased: the window must not hide what it covers.
     SetBrushClear();
-    SetWindowState(fw::TWindowState::wsMaximized);
+    Maximize();
     if (!Visible()) {
         // A window that draws nothing shows the screen through it only where the system
         // leaves the pixels in place; a composing desktop, and Wine, show the window's
@@ -52,7 +41,8 @@ void TColorPickForm::FormClick(TComponent*) {
     // Read before the window goes: the pixel under the hot spot as the screen shows it now.
     const fw::TColor pixel = huetrove::PixelUnderPointer();
     Hide();
-    huetrove::FinishScreenPick(pixel);
+    if (OnPick)
+        OnPick(pixel);
 }
 
 void TColorPickForm::SetVisible(bool visible) {

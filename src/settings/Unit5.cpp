@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
-#include "forms/PreferencesFormDescription.h"
+#include <string>
+
 #include "framework/Application.h"
+#include "settings/PreferencesFormDescription.h"
 
 using fw::TComponent;
 
@@ -13,15 +15,11 @@ namespace {
 
 constexpr int kActionItemHeight = 13;
 
-constexpr fw::THandler<TFormPreferences> kHandlers[] = {{"FormActivate", &TFormPreferences::FormActivate}};
-
-static_assert(fw::HandlersResolve<TFormPreferences>(forms::kPreferencesForm, kHandlers));
-
 }  // namespace
 
 TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
     FormPreferences = this;
-    Build(forms::kPreferencesForm, fw::MakeResolver<TFormPreferences>(this, kHandlers));
+    Build(forms::kPreferencesForm);
     Label1 = Find<fw::TLabel>("Label1");
     chkMinimizeClose = Find<fw::TCheckBox>("chkMinimizeClose");
     chkSystemStartup = Find<fw::TCheckBox>("chkSystemStartup");
@@ -34,4 +32,16 @@ TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
 
 void TFormPreferences::FormActivate(TComponent*) {
     Label1->SetCaption(fw::Application().Title());
+}
+
+bool TFormPreferences::Edit(settings::Preferences& preferences) {
+    chkMinimizeClose->SetChecked(preferences.minimizeClose);
+    chkSystemStartup->SetChecked(preferences.systemStartup);
+    ActionBox->SetText(std::string(settings::ActionToComboText(preferences.dblClickAction)));
+    if (ShowModal() != fw::mrOk)
+        return false;
+    preferences.minimizeClose = chkMinimizeClose->Checked();
+    preferences.systemStartup = chkSystemStartup->Checked();
+    preferences.dblClickAction = settings::ComboTextToAction(ActionBox->Text());
+    return true;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // The Preferences dialog: three of the settings as controls. It keeps no settings of
-// its own; the Preferences command fills it before each showing and reads it after OK.
+// its own; each showing starts from the values it is given and hands them back after OK.
 #include "framework/Button.h"
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
+#include "settings/MainFormSettings.h"
 
 class TFormPreferences : public fw::TForm {
 public:
@@ -19,6 +20,10 @@ public:
     fw::TButton* Button2;
 
     void FormActivate(fw::TComponent* Sender);
+
+    // Shows the dialog modally with `preferences`; true, and `preferences` as the user
+    // left them, when the user confirmed with OK.
+    bool Edit(settings::Preferences& preferences);
 };
 
 extern TFormPreferences* FormPreferences;

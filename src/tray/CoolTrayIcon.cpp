@@ -43,7 +43,7 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
 
     stepTimer_ = new fw::TTimer(this);
     stepTimer_->SetEnabled(false);
-    stepTimer_->SetInterval(cycleInterval_);
+    stepTimer_->SetInterval(0);
     stepTimer_->OnTimer = [this](fw::TComponent* sender) { StepTimerTick(sender); };
 
     // Both hooks act and then leave the message unhandled, so the window's own handler
@@ -77,10 +77,7 @@ void TCoolTrayIcon::Loaded() {
     SetIconVisible(iconVisible_);
 }
 
-void TCoolTrayIcon::Notification(fw::TComponent* component, fw::TOperation operation) {
-    fw::TComponent::Notification(component, operation);
-    if (operation != fw::TOperation::opRemove)
-        return;
+void TCoolTrayIcon::Removing(fw::TComponent* component) {
     if (iconList_ && component == iconList_)
         SetIconList(nullptr);
     if (popupMenu_ && component == popupMenu_)
@@ -100,14 +97,12 @@ void TCoolTrayIcon::SetIconList(fw::TImageList* value) {
 }
 
 void TCoolTrayIcon::SetCycleIcons(bool value) {
-    cycleIcons_ = value;
     if (value)
         SetIconIndex(0);
     stepTimer_->SetEnabled(value);
 }
 
 void TCoolTrayIcon::SetCycleInterval(unsigned value) {
-    cycleInterval_ = value;
     stepTimer_->SetInterval(value);
 }
 
@@ -251,7 +246,6 @@ void TCoolTrayIcon::ShowTrayMenu() {
     SetForegroundWindow(notifyData_.hWnd);
     if (ownerWindow_)
         SetForegroundWindow(ownerWindow_);
-    popupMenu_->PopupComponent = this;
     popupMenu_->Popup(pt.x, pt.y);
     // Lets the menu's own loop wind down, so the next right click opens it again.
     if (ownerWindow_)

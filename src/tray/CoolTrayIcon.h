@@ -34,16 +34,16 @@ public:
     ~TCoolTrayIcon() override;
 
     void Loaded() override;
-    void Notification(fw::TComponent* component, fw::TOperation operation) override;
+    void Removing(fw::TComponent* component) override;
 
     // Published properties, in their published order.
     bool DesignPreview() const { return designPreview_; }
     void SetDesignPreview(bool value);
     fw::TImageList* IconList() const { return iconList_; }
     void SetIconList(fw::TImageList* value);
-    bool CycleIcons() const { return cycleIcons_; }
+    bool CycleIcons() const { return stepTimer_->Enabled(); }
     void SetCycleIcons(bool value);
-    unsigned CycleInterval() const { return cycleInterval_; }
+    unsigned CycleInterval() const { return stepTimer_->Interval(); }
     void SetCycleInterval(unsigned value);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value) { enabled_ = value; }
@@ -109,8 +109,6 @@ private:
 
     bool designPreview_ = false;
     fw::TImageList* iconList_ = nullptr;
-    bool cycleIcons_ = false;
-    unsigned cycleInterval_ = 0;
     bool enabled_ = true;
     std::string hint_;
     bool showHint_ = true;

@@ -23,7 +23,7 @@
 #include "framework/DpiScale.h"
 #include "palettes/PaletteCatalogue.h"
 #include "palettes/PaletteCells.h"
-#include "palettes/PaletteImage.h"
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteLayout.h"
 
 using namespace e2e;

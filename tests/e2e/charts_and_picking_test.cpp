@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "ChartPixels.h"
 #include "HuetroveWindow.h"
 #include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteImage.h"
 
 using namespace e2e;
 
@@ -106,7 +106,7 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
         // row, which the panel cuts off.
         HWND chart = ShownChart();
         ASSERT_NE(chart, nullptr);
-        const palettes::PaletteImage image = palettes::DrawPaletteImage(*entry);
+        const oracle::PaletteImage image = oracle::DrawPaletteImage(*entry);
         const POINT origin = ClientToScreenPoint(chart, POINT{0, 0});
         int wrong = 0;
         const bool painted = WaitUntil(

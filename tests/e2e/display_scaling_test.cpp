@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "ChartPixels.h"
 #include "HuetroveWindow.h"
 #include "framework/DpiScale.h"
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
 #include "palettes/PaletteCells.h"
-#include "palettes/PaletteImage.h"
 #include "palettes/PaletteLayout.h"
 
 using namespace e2e;
@@ -76,7 +77,7 @@ protected:
     }
     // Counts the chart's pixels on the screen that differ from its drawing (all rows
     // but the last, which the panel cuts off), waiting for a repaint to settle.
-    int WrongChartPixels(HWND chart, const palettes::PaletteImage& image) const {
+    int WrongChartPixels(HWND chart, const oracle::PaletteImage& image) const {
         const POINT origin = ClientToScreenPoint(chart, POINT{0, 0});
         int wrong = 0;
         WaitUntil(
@@ -202,7 +203,7 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         EXPECT_EQ(captionTopLeft.y, frame.panelTop + size.height + 1);
         EXPECT_LE(captionTopLeft.y + (caption.bottom - caption.top), want.cy);
 
-        EXPECT_EQ(WrongChartPixels(chart, palettes::DrawPaletteImage(*entry, dpi)), 0);
+        EXPECT_EQ(WrongChartPixels(chart, oracle::DrawPaletteImage(*entry, dpi)), 0);
     }
 }
 

@@ -1,7 +1,7 @@
 // The text forms of a colour: the HTML code and the decimal values read back from it.
 #include <gtest/gtest.h>
 
-#include "main/ColorText.h"
+#include "shared/ColorText.h"
 
 using huetrove::DecimalComponents;
 using huetrove::ExplicitColorToHTML;

@@ -2,8 +2,9 @@
 // identifier that matches nothing (the panel keeps the height it had).
 #include <gtest/gtest.h>
 
+#include "ChartPixels.h"
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteImage.h"
 #include "palettes/PaletteLayout.h"
 
 #include <string>
@@ -78,8 +79,8 @@ TEST(ScaledCharts, EveryChartIsFlatCellsBetweenOnePixelLinesAtEveryDpi) {
         for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
             SCOPED_TRACE(std::string(entry.identifier) + " at " + std::to_string(dpi));
             const int pitch = palettes::ChartPitch(entry.group, dpi);
-            const palettes::PaletteImage image = palettes::DrawPaletteImage(entry, dpi);
-            const palettes::PaletteImage design = palettes::DrawPaletteImage(entry);
+            const oracle::PaletteImage image = oracle::DrawPaletteImage(entry, dpi);
+            const oracle::PaletteImage design = oracle::DrawPaletteImage(entry);
             ASSERT_EQ(image.width, entry.columns * pitch + 1);
             ASSERT_EQ(image.height, entry.rows * pitch + 1);
             ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(image.width) * image.height);
@@ -138,7 +139,7 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
 TEST(ChartDib, DrawnStraightIntoTheBitsAsTheConversionGivesThem) {
     for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
         for (int dpi : {96, 120, 144, 192}) {
-            const std::vector<std::uint8_t> expected = palettes::ToBottomUpDib24(palettes::DrawPaletteImage(entry, dpi));
+            const std::vector<std::uint8_t> expected = oracle::ToBottomUpDib24(oracle::DrawPaletteImage(entry, dpi));
             std::vector<std::uint8_t> bits(expected.size(), 0xAB);
             palettes::DrawPaletteDib24(entry, dpi, bits.data());
             EXPECT_TRUE(bits == expected) << entry.identifier << " at " << dpi << " DPI";

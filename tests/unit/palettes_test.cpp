@@ -15,8 +15,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ChartPixels.h"
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteImage.h"
 #include "palettes_expected.h"
 
 namespace {
@@ -204,7 +205,7 @@ Cells ExpectedCells(std::string_view identifier) {
 // Reads each cell back from the drawn image, at the cell's middle pixel.
 Cells CellsOf(std::string_view identifier) {
     const ExpectedEntry& e = Expected(identifier);
-    const palettes::PaletteImage image = palettes::DrawPaletteImage(Entry(identifier));
+    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry(identifier));
     const int p = Pitch(e);
     Cells cells;
     for (int r = 0; r < e.rows; ++r) {
@@ -280,7 +281,7 @@ TEST(PaletteCatalogue, SubmenuLayout) {
                                                  "N7", "MpalAdobe", "MpalVB1", "MpalVB2"}));
     EXPECT_EQ(scheme, (std::vector<std::string>{"MschWXP", "MschXP"}));
 
-    std::span<const palettes::PaletteSubmenu> submenus = palettes::PaletteSubmenus();
+    std::span<const palettes::PaletteSubmenu> submenus = palettes::kPaletteSubmenus;
     ASSERT_EQ(submenus.size(), 2u);
     EXPECT_EQ(submenus[0].group, PaletteGroup::Palette);
     EXPECT_EQ(submenus[0].name, "Pickcolorfromthepalette1");
@@ -333,7 +334,7 @@ TEST_P(PaletteImageTest, EveryPixelIsLineOrItsCellColour) {
     const Cells cells = ExpectedCells(e.identifier);
     ASSERT_EQ(cells.size(), static_cast<std::size_t>(e.rows * e.columns));
 
-    const palettes::PaletteImage image = palettes::DrawPaletteImage(Entry(e.identifier));
+    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry(e.identifier));
     ASSERT_EQ(image.width, 129);
     ASSERT_EQ(image.height, e.height);
     ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(129 * e.height));
@@ -358,8 +359,8 @@ TEST_P(PaletteImageTest, EveryPixelIsLineOrItsCellColour) {
 
 TEST_P(PaletteImageTest, DibIsBottomUpBgrWithPaddedRows) {
     const ExpectedEntry& e = GetParam();
-    const palettes::PaletteImage image = palettes::DrawPaletteImage(Entry(e.identifier));
-    const std::vector<std::uint8_t> dib = palettes::ToBottomUpDib24(image);
+    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry(e.identifier));
+    const std::vector<std::uint8_t> dib = oracle::ToBottomUpDib24(image);
     constexpr std::size_t kStride = 388;  // 129 * 3 = 387, padded to a multiple of four
     ASSERT_EQ(dib.size(), kStride * static_cast<std::size_t>(e.height));
     int wrong = 0;
@@ -391,10 +392,10 @@ TEST(PaletteImage, DibStridePadsToFourBytes) {
     EXPECT_EQ(palettes::DibStride(4), 12);
     EXPECT_EQ(palettes::DibStride(129), 388);
 
-    palettes::PaletteImage tiny{2, 2, {0x112233, 0x445566, 0x778899, 0xAABBCC}};
+    oracle::PaletteImage tiny{2, 2, {0x112233, 0x445566, 0x778899, 0xAABBCC}};
     const std::vector<std::uint8_t> want = {0x99, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0, 0,
                                             0x33, 0x22, 0x11, 0x66, 0x55, 0x44, 0, 0};
-    EXPECT_EQ(palettes::ToBottomUpDib24(tiny), want);
+    EXPECT_EQ(oracle::ToBottomUpDib24(tiny), want);
 }
 
 // ---- What the charts are said to hold ----
@@ -415,7 +416,7 @@ TEST(PaletteContents, WebFollowsTheRampExamples) {
     EXPECT_EQ(row(4), u);
     EXPECT_EQ(row(13), LowerRamp());
 
-    const palettes::PaletteImage image = palettes::DrawPaletteImage(Entry("palWeb"));
+    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry("palWeb"));
     EXPECT_EQ(std::count(image.pixels.begin(), image.pixels.end(), 0x66FF00u), 0);
     for (int i = 341; i <= 351; ++i)
         EXPECT_EQ(cells[static_cast<std::size_t>(i)], 0x000000u) << "cell " << i;
@@ -428,7 +429,7 @@ TEST(PaletteContents, WebSafeDescendsAndEndsInOneBlackArea) {
     EXPECT_EQ(std::set<std::uint32_t>(cells.begin(), cells.begin() + 216).size(), 216u);
 
     // Cell 215 (row 13, column 7) and the eight fillers after it, lines included.
-    const palettes::PaletteImage image = palettes::DrawPaletteImage(Entry("palWebSafe"));
+    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry("palWebSafe"));
     for (int y = 13 * 8; y < 113; ++y) {
         for (int x = 7 * 8; x < 129; ++x)
             ASSERT_EQ(image.At(x, y), 0x000000u) << x << ", " << y;
@@ -533,7 +534,7 @@ TEST(PaletteContents, FillersWhereTheChartsEnd) {
     EXPECT_EQ(std::count(wxp.begin(), wxp.begin() + 12, 0x000000u), 0);
 
     // No fillers and no black cell: every black pixel of the image is a line.
-    const palettes::PaletteImage xp = palettes::DrawPaletteImage(Entry("schXP"));
+    const oracle::PaletteImage xp = oracle::DrawPaletteImage(Entry("schXP"));
     for (int y = 0; y < xp.height; ++y) {
         for (int x = 0; x < xp.width; ++x) {
             if (x % 16 != 0 && y % 16 != 0) {

@@ -11,10 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "ChartPixels.h"
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
-#include "palettes/PaletteImage.h"
+#include "palettes/ChartDrawing.h"
 #include "palettes/PaletteLayout.h"
 
 namespace {
@@ -62,9 +63,9 @@ protected:
     std::set<std::string> VisibleImages() const {
         std::set<std::string> visible;
         for (const std::string& id : kAll) {
-            const bool shown = form->PaletteImage(id)->Visible();
+            const bool shown = form->ChartImage(id)->Visible();
             // The window's own style must agree with the framework's flag.
-            const bool styled = (GetWindowLongPtrA(form->PaletteImage(id)->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+            const bool styled = (GetWindowLongPtrA(form->ChartImage(id)->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
             EXPECT_EQ(shown, styled) << id;
             if (shown)
                 visible.insert(id);
@@ -122,7 +123,7 @@ TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
 
         // The panel is as high as the image, which starts one pixel down: the
         // image's bottom frame line falls outside the panel.
-        fw::TImage* image = form->PaletteImage(s.identifier);
+        fw::TImage* image = form->ChartImage(s.identifier);
         EXPECT_EQ(form->PalettePanel->Height(), image->Height());
         EXPECT_EQ(image->Width(), 129);
         EXPECT_EQ(image->Left(), 1);
@@ -274,12 +275,12 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
         const palettes::PaletteEntry& entry = *palettes::FindPaletteEntry("palWindows");
         const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
-        fw::TImage* image = form->PaletteImage("palWindows");
+        fw::TImage* image = form->ChartImage("palWindows");
         EXPECT_EQ(image->Width(), size.width);
         EXPECT_EQ(image->Height(), size.height);
         EXPECT_EQ(image->Left(), 1);
         EXPECT_EQ(image->Top(), 1);
-        const palettes::PaletteImage drawn = palettes::DrawPaletteImage(entry, dpi);
+        const oracle::PaletteImage drawn = oracle::DrawPaletteImage(entry, dpi);
         EXPECT_TRUE(PixelsOf(image->Bitmap(), size.width, size.height) == drawn.pixels) << "crisp cells at the new pitch";
         EXPECT_EQ(form->PalettePanel->Left(), frame.panelLeft);
         EXPECT_EQ(form->PalettePanel->Top(), frame.panelTop);

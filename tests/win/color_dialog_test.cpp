@@ -30,7 +30,7 @@ public:
         d.top = 40;
         d.clientWidth = 150;
         d.clientHeight = 100;
-        Build(d, {});
+        Build(d);
     }
 };
 

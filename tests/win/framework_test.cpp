@@ -27,11 +27,7 @@ namespace {
 
 class TestForm : public TForm {
 public:
-    TestForm(const TFormDesc& desc, std::initializer_list<THandler<TestForm>> handlers = {})
-        : TForm(&Application()) {
-        static constexpr TCloseHandler<TestForm> kClose[] = {{"FormClose", &TestForm::FormClose}};
-        Build(desc, MakeResolver<TestForm>(this, handlers, kClose));
-    }
+    explicit TestForm(const TFormDesc& desc) : TForm(&Application()) { Build(desc); }
     void Count(TComponent*) { ++count; }
     void Fail(TComponent*) { throw Exception("Failed to set data for 'WindowTop'"); }
     void FormClose(TComponent*, TCloseAction& action) {
@@ -65,7 +61,7 @@ constexpr TMenuItemDesc Radio(std::string_view name, bool checked = false) {
             .autoCheck = true,
             .groupIndex = 1,
             .checked = checked,
-            .onClick = "Count"};
+            .onClick = Handler<&TestForm::Count>};
 }
 
 // Descriptions are constant data: the menus of the menu form as arrays.
@@ -92,7 +88,7 @@ UINT MenuState(TestForm& form, const std::string& name) {
 
 TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
     Init();
-    TestForm form(MenuForm(), {{"Count", &TestForm::Count}});
+    TestForm form(MenuForm());
     auto* a2 = form.Find<TMenuItem>("A2");
     a2->SetChecked(true);
     EXPECT_FALSE(form.Find<TMenuItem>("A1")->Checked());
@@ -104,7 +100,7 @@ TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
 
 TEST(Menus, ChoosingAnAutoCheckItemFlipsItsMarkBeforeTheHandlerRuns) {
     Init();
-    TestForm form(MenuForm(), {{"Count", &TestForm::Count}});
+    TestForm form(MenuForm());
     auto* b1 = form.Find<TMenuItem>("B1");
     bool checkedDuringHandler = true;
     b1->OnClick = [&](TComponent*) { checkedDuringHandler = b1->Checked(); };
@@ -119,7 +115,7 @@ TEST(Menus, ChoosingAnAutoCheckItemFlipsItsMarkBeforeTheHandlerRuns) {
 
 TEST(Menus, MenuCommandsReachTheItemThroughTheWindow) {
     Init();
-    TestForm form(MenuForm(), {{"Count", &TestForm::Count}});
+    TestForm form(MenuForm());
     SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(form.Find<TMenuItem>("A2")->Command(), 0), 0);
     EXPECT_EQ(form.count, 1);
     EXPECT_TRUE(form.Find<TMenuItem>("A2")->Checked());
@@ -127,7 +123,7 @@ TEST(Menus, MenuCommandsReachTheItemThroughTheWindow) {
 
 TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
     Init();
-    TestForm form(MenuForm(), {{"Count", &TestForm::Count}});
+    TestForm form(MenuForm());
     HMENU top = GetSubMenu(GetMenu(form.Handle()), 0);
     EXPECT_EQ(GetMenuItemCount(top), 2);
     form.Find<TMenuItem>("Hidden")->SetVisible(true);
@@ -140,11 +136,11 @@ TEST(Menus, ShortcutTextFollowsTheCaption) {
     TFormDesc d = Desc("F");
     d.menu = "Bar";
     static constexpr TMenuItemDesc kGo[] = {
-        {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .onClick = "Count"}};
+        {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .onClick = Handler<&TestForm::Count>}};
     static constexpr TMenuItemDesc kItems[] = {{.name = "Top", .caption = "&Top", .items = kGo}};
     static constexpr TMenuDesc kMenus[] = {{.name = "Bar", .items = kItems}};
     d.menus = kMenus;
-    TestForm form(d, {{"Count", &TestForm::Count}});
+    TestForm form(d);
     char text[64] = {};
     GetMenuStringA(GetMenu(form.Handle()), form.Find<TMenuItem>("Go")->Command(), text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "&Go\tCtrl+F1");
@@ -159,11 +155,10 @@ TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
                                                   .top = 10,
                                                   .width = 90,
                                                   .height = 16,
-                                                  .readOnly = true,
                                                   .centered = true,
-                                                  .onChange = "Count"}};
+                                                  .onChange = Handler<&TestForm::Count>}};
     d.controls = kControls;
-    TestForm form(d, {{"Count", &TestForm::Count}});
+    TestForm form(d);
     auto* edit = form.Find<TRichEdit>("Edit");
     edit->SetText("#FF0000");
     EXPECT_EQ(form.count, 1);
@@ -195,7 +190,7 @@ TEST(ApplicationWindow, IsShownWhileAnyFormIsVisible) {
 TEST(Forms, CloseOfAFormThatIsNotTheMainOneHidesIt) {
     Init();
     TFormDesc d = Desc("Closing");
-    d.onClose = "FormClose";
+    d.onClose = Handler<&TestForm::FormClose>;
     TestForm form(d);
     form.Show();
     SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
@@ -269,9 +264,9 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
                                                   .height = 25,
                                                   .text = "Go",
                                                   .tabOrder = 0,
-                                                  .onClick = "Fail"}};
+                                                  .onClick = Handler<&TestForm::Fail>}};
     d.controls = kControls;
-    TestForm form(d, {{"Fail", &TestForm::Fail}});
+    TestForm form(d);
     std::vector<e2e::MessageBoxInfo> boxes;
     {
         // The box runs its modal loop inside the click; the watcher reads and answers it.
@@ -330,7 +325,7 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     TFormDesc d = Desc("Scaled", 200, 100);
     d.left = 40;
     d.top = 30;
-    d.onDpiChanged = "Count";
+    d.onDpiChanged = Handler<&TestForm::Count>;
     TControlDesc edit;
     edit.name = "Edit";
     edit.kind = TControlKind::RichEdit;
@@ -356,7 +351,7 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     const TControlDesc controls[] = {edit, button, line};
     d.controls = controls;
 
-    TestForm form(d, {{"Count", &TestForm::Count}});
+    TestForm form(d);
     const int start = form.Dpi();
     ASSERT_EQ(start, WindowDpi(form.Handle()));
     auto scaled = [&](int v, int dpi) { return MulDiv(v, dpi, 96); };

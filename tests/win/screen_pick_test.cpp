@@ -16,12 +16,12 @@
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
-#include "main/BaseFunctions.h"
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
 #include "picker/PickCursor.h"
 #include "picker/ScreenPick.h"
 #include "picker/Unit2.h"
+#include "shared/BaseFunctions.h"
 
 namespace {
 
@@ -69,6 +69,8 @@ protected:
 
         mainForm = std::make_unique<TMainForm>(nullptr);
         pickForm = std::make_unique<TColorPickForm>(nullptr);
+        // Joined as the program joins them.
+        pickForm->OnPick = [this](fw::TColor pixel) { mainForm->FinishScreenPick(pixel); };
     }
 
     void TearDown() override {
@@ -85,9 +87,9 @@ protected:
 
     // Every window that should show the picking cursor, with the cursor it shows.
     void ExpectAllShow(HCURSOR expected) {
-        for (std::string_view id : palettes::HideAllOrder()) {
-            fw::TImage* image = mainForm->PaletteImage(id);
-            EXPECT_EQ(CursorShownBy(image->Handle()), expected) << id;
+        for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+            fw::TImage* image = mainForm->ChartImage(entry.identifier);
+            EXPECT_EQ(CursorShownBy(image->Handle()), expected) << entry.identifier;
         }
         EXPECT_EQ(CursorShownBy(pickForm->Handle()), expected) << "picking window";
     }
@@ -105,8 +107,8 @@ TEST_F(ScreenPick, CrossBeforeTheCursorIsInstalled) {
 
 TEST_F(ScreenPick, CursorFromTheCurrentDirectoryGoesToTheImagesAndThePickingWindow) {
     PutCursorFile();
-    InstallPickCursor();
-    ASSERT_TRUE(fw::Screen().HasCursor(crPick));
+    mainForm->InstallPickCursor();
+    ASSERT_NE(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
     HCURSOR cursor = fw::Screen().Cursor(crPick);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(cursor, &info));
@@ -116,43 +118,40 @@ TEST_F(ScreenPick, CursorFromTheCurrentDirectoryGoesToTheImagesAndThePickingWind
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
 
-    for (std::string_view id : palettes::HideAllOrder())
-        EXPECT_EQ(mainForm->PaletteImage(id)->Cursor(), crPick) << id;
-    EXPECT_EQ(pickForm->Cursor(), crPick);
     ExpectAllShow(cursor);
 }
 
 TEST_F(ScreenPick, MissingOrBrokenFileLeavesNumberFiveEmptyAndTheArrowShows) {
     PutCursorFile();
-    InstallPickCursor();
+    mainForm->InstallPickCursor();
     HCURSOR loaded = fw::Screen().Cursor(crPick);
     ASSERT_TRUE(CursorAlive(loaded));
 
     RemoveCursorFile();
-    InstallPickCursor();
-    EXPECT_FALSE(fw::Screen().HasCursor(crPick));
+    mainForm->InstallPickCursor();
+    EXPECT_EQ(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
     EXPECT_FALSE(CursorAlive(loaded)) << "the cursor of the previous activation is destroyed";
     ExpectAllShow(LoadCursorA(nullptr, IDC_ARROW));
 
     std::ofstream(scratch / "cur.dat", std::ios::binary) << "not a cursor at all";
-    InstallPickCursor();
-    EXPECT_FALSE(fw::Screen().HasCursor(crPick));
+    mainForm->InstallPickCursor();
+    EXPECT_EQ(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
     ExpectAllShow(LoadCursorA(nullptr, IDC_ARROW));
 
     // A later activation that finds a good file installs it again.
     PutCursorFile();
-    InstallPickCursor();
-    EXPECT_TRUE(fw::Screen().HasCursor(crPick));
+    mainForm->InstallPickCursor();
+    EXPECT_NE(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
     ExpectAllShow(fw::Screen().Cursor(crPick));
 }
 
 TEST_F(ScreenPick, RepeatedInstallsHoldOneCursor) {
     PutCursorFile();
-    InstallPickCursor();
+    mainForm->InstallPickCursor();
     const DWORD objectsBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     HCURSOR previous = fw::Screen().Cursor(crPick);
     for (int i = 0; i < 100; ++i) {
-        InstallPickCursor();
+        mainForm->InstallPickCursor();
         HCURSOR current = fw::Screen().Cursor(crPick);
         ASSERT_TRUE(CursorAlive(current));
         ASSERT_FALSE(CursorAlive(previous)) << "install " << i;
@@ -163,7 +162,7 @@ TEST_F(ScreenPick, RepeatedInstallsHoldOneCursor) {
 
 TEST_F(ScreenPick, EveryActivationOfTheMainWindowReloadsTheCursor) {
     PutCursorFile();
-    InstallPickCursor();
+    mainForm->InstallPickCursor();
     HCURSOR first = fw::Screen().Cursor(crPick);
     mainForm->Show();
     ASSERT_TRUE(PumpUntil([&] { return fw::Screen().Cursor(crPick) != first; }, 5s));
@@ -254,13 +253,13 @@ TEST_F(ScreenPick, CloseRequestEndsPickingWithoutAPick) {
 TEST_F(ScreenPick, UnreadablePixelIsAFailedPick) {
     mainForm->ApplyPickedColor(RGB(0x33, 0x66, 0x99));
     const std::string hint = mainForm->TrayHint();
-    EXPECT_FALSE(huetrove::ApplyScreenPixel(*mainForm, CLR_INVALID));
+    EXPECT_FALSE(mainForm->ApplyScreenPixel(CLR_INVALID));
     EXPECT_EQ(mainForm->CurrentColor(), RGB(0x33, 0x66, 0x99));
     EXPECT_EQ(mainForm->HTMLColorEdit->Text(), "#336699");
     EXPECT_EQ(mainForm->RColorEdit->Text(), "51");
     EXPECT_EQ(mainForm->TrayHint(), hint);
 
-    EXPECT_TRUE(huetrove::ApplyScreenPixel(*mainForm, RGB(0xFF, 0xFF, 0x99)));
+    EXPECT_TRUE(mainForm->ApplyScreenPixel(RGB(0xFF, 0xFF, 0x99)));
     EXPECT_EQ(mainForm->HTMLColorEdit->Text(), "#FFFF99");
 }
 

@@ -93,7 +93,7 @@ protected:
     std::set<std::string> VisibleCharts() const {
         std::set<std::string> visible;
         for (const std::string& id : kCharts)
-            if (form->PaletteImage(id)->Visible())
+            if (form->ChartImage(id)->Visible())
                 visible.insert(id);
         return visible;
     }

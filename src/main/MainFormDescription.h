@@ -1,11 +1,13 @@
 #pragma once
 // The main window's description: constant data, read while the window is built.
+#include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "forms/SharedParts.h"
 #include "framework/FormDescription.h"
+#include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
+#include "shared/FormParts.h"
 
 namespace forms::main_form {
 
@@ -13,39 +15,38 @@ using namespace fw;
 using palettes::kPaletteEntries;
 using palettes::PaletteGroup;
 
-// A name made from two parts as the program is built (a chart's handler, its shortcut).
-struct TBuiltName {
-    char text[32]{};
-    std::size_t size = 0;
-    constexpr std::string_view View() const { return {text, size}; }
+// What each chart's menu item and image run, in catalogue order: the item shows or
+// hides its chart, a click on the image picks the colour under the pointer.
+struct TChartHandlers {
+    std::string_view identifier;
+    TEventHandler onItem;
+    TEventHandler onImage;
 };
+inline constexpr TChartHandlers kChartHandlers[] = {
+    {"palWeb", Handler<&TMainForm::MpalWebClick>, Handler<&TMainForm::palWebClick>},
+    {"palWebHue", Handler<&TMainForm::MpalWebHueClick>, Handler<&TMainForm::palWebHueClick>},
+    {"palWebSafe", Handler<&TMainForm::MpalWebSafeClick>, Handler<&TMainForm::palWebSafeClick>},
+    {"palWindows", Handler<&TMainForm::MpalWindowsClick>, Handler<&TMainForm::palWindowsClick>},
+    {"palMac", Handler<&TMainForm::MpalMacClick>, Handler<&TMainForm::palMacClick>},
+    {"palAdobe", Handler<&TMainForm::MpalAdobeClick>, Handler<&TMainForm::palAdobeClick>},
+    {"palVB1", Handler<&TMainForm::MpalVB1Click>, Handler<&TMainForm::palVB1Click>},
+    {"palVB2", Handler<&TMainForm::MpalVB2Click>, Handler<&TMainForm::palVB2Click>},
+    {"schWXP", Handler<&TMainForm::MschWXPClick>, Handler<&TMainForm::schWXPClick>},
+    {"schXP", Handler<&TMainForm::MschXPClick>, Handler<&TMainForm::schXPClick>},
+};
+static_assert(std::ranges::equal(kChartHandlers,
+                                 kPaletteEntries,
+                                 {},
+                                 &TChartHandlers::identifier,
+                                 &palettes::PaletteEntry::identifier));
 
-constexpr TBuiltName Concatenated(std::string_view first, std::string_view second) {
-    TBuiltName name;
-    for (char c : first)
-        name.text[name.size++] = c;
-    for (char c : second)
-        name.text[name.size++] = c;
-    return name;
+// F1..F8 for the palettes, Ctrl+F1 and Ctrl+F2 for the schemes.
+constexpr std::string_view ChartShortCut(palettes::PaletteShortcut key) {
+    constexpr std::string_view kPlain[] = {"", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8"};
+    constexpr std::string_view kCtrl[] = {"",        "Ctrl+F1", "Ctrl+F2", "Ctrl+F3", "Ctrl+F4",
+                                          "Ctrl+F5", "Ctrl+F6", "Ctrl+F7", "Ctrl+F8"};
+    return (key.ctrl ? kCtrl : kPlain)[key.functionKey];
 }
-
-template <typename Make>
-constexpr std::array<TBuiltName, kPaletteEntries.size()> ForEachChart(Make make) {
-    std::array<TBuiltName, kPaletteEntries.size()> names{};
-    for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = make(kPaletteEntries[i]);
-    return names;
-}
-
-// Each chart's menu item and image answer to a handler named after them.
-inline constexpr auto kItemHandlers =
-    ForEachChart([](const palettes::PaletteEntry& e) { return Concatenated(e.menuItem, "Click"); });
-inline constexpr auto kImageHandlers =
-    ForEachChart([](const palettes::PaletteEntry& e) { return Concatenated(e.identifier, "Click"); });
-inline constexpr auto kShortCuts = ForEachChart([](const palettes::PaletteEntry& e) {
-    const char key[] = {'F', static_cast<char>('0' + e.shortcut.functionKey), '\0'};
-    return Concatenated(e.shortcut.ctrl ? "Ctrl+" : "", key);
-});
 
 constexpr std::size_t ChartItemCount(PaletteGroup group) {
     std::size_t count = 0;
@@ -69,12 +70,12 @@ constexpr std::array<TMenuItemDesc, ChartItemCount(group)> ChartItems() {
             items[n++] = {.name = e.separatorBefore, .caption = "-"};
         items[n++] = {.name = e.menuItem,
                       .caption = e.menuCaption,
-                      .shortCut = kShortCuts[i].View(),
+                      .shortCut = ChartShortCut(e.shortcut),
                       .radioItem = true,
                       .autoCheck = true,
                       .groupIndex = 1,
                       .checked = e.identifier == "palWeb",
-                      .onClick = kItemHandlers[i].View()};
+                      .onClick = kChartHandlers[i].onItem};
     }
     return items;
 }
@@ -82,34 +83,45 @@ constexpr std::array<TMenuItemDesc, ChartItemCount(group)> ChartItems() {
 inline constexpr auto kPaletteItems = ChartItems<PaletteGroup::Palette>();
 inline constexpr auto kSchemeItems = ChartItems<PaletteGroup::Scheme>();
 
+// The submenu of a group's chart items, as the catalogue names it.
+constexpr TMenuItemDesc ChartSubmenu(const palettes::PaletteSubmenu& submenu, TList<TMenuItemDesc> items) {
+    return {.name = submenu.name, .caption = submenu.caption, .items = items};
+}
+
 // A menu item that runs a command: no check mark, no submenu.
 constexpr TMenuItemDesc MenuCommand(std::string_view name,
                                     std::string_view caption,
-                                    std::string_view onClick,
+                                    TEventHandler onClick,
                                     std::string_view shortCut = {}) {
     return {.name = name, .caption = caption, .shortCut = shortCut, .onClick = onClick};
 }
 
-inline constexpr TMenuItemDesc kFileItems[] = {MenuCommand("Close1", "E&xit", "Close1Click")};
+inline constexpr TMenuItemDesc kFileItems[] = {MenuCommand("Close1", "E&xit", Handler<&TMainForm::Close1Click>)};
 
 inline constexpr TMenuItemDesc kOptionsItems[] = {
-    MenuCommand("Pickcolorfromthescreen1", "Select color from the &screen", "Pickcolorfromthescreen1Click", "Ctrl+S"),
-    MenuCommand("Pickcolorfromthe1", "Select color from the &picker", "Pickcolorfromthe1Click", "Ctrl+P"),
+    MenuCommand("Pickcolorfromthescreen1",
+                "Select color from the &screen",
+                Handler<&TMainForm::Pickcolorfromthescreen1Click>,
+                "Ctrl+S"),
+    MenuCommand("Pickcolorfromthe1",
+                "Select color from the &picker",
+                Handler<&TMainForm::Pickcolorfromthe1Click>,
+                "Ctrl+P"),
     {.name = "N1", .caption = "-"},
-    {.name = "Pickcolorfromthepalette1", .caption = "Display color p&alette", .items = kPaletteItems},
-    {.name = "Displaycolorscheme1", .caption = "Display color s&cheme", .items = kSchemeItems},
+    ChartSubmenu(palettes::kPaletteSubmenus[0], kPaletteItems),
+    ChartSubmenu(palettes::kPaletteSubmenus[1], kSchemeItems),
     {.name = "N4", .caption = "-"},
-    MenuCommand("Hidemainwindow2", "&Hide main window", "Hidemainwindow2Click", "Ctrl+M"),
+    MenuCommand("Hidemainwindow2", "&Hide main window", Handler<&TMainForm::Hidemainwindow2Click>, "Ctrl+M"),
     {.name = "N5", .caption = "-"},
-    MenuCommand("Preferences1", "Pre&ferences", "Preferences1Click", "Ctrl+O"),
+    MenuCommand("Preferences1", "Pre&ferences", Handler<&TMainForm::Preferences1Click>, "Ctrl+O"),
 };
 
 inline constexpr TMenuItemDesc kHelpItems[] = {
-    MenuCommand("Contents1", "&Contents", "Contents1Click", "Ctrl+H"),
+    MenuCommand("Contents1", "&Contents", Handler<&TMainForm::Contents1Click>, "Ctrl+H"),
     {.name = "N8", .caption = "-"},
-    MenuCommand("webColorsOnLine1", "Huetrove &online ...", "webColorsOnLine1Click"),
+    MenuCommand("webColorsOnLine1", "Huetrove &online ...", Handler<&TMainForm::webColorsOnLine1Click>),
     {.name = "N9", .caption = "-"},
-    MenuCommand("About1", "&About ...", "About1Click"),
+    MenuCommand("About1", "&About ...", Handler<&TMainForm::About1Click>),
 };
 
 inline constexpr TMenuItemDesc kMenuBar[] = {
@@ -119,21 +131,23 @@ inline constexpr TMenuItemDesc kMenuBar[] = {
 };
 
 inline constexpr TMenuItemDesc kTrayItems[] = {
-    MenuCommand("Pickscreencolor1", "Select &color from the screen", "Pickscreencolor1Click"),
-    MenuCommand("Selectcolorfromthepicker1", "Select c&olor from the picker", "Selectcolorfromthepicker1Click"),
+    MenuCommand("Pickscreencolor1", "Select &color from the screen", Handler<&TMainForm::Pickscreencolor1Click>),
+    MenuCommand("Selectcolorfromthepicker1",
+                "Select c&olor from the picker",
+                Handler<&TMainForm::Selectcolorfromthepicker1Click>),
     {.name = "N3", .caption = "-"},
-    MenuCommand("Showmainwindow1", "&Show main window", "Showmainwindow1Click"),
-    MenuCommand("Hidemainwindow1", "&Hide main window", "Hidemainwindow1Click"),
+    MenuCommand("Showmainwindow1", "&Show main window", Handler<&TMainForm::Showmainwindow1Click>),
+    MenuCommand("Hidemainwindow1", "&Hide main window", Handler<&TMainForm::Hidemainwindow1Click>),
     {.name = "N2", .caption = "-"},
-    MenuCommand("Exit2", "&Close Huetrove", "Exit2Click"),
+    MenuCommand("Exit2", "&Close Huetrove", Handler<&TMainForm::Exit2Click>),
 };
 
 inline constexpr TMenuItemDesc kHtmlItems[] = {
-    MenuCommand("Copytoclipboard1", "&Copy to clipboard", "Copytoclipboard1Click")};
+    MenuCommand("Copytoclipboard1", "&Copy to clipboard", Handler<&TMainForm::Copytoclipboard1Click>)};
 
 inline constexpr TMenuDesc kMenus[] = {
     {.name = "MainMenu1", .items = kMenuBar},
-    {.name = "PopupMenu", .popup = true, .onPopup = "PopupMenuPopup", .items = kTrayItems},
+    {.name = "PopupMenu", .popup = true, .onPopup = Handler<&TMainForm::PopupMenuPopup>, .items = kTrayItems},
     {.name = "HTMLColorPopup", .popup = true, .items = kHtmlItems},
 };
 
@@ -151,7 +165,6 @@ constexpr TControlDesc DecimalBox(std::string_view name, int left, std::string_v
                         .font = &kTahoma8,
                         .color = clBtnFace,
                         .hint = hint,
-                        .readOnly = true,
                         .centered = true,
                         .maxLength = 3};
 }
@@ -167,10 +180,9 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
      .font = &kHtmlFont,
      .color = clInfoBk,
      .hint = "Selected color HTML value",
-     .readOnly = true,
      .centered = true,
-     .onChange = "HTMLColorEditChange",
-     .popupMenu = "HTMLColorPopup"},
+     .onChange = Handler<&TMainForm::HTMLColorEditChange>,
+     .contextMenu = "HTMLColorPopup"},
     DecimalBox("RColorEdit", 10, "Selected color red value"),
     DecimalBox("GColorEdit", 42, "Selected color green value"),
     DecimalBox("BColorEdit", 74, "Selected color blue value"),
@@ -183,7 +195,7 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
      .color = clBackground,
      .hint = "Selected color display",
      .bevelInner = TBevelCut::bvLowered,
-     .onClick = "ColorPanelClick"},
+     .onClick = Handler<&TMainForm::ColorPanelClick>},
     {.name = "PalettePanel",
      .kind = TControlKind::Panel,
      .left = 10,
@@ -215,7 +227,7 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
                      .cursor = crCross,
                      .visible = e.identifier == "palWeb",
                      .autoSize = true,
-                     .onClick = kImageHandlers[i].View()};
+                     .onClick = kChartHandlers[i].onImage};
     }
     return images;
 }
@@ -239,10 +251,10 @@ inline constexpr fw::TFormDesc kMainForm = {
     .font = kTahoma8,
     .showHint = true,
     .menu = "MainMenu1",
-    .onCreate = "FormCreate",
-    .onActivate = "FormActivate",
-    .onClose = "FormClose",
-    .onDpiChanged = "FormDpiChanged",
+    .onCreate = fw::Handler<&TMainForm::FormCreate>,
+    .onActivate = fw::Handler<&TMainForm::FormActivate>,
+    .onDpiChanged = fw::Handler<&TMainForm::FormDpiChanged>,
+    .onClose = fw::Handler<&TMainForm::FormClose>,
     .menus = main_form::kMenus,
     .controls = main_form::kControls,
 };

@@ -85,6 +85,5 @@ constexpr fw::TFormDesc TitledDialog(fw::TFormDesc form) {
     form.clientHeight = 233;
     form.font = kTahoma8;
     form.showHint = true;
-    form.onActivate = "FormActivate";
     return form;
 }

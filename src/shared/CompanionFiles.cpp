@@ -1,4 +1,4 @@
-#include "main/CompanionFiles.h"
+#include "shared/CompanionFiles.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "framework/Types.h"
-#include "main/ColorText.h"
+#include "shared/ColorText.h"
 
 namespace huetrove {
 

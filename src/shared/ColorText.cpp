@@ -1,4 +1,4 @@
-#include "main/ColorText.h"
+#include "shared/ColorText.h"
 
 namespace huetrove {
 

@@ -1,6 +1,7 @@
 #pragma once
 // The picking window's description: constant data, read while the window is built.
 #include "framework/FormDescription.h"
+#include "picker/Unit2.h"
 
 namespace forms {
 
@@ -16,8 +17,8 @@ inline constexpr fw::TFormDesc kColorPickForm = {
     .color = fw::clBtnFace,
     .font = fw::TFontDesc{.name = "MS Sans Serif", .size = 8},
     .cursor = fw::crCross,
-    .onActivate = "FormActivate",
-    .onClick = "FormClick",
+    .onActivate = fw::Handler<&TColorPickForm::FormActivate>,
+    .onClick = fw::Handler<&TColorPickForm::FormClick>,
 };
 
 static_assert(fw::PartsResolve(kColorPickForm));

@@ -1,4 +1,4 @@
-#include "main/BaseFunctions.h"
+#include "shared/BaseFunctions.h"
 
 #include <windows.h>
 

@@ -1,7 +1,8 @@
 #pragma once
 // The About window's description: constant data, read while the window is built.
-#include "forms/SharedParts.h"
+#include "about/Unit3.h"
 #include "framework/FormDescription.h"
+#include "shared/FormParts.h"
 
 namespace forms::about_form {
 
@@ -25,7 +26,7 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .hint = "Click to view the License Agreement ",
      .cursor = crHandPoint,
      .autoSize = true,
-     .onClick = "Label5Click"},
+     .onClick = Handler<&TFormAbout::Label5Click>},
     Line("Bevel3", 20, 180, 289, 3),
     TextLabel("AvailableMemory", 20, 196, 91, "Available memory :", &kMemoryFont),
     DialogButton({.name = "Button1",
@@ -34,7 +35,7 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
                   .text = "&Ok",
                   .tabOrder = 1,
                   .isCancel = true,
-                  .onClick = "Button1Click"}),
+                  .onClick = Handler<&TFormAbout::Button1Click>}),
 }};
 
 }  // namespace forms::about_form
@@ -46,6 +47,7 @@ inline constexpr fw::TFormDesc kAboutForm = TitledDialog({
     .caption = " About ...",
     .formStyle = fw::TFormStyle::fsStayOnTop,
     .position = fw::TPosition::poDesktopCenter,
+    .onActivate = fw::Handler<&TFormAbout::FormActivate>,
     .controls = kWithTitleBand<about_form::kOwnControls>,
 });
 

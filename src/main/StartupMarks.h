@@ -4,7 +4,7 @@
 // benchmark finds the exported table), so the program carries no switch for them.
 #include <cstdint>
 
-namespace fw {
+namespace huetrove {
 
 enum class TStartupMark : int {
     WinMain,
@@ -21,4 +21,4 @@ enum class TStartupMark : int {
 // Keeps the first time each mark passes; later passes change nothing.
 void MarkStartup(TStartupMark mark);
 
-}  // namespace fw
+}  // namespace huetrove

@@ -2,9 +2,7 @@
 // A chart drawn as pixels: a grid of flat cells with black one-pixel lines between
 // them and round the edge. At any DPI the cells stay flat and the lines one pixel
 // wide; only the pitch (cell plus line) grows, by a whole number of pixels.
-#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "framework/DpiScale.h"
 #include "palettes/PaletteCatalogue.h"
@@ -23,25 +21,11 @@ struct ChartSize {
 // columns x pitch + 1 by rows x pitch + 1: kImageWidth x entry.imageHeight at 96 DPI.
 ChartSize ChartImageSize(const PaletteEntry& entry, int dpi = fw::kDesignDpi);
 
-struct PaletteImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;  // 0xRRGGBB, row by row, row 0 at the top
-
-    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
-
-PaletteImage DrawPaletteImage(const PaletteEntry& entry, int dpi = fw::kDesignDpi);
-
 // Bytes per row of a 24-bit device-independent bitmap: rows are padded to four bytes.
 int DibStride(int width);
 
-// The pixels as a bottom-up 24-bit DIB expects them: last row first, each pixel as
-// blue, green, red, each row padded with zeros to DibStride(width) bytes.
-std::vector<std::uint8_t> ToBottomUpDib24(const PaletteImage& image);
-
-// The chart drawn straight into the bits of a bottom-up 24-bit DIB of its size (as
-// ToBottomUpDib24(DrawPaletteImage(entry, dpi)) gives them), with no copy between.
+// The chart drawn into the bits of a bottom-up 24-bit DIB of its size: last row first,
+// each pixel as blue, green, red, each row padded with zeros to DibStride(width) bytes.
 void DrawPaletteDib24(const PaletteEntry& entry, int dpi, std::uint8_t* bits);
 
 }  // namespace palettes

@@ -1,13 +1,13 @@
-#include "framework/StartupMarks.h"
+#include "main/StartupMarks.h"
 
 #include <windows.h>
 
 // Exported under a fixed name so that a measuring tool can find it in the running
 // image; the values are performance-counter readings.
-extern "C" __declspec(dllexport) std::int64_t HuetroveStartupMarks[static_cast<int>(fw::TStartupMark::Count)];
-std::int64_t HuetroveStartupMarks[static_cast<int>(fw::TStartupMark::Count)];
+extern "C" __declspec(dllexport) std::int64_t HuetroveStartupMarks[static_cast<int>(huetrove::TStartupMark::Count)];
+std::int64_t HuetroveStartupMarks[static_cast<int>(huetrove::TStartupMark::Count)];
 
-namespace fw {
+namespace huetrove {
 
 void MarkStartup(TStartupMark mark) {
     std::int64_t& slot = HuetroveStartupMarks[static_cast<int>(mark)];
@@ -18,4 +18,4 @@ void MarkStartup(TStartupMark mark) {
     slot = now.QuadPart;
 }
 
-}  // namespace fw
+}  // namespace huetrove

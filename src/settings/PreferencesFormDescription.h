@@ -1,8 +1,9 @@
 #pragma once
 // The Preferences dialog's description: constant data, read while the window is built.
-#include "forms/SharedParts.h"
 #include "framework/FormDescription.h"
 #include "settings/SettingsRules.h"
+#include "settings/Unit5.h"
+#include "shared/FormParts.h"
 
 namespace forms::preferences_form {
 
@@ -63,6 +64,7 @@ inline constexpr fw::TFormDesc kPreferencesForm = TitledDialog({
     .name = "FormPreferences",
     .caption = " Preferences ...",
     .position = fw::TPosition::poScreenCenter,
+    .onActivate = fw::Handler<&TFormPreferences::FormActivate>,
     .controls = kWithTitleBand<preferences_form::kOwnControls>,
 });
 
