@@ -217,10 +217,9 @@ std::string TControl::Text() const {
 }
 
 void TControl::SetText(const std::string& text) {
+    text_ = text;
     if (handle_)
         SetWindowTextA(handle_, text.c_str());
-    else
-        text_ = text;
 }
 
 const TFontDesc& TControl::Font() const {

@@ -123,7 +123,7 @@ protected:
 
     HWND handle_ = nullptr;
     HWND owner_ = nullptr;  // a top-level window's owner
-    std::string text_;      // the text until the window exists
+    std::string text_;      // the text until the window exists, then the text last set
     TControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;

@@ -54,7 +54,9 @@ void TRichEdit::ApplyBackground() {
 }
 
 void TRichEdit::SetText(const std::string& text) {
-    if (text == Text())
+    // The box is read-only: the text last set is the text it shows, and comparing with
+    // it spares two messages to the control on every pick.
+    if (text == text_)
         return;
     TControl::SetText(text);
     if (OnChange)
