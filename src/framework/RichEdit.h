@@ -14,9 +14,6 @@ public:
 
     void CreateHandle() override;
     void SetText(const std::string& text) override;
-    // Read-only: the text last set is the text shown, with no message to the control
-    // (the main window reads it twice on every pick).
-    const std::string& Text() const { return text_; }
     void SetColor(TColor color) override;
     void ChangeScale() override;
     void SystemColorsChanged() override;
