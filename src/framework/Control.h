@@ -70,8 +70,8 @@ public:
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
 
-    std::string Text() const;
     // Before the window exists, the text is kept for it; afterwards the window holds it.
+    virtual std::string Text() const;
     virtual void SetText(const std::string& text);
 
     const TFontDesc& Font() const;

@@ -13,6 +13,9 @@ public:
     TNotifyEvent OnChange;
 
     void CreateHandle() override;
+    // Read-only: the text last set is the text shown, so it is given without asking the
+    // control (the main window reads the HTML box twice on every pick).
+    std::string Text() const override { return text_; }
     void SetText(const std::string& text) override;
     void SetColor(TColor color) override;
     void ChangeScale() override;
