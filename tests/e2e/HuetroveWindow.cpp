@@ -35,6 +35,14 @@ HWND ShownChartOf(HWND main) {
     return nullptr;
 }
 
+std::string Huetrove::ChartCaption() const {
+    for (HWND label : ChildWindows(main_, "fwLabel")) {
+        if (IsVisible(label))
+            return WindowText(label);
+    }
+    return {};
+}
+
 HWND Huetrove::PickingWindow() const {
     for (HWND w : TopLevelWindows(process_.Id(), {.className = "fwForm", .visibleOnly = true})) {
         const RECT r = WindowRect(w);

@@ -42,6 +42,8 @@ public:
 
     // The chart image on show, or null.
     HWND ShownChart() const { return ShownChartOf(main_); }
+    // The caption shown over the charts ("Web colors", ...).
+    std::string ChartCaption() const;
     // The picking window while it covers the screen, or null.
     HWND PickingWindow() const;
 

@@ -204,9 +204,10 @@ TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstTwoDid) {
 
     // Still answering, and still picking.
     ASSERT_TRUE(Front());
-    const HWND before = ShownChart();
+    // F3 hides its own chart when that is the one on show, and a dropped chart key may
+    // have left it there: done is the web safe chart on show, whatever was before.
     app->PressUntil("F3 shows the web safe colours", {VK_F3},
-                    [&] { return ShownChart() != nullptr && ShownChart() != before; });
+                    [&] { return ShownChart() != nullptr && app->ChartCaption() == "Web safe colors"; });
     HWND chart = ShownChart();
     ASSERT_NE(chart, nullptr);
     const POINT cell = ClientToScreenPoint(chart, POINT{MulDiv(2 * 8 + 4, ScreenDpi(), 96), MulDiv(4, ScreenDpi(), 96)});
