@@ -314,6 +314,7 @@ int main(int argc, char** argv) {
         WaitUntil([] { return false; }, 300ms);
         HWND htmlBox = ChildAt(h.window, POINT{fw::ScaleToDpi(57, dpi), fw::ScaleToDpi(20, dpi)});
         std::vector<double> latencies;
+        int missed = 0;
         for (int i = 0; i < kLatencyPicks; ++i) {
             const palettes::PaletteEntry& entry = i % 2 ? safe : hues;
             charts.PostChartKey(entry.shortcut.functionKey);
@@ -324,8 +325,18 @@ int main(int argc, char** argv) {
             WaitUntil([&] { return HtmlOf(ReadPixel(onScreen)) == want; }, 5s, 1ms);
             const auto begin = Clock::now();
             ChartDriver::PostClick(charts.ShownChart(), spot);
-            if (WaitUntil([&] { return WindowText(htmlBox) == want; }, 2s, 0ms))
+            if (WaitUntil([&] { return WindowText(htmlBox) == want; }, 2s, 0ms)) {
                 latencies.push_back(MsSince(begin));
+            } else if (++missed == 1) {
+                // What the first missed pick met, to tell a slow program from a pointer elsewhere.
+                POINT pointer{};
+                GetCursorPos(&pointer);
+                std::fprintf(stderr,
+                             "pick %d not seen within 2 s: wanted %s, the HTML box shows %s, the screen there %s; "
+                             "pointer at %ld,%ld, the spot at %ld,%ld\n",
+                             i, want.c_str(), WindowText(htmlBox).c_str(), HtmlOf(ReadPixel(onScreen)).c_str(),
+                             pointer.x, pointer.y, onScreen.x, onScreen.y);
+            }
         }
 
         std::vector<double> huetroveStarts, minimalStarts, floorStarts;
@@ -351,7 +362,9 @@ int main(int argc, char** argv) {
             Ratio(static_cast<double>(huetroveAfter.privateKb), static_cast<double>(minimalAtStart.privateKb)));
         Row("GDI / USER objects / handles after start-up", Objects(huetroveAtStart), Objects(minimalAtStart), "");
         Row("GDI / USER objects / handles after the picks and switches", Objects(huetroveAfter), "", "");
-        if (!latencies.empty()) {
+        if (latencies.empty()) {
+            Row("Pick latency, click posted to new HTML code", "no pick seen within 2 s", "", "");
+        } else {
             char text[96];
             std::snprintf(text, sizeof text, "%.1f ms median, %.1f ms max", Median(latencies),
                           *std::max_element(latencies.begin(), latencies.end()));
