@@ -7,9 +7,10 @@
 using fw::TComponent;
 
 void TMainForm::NameForReaders() {
-    // A box is named by its hint and reads as its text. The hidden label says the same
-    // to the system's own objects; the answer to readers' requests says it where
-    // Windows takes no label for a rich edit box, and gives the value.
+    // A box is named by its hint and reads as its text. The hidden label gives the name
+    // to the system's own objects, for readers that use those; the answer to readers'
+    // requests gives it where a rich edit box's object takes no label (Wine's does not),
+    // and gives the value.
     for (fw::TRichEdit* box : {HTMLColorEdit, RColorEdit, GColorEdit, BColorEdit}) {
         fw::AddHiddenLabel(box->Handle(), box->Hint);
         box->Accessible = {.name = [box] { return box->Hint; }, .value = [box] { return box->Text(); }};
