@@ -143,11 +143,18 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CONTEXTMENU:
             if (ContextMenu && reinterpret_cast<HWND>(wParam) == handle_) {
-                POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                if (lParam == -1)
-                    GetCursorPos(&pt);
-                ContextMenu->Popup(pt.x, pt.y);
+                if (lParam == -1)  // from the keyboard
+                    PopupContextMenu();
+                else
+                    ContextMenu->Popup(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
                 return 0;
+            }
+            break;
+        case WM_GETOBJECT:
+            // Only the client area's object: the window's frame and the rest stay the system's.
+            if (Accessible && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
+                if (const LRESULT answer = AnswerAccessibleClient(handle_, wParam))
+                    return answer;
             }
             break;
         default:
@@ -254,6 +261,14 @@ void TControl::SetColor(TColor color) {
     ownColor_ = true;
     if (handle_)
         InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TControl::PopupContextMenu() {
+    if (!ContextMenu || !handle_)
+        return;
+    RECT rc{};
+    GetWindowRect(handle_, &rc);
+    ContextMenu->Popup(rc.left, rc.bottom);
 }
 
 void TControl::Click() {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "framework/Accessible.h"
 #include "framework/Component.h"
 #include "framework/DpiScale.h"
 #include "framework/Font.h"
@@ -90,6 +91,12 @@ public:
     TPopupMenu* ContextMenu = nullptr;  // opened by a right click on the control
 
     int TabOrder = -1;  // -1: not a tab stop
+
+    // What screen readers hear beyond what the system finds itself.
+    TAccessibleText Accessible;
+    // Opens the context menu at the control, below its left edge: where the keyboard's
+    // menu keys open it, wherever the pointer is.
+    void PopupContextMenu();
 
     // Makes the control's window inside its parent's window.
     virtual void CreateHandle() = 0;

@@ -195,6 +195,8 @@ void TForm::Build(const TFormDesc& desc) {
     for (const TControlDesc* d : order)
         BuildControl(*d);
 
+    for (const TKeyDesc& key : desc.keys)
+        keys_.emplace_back(ParseShortCut(std::string(key.shortCut)), EventOf(key.onKey));
     OnCreate = EventOf(desc.onCreate);
     OnActivate = EventOf(desc.onActivate);
     OnClick = EventOf(desc.onClick);
@@ -477,15 +479,21 @@ void TForm::Paint(HDC dc) {
 }
 
 bool TForm::HandleShortCut(const MSG& msg) {
-    if (!Menu || (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN))
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
         return false;
     const TShortCut pressed{static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
                             GetKeyState(VK_MENU) < 0};
-    TMenuItem* item = Menu->Items()->FindShortCut(pressed);
-    if (!item)
-        return false;
-    item->Click();
-    return true;
+    if (TMenuItem* item = Menu ? Menu->Items()->FindShortCut(pressed) : nullptr) {
+        item->Click();
+        return true;
+    }
+    for (const auto& [key, onKey] : keys_) {
+        if (key == pressed && onKey) {
+            onKey(this);
+            return true;
+        }
+    }
+    return false;
 }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -6,11 +6,13 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "framework/Application.h"
 #include "framework/Control.h"
 #include "framework/FormDescription.h"
+#include "framework/ShortCut.h"
 #include "framework/Types.h"
 
 namespace fw {
@@ -110,6 +112,7 @@ public:
     TNotifyEvent OnActivate;
     TCloseEvent OnClose;
 
+    // A key pressed in the form: a shortcut of its menu bar, else one of its own keys.
     bool HandleShortCut(const MSG& msg);
     // The menu item (of the menu bar or a popup menu) that a command number stands for.
     TMenuItem* MenuItemOfCommand(unsigned command) const;
@@ -158,6 +161,8 @@ private:
     HWND tooltip_ = nullptr;
     // The form's menu items by command number, from kFirstMenuCommand on.
     std::vector<TMenuItem*> commands_;
+    // The keys the description gives the form, with what they run.
+    std::vector<std::pair<TShortCut, TNotifyEvent>> keys_;
 };
 
 }  // namespace fw

@@ -123,6 +123,12 @@ struct TMenuItemDesc {
     TList<TMenuItemDesc> items{};
 };
 
+// A key the form answers itself, besides its menus' shortcuts.
+struct TKeyDesc {
+    std::string_view shortCut{};
+    TEventHandler onKey = nullptr;
+};
+
 struct TMenuDesc {
     std::string_view name{};
     bool popup = false;
@@ -147,6 +153,7 @@ struct TFormDesc {
     TCloseHandler onClose = nullptr;
     TList<TMenuDesc> menus{};
     TList<TControlDesc> controls{};
+    TList<TKeyDesc> keys{};
 };
 
 // Whether every name a description uses for another of its parts names one: a control's

@@ -19,7 +19,18 @@ constexpr TModifier kModifiers[] = {{"Ctrl+", &TShortCut::ctrl},
                                     {"Shift+", &TShortCut::shift},
                                     {"Alt+", &TShortCut::alt}};
 
+// Keys with a name of their own.
+struct TNamedKey {
+    std::string_view name;
+    unsigned key;
+};
+constexpr TNamedKey kNamedKeys[] = {{"Apps", 0x5D}};  // the menu key
+
 unsigned ParseKey(const std::string& name) {
+    for (const TNamedKey& named : kNamedKeys) {
+        if (name == named.name)
+            return named.key;
+    }
     if (name.size() == 1) {
         char c = name[0];
         if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
@@ -68,6 +79,10 @@ std::string ShortCutToText(const TShortCut& sc) {
     for (const TModifier& m : kModifiers) {
         if (sc.*m.held)
             text += m.text;
+    }
+    for (const TNamedKey& named : kNamedKeys) {
+        if (sc.key == named.key)
+            return text.append(named.name);
     }
     if (sc.key >= kVkF1 && sc.key < kVkF1 + 24)
         text += "F" + std::to_string(sc.key - kVkF1 + 1);

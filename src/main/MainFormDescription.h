@@ -234,6 +234,14 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
 
 inline constexpr auto kControls = Joined(kDisplay, ChartImages());
 
+// The code without the mouse: the box's menu opens with the keyboard's menu keys, and
+// Ctrl+C copies as the menu's item does.
+inline constexpr TKeyDesc kKeys[] = {
+    {"Shift+F10", Handler<&TMainForm::HTMLColorEditMenuKey>},
+    {"Apps", Handler<&TMainForm::HTMLColorEditMenuKey>},
+    {"Ctrl+C", Handler<&TMainForm::Copytoclipboard1Click>},
+};
+
 }  // namespace forms::main_form
 
 namespace forms {
@@ -257,6 +265,7 @@ inline constexpr fw::TFormDesc kMainForm = {
     .onClose = fw::Handler<&TMainForm::FormClose>,
     .menus = main_form::kMenus,
     .controls = main_form::kControls,
+    .keys = main_form::kKeys,
 };
 
 static_assert(fw::PartsResolve(kMainForm));

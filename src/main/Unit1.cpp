@@ -34,6 +34,7 @@ TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     PopupMenu = Find<fw::TPopupMenu>("PopupMenu");
     HTMLColorPopup = Find<fw::TPopupMenu>("HTMLColorPopup");
     ColorDialog = new TColorDialog(this);
+    NameForReaders();
     LayOutCharts(false);  // the height stays as designed until the settings show a chart
     huetrove::MarkStartup(huetrove::TStartupMark::ChartsDrawn);
     CreateTrayIcon();

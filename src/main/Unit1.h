@@ -63,6 +63,10 @@ public:
     void webColorsOnLine1Click(fw::TComponent* Sender);
     void About1Click(fw::TComponent* Sender);
 
+    // Without the mouse (MainFormAccessibility.cpp): the menu keys open the HTML box's
+    // menu at the box.
+    void HTMLColorEditMenuKey(fw::TComponent* Sender);
+
     // Charts (MainFormCharts.cpp).
     void ShowPalette(const std::string& identifier);
     void ShowScheme(const std::string& identifier);
@@ -144,6 +148,8 @@ private:
     void ShowChart(palettes::PaletteGroup group, const std::string& identifier, std::string_view clearOther);
     std::string panelHeightFrom_;   // the chart whose height the panel took; empty: the designed height
     bool chartsCollapsed_ = false;  // nothing asked for: the window ends at the panel's top
+    // What screen readers hear for the colour boxes, the swatch and the charts.
+    void NameForReaders();
     void CreateTrayIcon();
     void InstallSessionEndSave();
     std::string trayHint_;

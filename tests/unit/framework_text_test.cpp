@@ -31,6 +31,7 @@ TEST(ShortCut, ReadsFunctionKeysAndModifiers) {
     EXPECT_EQ(ParseShortCut("Ctrl+F2"), (fw::TShortCut{0x71, true, false, false}));
     EXPECT_EQ(ParseShortCut("Ctrl+S"), (fw::TShortCut{'S', true, false, false}));
     EXPECT_EQ(ParseShortCut("Shift+Alt+X"), (fw::TShortCut{'X', false, true, true}));
+    EXPECT_EQ(ParseShortCut("Apps"), (fw::TShortCut{0x5D, false, false, false}));  // the menu key
     EXPECT_TRUE(ParseShortCut("").Empty());
 }
 
@@ -42,7 +43,7 @@ TEST(ShortCut, RejectsWhatItCannotRead) {
 }
 
 TEST(ShortCut, WritesTheTextShownInMenus) {
-    for (const char* text : {"F1", "F12", "Ctrl+F1", "Ctrl+H", "Ctrl+M", "Shift+Alt+X"})
+    for (const char* text : {"F1", "F12", "Ctrl+F1", "Ctrl+H", "Ctrl+M", "Shift+Alt+X", "Shift+F10", "Apps"})
         EXPECT_EQ(ShortCutToText(ParseShortCut(text)), text);
 }
 
