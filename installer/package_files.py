@@ -46,7 +46,7 @@ def Zip(timeFile, archive, root, names):
             entry.external_attr = (0o100000 | mode) << 16
             entry.compress_type = zipfile.ZIP_DEFLATED
             with open(os.path.join(root, name), "rb") as f:
-                zf.writestr(entry, f.read(), compresslevel=9)
+                zf.writestr(entry, f.read(), compresslevel=6)  # zlib's default level
     os.replace(partial, archive)
 
 
