@@ -30,8 +30,9 @@ else()
     set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
     add_compile_options($<$<CONFIG:Release>:-ffunction-sections> $<$<CONFIG:Release>:-fdata-sections>)
     # The same bytes from the same sources wherever they were checked out: file names in the
-    # objects are relative to the checkout (the build folder, inside or not, mapped last wins),
-    # and the linker stores no time in the PE headers.
+    # objects are relative to the checkout, and those in the build folder, inside it or not,
+    # start with build/ (the compiler tries the map given last first). The linker stores no
+    # time in the PE headers.
     add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=build/)
     if(WIN32)
         add_link_options(-Wl,--no-insert-timestamp)
