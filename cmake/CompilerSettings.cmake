@@ -15,6 +15,9 @@ if(MSVC)
     set(CMAKE_C_FLAGS_RELEASE "/O1 /Gy /Gw /DNDEBUG")
     set(CMAKE_CXX_FLAGS_RELEASE "/O1 /Gy /Gw /DNDEBUG")
     add_link_options($<$<CONFIG:Release>:/OPT:REF> $<$<CONFIG:Release>:/OPT:ICF>)
+    # The same bytes from the same sources: no time stamps in objects and PE headers.
+    add_compile_options(/Brepro)
+    add_link_options(/Brepro)
 else()
     add_compile_options(-Wall -Wextra -Wpedantic -Werror)
     # GCC 12 reports -Wrestrict falsely for string concatenation at -O2 (GCC bug 105329).
@@ -26,7 +29,13 @@ else()
     set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
     set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
     add_compile_options($<$<CONFIG:Release>:-ffunction-sections> $<$<CONFIG:Release>:-fdata-sections>)
+    # The same bytes from the same sources wherever they were checked out: file names in the
+    # objects are relative to the checkout, and those in the build folder, inside it or not,
+    # start with build/ (the compiler tries the map given last first). The linker stores no
+    # time in the PE headers.
+    add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=build/)
     if(WIN32)
+        add_link_options(-Wl,--no-insert-timestamp)
         add_link_options(-static -static-libgcc -static-libstdc++)
         add_link_options($<$<CONFIG:Release>:-Wl,--gc-sections> $<$<CONFIG:Release>:-s>)
     endif()

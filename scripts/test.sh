@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test tier: native unit tests, then the Windows-side
 # and end-to-end tests under Wine and Xvfb; then builds the program with clang and
-# starts that build once.
+# starts that build once; last, builds what ships a second time elsewhere and checks
+# that it gives the same bytes.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" || exit 1
@@ -37,4 +38,10 @@ clang_smoke() {
 }
 echo "Building with clang and starting that build once"
 clang_smoke || { echo "The clang build or its start under Wine failed" >&2; status=1; }
+
+# Anyone must get the same downloads from the same sources: the program, its companion
+# files, the zip, the setup program and SHA256SUMS, built again from a copy of the sources
+# in another folder, into another build folder, under another umask.
+echo "Building what ships a second time and comparing it byte for byte"
+"$root/scripts/rebuild-compare.sh" || { echo "The second build gave different bytes" >&2; status=1; }
 exit $status

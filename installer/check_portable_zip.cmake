@@ -1,0 +1,27 @@
+# Unpacks the portable zip and checks that it holds the four files the build made, in a
+# Huetrove folder, and nothing else.
+#   cmake -DZIP=<zip> -DPROGRAM=<Huetrove.exe> -DCOMPANIONS=<folder> -DWORK=<scratch folder> -P check_portable_zip.cmake
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ZIP} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${ZIP} does not unpack")
+endif()
+file(GLOB_RECURSE unpacked RELATIVE ${WORK} ${WORK}/*)
+list(SORT unpacked)
+set(expected Huetrove/Help.chm Huetrove/Huetrove.exe Huetrove/cur.dat Huetrove/license.txt)
+if(NOT unpacked STREQUAL expected)
+    message(FATAL_ERROR "${ZIP} holds ${unpacked}, not ${expected}")
+endif()
+foreach(name Help.chm cur.dat license.txt)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/Huetrove/${name} ${COMPANIONS}/${name}
+                    RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "${name} in the zip is not the build's")
+    endif()
+endforeach()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/Huetrove/Huetrove.exe ${PROGRAM} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "Huetrove.exe in the zip is not the build's")
+endif()
+file(REMOVE_RECURSE ${WORK})
