@@ -280,20 +280,23 @@ int main(int argc, char** argv) {
             rounds.push_back(round);
 
         // Many chart switches, then many picks, all posted as the system posts input.
+        // Posted messages are handled in order, so a key's chart on show means that all
+        // posted before it have run; charts are told apart by the window's height, so each
+        // wait is for a chart of a height of its own that nothing still queued could show:
+        // F1 (the web colours) after the switches, which press F2..F8, and F7 after the picks.
         ChartDriver charts(h.window, dpi);
         for (int i = 0; i < kSwitches; ++i)
             charts.PostChartKey(2 + i % 7);
-        const palettes::PaletteEntry& last = EntryOfKey(2 + (kSwitches - 1) % 7);
-        if (!charts.WaitForChart(last))
-            std::fprintf(stderr, "the chart switches did not end on %s\n", std::string(last.identifier).c_str());
+        const palettes::PaletteEntry& picked = EntryOfKey(1);
+        charts.PostChartKey(1);
+        if (!charts.WaitForChart(picked))
+            std::fprintf(stderr, "the chart switches did not end\n");
         HWND chart = charts.ShownChart();
-        const int pitch = palettes::ChartPitch(last.group, dpi);
+        const int pitch = palettes::ChartPitch(picked.group, dpi);
         for (int i = 0; i < kPicks; ++i)
-            ChartDriver::PostClick(chart, POINT{(i % last.columns) * pitch + pitch / 2, pitch / 2});
-        // Posted messages are handled in order: once this key shows its chart, every pick has run.
-        const int after = 2 + kSwitches % 7;
-        charts.PostChartKey(after);
-        if (!charts.WaitForChart(EntryOfKey(after)))
+            ChartDriver::PostClick(chart, POINT{(i % picked.columns) * pitch + pitch / 2, pitch / 2});
+        charts.PostChartKey(7);
+        if (!charts.WaitForChart(EntryOfKey(7)))
             std::fprintf(stderr, "the picks did not finish\n");
         huetroveAfter = MeasureResources(h.process->Handle());
 
@@ -310,13 +313,15 @@ int main(int argc, char** argv) {
         };
         charts.PostChartKey(2);
         charts.WaitForChart(hues);
-        MoveMouse(ClientToScreenPoint(charts.ShownChart(), spot));
+        if (!MoveMouse(ClientToScreenPoint(charts.ShownChart(), spot)))
+            std::fprintf(stderr, "the pointer did not stay on the chart\n");
         WaitUntil([] { return false; }, 300ms);
         HWND htmlBox = ChildAt(h.window, POINT{fw::ScaleToDpi(57, dpi), fw::ScaleToDpi(20, dpi)});
         std::vector<double> latencies;
         int missed = 0;
         for (int i = 0; i < kLatencyPicks; ++i) {
-            const palettes::PaletteEntry& entry = i % 2 ? safe : hues;
+            // The other chart first: a chart's own key hides it again.
+            const palettes::PaletteEntry& entry = i % 2 ? hues : safe;
             charts.PostChartKey(entry.shortcut.functionKey);
             charts.WaitForChart(entry);
             const std::string want = colourAt(entry);
