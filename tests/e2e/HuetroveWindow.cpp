@@ -43,6 +43,16 @@ std::string Huetrove::ChartCaption() const {
     return {};
 }
 
+bool CopyThroughOpenMenu() {
+    return SendUntil(
+        "C in the menu copies the code",
+        [] {
+            PressKey('C');
+            return true;
+        },
+        [] { return ReadClipboardText().has_value(); });
+}
+
 HWND Huetrove::PickingWindow() const {
     for (HWND w : TopLevelWindows(process_.Id(), {.className = "fwForm", .visibleOnly = true})) {
         const RECT r = WindowRect(w);

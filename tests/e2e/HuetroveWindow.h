@@ -64,6 +64,10 @@ private:
     HWND main_ = nullptr;
 };
 
+// With the HTML box's menu open: C, the access key of its only item, until the clipboard
+// holds text.
+bool CopyThroughOpenMenu();
+
 // Ctrl+H opens the help viewer and reports nothing; the viewer is closed again.
 void ExpectHelpOpens(const Huetrove& app);
 

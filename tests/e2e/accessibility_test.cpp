@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 #include "palettes/PaletteCatalogue.h"
 
 using namespace e2e;
@@ -98,18 +98,8 @@ std::string ChartCaption(std::string_view identifier) {
     return std::string(palettes::FindPaletteEntry(identifier)->caption);
 }
 
-class Accessibility : public testing::Test {
+class Accessibility : public FirstRunTest {
 protected:
-    // A first run: the web colours on show.
-    static void SetUpTestSuite() { DeleteRegistryKey(kSettingsKey); }
-
-    void SetUp() override { app = std::make_unique<Huetrove>(ProgramDirectory()); }
-
-    void TearDown() override {
-        SaveScreenOnFailure();
-        app.reset();
-    }
-
     // Every box and the swatch, as a reader hears them now.
     void ExpectColourHeard() const {
         const std::string html = app->Html();
@@ -131,18 +121,11 @@ protected:
         const RECT box = WindowRect(app->HtmlBox());
         EXPECT_NEAR(menu.left, box.left, 4) << what;
         EXPECT_NEAR(menu.top, box.bottom, 4) << what;
-        ASSERT_TRUE(SendUntil(
-            "C in the menu copies the code",
-            [&] {
-                PressKey('C');
-                return true;
-            },
-            [] { return ReadClipboardText().has_value(); }));
+        ASSERT_TRUE(CopyThroughOpenMenu());
         EXPECT_EQ(ReadClipboardText(), app->Html()) << what;
         EXPECT_TRUE(WaitUntil([&] { return ShownMenu(id) == nullptr; }, 5s));
     }
 
-    std::unique_ptr<Huetrove> app;
 };
 
 TEST_F(Accessibility, ReadersHearNamesAndValuesThatFollowPicksAndChartSwitches) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ChartPixels.h"
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 #include "palettes/PaletteCatalogue.h"
 
 using namespace e2e;
@@ -17,18 +17,8 @@ namespace {
 
 constexpr Duration kReact = 10s;
 
-class ChartsAndPicking : public testing::Test {
+class ChartsAndPicking : public FirstRunTest {
 protected:
-    // A first run: the web colours on show.
-    static void SetUpTestSuite() { DeleteRegistryKey(kSettingsKey); }
-
-    void SetUp() override { app = std::make_unique<Huetrove>(ProgramDirectory()); }
-
-    void TearDown() override {
-        SaveScreenOnFailure();
-        app.reset();
-    }
-
     HWND Main() const { return app->main(); }
     int ClientHeight() const { return ClientSize(Main()).cy; }
     bool WaitForClientHeight(int height) const {
@@ -66,7 +56,6 @@ protected:
         return PickingWindow();
     }
 
-    std::unique_ptr<Huetrove> app;
 };
 
 struct Key {
