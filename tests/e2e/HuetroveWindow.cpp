@@ -36,10 +36,8 @@ HWND ShownChartOf(HWND main) {
 }
 
 std::string Huetrove::ChartCaption() const {
-    for (HWND label : ChildWindows(main_, "fwLabel")) {
-        if (IsVisible(label))
-            return WindowText(label);
-    }
+    for (HWND label : ChildWindows(main_, "fwLabel"))
+        return WindowText(label);
     return {};
 }
 

@@ -42,7 +42,7 @@ public:
 
     // The chart image on show, or null.
     HWND ShownChart() const { return ShownChartOf(main_); }
-    // The caption shown over the charts ("Web colors", ...).
+    // The chart's name under the charts ("Web colors", ...): the window's one label.
     std::string ChartCaption() const;
     // The picking window while it covers the screen, or null.
     HWND PickingWindow() const;

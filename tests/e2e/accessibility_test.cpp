@@ -94,7 +94,7 @@ struct ComApartment {
     ComApartment& operator=(const ComApartment&) = delete;
 };
 
-std::string ChartCaption(std::string_view identifier) {
+std::string CatalogueCaption(std::string_view identifier) {
     return std::string(palettes::FindPaletteEntry(identifier)->caption);
 }
 
@@ -134,7 +134,7 @@ TEST_F(Accessibility, ReadersHearNamesAndValuesThatFollowPicksAndChartSwitches) 
     ComApartment apartment;
 
     ExpectColourHeard();
-    EXPECT_EQ(HeardFor(app->ShownChart()).name, ChartCaption("palWeb"));
+    EXPECT_EQ(HeardFor(app->ShownChart()).name, CatalogueCaption("palWeb"));
     EXPECT_TRUE(Loads(id, "oleacc.dll")) << "the accessibility library comes once a reader asks";
 
     // Each box has a hidden label right before it, for the system's own objects on Windows.
@@ -158,7 +158,7 @@ TEST_F(Accessibility, ReadersHearNamesAndValuesThatFollowPicksAndChartSwitches) 
 
     // A chart switch: F2 shows the web hues.
     ASSERT_TRUE(app->PressUntil("F2 shows the web hues", {VK_F2}, [&] {
-        return HeardFor(app->ShownChart()).name == ChartCaption("palWebHue");
+        return HeardFor(app->ShownChart()).name == CatalogueCaption("palWebHue");
     }));
     EXPECT_EQ(HeardFor(app->Swatch()), (Heard{kSwatchName, picked}));
 

@@ -24,11 +24,6 @@ protected:
     bool WaitForClientHeight(int height) const {
         return WaitUntil([&] { return ClientHeight() == height; }, kReact);
     }
-    std::string Label() const {
-        for (HWND label : ChildWindows(Main(), "fwLabel"))
-            return WindowText(label);
-        return {};
-    }
     HWND ShownChart() const { return app->ShownChart(); }
     HWND PickingWindow() const { return app->PickingWindow(); }
     POINT OnChart(int x, int y) const { return ClientToScreenPoint(ShownChart(), POINT{x, y}); }
@@ -89,7 +84,7 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
         }
         ASSERT_TRUE(ToggleChart(key.keys));
         ASSERT_TRUE(WaitForClientHeight(key.clientHeight));
-        EXPECT_EQ(Label(), std::string(entry->caption));
+        EXPECT_EQ(app->ChartCaption(), std::string(entry->caption));
 
         // What the screen shows in the chart: every pixel of the image but its last
         // row, which the panel cuts off.
@@ -119,7 +114,7 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
         ASSERT_TRUE(ToggleChart(key.keys));
         ASSERT_TRUE(WaitForClientHeight(56)) << "the same key hides it";
         EXPECT_EQ(ShownChart(), nullptr);
-        EXPECT_EQ(Label(), std::string(entry->caption)) << "the label keeps the last name";
+        EXPECT_EQ(app->ChartCaption(), std::string(entry->caption)) << "the label keeps the last name";
         ASSERT_TRUE(ToggleChart(key.keys));
         ASSERT_TRUE(WaitForClientHeight(key.clientHeight)) << "and shows it again";
     }
@@ -130,7 +125,7 @@ TEST_F(ChartsAndPicking, SchemeKeyMovesFromAPalette) {
     ASSERT_TRUE(WaitForClientHeight(197));
     app->PressUntil("Ctrl+F2 shows the XP icon colours", {VK_CONTROL, VK_F2}, [&] { return ClientHeight() == 133; });
     ASSERT_TRUE(WaitForClientHeight(133));
-    EXPECT_EQ(Label(), "Windows XP Icons color scheme");
+    EXPECT_EQ(app->ChartCaption(), "Windows XP Icons color scheme");
 }
 
 TEST_F(ChartsAndPicking, ClicksOnTheChartPickCellsLinesAndFillersAsShown) {
