@@ -1,11 +1,16 @@
 # Compiles the help pages into the program's help file.
 #   cmake -DCOMPILER=<chmcmd or hhc.exe> -DPAGES=<folder of Huetrove.hhp> -DWORK=<scratch folder>
-#         -DOUTPUT=<path of Help.chm> [-DSETARCH=<setarch>] [-DPYTHON=<python3>] -P compile_help.cmake
+#         -DOUTPUT=<path of Help.chm> [-DPICTURES=<folder of drawn pictures>] [-DSETARCH=<setarch>]
+#         [-DPYTHON=<python3>] -P compile_help.cmake
+# The drawn pictures (the charts) join the committed ones in the pages' pictures folder.
 # chmcmd writes the project's "Compiled file" into its working directory, hhc.exe beside the
 # project: compiling a copy of the pages in a folder of our own keeps the sources clean and a
 # failed run from leaving a half-written Help.chm behind.
 file(REMOVE_RECURSE ${WORK})
 file(COPY ${PAGES}/ DESTINATION ${WORK})
+if(PICTURES)
+    file(COPY ${PICTURES}/ DESTINATION ${WORK}/pictures)
+endif()
 # chmcmd's compressor reads heap memory it never set, so its output changes with where the
 # system placed the heap: run without address randomisation, the same pages compress the same.
 set(launcher)

@@ -20,6 +20,8 @@ have_cmd xdotool || need+=(xdotool)
 have_cmd import || need+=(imagemagick)
 have_cmd xwininfo || need+=(x11-utils)
 have_cmd chmcmd || need+=(fp-utils)
+# Unpacks the built help file for the test that reads it back.
+have_cmd extract_chmLib || need+=(libchm-bin)
 have_cmd python3 || need+=(python3)
 have_cmd makensis || need+=(nsis)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
