@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,15 @@ TEST(TrayIconIndexes, CyclingWrapsAfterTheLastEntry) {
     EXPECT_EQ(NextCycleIndex(1, 3), 2);
     EXPECT_EQ(NextCycleIndex(2, 3), 0);
     EXPECT_EQ(NextCycleIndex(0, 1), 0);
+}
+
+// No caller passes a negative count; were one to, it is an empty list, not an overflow.
+TEST(TrayIconIndexes, ANegativeCountIsAnEmptyList) {
+    EXPECT_EQ(ClampIconIndex(0, INT_MIN), -1);
+    EXPECT_EQ(ClampIconIndex(0, -1), -1);
+    EXPECT_EQ(ClampIconIndex(-1, INT_MIN), -1);
+    EXPECT_EQ(NextCycleIndex(0, INT_MIN), 0);
+    EXPECT_EQ(NextCycleIndex(5, -3), 0);
 }
 
 }  // namespace
