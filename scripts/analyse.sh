@@ -13,9 +13,6 @@ jobs=$(nproc 2>/dev/null || echo 2)
 fuzz_seconds=${HUETROVE_FUZZ_SECONDS:-5}
 status=0
 
-step() { echo "== $*"; }
-passed() { echo "== $1: passed ($SECONDS s so far)"; }
-failed() { echo "== $1: FAILED" >&2; status=1; }
 
 sanitizers() {
     local build="$root/build/unit-sanitizers"
@@ -68,9 +65,14 @@ cppcheck_src() {
 }
 
 run() {
-    local name=$1 what=$2
-    step "$what"
-    if "$name"; then passed "$what"; else failed "$what"; fi
+    local name=$1 what=$2 start=$SECONDS
+    echo "== $what"
+    if "$name"; then
+        echo "== $what: passed in $((SECONDS - start)) s"
+    else
+        echo "== $what: FAILED after $((SECONDS - start)) s" >&2
+        status=1
+    fi
 }
 
 [ $# -gt 0 ] || set -- sanitizers fuzz cppcheck
