@@ -64,7 +64,7 @@ struct Simulator {
 
 using Words = std::vector<std::string>;
 
-TEST(TrayNoticeSequences, DoubleClickFiresOneClickThenOneDblClick) {
+TEST(TrayNoticeSequences, DoubleClickIsOneClickThenOneDblClick) {
     Simulator s{.state = {.menuAutoPopup = true}};
     // The shell's own order: press, release, double-click, release.
     for (auto m : {kLButtonDown, kLButtonUp, kLButtonDblClk, kLButtonUp})
@@ -84,7 +84,7 @@ TEST(TrayNoticeSequences, EveryReleaseAfterAPressClicksOnce) {
                               "up left", "up left"}));
 }
 
-TEST(TrayNoticeSequences, RightAndMiddleDoubleClicksFireOnlyTheirButtonEvents) {
+TEST(TrayNoticeSequences, MiddleAndRightDoubleClicksFireOnlyTheirOwnEvents) {
     Simulator s{.state = {.menuAutoPopup = true}};
     for (auto m : {kMButtonDown, kMButtonUp, static_cast<std::int64_t>(0x0209), kMButtonUp})
         s.Notice(m);
@@ -96,7 +96,7 @@ TEST(TrayNoticeSequences, RightAndMiddleDoubleClicksFireOnlyTheirButtonEvents) {
     EXPECT_EQ(s.fired, (Words{"down right", "menu", "up right", "up right"}));
 }
 
-TEST(TrayNoticeSequences, LeftPopupOpensTheMenuOnThePressAndRunsNoDefaultItem) {
+TEST(TrayNoticeSequences, LeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem) {
     Simulator s{.state = {.leftPopup = true, .menuAutoPopup = true}};
     for (auto m : {kLButtonDown, kLButtonUp, kLButtonDblClk, kLButtonUp})
         s.Notice(m);
@@ -183,7 +183,7 @@ TEST(TrayDefaultItem, FirstDefaultInMenuOrder) {
     EXPECT_EQ(FirstDefaultIndex({false, false, true}), 2);
 }
 
-TEST(TrayTip, CutTo127CharactersAndEmptyWithoutHint) {
+TEST(TrayTip, TipIsCutTo127CharactersAndEmptyWithoutHint) {
     const std::string hint200(200, 'x');
     EXPECT_EQ(TipText(hint200, true), std::string(127, 'x'));
     EXPECT_EQ(TipText(std::string(127, 'y'), true).size(), 127u);
