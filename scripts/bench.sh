@@ -31,23 +31,29 @@ fresh_desktop() {
         done
         exit 1'
 }
-# Whether the machine was idle: the load average over the minute before the rounds and
-# after them; either above half the cores counts as loaded.
+# Whether the machine was idle: the load average over the minute before the rounds, the
+# highest between them and after them; any above half the cores counts as loaded.
 load=$(cut -d' ' -f1 /proc/loadavg)
+load_peak=$load
 rounds_file="$root/build/bench-rounds.txt"
 : >"$rounds_file"
+# Each round: the warm-up program (unmeasured), then the minimal program, the library
+# floor and Huetrove, in that order, in a desktop of its own.
+order="a warm-up program first (\`tests/bench/warm_up.cpp\`: a window and a tray icon, not measured, so that no measured program pays for waking the fresh desktop), then the minimal program, the library floor and Huetrove"
 for ((i = 0; i < rounds; i++)); do
     fresh_desktop
     bench --round >>"$rounds_file"
+    load_peak=$(awk -v a="$load_peak" -v b="$(cut -d' ' -f1 /proc/loadavg)" 'BEGIN { print (b > a ? b : a) }')
 done
 load_after=$(cut -d' ' -f1 /proc/loadavg)
-condition=$(awk -v a="$load" -v b="$load_after" -v n="$(nproc)" 'BEGIN { print (a < 0.5 * n && b < 0.5 * n ? "idle" : "loaded") }')
+condition=$(awk -v a="$load_peak" -v b="$load_after" -v n="$(nproc)" 'BEGIN { print (a < 0.5 * n && b < 0.5 * n ? "idle" : "loaded") }')
 fresh_desktop
 report=$(HUETROVE_BENCH_ROUNDS="$rounds_file" bench)
 echo "$report"
 table=$(echo "$report" | sed '/^| Start-up phase/,$d')
 profile=$(echo "$report" | sed -n '/^| Start-up phase/,$p')
-echo "Machine $condition (load average $load before the rounds, $load_after after them)."
+echo "$rounds rounds, each in a fresh desktop: $order."
+echo "Machine $condition (load average $load before the rounds, at most $load_peak between them, $load_after after them)."
 
 if [ "${1:-}" = --write ]; then
     cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
@@ -62,9 +68,12 @@ if [ "${1:-}" = --write ]; then
         echo
         echo "Machine: $cpu, $(nproc) cores, $memory; $(. /etc/os-release && echo "$PRETTY_NAME"); $wine_version"
         echo "in a virtual desktop on Xvfb. Programs built with $(x86_64-w64-mingw32-g++-posix --version | head -1),"
-        echo "statically linked. The machine was **$condition** (load average $load over the minute before the"
-        echo "start-up rounds and $load_after after them, $(nproc) cores, shared with other work); each round ran"
-        echo "in a fresh Wine desktop."
+        echo "statically linked. The machine was **$condition** (one-minute load average $load before the"
+        echo "start-up rounds, at most $load_peak between them and $load_after after them, $(nproc) cores)."
+        echo
+        echo "Start-up: $rounds rounds, each in a fresh Wine desktop, each starting $order."
+        echo "The start-up ratios are medians of the rounds' own ratios, from the same rounds for the"
+        echo "minimal program and the library floor."
         echo
         echo "$table"
         echo
@@ -136,9 +145,10 @@ if [ "${1:-}" = --write ]; then
         echo
         echo "- Start-up runs from process start until the window is visible and its face colour shows at a"
         echo "  point of its client area (Wine shows a window that has not painted yet as black), polled every"
-        echo "  millisecond; the two programs start in turn, once per round, and every round starts in a"
+        echo "  millisecond; the programs start in turn, once per round, and every round starts in a"
         echo "  fresh Wine desktop (Wine's desktop keeps a window for every tray icon that came and went,"
-        echo "  and start-up slows as they pile up)."
+        echo "  and start-up slows as they pile up). The first program in a fresh desktop pays for waking"
+        echo "  it, so an unmeasured warm-up program starts first."
         echo "- The phases of start-up are stamped by the program itself with the performance counter (one"
         echo "  counter read each, always on); the benchmark reads the table from the running program"
         echo "  through its exported address and sets it against the moment it created the process."
@@ -152,7 +162,8 @@ if [ "${1:-}" = --write ]; then
         echo "  its windows, and the handle figure the handle values that can be duplicated. On Windows the"
         echo "  system's own counts are used. Private bytes are the process's committed private memory."
         echo "- The library floor starts in every round too, between the minimal program and Huetrove, in the"
-        echo "  same desktop; its memory is read as Huetrove's is, in the last round."
+        echo "  same desktop; its memory is read as Huetrove's is, in the last round. A ratio of start-up"
+        echo "  times is the median of the rounds' own ratios, not the ratio of the medians."
     } >"$root/BENCHMARKS.md"
     echo "wrote $root/BENCHMARKS.md"
 fi

@@ -13,6 +13,9 @@ have_cmd x86_64-w64-mingw32-windres || need+=(binutils-mingw-w64-x86-64)
 # The second compiler of the test command: clang with LLVM's linker.
 have_cmd clang || need+=(clang)
 have_cmd ld.lld || need+=(lld)
+# The analysers of the test command: clang's sanitizer and libFuzzer runtimes, and cppcheck.
+[ -f "$(clang --print-runtime-dir 2>/dev/null)/libclang_rt.fuzzer-x86_64.a" ] || need+=(libclang-rt-dev)
+have_cmd cppcheck || need+=(cppcheck)
 have_cmd wine64 || [ -x /usr/lib/wine/wine64 ] || need+=(wine wine64)
 ls /usr/share/wine/fonts/*.ttf >/dev/null 2>&1 || need+=(fonts-wine)
 have_cmd Xvfb || need+=(xvfb)

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test tier: native unit tests, then the Windows-side
-# and end-to-end tests under Wine and Xvfb; then builds the program with clang and
-# starts that build once; last, builds what ships a second time elsewhere and checks
-# that it gives the same bytes.
+# Sets up, builds and runs every test tier: native unit tests and the cheap analysers
+# (scripts/analyse.sh), then the Windows-side and end-to-end tests under Wine and Xvfb;
+# then builds the program with clang and starts that build once; last, builds what ships
+# a second time elsewhere and checks that it gives the same bytes.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" || exit 1
 status=0
 ctest --test-dir "$root/build/unit" --output-on-failure || status=1
+# The cheap analysers, a minute at most: the unit tests under clang's sanitizers, the fuzz
+# targets, cppcheck over src/.
+"$root/scripts/analyse.sh" || status=1
 # Each test runs once: an input step that Wine's desktop drops is repeated inside the
 # test, which says so in its output.
 ctest --test-dir "$root/build" --output-on-failure --timeout 600 || status=1

@@ -59,6 +59,7 @@ TForm* TApplication::FormOfWindow(HWND wnd) const {
     return nullptr;
 }
 
+// cppcheck-suppress constParameter ; the form is only compared, and callers hold it as TForm*
 void TApplication::MainFormDestroying(TForm* form) {
     if (mainForm_ == form) {
         mainForm_ = nullptr;

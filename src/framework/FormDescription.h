@@ -53,9 +53,12 @@ template <typename T>
 class TList {
 public:
     constexpr TList() = default;
+    // Implicit on purpose: a description names its items as a braced array.
     template <std::size_t N>
+    // cppcheck-suppress noExplicitConstructor ; a description's items convert as they are written
     constexpr TList(const T (&items)[N]) : first_(items), count_(N) {}
     template <std::size_t N>
+    // cppcheck-suppress noExplicitConstructor ; likewise for a std::array of items
     constexpr TList(const std::array<T, N>& items) : first_(items.data()), count_(N) {}
     constexpr const T* begin() const { return first_; }
     constexpr const T* end() const { return first_ + count_; }

@@ -12,6 +12,7 @@ template <typename H, typename Traits>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
+    // cppcheck-suppress noExplicitConstructor ; `handle = nullptr` and `return nullptr` read as for pointers
     UniqueHandle(std::nullptr_t) {}
     explicit UniqueHandle(H h) : h_(h) {}
     UniqueHandle(const UniqueHandle&) = delete;

@@ -3,6 +3,7 @@
 namespace fw {
 
 TImageList::TImageList(TComponent* owner, int width, int height) : TComponent(owner) {
+    // cppcheck-suppress useInitializationList ; a handle, assigned once: nothing is constructed twice
     list_ = ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4);
 }
 

@@ -97,6 +97,7 @@ LRESULT CALLBACK TWindowHook::Proc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
         hook->Remove();
         return DefSubclassProc(wnd, msg, wParam, lParam);
     }
+    // cppcheck-suppress knownConditionTrueFalse ; the handler sets `handled` through the lambda's reference
     return handled ? result : DefSubclassProc(wnd, msg, wParam, lParam);
 }
 

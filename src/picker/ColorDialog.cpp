@@ -18,7 +18,7 @@ namespace {
 // The program's window the dialog belongs with: the active one, else the main window
 // (also when the main window is hidden in the tray).
 HWND ReferenceWindow(HWND active) {
-    fw::TApplication& app = fw::Application();
+    const fw::TApplication& app = fw::Application();
     if (active && app.FormOfWindow(active))
         return active;
     return app.MainForm() ? app.MainForm()->Handle() : nullptr;

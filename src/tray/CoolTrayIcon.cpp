@@ -30,6 +30,7 @@ UINT TCoolTrayIcon::TaskbarCreatedMessage() {
 }
 
 TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
+    // cppcheck-suppress useInitializationList ; an empty pointer replaced once: nothing is constructed twice
     icon_ = std::make_unique<fw::TIcon>();
 
     // The version-2 layout of the record, at the platform's own size for it.

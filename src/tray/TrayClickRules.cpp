@@ -66,10 +66,13 @@ std::string TipText(const std::string& hint, bool showHint) {
 }
 
 int ClampIconIndex(int index, int count) {
+    // A negative count is an empty list; count - 1 then cannot overflow.
+    count = std::max(count, 0);
     return index >= count ? count - 1 : index;
 }
 
 int NextCycleIndex(int index, int count) {
+    count = std::max(count, 0);
     return index >= count - 1 ? 0 : index + 1;
 }
 

@@ -70,7 +70,7 @@ std::string TipText(const std::string& hint, bool showHint);
 
 // An icon index as the component keeps it with a list: lowered to the list's last
 // index when it is at or past the list's count (-1 for an empty list, which names no
-// entry).
+// entry; a negative count counts as an empty list).
 int ClampIconIndex(int index, int count);
 // The entry shown after `index` while cycling: the next one, or 0 after the last.
 int NextCycleIndex(int index, int count);

@@ -234,7 +234,7 @@ TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
     EXPECT_EQ(tip->substr(tip->size() - 7), picked);
 }
 
-TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindow) {
+TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindowAndADoubleClickIsOneClick) {
     // The application window stands for the program on the taskbar.
     HWND app = FindTopLevelWindow(program->Id(), {.className = "fwApplication"});
     ASSERT_TRUE(app);

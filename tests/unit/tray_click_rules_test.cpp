@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace tray {
+
+// A step as GoogleTest prints it when a row differs: action, button, shift flags.
+void PrintTo(const TrayStep& step, std::ostream* out) {
+    *out << "{action " << static_cast<int>(step.action) << ", button " << static_cast<int>(step.button) << ", shift "
+         << step.shift << "}";
+}
+
 namespace {
 
 using enum TrayAction;
@@ -55,7 +64,7 @@ struct Simulator {
 
 using Words = std::vector<std::string>;
 
-TEST(TrayNoticeSequences, DoubleClickFiresOneClickThenOneDblClick) {
+TEST(TrayNoticeSequences, DoubleClickIsOneClickThenOneDblClick) {
     Simulator s{.state = {.menuAutoPopup = true}};
     // The shell's own order: press, release, double-click, release.
     for (auto m : {kLButtonDown, kLButtonUp, kLButtonDblClk, kLButtonUp})
@@ -75,7 +84,7 @@ TEST(TrayNoticeSequences, EveryReleaseAfterAPressClicksOnce) {
                               "up left", "up left"}));
 }
 
-TEST(TrayNoticeSequences, RightAndMiddleDoubleClicksFireOnlyTheirButtonEvents) {
+TEST(TrayNoticeSequences, MiddleAndRightDoubleClicksFireOnlyTheirOwnEvents) {
     Simulator s{.state = {.menuAutoPopup = true}};
     for (auto m : {kMButtonDown, kMButtonUp, static_cast<std::int64_t>(0x0209), kMButtonUp})
         s.Notice(m);
@@ -87,52 +96,68 @@ TEST(TrayNoticeSequences, RightAndMiddleDoubleClicksFireOnlyTheirButtonEvents) {
     EXPECT_EQ(s.fired, (Words{"down right", "menu", "up right", "up right"}));
 }
 
-TEST(TrayNoticeSequences, LeftPopupOpensTheMenuOnThePressAndRunsNoDefaultItem) {
+TEST(TrayNoticeSequences, LeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem) {
     Simulator s{.state = {.leftPopup = true, .menuAutoPopup = true}};
     for (auto m : {kLButtonDown, kLButtonUp, kLButtonDblClk, kLButtonUp})
         s.Notice(m);
     EXPECT_EQ(s.fired, (Words{"down left", "menu", "click", "up left", "dblclick", "up left"}));
 }
 
-// The whole table, for every notice the shell sends and every state.
+// The component's table of notices, written out row by row: for a notice in a state,
+// the steps in their order. Shift and Alt are held (flags 1 + 2); a button notice adds
+// its button's flag (left 8, right 16, middle 32), a move adds none.
+enum class Is { No, Yes, Any };
+struct NoticeRow {
+    std::int64_t message;
+    Is clickPending, leftPopup, menuAutoPopup;
+    std::vector<TrayStep> steps;
+};
+constexpr fw::TShiftState kHeld = 1 | 2;
+const NoticeRow kNoticeTable[] = {
+    {kMouseMove, Is::Any, Is::Any, Is::Any, {{MouseMove, TMouseButton::mbLeft, 3}}},
+    {kLButtonDown, Is::Any, Is::No, Is::Any, {{MouseDown, TMouseButton::mbLeft, 11}, {SetClickPending}}},
+    {kLButtonDown, Is::Any, Is::Yes, Is::Any, {{MouseDown, TMouseButton::mbLeft, 11}, {SetClickPending}, {ShowMenu}}},
+    {kLButtonUp, Is::No, Is::Any, Is::Any, {{MouseUp, TMouseButton::mbLeft, 11}}},
+    {kLButtonUp, Is::Yes, Is::Any, Is::Any, {{ClearClickPending}, {Click}, {MouseUp, TMouseButton::mbLeft, 11}}},
+    {kLButtonDblClk, Is::Any, Is::No, Is::No, {{DblClick}}},
+    {kLButtonDblClk, Is::Any, Is::No, Is::Yes, {{DblClick}, {RunDefaultItem}}},
+    {kLButtonDblClk, Is::Any, Is::Yes, Is::Any, {{DblClick}}},
+    {kRButtonDown, Is::Any, Is::Any, Is::Any, {{MouseDown, TMouseButton::mbRight, 19}, {ShowMenu}}},
+    {kRButtonUp, Is::Any, Is::Any, Is::Any, {{MouseUp, TMouseButton::mbRight, 19}}},
+    {kRButtonDblClk, Is::Any, Is::Any, Is::Any, {}},
+    {kMButtonDown, Is::Any, Is::Any, Is::Any, {{MouseDown, TMouseButton::mbMiddle, 35}}},
+    {kMButtonUp, Is::Any, Is::Any, Is::Any, {{MouseUp, TMouseButton::mbMiddle, 35}}},
+};
+
+bool Matches(Is want, bool value) {
+    return want == Is::Any || (want == Is::Yes) == value;
+}
+
+// Every notice of the table in every state, and messages that are no notice of the table.
 TEST(TrayNoticeTable, EveryNoticeInEveryState) {
-    const fw::TShiftState keys = fw::ssShift | fw::ssAlt;
-    for (int bits = 0; bits < 8; ++bits) {
-        const TrayNoticeState state{
-            .clickPending = (bits & 1) != 0, .leftPopup = (bits & 2) != 0, .menuAutoPopup = (bits & 4) != 0};
-        SCOPED_TRACE(bits);
-        EXPECT_EQ(TrayNoticeSteps(kMouseMove, state, keys),
-                  (std::vector<TrayStep>{{MouseMove, TMouseButton::mbLeft, keys}}));
-
-        std::vector<TrayStep> down{{MouseDown, TMouseButton::mbLeft, keys | fw::ssLeft}, {SetClickPending}};
-        if (state.leftPopup)
-            down.push_back({ShowMenu});
-        EXPECT_EQ(TrayNoticeSteps(kLButtonDown, state, keys), down);
-
-        std::vector<TrayStep> up;
-        if (state.clickPending)
-            up = {{ClearClickPending}, {Click}};
-        up.push_back({MouseUp, TMouseButton::mbLeft, keys | fw::ssLeft});
-        EXPECT_EQ(TrayNoticeSteps(kLButtonUp, state, keys), up);
-
-        std::vector<TrayStep> dbl{{DblClick}};
-        if (state.menuAutoPopup && !state.leftPopup)
-            dbl.push_back({RunDefaultItem});
-        EXPECT_EQ(TrayNoticeSteps(kLButtonDblClk, state, keys), dbl);
-
-        EXPECT_EQ(TrayNoticeSteps(kRButtonDown, state, keys),
-                  (std::vector<TrayStep>{{MouseDown, TMouseButton::mbRight, keys | fw::ssRight}, {ShowMenu}}));
-        EXPECT_EQ(TrayNoticeSteps(kRButtonUp, state, keys),
-                  (std::vector<TrayStep>{{MouseUp, TMouseButton::mbRight, keys | fw::ssRight}}));
-        EXPECT_EQ(TrayNoticeSteps(kMButtonDown, state, keys),
-                  (std::vector<TrayStep>{{MouseDown, TMouseButton::mbMiddle, keys | fw::ssMiddle}}));
-        EXPECT_EQ(TrayNoticeSteps(kMButtonUp, state, keys),
-                  (std::vector<TrayStep>{{MouseUp, TMouseButton::mbMiddle, keys | fw::ssMiddle}}));
-
-        EXPECT_TRUE(TrayNoticeSteps(kRButtonDblClk, state, keys).empty());
-        for (std::int64_t other :
-             {0x0000LL, 0x0001LL, 0x01FFLL, 0x0209LL, 0x020ALL, 0x0400LL, 0x0405LL, -1LL, 0x10201LL, 0x0100000201LL})
-            EXPECT_TRUE(TrayNoticeSteps(other, state, keys).empty()) << other;
+    for (bool clickPending : {false, true}) {
+        for (bool leftPopup : {false, true}) {
+            for (bool menuAutoPopup : {false, true}) {
+                const TrayNoticeState state{
+                    .clickPending = clickPending, .leftPopup = leftPopup, .menuAutoPopup = menuAutoPopup};
+                SCOPED_TRACE(testing::Message() << "clickPending " << clickPending << ", leftPopup " << leftPopup
+                                                << ", menuAutoPopup " << menuAutoPopup);
+                for (std::int64_t message = kMouseMove; message <= kMButtonUp; ++message) {
+                    int rows = 0;
+                    for (const NoticeRow& row : kNoticeTable) {
+                        if (row.message != message || !Matches(row.clickPending, clickPending) ||
+                            !Matches(row.leftPopup, leftPopup) || !Matches(row.menuAutoPopup, menuAutoPopup))
+                            continue;
+                        ++rows;
+                        EXPECT_EQ(TrayNoticeSteps(message, state, kHeld), row.steps) << "notice " << message;
+                    }
+                    EXPECT_EQ(rows, 1) << "rows of the table for notice " << message;
+                }
+                for (std::int64_t other : {0x0000LL, 0x0001LL, 0x01FFLL, 0x0209LL, 0x020ALL, 0x0400LL, 0x0405LL, -1LL,
+                                           0x10201LL, 0x0100000201LL})
+                    EXPECT_TRUE(TrayNoticeSteps(other, state, kHeld).empty()) << other;
+            }
+        }
     }
 }
 
@@ -158,7 +183,7 @@ TEST(TrayDefaultItem, FirstDefaultInMenuOrder) {
     EXPECT_EQ(FirstDefaultIndex({false, false, true}), 2);
 }
 
-TEST(TrayTip, CutTo127CharactersAndEmptyWithoutHint) {
+TEST(TrayTip, TipIsCutTo127CharactersAndEmptyWithoutHint) {
     const std::string hint200(200, 'x');
     EXPECT_EQ(TipText(hint200, true), std::string(127, 'x'));
     EXPECT_EQ(TipText(std::string(127, 'y'), true).size(), 127u);
@@ -183,6 +208,15 @@ TEST(TrayIconIndexes, CyclingWrapsAfterTheLastEntry) {
     EXPECT_EQ(NextCycleIndex(1, 3), 2);
     EXPECT_EQ(NextCycleIndex(2, 3), 0);
     EXPECT_EQ(NextCycleIndex(0, 1), 0);
+}
+
+// No caller passes a negative count; were one to, it is an empty list, not an overflow.
+TEST(TrayIconIndexes, ANegativeCountIsAnEmptyList) {
+    EXPECT_EQ(ClampIconIndex(0, INT_MIN), -1);
+    EXPECT_EQ(ClampIconIndex(0, -1), -1);
+    EXPECT_EQ(ClampIconIndex(-1, INT_MIN), -1);
+    EXPECT_EQ(NextCycleIndex(0, INT_MIN), 0);
+    EXPECT_EQ(NextCycleIndex(5, -3), 0);
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST_F(TrayIconTest, DestructionTakesTheIconAway) {
     tray = new TCoolTrayIcon(mainForm);
 }
 
-TEST_F(TrayIconTest, TooltipIsCutTo127CharactersAndLeftOutWithoutHint) {
+TEST_F(TrayIconTest, TipIsCutTo127CharactersAndEmptyWithoutHint) {
     tray->Loaded();
     tray->SetHint(std::string(200, 'h'));
     EXPECT_EQ(std::string(tray->NotifyData().szTip), std::string(127, 'h'));
