@@ -1,11 +1,24 @@
 # Compiles the help pages into the program's help file.
 #   cmake -DCOMPILER=<chmcmd or hhc.exe> -DPAGES=<folder of Huetrove.hhp> -DWORK=<scratch folder>
-#         -DOUTPUT=<path of Help.chm> [-DSETARCH=<setarch>] [-DPYTHON=<python3>] -P compile_help.cmake
+#         -DOUTPUT=<path of Help.chm> [-DVERSION=<version>] [-DSETARCH=<setarch>] [-DPYTHON=<python3>]
+#         -P compile_help.cmake
 # chmcmd writes the project's "Compiled file" into its working directory, hhc.exe beside the
 # project: compiling a copy of the pages in a folder of our own keeps the sources clean and a
 # failed run from leaving a half-written Help.chm behind.
 file(REMOVE_RECURSE ${WORK})
 file(COPY ${PAGES}/ DESTINATION ${WORK})
+# A page names the program's version as @HUETROVE_VERSION@: the project's version (-DVERSION=).
+if(VERSION)
+    file(GLOB pages ${WORK}/*.htm ${WORK}/*.hhp ${WORK}/*.hhc ${WORK}/*.hhk)
+    foreach(page ${pages})
+        file(READ ${page} text)
+        string(FIND "${text}" "@HUETROVE_VERSION@" at)
+        if(NOT at EQUAL -1)
+            string(REPLACE "@HUETROVE_VERSION@" "${VERSION}" text "${text}")
+            file(WRITE ${page} "${text}")
+        endif()
+    endforeach()
+endif()
 # chmcmd's compressor reads heap memory it never set, so its output changes with where the
 # system placed the heap: run without address randomisation, the same pages compress the same.
 set(launcher)
