@@ -366,7 +366,19 @@ Section "Uninstall"
     ${EndIf}
     !insertmacro FOR_EACH_PROGRAM_FILE DELETE_OLD
     ; Run in place, the uninstaller cannot delete itself; whoever ran it so removes it.
-    Delete "$INSTDIR\Uninstall.exe"
+    ; Started plainly, this is a copy in the temporary folder, and the uninstaller's file
+    ; goes once the first process, which started the copy, has ended: a moment later, and
+    ; only then can the folder go.
+    StrCpy $1 0
+    ${Do}
+        Delete "$INSTDIR\Uninstall.exe"
+        ${IfNot} ${FileExists} "$INSTDIR\Uninstall.exe"
+        ${OrIf} $EXEDIR == $INSTDIR
+            ${Break}
+        ${EndIf}
+        Sleep 100
+        IntOp $1 $1 + 100
+    ${LoopUntil} $1 >= ${FILES_DEADLINE}
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
 
