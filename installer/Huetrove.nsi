@@ -140,8 +140,8 @@ Var Failed
 !macroend
 
 ; A running copy of any version, started from any folder, is found by its application
-; window's class: the title names one version, and a copy from before the next version
-; holds nothing else the setup could look for. Asked to close, that window ends the
+; window's class, which every version has had: the title names one version, and a mutex
+; would find only copies new enough to hold one. Asked to close, that window ends the
 ; program as its Exit command does, settings saved. Interactive, the user is asked first;
 ; silent, no one can answer, so the copy is closed.
 !macro CLOSE_RUNNING_PROGRAM un
@@ -159,17 +159,18 @@ Var Failed
             close:
         ${EndIf}
         DetailPrint "Closing the running ${PRODUCT}"
-        ; Every copy is asked once. Sent with a time limit: a copy that hangs must not
-        ; hang the setup too.
-        ${Do}
-            SendMessage $0 ${WM_CLOSE} 0 0 $1 /TIMEOUT=2000
-            FindWindow $0 "${APP_WINDOW_CLASS}" "" 0 $0
-        ${LoopUntil} $0 == 0
+        ; One copy after the other, each asked once. Sent with a time limit: a copy that
+        ; hangs must not hang the setup too.
+        StrCpy $2 0
         StrCpy $1 0
         ${Do}
             FindWindow $0 "${APP_WINDOW_CLASS}"
             ${If} $0 == 0
                 Return
+            ${EndIf}
+            ${If} $0 != $2
+                SendMessage $0 ${WM_CLOSE} 0 0 $3 /TIMEOUT=2000
+                StrCpy $2 $0
             ${EndIf}
             Sleep 100
             IntOp $1 $1 + 100

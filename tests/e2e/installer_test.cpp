@@ -658,16 +658,24 @@ TEST_F(Installer, SilentUninstallClosesTheRunningProgramAsExitDoes) {
 }
 
 // The next version's setup finds the running program whatever version it is and wherever
-// it was started from, closes it as Exit does, and replaces every file.
+// it was started from, closes it as Exit does, and replaces every file. A portable copy
+// running beside it is closed too.
 TEST_F(Installer, SilentSetupOfAnotherVersionClosesTheRunningProgramAndReplacesEveryFile) {
     ASSERT_EQ(Install(), 0u);
     const Installation before = CurrentInstallation();
     ScratchDirectory elsewhere;
     Huetrove app(elsewhere.Path(), InstalledProgram());
     const RECT window = WindowRect(app.main());
+    ScratchDirectory portableFolder;
+    ASSERT_TRUE(portableFolder.CopyIn(ProgramPath()));
+    Huetrove portable(portableFolder.Path(), portableFolder.Path() + "\\Huetrove.exe");
+    const RECT portableWindow = WindowRect(portable.main());
+    ASSERT_TRUE(EqualRect(&window, &portableWindow));
 
     EXPECT_EQ(RunToEnd(MarkedSetupPath(), std::string("/S")), 0u);
     EXPECT_TRUE(app.process().WaitForExit(10s)) << "the program still runs";
+    EXPECT_TRUE(portable.process().WaitForExit(10s)) << "the portable copy still runs";
+    // Both started on a first run at the same place, so whichever saved last saved this.
     ExpectTheSettingsSavedAt(window);
     ExpectTheMarkedInstallation(before);
 }
