@@ -136,11 +136,13 @@ void ExpectTheSettingsSavedAt(const RECT& window) {
     EXPECT_EQ(ReadRegistryString(kSettingsKey, "ActivePS"), "palWeb");
 }
 
-// Holds a file open as another program may: no one else may open it, rename it or delete it.
+// Holds a file open as another program may: with no sharing, no one else may open it,
+// rename it or delete it; sharing reading and writing, others may write it but not rename
+// or delete it.
 class HeldFile {
 public:
-    explicit HeldFile(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    HeldFile(const std::string& path, DWORD sharing)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr)) {}
     ~HeldFile() {
         if (handle_ != INVALID_HANDLE_VALUE)
             CloseHandle(handle_);
@@ -735,13 +737,16 @@ TEST_F(Installer, SetupFailsAndChangesNothingWhenTheProgramDoesNotEnd) {
     EXPECT_TRUE(fs::exists(ShortcutPath()));
 }
 
-// A file that cannot be written or removed fails the run before anything changes.
+// A file that cannot be written or removed fails the run, and what was done is undone. A
+// file that may be written but not renamed is found only once other files were moved.
 TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten) {
     ASSERT_EQ(Install(), 0u);
     const Installation before = CurrentInstallation();
-    for (const char* name : {"license.txt", "Huetrove.exe"}) {
+    const std::pair<const char*, DWORD> holds[] = {
+        {"license.txt", 0}, {"Huetrove.exe", 0}, {"Help.chm", FILE_SHARE_READ | FILE_SHARE_WRITE}};
+    for (const auto& [name, sharing] : holds) {
         {
-            const HeldFile held(InstallDir() + "\\" + name);
+            const HeldFile held(InstallDir() + "\\" + name, sharing);
             ASSERT_TRUE(held.Held()) << name;
             const auto setup = RunToEnd(MarkedSetupPath(), std::string("/S"));
             ASSERT_TRUE(setup.has_value());
