@@ -1,7 +1,7 @@
 # Compiles the help pages into the program's help file.
 #   cmake -DCOMPILER=<chmcmd or hhc.exe> -DPAGES=<folder of Huetrove.hhp> -DWORK=<scratch folder>
-#         -DOUTPUT=<path of Help.chm> [-DPICTURES=<folder of drawn pictures>] [-DSETARCH=<setarch>]
-#         [-DPYTHON=<python3>] -P compile_help.cmake
+#         -DOUTPUT=<path of Help.chm> [-DPICTURES=<folder of drawn pictures>] [-DVERSION=<version>]
+#         [-DSETARCH=<setarch>] [-DPYTHON=<python3>] -P compile_help.cmake
 # The drawn pictures (the charts) join the committed ones in the pages' pictures folder.
 # chmcmd writes the project's "Compiled file" into its working directory, hhc.exe beside the
 # project: compiling a copy of the pages in a folder of our own keeps the sources clean and a
@@ -10,6 +10,18 @@ file(REMOVE_RECURSE ${WORK})
 file(COPY ${PAGES}/ DESTINATION ${WORK})
 if(PICTURES)
     file(COPY ${PICTURES}/ DESTINATION ${WORK}/pictures)
+endif()
+# A page names the program's version as @HUETROVE_VERSION@: the project's version (-DVERSION=).
+if(VERSION)
+    file(GLOB pages ${WORK}/*.htm ${WORK}/*.hhp ${WORK}/*.hhc ${WORK}/*.hhk)
+    foreach(page ${pages})
+        file(READ ${page} text)
+        string(FIND "${text}" "@HUETROVE_VERSION@" at)
+        if(NOT at EQUAL -1)
+            string(REPLACE "@HUETROVE_VERSION@" "${VERSION}" text "${text}")
+            file(WRITE ${page} "${text}")
+        endif()
+    endforeach()
 endif()
 # chmcmd's compressor reads heap memory it never set, so its output changes with where the
 # system placed the heap: run without address randomisation, the same pages compress the same.

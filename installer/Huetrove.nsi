@@ -1,15 +1,17 @@
 ; Per-user installer for Huetrove: no administrator rights, everything under the
 ; current user's profile and HKEY_CURRENT_USER.
 ;
-; The build passes:
+; The build passes, from the project's version and cmake/Version.cmake:
 ;   VERSION       the program's version, such as 1.0
 ;   VERSION_QUAD  the same as four numbers, for the file's version resource
+;   PUBLISHER     the maker, as the program's version resource names it
+;   COPYRIGHT     the copyright line of the program's version resource
 ;   FILES_DIR     the folder holding Huetrove.exe, Help.chm, license.txt and cur.dat
 ;   ICON          the program's icon
 ;   OUTFILE       the installer to write
 
-!ifndef VERSION | VERSION_QUAD | FILES_DIR | ICON | OUTFILE
-    !error "Build with -DVERSION=... -DVERSION_QUAD=... -DFILES_DIR=... -DICON=... -DOUTFILE=..."
+!ifndef VERSION | VERSION_QUAD | PUBLISHER | COPYRIGHT | FILES_DIR | ICON | OUTFILE
+    !error "Build with -DVERSION=... -DVERSION_QUAD=... -DPUBLISHER=... -DCOPYRIGHT=... -DFILES_DIR=... -DICON=... -DOUTFILE=..."
 !endif
 
 Unicode true
@@ -20,16 +22,24 @@ ManifestDPIAware true
 SetCompressor /SOLID lzma
 
 !define PRODUCT "Huetrove"
-!define PUBLISHER "Brightquill"
+; The program's own web page, as its "Huetrove online ..." command opens it.
+!define WEB_PAGE "https://brightquill.github.io/huetrove/"
+; The class of the program's hidden application window, the same in every version.
 !define APP_WINDOW_CLASS "fwApplication"
-!define APP_WINDOW_TITLE "Huetrove v${VERSION}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define MAKER_KEY "Software\${PUBLISHER}"
 !define SETTINGS_KEY "${MAKER_KEY}\${PRODUCT}"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
-; Exit code of a silent run that refused to touch the files of a running program.
+; How long a closed program may take to save its settings and end, and then to let go of
+; its files, in milliseconds.
+!define CLOSE_DEADLINE 10000
+!define FILES_DEADLINE 5000
+; Exit codes: the user chose not to close the program; it did not end; a file could not be
+; replaced or removed. In each case nothing was changed.
+!define EXIT_CANCELLED 1
 !define EXIT_PROGRAM_RUNNING 2
+!define EXIT_FILE_IN_USE 3
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -38,16 +48,18 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
 
 VIProductVersion "${VERSION_QUAD}"
+VIFileVersion "${VERSION_QUAD}"
 VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
-VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION_QUAD}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "${COPYRIGHT}"
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
+!include "WinMessages.nsh"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -64,78 +76,310 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 
 !insertmacro MUI_LANGUAGE "English"
 
-; Files must not be replaced or removed from under a running copy. The program's
-; hidden application window tells that it runs, wherever it was started from.
-; Interactive: the user closes it and retries, or cancels. Silent: no one can
-; answer, so the run fails.
-!macro WAIT_UNTIL_PROGRAM_CLOSED un
-    Function ${un}WaitUntilProgramClosed
+; The first file of the install folder that cannot be opened for writing, or empty.
+Var Locked
+; Set once a step of moving files has failed; the error flag would not do, since testing
+; it clears it.
+Var Failed
+
+; The program's files, and with them the uninstaller.
+!macro FOR_EACH_PROGRAM_FILE do
+    !insertmacro ${do} "Huetrove.exe"
+    !insertmacro ${do} "Help.chm"
+    !insertmacro ${do} "license.txt"
+    !insertmacro ${do} "cur.dat"
+!macroend
+!macro FOR_EACH_INSTALLED_FILE do
+    !insertmacro FOR_EACH_PROGRAM_FILE ${do}
+    !insertmacro ${do} "Uninstall.exe"
+!macroend
+
+; Ends the run with nothing changed: says why when someone is there to read it, and
+; leaves the reason in the exit code.
+!macro FAIL code text
+    MessageBox MB_OK|MB_ICONSTOP "${text}$\r$\n$\r$\nNothing was changed." /SD IDOK
+    SetErrorLevel ${code}
+    Abort "${text}"
+!macroend
+
+!macro CHECK_WRITABLE name
+    ${If} $Locked == ""
+    ${AndIf} ${FileExists} "$INSTDIR\${name}"
+        ClearErrors
+        FileOpen $R0 "$INSTDIR\${name}" a
+        ${If} ${Errors}
+            StrCpy $Locked "$INSTDIR\${name}"
+        ${Else}
+            FileClose $R0
+        ${EndIf}
+    ${EndIf}
+!macroend
+
+; Renaming a file needs the same freedom as deleting it: a file that cannot be moved aside
+; cannot be replaced or removed either. Stops at the first failure, and sets $Failed.
+!macro MOVE_ASIDE name
+    ${If} $Failed == ""
+    ${AndIf} ${FileExists} "$INSTDIR\${name}"
+        ClearErrors
+        Rename "$INSTDIR\${name}" "$INSTDIR\${name}.old"
+        ${If} ${Errors}
+            StrCpy $Failed "$INSTDIR\${name}"
+        ${EndIf}
+    ${EndIf}
+!macroend
+!macro PUT_BACK name
+    ${If} ${FileExists} "$INSTDIR\${name}.old"
+        Rename "$INSTDIR\${name}.old" "$INSTDIR\${name}"
+    ${EndIf}
+!macroend
+!macro DELETE_OLD name
+    Delete "$INSTDIR\${name}.old"
+!macroend
+!macro DELETE_NEW name
+    Delete "$INSTDIR\${name}.new"
+!macroend
+
+; A running copy of any version, started from any folder, is found by its application
+; window's class, which every version has had: the title names one version, and a mutex
+; would find only copies new enough to hold one. Asked to close, that window ends the
+; program as its Exit command does, settings saved. Interactive, the user is asked first;
+; silent, no one can answer, so the copy is closed.
+!macro CLOSE_RUNNING_PROGRAM un
+    Function ${un}CloseRunningProgram
+        FindWindow $0 "${APP_WINDOW_CLASS}"
+        ${If} $0 == 0
+            Return
+        ${EndIf}
+        ${IfNot} ${Silent}
+            MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION \
+                "${PRODUCT} is running.$\r$\n$\r$\nChoose OK to close it and go on: it saves its settings as when you choose Exit.$\r$\nChoose Cancel to leave it running; then nothing is changed." \
+                IDOK close
+            SetErrorLevel ${EXIT_CANCELLED}
+            Quit
+            close:
+        ${EndIf}
+        DetailPrint "Closing the running ${PRODUCT}"
+        ; One copy after the other, each asked once. Sent with a time limit: a copy that
+        ; hangs must not hang the setup too.
+        StrCpy $2 0
+        StrCpy $1 0
         ${Do}
-            FindWindow $0 "${APP_WINDOW_CLASS}" "${APP_WINDOW_TITLE}"
+            FindWindow $0 "${APP_WINDOW_CLASS}"
             ${If} $0 == 0
                 Return
             ${EndIf}
-            ${If} ${Silent}
-                SetErrorLevel ${EXIT_PROGRAM_RUNNING}
-                Quit
+            ${If} $0 != $2
+                SendMessage $0 ${WM_CLOSE} 0 0 $3 /TIMEOUT=2000
+                StrCpy $2 $0
             ${EndIf}
-            MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-                "${PRODUCT} is running.$\r$\nClose it, then choose Retry to go on." IDRETRY retry
-            Quit
-            retry:
-        ${Loop}
+            Sleep 100
+            IntOp $1 $1 + 100
+        ${LoopUntil} $1 >= ${CLOSE_DEADLINE}
+        !insertmacro FAIL ${EXIT_PROGRAM_RUNNING} "${PRODUCT} did not close. Close it yourself, then try again."
     FunctionEnd
 !macroend
-!insertmacro WAIT_UNTIL_PROGRAM_CLOSED ""
-!insertmacro WAIT_UNTIL_PROGRAM_CLOSED "un."
+!insertmacro CLOSE_RUNNING_PROGRAM ""
+!insertmacro CLOSE_RUNNING_PROGRAM "un."
+
+; Waits until every file of the installation can be written: a program that has just
+; ended lets go of its own file a moment after its window went. Fails the run when one
+; stays in use.
+!macro WAIT_UNTIL_FILES_FREE un files
+    Function ${un}WaitUntilFilesFree
+        StrCpy $1 0
+        ${Do}
+            StrCpy $Locked ""
+            !insertmacro ${files} CHECK_WRITABLE
+            ${If} $Locked == ""
+                Return
+            ${EndIf}
+            Sleep 100
+            IntOp $1 $1 + 100
+        ${LoopUntil} $1 >= ${FILES_DEADLINE}
+        !insertmacro FAIL ${EXIT_FILE_IN_USE} "$Locked is in use by another program. Close that program, then try again."
+    FunctionEnd
+!macroend
+; The uninstaller runs from its own folder when started in place: it is not checked.
+!insertmacro WAIT_UNTIL_FILES_FREE "" FOR_EACH_INSTALLED_FILE
+!insertmacro WAIT_UNTIL_FILES_FREE "un." FOR_EACH_PROGRAM_FILE
 
 Function .onInit
     SetShellVarContext current
-    Call WaitUntilProgramClosed
 FunctionEnd
 
+!macro STAGE_NEW name
+    File "/oname=$INSTDIR\${name}.new" "${FILES_DIR}\${name}"
+!macroend
+
+; A file moved into place left no .new behind: that one goes, and the old one comes back.
+!macro ROLL_BACK name
+    ${IfNot} ${FileExists} "$INSTDIR\${name}.new"
+        Delete "$INSTDIR\${name}"
+    ${EndIf}
+    !insertmacro PUT_BACK "${name}"
+    !insertmacro DELETE_NEW "${name}"
+!macroend
+!macro MOVE_IN name
+    ${If} $Failed == ""
+        ClearErrors
+        Rename "$INSTDIR\${name}.new" "$INSTDIR\${name}"
+        ${If} ${Errors}
+            StrCpy $Failed "$INSTDIR\${name}"
+        ${EndIf}
+    ${EndIf}
+!macroend
+
+; The uninstall entry as it was, to put back when the run fails after writing it.
+!macro ENTRY_STRINGS do
+    !insertmacro ${do} DisplayName
+    !insertmacro ${do} DisplayVersion
+    !insertmacro ${do} Publisher
+    !insertmacro ${do} DisplayIcon
+    !insertmacro ${do} InstallLocation
+    !insertmacro ${do} UninstallString
+    !insertmacro ${do} QuietUninstallString
+    !insertmacro ${do} URLInfoAbout
+    !insertmacro ${do} HelpLink
+!macroend
+!macro ENTRY_NUMBERS do
+    !insertmacro ${do} NoModify
+    !insertmacro ${do} NoRepair
+    !insertmacro ${do} EstimatedSize
+!macroend
+!macro DECLARE_OLD name
+    Var old${name}
+!macroend
+!insertmacro ENTRY_STRINGS DECLARE_OLD
+!insertmacro ENTRY_NUMBERS DECLARE_OLD
+!macro KEEP_STRING name
+    ReadRegStr $old${name} HKCU "${UNINSTALL_KEY}" "${name}"
+!macroend
+!macro KEEP_NUMBER name
+    ReadRegDWORD $old${name} HKCU "${UNINSTALL_KEY}" "${name}"
+!macroend
+!macro RESTORE_STRING name
+    ${If} $old${name} == ""
+        DeleteRegValue HKCU "${UNINSTALL_KEY}" "${name}"
+    ${Else}
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "${name}" $old${name}
+    ${EndIf}
+!macroend
+!macro RESTORE_NUMBER name
+    ${If} $old${name} == ""
+        DeleteRegValue HKCU "${UNINSTALL_KEY}" "${name}"
+    ${Else}
+        WriteRegDWORD HKCU "${UNINSTALL_KEY}" "${name}" $old${name}
+    ${EndIf}
+!macroend
+
+Function KeepUninstallEntry
+    !insertmacro ENTRY_STRINGS KEEP_STRING
+    !insertmacro ENTRY_NUMBERS KEEP_NUMBER
+FunctionEnd
+
+Function RestoreUninstallEntry
+    ${If} $oldDisplayName == ""
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${Else}
+        !insertmacro ENTRY_STRINGS RESTORE_STRING
+        !insertmacro ENTRY_NUMBERS RESTORE_NUMBER
+    ${EndIf}
+FunctionEnd
+
+; The new files go in beside the old ones under other names, then each old one is moved
+; aside and the new one takes its name, and only when every file, the shortcut and the
+; uninstall entry are in place do the old files go. A failure on the way puts everything
+; back, so a run ends with the whole new installation or with the old one untouched.
 Section "Huetrove" SecProgram
     SectionIn RO
-    ; Asked again here: the program may have been started while the pages were shown.
-    Call WaitUntilProgramClosed
+    Call CloseRunningProgram
 
     ; The folder set here is also the shortcut's working directory.
+    ClearErrors
     SetOutPath "$INSTDIR"
-    File "${FILES_DIR}\Huetrove.exe"
-    File "${FILES_DIR}\Help.chm"
-    File "${FILES_DIR}\license.txt"
-    File "${FILES_DIR}\cur.dat"
-    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    ${If} ${Errors}
+        !insertmacro FAIL ${EXIT_FILE_IN_USE} "The folder $INSTDIR cannot be made."
+    ${EndIf}
+    Call WaitUntilFilesFree
+    ; What a run that was cut short may have left.
+    !insertmacro FOR_EACH_INSTALLED_FILE DELETE_NEW
+    !insertmacro FOR_EACH_INSTALLED_FILE DELETE_OLD
 
-    CreateShortcut "${SHORTCUT}" "$INSTDIR\Huetrove.exe" "" "$INSTDIR\Huetrove.exe" 0
+    ; Written, not asked: a file that cannot be written sets the error flag.
+    SetOverwrite try
+    ClearErrors
+    !insertmacro FOR_EACH_PROGRAM_FILE STAGE_NEW
+    WriteUninstaller "$INSTDIR\Uninstall.exe.new"
+    ${If} ${Errors}
+        !insertmacro FOR_EACH_INSTALLED_FILE DELETE_NEW
+        !insertmacro FAIL ${EXIT_FILE_IN_USE} "The files cannot be written to $INSTDIR."
+    ${EndIf}
 
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Huetrove.exe,0"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" "$\"$INSTDIR\Uninstall.exe$\""
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" "$\"$INSTDIR\Uninstall.exe$\" /S"
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    Call KeepUninstallEntry
+    StrCpy $Failed ""
+    !insertmacro FOR_EACH_INSTALLED_FILE MOVE_ASIDE
+    !insertmacro FOR_EACH_INSTALLED_FILE MOVE_IN
+    ${If} $Failed == ""
+        ClearErrors
+        CreateShortcut "${SHORTCUT}" "$INSTDIR\Huetrove.exe" "" "$INSTDIR\Huetrove.exe" 0
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Huetrove.exe,0"
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" "$\"$INSTDIR\Uninstall.exe$\""
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" "$\"$INSTDIR\Uninstall.exe$\" /S"
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${WEB_PAGE}"
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "HelpLink" "${WEB_PAGE}"
+        WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+        WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+        ${If} ${Errors}
+            StrCpy $Failed "the shortcut or the uninstall entry"
+        ${EndIf}
+    ${EndIf}
+    ${If} $Failed != ""
+        !insertmacro FOR_EACH_INSTALLED_FILE ROLL_BACK
+        Call RestoreUninstallEntry
+        !insertmacro FAIL ${EXIT_FILE_IN_USE} "$Failed cannot be replaced."
+    ${EndIf}
+
+    ; Done: the old files are no one's now.
+    !insertmacro FOR_EACH_INSTALLED_FILE DELETE_OLD
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Function un.onInit
     SetShellVarContext current
-    Call un.WaitUntilProgramClosed
 FunctionEnd
 
+; Moved aside first, all or none, so a file in use stops the run before anything is gone.
 Section "Uninstall"
-    Call un.WaitUntilProgramClosed
+    Call un.CloseRunningProgram
+    Call un.WaitUntilFilesFree
 
     ; Only our own files: /D= may have put them in a folder that holds other things.
-    Delete "$INSTDIR\Huetrove.exe"
-    Delete "$INSTDIR\Help.chm"
-    Delete "$INSTDIR\license.txt"
-    Delete "$INSTDIR\cur.dat"
-    Delete "$INSTDIR\Uninstall.exe"
+    StrCpy $Failed ""
+    !insertmacro FOR_EACH_PROGRAM_FILE MOVE_ASIDE
+    ${If} $Failed != ""
+        !insertmacro FOR_EACH_PROGRAM_FILE PUT_BACK
+        !insertmacro FAIL ${EXIT_FILE_IN_USE} "$Failed cannot be removed."
+    ${EndIf}
+    !insertmacro FOR_EACH_PROGRAM_FILE DELETE_OLD
+    ; Run in place, the uninstaller cannot delete itself; whoever ran it so removes it.
+    ; Started plainly, this is a copy in the temporary folder, and the uninstaller's file
+    ; goes once the first process, which started the copy, has ended: a moment later, and
+    ; only then can the folder go.
+    StrCpy $1 0
+    ${Do}
+        Delete "$INSTDIR\Uninstall.exe"
+        ${IfNot} ${FileExists} "$INSTDIR\Uninstall.exe"
+        ${OrIf} $EXEDIR == $INSTDIR
+            ${Break}
+        ${EndIf}
+        Sleep 100
+        IntOp $1 $1 + 100
+    ${LoopUntil} $1 >= ${FILES_DEADLINE}
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
 
@@ -149,15 +393,20 @@ Section "Uninstall"
         DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
     ${EndIf}
 
-    ; Settings stay unless the user wants them gone: a reinstall finds them again.
+    ; Settings stay unless the user wants them gone: a reinstall finds them again. A user
+    ; who never saved any is not asked about them.
     ${GetOptions} $CMDLINE "/REMOVESETTINGS" $0
     ${IfNot} ${Errors}
         Call un.RemoveSettings
     ${ElseIfNot} ${Silent}
-        MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-            "Remove your ${PRODUCT} settings as well?" IDNO keepSettings
-        Call un.RemoveSettings
-        keepSettings:
+        ClearErrors
+        EnumRegValue $0 HKCU "${SETTINGS_KEY}" 0
+        ${IfNot} ${Errors}
+            MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+                "Remove your ${PRODUCT} settings as well?" IDNO keepSettings
+            Call un.RemoveSettings
+            keepSettings:
+        ${EndIf}
     ${EndIf}
 SectionEnd
 

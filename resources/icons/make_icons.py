@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the application and tray icons: a faceted, many-coloured gem outlined in black.
 
-Writes Huetrove.ico (16, 32 and 48 pixels, each as 32-bit with alpha and as 8-bit with 256 colours,
-and 20 and 24 pixels as 32-bit for scaled displays) and Tray.ico (16 pixels, 8-bit with a transparency
+Writes Huetrove.ico (16, 32 and 48 pixels, each as 32-bit with alpha and as 8-bit with 256 colours;
+20, 24, 40 and 64 pixels as 32-bit for scaled displays; and 256 pixels as a PNG-compressed 32-bit
+image for Explorer's large views) and Tray.ico (16 pixels, 8-bit with a transparency
 mask, and 20, 24 and 32 pixels as 32-bit: the small-icon sizes at 100 % to 200 % scaling) beside this
 script. Standard library only,
 so the icons can be regenerated anywhere Python 3 runs.
@@ -15,6 +16,7 @@ and facets; the 32-bit images get a soft outer edge in their alpha channel, the 
 import os
 import struct
 import sys
+import zlib
 
 TRANSPARENT = None
 BLACK = (0, 0, 0)
@@ -142,7 +144,8 @@ def LargePicture(size, smooth):
     """
     coverage = [[Coverage(px, py, size) for px in range(size)] for py in range(size)]
     solid = [[c >= 0.5 for c in row] for row in coverage]
-    ringWidth = 1 if size < 40 else 2
+    # The outline keeps about the same share of the picture as at 48 pixels.
+    ringWidth = 1 if size < 40 else max(2, size // 24)
 
     def Solid(x, y):
         return 0 <= x < size and 0 <= y < size and solid[y][x]
@@ -171,7 +174,7 @@ def LargePicture(size, smooth):
 def AddGlint(rows, size):
     """A small white sparkle on the crown, so the picture reads as a cut stone rather than a flag."""
     cx, cy = int(size * 0.40), int(size * 0.25)
-    arm = 1 if size < 40 else 2
+    arm = 1 if size < 40 else max(2, size // 32)
     white = FACET_COLOURS["w"] + (255,)
     rows[cy][cx] = white
     for d in range(1, arm + 1):
@@ -236,6 +239,24 @@ def Image8(rows):
     return InfoHeader(size, 8, len(pixels) + len(mask), 256) + table + bytes(pixels) + mask
 
 
+def Png(rows):
+    """A 32-bit image as PNG, as icon files hold their 256-pixel images. Fixed settings, so the same
+    picture always gives the same bytes with the same zlib."""
+
+    def Chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    size = len(rows)
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)  # no filter
+        for r, g, b, a in row:
+            raw += bytes((r, g, b, a))
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)  # 8 bits per channel, RGBA
+    return (b"\x89PNG\r\n\x1a\n" + Chunk(b"IHDR", header) + Chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
+            Chunk(b"IEND", b""))
+
+
 def WriteIco(path, images):
     """images: list of (size, bitCount, data). Writes an icon file with one entry per image."""
     header = struct.pack("<HHH", 0, 1, len(images))
@@ -265,6 +286,9 @@ def main():
             (48, 8, Image8(hard48)),
             (20, 32, Image32(LargePicture(20, True))),
             (24, 32, Image32(LargePicture(24, True))),
+            (40, 32, Image32(LargePicture(40, True))),
+            (64, 32, Image32(LargePicture(64, True))),
+            (256, 32, Png(LargePicture(256, True))),
         ],
     )
     WriteIco(

@@ -1,7 +1,8 @@
 // The setup program the way an administrator runs it: silently, for the current user,
-// with no rights beyond the user's. What it puts where, that the installed program
-// finds its own files, that the uninstaller takes away everything it added (and the
-// settings only on request), and that neither pulls files from under a running program.
+// with no rights beyond the user's, and the way a user clicks through it. What it puts
+// where, that the installed program finds its own files, that the uninstaller takes away
+// everything it added (and the settings only on request), that both close a running copy
+// of any version the way Exit does, and that a run which cannot finish changes nothing.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,7 +12,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +31,8 @@ namespace {
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Huetrove";
 constexpr const char* kProgramFiles[] = {"Huetrove.exe", "Help.chm", "license.txt", "cur.dat"};
 constexpr Duration kSetupTimeout = 60s;
+// The program's web page, "Huetrove online ..." in its Help menu.
+constexpr char kWebPage[] = "https://brightquill.github.io/huetrove/";
 
 // A folder whose name no Western code page can hold (Cyrillic and Greek). /D= takes it
 // last and unquoted, so it has no space.
@@ -41,6 +49,15 @@ std::wstring WideSetupPath() {
     const DWORD length = GetEnvironmentVariableW(L"HUETROVE_SETUP", value, MAX_PATH * 2);
     return length > 0 && length < MAX_PATH * 2 ? std::wstring(value, length) : std::wstring(L"Huetrove-1.0-setup.exe");
 }
+
+// A setup of a later version (9.9) whose four files each end with kMark.
+std::string MarkedSetupPath() {
+    char value[MAX_PATH * 2] = {};
+    const DWORD length = GetEnvironmentVariableA("HUETROVE_MARKED_SETUP", value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length)
+                                               : std::string("Huetrove-9.9-marked-setup.exe");
+}
+constexpr char kMark[] = "huetrove-marked-9.9";
 
 std::string ShellFolder(int csidl) {
     char path[MAX_PATH] = {};
@@ -72,6 +89,71 @@ std::vector<std::string> FilesIn(const std::string& dir) {
     std::sort(names.begin(), names.end());
     return names;
 }
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// What an installation is, to tell whether a run changed it: every file of the install
+// folder with its bytes, and the uninstall entry with its values.
+struct Installation {
+    std::map<std::string, std::string> files;
+    std::map<std::string, std::string> entry;
+    bool operator==(const Installation&) const = default;
+};
+
+Installation CurrentInstallation() {
+    Installation now;
+    for (const std::string& name : FilesIn(InstallDir()))
+        now.files[name] = FileBytes(InstallDir() + "\\" + name);
+    for (const auto& [name, value] : RegistryValues(kUninstallKey))
+        now.entry[name] = value.Bytes();
+    return now;
+}
+
+// Every file and the uninstall entry are the marked setup's, and nothing else is left.
+void ExpectTheMarkedInstallation(const Installation& before) {
+    const Installation now = CurrentInstallation();
+    std::vector<std::string> names;
+    for (const auto& file : now.files)
+        names.push_back(file.first);
+    EXPECT_EQ(names, (std::vector<std::string>{"Help.chm", "Huetrove.exe", "Uninstall.exe", "cur.dat", "license.txt"}));
+    for (const char* name : kProgramFiles) {
+        const std::string& bytes = now.files.count(name) ? now.files.at(name) : std::string();
+        EXPECT_TRUE(bytes.ends_with(kMark)) << name << " is not the new one";
+    }
+    EXPECT_TRUE(now.files.count("Uninstall.exe") && now.files.at("Uninstall.exe") != before.files.at("Uninstall.exe"))
+        << "Uninstall.exe is not the new one";
+    EXPECT_EQ(ReadRegistryString(kUninstallKey, "DisplayVersion"), "9.9");
+}
+
+// The settings that Exit saves, there only because the program ended as Exit ends it: the
+// program started on a first run, and nothing else wrote them.
+void ExpectTheSettingsSavedAt(const RECT& window) {
+    EXPECT_EQ(ReadRegistryDword(kSettingsKey, "WindowLeft"), static_cast<DWORD>(window.left));
+    EXPECT_EQ(ReadRegistryDword(kSettingsKey, "WindowTop"), static_cast<DWORD>(window.top));
+    EXPECT_EQ(ReadRegistryString(kSettingsKey, "ActivePS"), "palWeb");
+}
+
+// Holds a file open as another program may: with no sharing, no one else may open it,
+// rename it or delete it; sharing reading and writing, others may write it but not rename
+// or delete it.
+class HeldFile {
+public:
+    HeldFile(const std::string& path, DWORD sharing)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~HeldFile() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
 
 // Runs a setup program to its end; its exit code, or nothing when it does not end.
 template <typename Text>
@@ -105,6 +187,152 @@ bool RemoveUninstaller() {
             return !fs::exists(InstallDir());
         },
         10s, 100ms);
+}
+
+// What a user sees of an interactive run: its message boxes, and its exit code.
+struct InteractiveRun {
+    std::optional<DWORD> exitCode;
+    std::vector<MessageBoxInfo> boxes;
+};
+
+// The frame in which a setup program's wizard shows its pages.
+constexpr int kPageFrame = 1018;
+
+bool HasChildOfClass(HWND window, const std::string& className) {
+    return !ChildWindows(window, className).empty();
+}
+
+// Plays the user of a setup program or an uninstaller: the forward button of every page,
+// "Run Huetrove" unticked on the last page, and `answer` (a button id) for each message box.
+InteractiveRun RunInteractively(const std::string& exe, const std::string& arguments,
+                                const std::function<int(const MessageBoxInfo&)>& answer) {
+    Process run = Process::Launch(exe, arguments);
+    InteractiveRun result;
+    std::set<HWND> answered;
+    std::set<HWND> pagesDone;
+    const auto step = [&] {
+        for (HWND dialog : TopLevelWindows(run.Id(), {.className = "#32770", .visibleOnly = true})) {
+            // The wizard holds its pages in a frame (control 1018) from the moment it shows; a
+            // message box has none.
+            if (!GetDlgItem(dialog, kPageFrame)) {
+                if (answered.insert(dialog).second) {
+                    const MessageBoxInfo box = ReadMessageBox(dialog);
+                    result.boxes.push_back(box);
+                    const DialogButton* button = box.ButtonById(answer(box));
+                    ClickButton(button ? button->window : box.buttons.at(0).window);
+                }
+                continue;
+            }
+            const std::vector<HWND> pages = ChildWindows(dialog, "#32770");
+            if (!IsWindowEnabled(dialog) || pages.empty())
+                continue;  // a message box is up, or the first page is still to come
+            HWND page = pages.front();
+            HWND forward = GetDlgItem(dialog, IDOK);
+            if (pagesDone.count(page) || !forward || !IsWindowEnabled(forward) || !IsVisible(forward))
+                continue;
+            // The page of the progress bar moves on by itself, unless it is the last one.
+            if (HasChildOfClass(page, "msctls_progress32") && WindowText(forward) != "&Close")
+                continue;
+            for (HWND box : ChildWindows(page, "Button")) {
+                if (WindowText(box).find("Run Huetrove") != std::string::npos &&
+                    SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                    SendMessageA(box, BM_SETCHECK, BST_UNCHECKED, 0);
+            }
+            pagesDone.insert(page);
+            ClickButton(forward);
+        }
+        return !run.IsRunning();
+    };
+    if (WaitUntil(step, kSetupTimeout, 100ms))
+        result.exitCode = run.ExitCode();
+    return result;
+}
+
+std::string TextsOf(const std::vector<MessageBoxInfo>& boxes) {
+    std::string texts;
+    for (const MessageBoxInfo& box : boxes)
+        texts += "\n  \"" + box.text + "\"";
+    return texts.empty() ? "none" : texts;
+}
+
+bool MentionsRunning(const MessageBoxInfo& box) {
+    return box.text.find("Huetrove is running") != std::string::npos;
+}
+
+// The version resource of a file: its fixed numbers and its English (US) strings.
+struct VersionInfo {
+    std::pair<DWORD, DWORD> fileVersion;
+    std::pair<DWORD, DWORD> productVersion;
+    std::map<std::string, std::string> strings;
+};
+
+std::optional<VersionInfo> ReadVersionInfo(const std::wstring& path) {
+    DWORD ignored = 0;
+    std::vector<BYTE> data(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+    if (data.empty() || !GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data()))
+        return std::nullopt;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &size) || !fixed)
+        return std::nullopt;
+    VersionInfo info{{fixed->dwFileVersionMS, fixed->dwFileVersionLS},
+                     {fixed->dwProductVersionMS, fixed->dwProductVersionLS},
+                     {}};
+    for (const char* name : {"FileVersion", "ProductVersion", "LegalCopyright", "CompanyName", "ProductName"}) {
+        const std::wstring query = L"\\StringFileInfo\\040904b0\\" + std::wstring(name, name + strlen(name));
+        wchar_t* text = nullptr;
+        if (VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &size) && text) {
+            const std::wstring wide(text);
+            info.strings[name] = std::string(wide.begin(), wide.end());
+        }
+    }
+    return info;
+}
+
+// The images of a module's first icon group, as the shell picks among them.
+struct IconImage {
+    int pixels;
+    int bitCount;
+    bool png;
+};
+
+std::vector<IconImage> IconImages(const std::string& module) {
+    std::vector<IconImage> images;
+    HMODULE file = LoadLibraryExA(module.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!file)
+        return images;
+    // The group lists each image by the id of its RT_ICON resource.
+#pragma pack(push, 2)
+    struct GroupEntry {
+        BYTE width, height, colours, reserved;
+        WORD planes, bitCount;
+        DWORD bytes;
+        WORD id;
+    };
+#pragma pack(pop)
+    // Groups come sorted by name, as the shell takes them; the first is the program's icon.
+    std::string firstGroupName;
+    EnumResourceNamesA(
+        file, RT_GROUP_ICON,
+        [](HMODULE, LPCSTR, LPSTR name, LONG_PTR found) -> BOOL {
+            *reinterpret_cast<std::string*>(found) =
+                IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : name;
+            return FALSE;
+        },
+        reinterpret_cast<LONG_PTR>(&firstGroupName));
+    if (HRSRC group = FindResourceA(file, firstGroupName.c_str(), RT_GROUP_ICON)) {
+        const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(file, group)));
+        const WORD count = data ? reinterpret_cast<const WORD*>(data)[2] : 0;
+        const auto* entries = reinterpret_cast<const GroupEntry*>(data + 6);
+        for (WORD i = 0; i < count; ++i) {
+            HRSRC image = FindResourceA(file, MAKEINTRESOURCEA(entries[i].id), RT_ICON);
+            const BYTE* bytes = image ? static_cast<const BYTE*>(LockResource(LoadResource(file, image))) : nullptr;
+            const bool png = bytes && SizeofResource(file, image) > 8 && memcmp(bytes, "\x89PNG\r\n\x1a\n", 8) == 0;
+            images.push_back({entries[i].width == 0 ? 256 : entries[i].width, entries[i].bitCount, png});
+        }
+    }
+    FreeLibrary(file);
+    return images;
 }
 
 struct Shortcut {
@@ -222,12 +450,47 @@ TEST_F(Installer, SilentInstallPutsTheProgramInTheUsersOwnProgramsFolder) {
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "InstallLocation"), InstallDir());
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "UninstallString"), "\"" + Uninstaller() + "\"");
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "QuietUninstallString"), "\"" + Uninstaller() + "\" /S");
+    EXPECT_EQ(ReadRegistryString(kUninstallKey, "URLInfoAbout"), kWebPage);
+    EXPECT_EQ(ReadRegistryString(kUninstallKey, "HelpLink"), kWebPage);
     EXPECT_EQ(ReadRegistryDword(kUninstallKey, "NoModify"), 1u);
     EXPECT_EQ(ReadRegistryDword(kUninstallKey, "NoRepair"), 1u);
     // In kilobytes: at least the program itself.
     const auto size = ReadRegistryDword(kUninstallKey, "EstimatedSize");
     ASSERT_TRUE(size.has_value());
     EXPECT_GE(*size, fs::file_size(InstalledProgram()) / 1024);
+}
+
+// The setup program says what it is as the program does: the same version, maker and copyright.
+TEST_F(Installer, SetupCarriesTheProgramsVersionAndCopyright) {
+    ASSERT_EQ(Install(), 0u);
+    auto setup = ReadVersionInfo(WideSetupPath());
+    const std::string installed = InstalledProgram();
+    const auto program = ReadVersionInfo(std::wstring(installed.begin(), installed.end()));
+    ASSERT_TRUE(setup.has_value());
+    ASSERT_TRUE(program.has_value());
+    EXPECT_EQ(program->strings.at("FileVersion"), "1.0.0.0");
+    EXPECT_EQ(program->strings.at("LegalCopyright"), "Copyright (c) 2026 Brightquill");
+    for (const char* name : {"FileVersion", "ProductVersion", "LegalCopyright", "CompanyName", "ProductName"})
+        EXPECT_EQ(setup->strings[name], program->strings.at(name)) << name;
+    EXPECT_EQ(setup->fileVersion, program->fileVersion);
+    EXPECT_EQ(setup->productVersion, program->productVersion);
+}
+
+// The icon the entry names, the program's first, has an image for every size Explorer and
+// the Start menu ask for, up to the 256 pixels of the large views, which is kept as PNG.
+TEST_F(Installer, TheEntrysIconHasEverySizeTheShellShows) {
+    ASSERT_EQ(Install(), 0u);
+    const auto icon = ReadRegistryString(kUninstallKey, "DisplayIcon");
+    ASSERT_EQ(icon, InstalledProgram() + ",0");
+    const auto images = IconImages(InstalledProgram());
+    std::map<int, bool> sizes;  // pixels, and whether that image is PNG
+    for (const IconImage& image : images) {
+        if (image.bitCount == 32)
+            sizes[image.pixels] = image.png;
+    }
+    for (int pixels : {16, 20, 24, 32, 40, 48, 64, 256})
+        EXPECT_TRUE(sizes.count(pixels)) << "no 32-bit image of " << pixels << " pixels";
+    EXPECT_TRUE(sizes.count(256) && sizes[256]) << "the 256-pixel image is not PNG";
 }
 
 TEST_F(Installer, InstallsIntoTheFolderGivenOnTheCommandLine) {
@@ -328,6 +591,29 @@ TEST_F(Installer, UninstallRemovesWhatItAddedAndTheSettingsOnlyOnRequest) {
     EXPECT_FALSE(RegistryKeyExists(kMakerKey)) << "the maker's key goes when nothing else is in it";
 }
 
+// Interactive, the uninstaller asks about the settings only when there are settings.
+TEST_F(Installer, InteractiveUninstallAsksAboutTheSettingsOnlyWhenThereAreSome) {
+    const auto keepSettings = [](const MessageBoxInfo&) { return IDNO; };
+    ASSERT_EQ(Install(), 0u);
+    ASSERT_FALSE(RegistryKeyExists(kSettingsKey));
+    const InteractiveRun none = RunInteractively(Uninstaller(), "_?=" + InstallDir(), keepSettings);
+    ASSERT_TRUE(none.exitCode.has_value()) << "the uninstaller did not end";
+    EXPECT_EQ(*none.exitCode, 0u);
+    for (const MessageBoxInfo& box : none.boxes)
+        ADD_FAILURE() << "asked with no settings saved: " << box.text;
+    ExpectInstallationGone();
+
+    ASSERT_EQ(Install(), 0u);
+    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
+    const InteractiveRun some = RunInteractively(Uninstaller(), "_?=" + InstallDir(), keepSettings);
+    ASSERT_TRUE(some.exitCode.has_value()) << "the uninstaller did not end";
+    EXPECT_EQ(*some.exitCode, 0u);
+    ASSERT_EQ(some.boxes.size(), 1u) << TextsOf(some.boxes);
+    EXPECT_NE(some.boxes[0].text.find("settings"), std::string::npos) << some.boxes[0].text;
+    EXPECT_EQ(ReadRegistryDword(kSettingsKey, "MinimizeClose"), 0u) << "No keeps them";
+    ExpectInstallationGone();
+}
+
 TEST_F(Installer, UninstallRemovesTheStartEntryOnlyWhenItNamesThisInstallation) {
     // Another copy's entry, a portable one's, is that copy's.
     ScratchDirectory portable;
@@ -359,30 +645,122 @@ TEST_F(Installer, RemovingTheSettingsKeepsTheMakersOtherKeys) {
     EXPECT_EQ(ReadRegistryDword(otherProduct, "Kept"), 1u);
 }
 
-TEST_F(Installer, NothingIsReplacedOrRemovedWhileTheProgramRuns) {
+// Nothing is replaced or removed while the program runs: the uninstaller closes a running
+// copy as Exit does, so it saves its settings, and then removes everything.
+TEST_F(Installer, SilentUninstallClosesTheRunningProgramAsExitDoes) {
     ASSERT_EQ(Install(), 0u);
-    {
-        ScratchDirectory elsewhere;
-        Huetrove app(elsewhere.Path(), InstalledProgram());
+    ScratchDirectory elsewhere;
+    Huetrove app(elsewhere.Path(), InstalledProgram());
+    const RECT window = WindowRect(app.main());
 
-        const auto uninstall = Uninstall();
-        ASSERT_TRUE(uninstall.has_value()) << "the uninstaller waits for an answer no one can give";
-        EXPECT_NE(*uninstall, 0u);
-        const auto reinstall = Install();
-        ASSERT_TRUE(reinstall.has_value());
-        EXPECT_NE(*reinstall, 0u);
-
-        EXPECT_TRUE(app.process().IsRunning());
-        for (const char* name : kProgramFiles)
-            EXPECT_TRUE(fs::is_regular_file(InstallDir() + "\\" + name)) << name;
-        EXPECT_TRUE(fs::is_regular_file(Uninstaller()));
-        EXPECT_TRUE(fs::exists(ShortcutPath()));
-        EXPECT_TRUE(RegistryKeyExists(kUninstallKey));
-    }
-    // Once it has ended, the same command goes through.
-    ASSERT_TRUE(WaitUntil([] { return RunningApplicationWindow() == nullptr; }, 10s));
     ASSERT_EQ(Uninstall(), 0u);
+    EXPECT_TRUE(app.process().WaitForExit(10s)) << "the program still runs";
+    ExpectTheSettingsSavedAt(window);
     ExpectInstallationGone();
+}
+
+// The next version's setup finds the running program whatever version it is and wherever
+// it was started from, closes it as Exit does, and replaces every file. A portable copy
+// running beside it is closed too.
+TEST_F(Installer, SilentSetupOfAnotherVersionClosesTheRunningProgramAndReplacesEveryFile) {
+    ASSERT_EQ(Install(), 0u);
+    const Installation before = CurrentInstallation();
+    ScratchDirectory elsewhere;
+    Huetrove app(elsewhere.Path(), InstalledProgram());
+    const RECT window = WindowRect(app.main());
+    ScratchDirectory portableFolder;
+    ASSERT_TRUE(portableFolder.CopyIn(ProgramPath()));
+    Huetrove portable(portableFolder.Path(), portableFolder.Path() + "\\Huetrove.exe");
+    const RECT portableWindow = WindowRect(portable.main());
+    ASSERT_TRUE(EqualRect(&window, &portableWindow));
+
+    EXPECT_EQ(RunToEnd(MarkedSetupPath(), std::string("/S")), 0u);
+    EXPECT_TRUE(app.process().WaitForExit(10s)) << "the program still runs";
+    EXPECT_TRUE(portable.process().WaitForExit(10s)) << "the portable copy still runs";
+    // Both started on a first run at the same place, so whichever saved last saved this.
+    ExpectTheSettingsSavedAt(window);
+    ExpectTheMarkedInstallation(before);
+}
+
+// Interactive, the setup asks before it closes the program; Cancel leaves both as they were.
+TEST_F(Installer, InteractiveSetupAsksBeforeItClosesTheRunningProgram) {
+    ASSERT_EQ(Install(), 0u);
+    const Installation before = CurrentInstallation();
+    ScratchDirectory elsewhere;
+    {
+        Huetrove app(elsewhere.Path(), InstalledProgram());
+        const InteractiveRun cancelled = RunInteractively(MarkedSetupPath(), "", [](const MessageBoxInfo& box) {
+            return MentionsRunning(box) ? IDCANCEL : IDOK;
+        });
+        ASSERT_TRUE(cancelled.exitCode.has_value()) << "the setup did not end";
+        EXPECT_NE(*cancelled.exitCode, 0u);
+        ASSERT_EQ(cancelled.boxes.size(), 1u) << TextsOf(cancelled.boxes);
+        EXPECT_TRUE(MentionsRunning(cancelled.boxes[0])) << cancelled.boxes[0].text;
+        EXPECT_TRUE(app.process().IsRunning());
+        EXPECT_TRUE(CurrentInstallation() == before) << "a cancelled setup changed the installation";
+        EXPECT_FALSE(RegistryKeyExists(kSettingsKey));
+
+        const RECT window = WindowRect(app.main());
+        const InteractiveRun accepted = RunInteractively(MarkedSetupPath(), "", [](const MessageBoxInfo& box) {
+            return MentionsRunning(box) ? IDOK : IDCANCEL;
+        });
+        ASSERT_TRUE(accepted.exitCode.has_value()) << "the setup did not end";
+        EXPECT_EQ(*accepted.exitCode, 0u);
+        ASSERT_EQ(accepted.boxes.size(), 1u) << TextsOf(accepted.boxes);
+        EXPECT_TRUE(MentionsRunning(accepted.boxes[0])) << accepted.boxes[0].text;
+        EXPECT_TRUE(app.process().WaitForExit(10s)) << "the program still runs";
+        ExpectTheSettingsSavedAt(window);
+    }
+    ExpectTheMarkedInstallation(before);
+    EXPECT_EQ(RunningApplicationWindow(), nullptr) << "the setup started the program";
+}
+
+// A program that does not end (here it cannot save its settings, so it refuses to close)
+// fails the setup, and the installation stays as it was.
+TEST_F(Installer, SetupFailsAndChangesNothingWhenTheProgramDoesNotEnd) {
+    ASSERT_EQ(Install(), 0u);
+    const Installation before = CurrentInstallation();
+    ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
+    ScratchDirectory elsewhere;
+    Huetrove app(elsewhere.Path(), InstalledProgram());
+
+    const auto setup = RunToEnd(MarkedSetupPath(), std::string("/S"));
+    ASSERT_TRUE(setup.has_value()) << "the setup waits for ever";
+    EXPECT_NE(*setup, 0u);
+    EXPECT_TRUE(app.process().IsRunning());
+    EXPECT_TRUE(CurrentInstallation() == before) << "a failed setup changed the installation";
+
+    const auto uninstall = Uninstall();
+    ASSERT_TRUE(uninstall.has_value()) << "the uninstaller waits for ever";
+    EXPECT_NE(*uninstall, 0u);
+    EXPECT_TRUE(CurrentInstallation() == before) << "a failed uninstall changed the installation";
+    EXPECT_TRUE(fs::exists(ShortcutPath()));
+}
+
+// A file that cannot be written or removed fails the run, and what was done is undone. A
+// file that may be written but not renamed is found only once other files were moved.
+TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten) {
+    ASSERT_EQ(Install(), 0u);
+    const Installation before = CurrentInstallation();
+    const std::pair<const char*, DWORD> holds[] = {
+        {"license.txt", 0}, {"Huetrove.exe", 0}, {"Help.chm", FILE_SHARE_READ | FILE_SHARE_WRITE}};
+    for (const auto& [name, sharing] : holds) {
+        {
+            const HeldFile held(InstallDir() + "\\" + name, sharing);
+            ASSERT_TRUE(held.Held()) << name;
+            const auto setup = RunToEnd(MarkedSetupPath(), std::string("/S"));
+            ASSERT_TRUE(setup.has_value());
+            EXPECT_NE(*setup, 0u) << "with " << name << " held";
+            const auto uninstall = Uninstall();
+            ASSERT_TRUE(uninstall.has_value());
+            EXPECT_NE(*uninstall, 0u) << "with " << name << " held";
+        }
+        EXPECT_TRUE(CurrentInstallation() == before) << "changed with " << name << " held";
+        EXPECT_TRUE(fs::exists(ShortcutPath()));
+    }
+    // Free again, the same setup goes through.
+    EXPECT_EQ(RunToEnd(MarkedSetupPath(), std::string("/S")), 0u);
+    ExpectTheMarkedInstallation(before);
 }
 
 TEST_F(Installer, UninstallStartedAsWindowsStartsItLeavesNoFileOfTheProgram) {
