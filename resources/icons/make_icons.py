@@ -1,16 +1,17 @@
 #!/usr/bin/env python3
 """Draws the application and tray icons: a faceted, many-coloured gem outlined in black.
 
-Writes Huetrove.ico (16, 32 and 48 pixels, each as 32-bit with alpha and as 8-bit with 256 colours;
-20, 24, 40 and 64 pixels as 32-bit for scaled displays; and 256 pixels as a PNG-compressed 32-bit
-image for Explorer's large views) and Tray.ico (16 pixels, 8-bit with a transparency
+Writes Huetrove.ico (16, 32 and 48 pixels as 32-bit with alpha; 20 and 24 pixels for scaled
+displays; 40, 64 and 256 pixels, for scaled displays and Explorer's large views, as PNG-compressed
+32-bit images; no
+256-colour copies, which the system would pick only on a 256-colour display) and Tray.ico (16 pixels, 8-bit with a transparency
 mask, and 20, 24 and 32 pixels as 32-bit: the small-icon sizes at 100 % to 200 % scaling) beside this
 script. Standard library only,
 so the icons can be regenerated anywhere Python 3 runs.
 
 The 16-pixel picture is drawn by hand, pixel by pixel, because a rasterised polygon at that size
 loses the facet edges; both icons share it. The larger sizes are rasterised from the gem's outline
-and facets; the 32-bit images get a soft outer edge in their alpha channel, the 8-bit ones stay hard.
+and facets, with a soft outer edge in the alpha channel.
 """
 
 import os
@@ -273,7 +274,6 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     small = ToRgba(SmallPicture())
     smooth32, smooth48 = LargePicture(32, True), LargePicture(48, True)
-    hard32, hard48 = LargePicture(32, False), LargePicture(48, False)
     # 32 pixels first: dialogs that show "the first image" of the application icon want the 32-pixel one.
     WriteIco(
         os.path.join(here, "Huetrove.ico"),
@@ -281,13 +281,11 @@ def main():
             (32, 32, Image32(smooth32)),
             (16, 32, Image32(small)),
             (48, 32, Image32(smooth48)),
-            (32, 8, Image8(hard32)),
-            (16, 8, Image8(small)),
-            (48, 8, Image8(hard48)),
             (20, 32, Image32(LargePicture(20, True))),
             (24, 32, Image32(LargePicture(24, True))),
-            (40, 32, Image32(LargePicture(40, True))),
-            (64, 32, Image32(LargePicture(64, True))),
+            # Sizes only scaled displays and Explorer's views ask for are PNG, as small as they come.
+            (40, 32, Png(LargePicture(40, True))),
+            (64, 32, Png(LargePicture(64, True))),
             (256, 32, Png(LargePicture(256, True))),
         ],
     )

@@ -187,7 +187,10 @@ void TApplication::UpdateVisible() {
     if (!handle_)
         return;
     bool any = std::any_of(forms_.begin(), forms_.end(), [](TForm* f) { return f->Visible(); });
-    ShowWindow(handle_, any ? SW_SHOWNA : SW_HIDE);
+    // Showing a window that is already shown still moves it to the top, with a round of
+    // position messages to it and to the windows it owns.
+    if (any != (IsWindowVisible(handle_) != FALSE))
+        ShowWindow(handle_, any ? SW_SHOWNA : SW_HIDE);
 }
 
 void TApplication::Minimize() {

@@ -303,11 +303,20 @@ LRESULT TCoolTrayIcon::OwnerWindowHook(UINT msg, WPARAM wParam, LPARAM lParam) {
     // SWP_SHOWWINDOW alike (only the first sends WM_SHOWWINDOW): the application
     // window must come back from the tray or from being minimised with it, or the
     // next minimise finds it still minimised and does nothing.
+    // What the restore and the two foreground calls are for, the application window back
+    // and the main window in front, is often already so (at start-up always): then they
+    // would only pass the activation to the application window and back, each time with
+    // its whole round of messages and a reload of the picking cursor.
     if (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
         HWND app = fw::Application().Handle();
-        ShowWindow(app, SW_RESTORE);
-        SetForegroundWindow(app);
-        SetForegroundWindow(ownerWindow_);
+        if (IsIconic(app))
+            ShowWindow(app, SW_RESTORE);
+        else if (!IsWindowVisible(app))
+            ShowWindow(app, SW_SHOWNA);
+        if (GetForegroundWindow() != ownerWindow_) {
+            SetForegroundWindow(app);
+            SetForegroundWindow(ownerWindow_);
+        }
     }
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "framework/Form.h"
 #include "framework/ImageList.h"
 #include "framework/Menu.h"
+#include "framework/Window.h"
 
 namespace {
 
@@ -338,6 +339,36 @@ TEST_F(TrayIconTest, ShowingTheOwnerRestoresTheApplicationWindow) {
     ShowWindow(app, SW_HIDE);
     ShowWindow(mainForm->Handle(), SW_SHOW);
     EXPECT_TRUE(IsWindowVisible(app));
+}
+
+// Shown from hidden, as at start-up, the main form is activated once and the application
+// window comes back without taking the activation on the way (each activation of the
+// main window reloads the picking cursor in the program).
+TEST_F(TrayIconTest, ShowingTheOwnerActivatesItOnceAndTheApplicationWindowNever) {
+    tray->Loaded();
+    HWND app = fw::Application().Handle();
+    tray->HideMainWindow();
+    fw::Application().ProcessMessages();
+    ASSERT_FALSE(IsWindowVisible(app));
+    int ownerActivations = 0;
+    int appActivations = 0;
+    auto counting = [](int& count) {
+        return [&count](UINT msg, WPARAM wParam, LPARAM, bool&) -> LRESULT {
+            if (msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE)
+                ++count;
+            return 0;
+        };
+    };
+    fw::TWindowHook ownerHook;
+    fw::TWindowHook appHook;
+    ownerHook.Install(mainForm->Handle(), counting(ownerActivations));
+    appHook.Install(app, counting(appActivations));
+    mainForm->SetVisible(true);
+    fw::Application().ProcessMessages();
+    EXPECT_TRUE(IsWindowVisible(app));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == mainForm->Handle(); }, 3s));
+    EXPECT_EQ(ownerActivations, 1);
+    EXPECT_EQ(appActivations, 0);
 }
 
 TEST_F(TrayIconTest, DesignPreviewAddsAndRemovesWithoutTouchingIconVisible) {
