@@ -3,10 +3,9 @@
 
 Writes Huetrove.ico (16, 32 and 48 pixels as 32-bit with alpha; 20 and 24 pixels for scaled
 displays; 40, 64 and 256 pixels, for scaled displays and Explorer's large views, as PNG-compressed
-32-bit images; no
-256-colour copies, which the system would pick only on a 256-colour display) and Tray.ico (16 pixels, 8-bit with a transparency
-mask, and 20, 24 and 32 pixels as 32-bit: the small-icon sizes at 100 % to 200 % scaling) beside this
-script. Standard library only,
+32-bit images; no 256-colour copies, which the system would pick only on a 256-colour display) and
+Tray.ico (16 pixels, 8-bit with a transparency mask, and 20, 24 and 32 pixels as 32-bit: the
+small-icon sizes at 100 % to 200 % scaling) beside this script. Standard library only,
 so the icons can be regenerated anywhere Python 3 runs.
 
 The 16-pixel picture is drawn by hand, pixel by pixel, because a rasterised polygon at that size
