@@ -491,6 +491,29 @@ TEST_F(Installer, TheEntrysIconHasEverySizeTheShellShows) {
     for (int pixels : {16, 20, 24, 32, 40, 48, 64, 256})
         EXPECT_TRUE(sizes.count(pixels)) << "no 32-bit image of " << pixels << " pixels";
     EXPECT_TRUE(sizes.count(256) && sizes[256]) << "the 256-pixel image is not PNG";
+
+    // Each size the system picks must decode, PNG images too, with colour where the gem is drawn.
+    HMODULE file = LoadLibraryExA(InstalledProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(file, nullptr);
+    for (int pixels : {16, 20, 24, 32, 40, 48, 64, 256}) {
+        HICON loaded = static_cast<HICON>(LoadImageA(file, "MAINICON", IMAGE_ICON, pixels, pixels, 0));
+        ASSERT_NE(loaded, nullptr) << pixels << " pixels";
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(loaded, &info));
+        BITMAP colour{};
+        GetObjectA(info.hbmColor, sizeof colour, &colour);
+        EXPECT_EQ(colour.bmWidth, pixels);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, info.hbmColor);
+        const COLORREF middle = GetPixel(dc, pixels / 2, pixels / 2);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        EXPECT_NE(middle, RGB(0, 0, 0)) << pixels << " pixels: nothing drawn in the middle";
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(loaded);
+    }
+    FreeLibrary(file);
 }
 
 TEST_F(Installer, InstallsIntoTheFolderGivenOnTheCommandLine) {
