@@ -43,11 +43,17 @@ void TMenuItem::SetVisible(bool visible) {
 }
 
 void TMenuItem::Changed() const {
+    // The handle finds an item by its command; one without is found again by building anew.
     if (Menu)
-        Menu->ItemChanged(*this, false);
+        Menu->ItemChanged(*this, command_ == 0);
 }
 
 void TMenuItem::Click() {
+    // An item with a command goes where the menu's choice goes: to its form's dispatch.
+    if (command_ && Menu && Menu->Window) {
+        SendMessageA(Menu->Window, WM_COMMAND, MAKEWPARAM(command_, 0), 0);
+        return;
+    }
     if (AutoCheck)
         SetChecked(!checked_);
     if (OnClick)

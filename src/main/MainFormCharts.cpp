@@ -1,6 +1,8 @@
 // Showing one chart below the colour display and fitting the window to it.
 #include <windows.h>
 
+#include "framework/Exception.h"
+#include "main/MainFormDescription.h"
 #include "main/Unit1.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
@@ -26,6 +28,14 @@ fw::UniqueBitmap MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
     if (bitmap && pixels)
         palettes::DrawPaletteDib24(entry, dpi, static_cast<std::uint8_t*>(pixels));
     return bitmap;
+}
+
+// The fields that hold a chart's image and menu item.
+const forms::main_form::TChartParts& ChartParts(std::string_view identifier) {
+    const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(identifier);
+    if (!entry)
+        throw fw::Exception("no chart " + std::string(identifier));
+    return forms::main_form::kCharts[static_cast<std::size_t>(entry - palettes::kPaletteEntries.data())];
 }
 
 }  // namespace
@@ -63,12 +73,11 @@ void TMainForm::FormDpiChanged(TComponent*) {
 }
 
 fw::TImage* TMainForm::ChartImage(std::string_view identifier) const {
-    return Find<fw::TImage>(std::string(identifier));
+    return this->*ChartParts(identifier).image;
 }
 
 fw::TMenuItem* TMainForm::PaletteMenuItem(std::string_view identifier) const {
-    const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(identifier);
-    return Find<fw::TMenuItem>(std::string(entry->menuItem));
+    return this->*ChartParts(identifier).item;
 }
 
 void TMainForm::HideAllPalettes() {

@@ -54,8 +54,17 @@ TFormDesc Desc(std::string_view name, int width = 100, int height = 50) {
     return d;
 }
 
-constexpr TMenuItemDesc Radio(std::string_view name, bool checked = false) {
+// A described part by its name, as the tests name them.
+template <typename T>
+T* Part(const TForm& form, std::string_view name) {
+    auto* part = dynamic_cast<T*>(form.FindComponent(name));
+    EXPECT_NE(part, nullptr) << "no part " << name;
+    return part;
+}
+
+constexpr TMenuItemDesc Radio(std::string_view name, unsigned command, bool checked = false) {
     return {.name = name,
+            .command = command,
             .caption = name,
             .radioItem = true,
             .autoCheck = true,
@@ -65,11 +74,11 @@ constexpr TMenuItemDesc Radio(std::string_view name, bool checked = false) {
 }
 
 // Descriptions are constant data: the menus of the menu form as arrays.
-constexpr TMenuItemDesc kSubA[] = {Radio("A1", true), Radio("A2")};
-constexpr TMenuItemDesc kSubB[] = {Radio("B1", true), Radio("B2")};
+constexpr TMenuItemDesc kSubA[] = {Radio("A1", 101, true), Radio("A2", 102)};
+constexpr TMenuItemDesc kSubB[] = {Radio("B1", 103, true), Radio("B2", 104)};
 constexpr TMenuItemDesc kTop[] = {{.name = "SubA", .caption = "A", .items = kSubA},
                                   {.name = "SubB", .caption = "B", .items = kSubB},
-                                  {.name = "Hidden", .caption = "Hidden", .visible = false}};
+                                  {.name = "Hidden", .command = 105, .caption = "Hidden", .visible = false}};
 constexpr TMenuItemDesc kBarItems[] = {{.name = "Top", .caption = "&Top", .items = kTop}};
 constexpr TMenuDesc kBar[] = {{.name = "Bar", .items = kBarItems}};
 
@@ -81,7 +90,7 @@ TFormDesc MenuForm() {
 }
 
 UINT MenuState(TestForm& form, const std::string& name) {
-    return GetMenuState(GetMenu(form.Handle()), form.Find<TMenuItem>(name)->Command(), MF_BYCOMMAND);
+    return GetMenuState(GetMenu(form.Handle()), Part<TMenuItem>(form, name)->Command(), MF_BYCOMMAND);
 }
 
 }  // namespace
@@ -89,10 +98,10 @@ UINT MenuState(TestForm& form, const std::string& name) {
 TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
     Init();
     TestForm form(MenuForm());
-    auto* a2 = form.Find<TMenuItem>("A2");
+    auto* a2 = Part<TMenuItem>(form, "A2");
     a2->SetChecked(true);
-    EXPECT_FALSE(form.Find<TMenuItem>("A1")->Checked());
-    EXPECT_TRUE(form.Find<TMenuItem>("B1")->Checked()) << "the other submenu keeps its mark";
+    EXPECT_FALSE(Part<TMenuItem>(form, "A1")->Checked());
+    EXPECT_TRUE(Part<TMenuItem>(form, "B1")->Checked()) << "the other submenu keeps its mark";
     EXPECT_TRUE(MenuState(form, "A2") & MF_CHECKED);
     EXPECT_FALSE(MenuState(form, "A1") & MF_CHECKED);
     EXPECT_TRUE(MenuState(form, "B1") & MF_CHECKED);
@@ -101,24 +110,24 @@ TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
 TEST(Menus, ChoosingAnAutoCheckItemFlipsItsMarkBeforeTheHandlerRuns) {
     Init();
     TestForm form(MenuForm());
-    auto* b1 = form.Find<TMenuItem>("B1");
+    auto* b1 = Part<TMenuItem>(form, "B1");
     bool checkedDuringHandler = true;
     b1->OnClick = [&](TComponent*) { checkedDuringHandler = b1->Checked(); };
     b1->Click();  // the checked item: its mark goes
     EXPECT_FALSE(checkedDuringHandler);
     EXPECT_FALSE(b1->Checked());
-    EXPECT_FALSE(form.Find<TMenuItem>("B2")->Checked());
-    form.Find<TMenuItem>("B2")->Click();
-    EXPECT_TRUE(form.Find<TMenuItem>("B2")->Checked());
+    EXPECT_FALSE(Part<TMenuItem>(form, "B2")->Checked());
+    Part<TMenuItem>(form, "B2")->Click();
+    EXPECT_TRUE(Part<TMenuItem>(form, "B2")->Checked());
     EXPECT_EQ(form.count, 1);
 }
 
 TEST(Menus, MenuCommandsReachTheItemThroughTheWindow) {
     Init();
     TestForm form(MenuForm());
-    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(form.Find<TMenuItem>("A2")->Command(), 0), 0);
+    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(Part<TMenuItem>(form, "A2")->Command(), 0), 0);
     EXPECT_EQ(form.count, 1);
-    EXPECT_TRUE(form.Find<TMenuItem>("A2")->Checked());
+    EXPECT_TRUE(Part<TMenuItem>(form, "A2")->Checked());
 }
 
 TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
@@ -126,7 +135,7 @@ TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
     TestForm form(MenuForm());
     HMENU top = GetSubMenu(GetMenu(form.Handle()), 0);
     EXPECT_EQ(GetMenuItemCount(top), 2);
-    form.Find<TMenuItem>("Hidden")->SetVisible(true);
+    Part<TMenuItem>(form, "Hidden")->SetVisible(true);
     top = GetSubMenu(GetMenu(form.Handle()), 0);
     EXPECT_EQ(GetMenuItemCount(top), 3);
 }
@@ -136,13 +145,13 @@ TEST(Menus, ShortcutTextFollowsTheCaption) {
     TFormDesc d = Desc("F");
     d.menu = "Bar";
     static constexpr TMenuItemDesc kGo[] = {
-        {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .onClick = Handler<&TestForm::Count>}};
+        {.name = "Go", .command = 100, .caption = "&Go", .shortCut = "Ctrl+F1", .onClick = Handler<&TestForm::Count>}};
     static constexpr TMenuItemDesc kItems[] = {{.name = "Top", .caption = "&Top", .items = kGo}};
     static constexpr TMenuDesc kMenus[] = {{.name = "Bar", .items = kItems}};
     d.menus = kMenus;
     TestForm form(d);
     char text[64] = {};
-    GetMenuStringA(GetMenu(form.Handle()), form.Find<TMenuItem>("Go")->Command(), text, sizeof text, MF_BYCOMMAND);
+    GetMenuStringA(GetMenu(form.Handle()), Part<TMenuItem>(form, "Go")->Command(), text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "&Go\tCtrl+F1");
 }
 
@@ -159,7 +168,7 @@ TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
                                                   .onChange = Handler<&TestForm::Count>}};
     d.controls = kControls;
     TestForm form(d);
-    auto* edit = form.Find<TRichEdit>("Edit");
+    auto* edit = Part<TRichEdit>(form, "Edit");
     edit->SetText("#FF0000");
     EXPECT_EQ(form.count, 1);
     edit->SetText("#FF0000");
@@ -223,7 +232,7 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     d.controls = kControls;
     TestForm dialog(d);
     bool disabledMeanwhile = false;
-    HWND button = dialog.Find<TButton>("Ok")->Handle();
+    HWND button = Part<TButton>(dialog, "Ok")->Handle();
     std::thread clicker([&] {
         // Press the button from outside once the dialog is up, as a user would.
         e2e::WaitUntil([&] { return IsWindowVisible(dialog.Handle()) != FALSE; }, std::chrono::seconds(2));
@@ -271,7 +280,7 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
     {
         // The box runs its modal loop inside the click; the watcher reads and answers it.
         e2e::DialogWatcher watcher;
-        SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0);
+        SendMessageA(Part<TButton>(form, "Go")->Handle(), BM_CLICK, 0, 0);
         boxes = watcher.Seen();
     }
     ASSERT_EQ(boxes.size(), 1u);
@@ -355,8 +364,8 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     const int start = form.Dpi();
     ASSERT_EQ(start, WindowDpi(form.Handle()));
     auto scaled = [&](int v, int dpi) { return MulDiv(v, dpi, 96); };
-    HWND editWindow = form.Find<TControl>("Edit")->Handle();
-    HWND lineWindow = form.Find<TControl>("Line")->Handle();
+    HWND editWindow = Part<TControl>(form, "Edit")->Handle();
+    HWND lineWindow = Part<TControl>(form, "Line")->Handle();
 
     for (int dpi : {144, 120, 192, start}) {
         SCOPED_TRACE(dpi);
@@ -373,7 +382,7 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
         EXPECT_EQ(r.top, scaled(12, dpi));
         EXPECT_EQ(r.right - r.left, scaled(94, dpi));
         EXPECT_EQ(r.bottom - r.top, scaled(16, dpi));
-        EXPECT_EQ(FontHeight(form.Find<TControl>("Button")->Handle()), -MulDiv(8, dpi, 72))
+        EXPECT_EQ(FontHeight(Part<TControl>(form, "Button")->Handle()), -MulDiv(8, dpi, 72))
             << "the form's font at the new scale";
         const RECT l = BoundsInParent(lineWindow);
         EXPECT_EQ(l.right - l.left, form.ClientWidth()) << "a top-aligned control spans the new width";
