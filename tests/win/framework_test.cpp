@@ -130,6 +130,18 @@ TEST(Menus, MenuCommandsReachTheItemThroughTheWindow) {
     EXPECT_TRUE(Part<TMenuItem>(form, "A2")->Checked());
 }
 
+TEST(Menus, ACommandIsTheNumberItsDescriptionGivesAndNoOther) {
+    Init();
+    TestForm form(MenuForm());
+    EXPECT_EQ(Part<TMenuItem>(form, "A2")->Command(), 102u);
+    EXPECT_EQ(Part<TMenuItem>(form, "SubA")->Command(), 0u) << "a submenu sends nothing";
+    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(104, 0), 0);
+    EXPECT_EQ(form.count, 1);
+    EXPECT_TRUE(Part<TMenuItem>(form, "B2")->Checked());
+    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(106, 0), 0);
+    EXPECT_EQ(form.count, 1) << "a number no item has runs nothing";
+}
+
 TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
     Init();
     TestForm form(MenuForm());
@@ -153,6 +165,42 @@ TEST(Menus, ShortcutTextFollowsTheCaption) {
     char text[64] = {};
     GetMenuStringA(GetMenu(form.Handle()), Part<TMenuItem>(form, "Go")->Command(), text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "&Go\tCtrl+F1");
+}
+
+namespace {
+
+// A form whose description names the fields that hold its parts.
+class FieldForm : public TForm {
+public:
+    FieldForm();
+    TRichEdit* Edit = nullptr;
+    TMainMenu* Bar = nullptr;
+    TMenuItem* Go = nullptr;
+};
+
+constexpr TControlDesc kFieldControls[] = {
+    {.name = "Edit", .field = Field<&FieldForm::Edit>, .kind = TControlKind::RichEdit, .width = 90, .height = 16}};
+constexpr TMenuItemDesc kFieldGo[] = {{.name = "Go", .field = Field<&FieldForm::Go>, .command = 100, .caption = "&Go"}};
+constexpr TMenuItemDesc kFieldTop[] = {{.name = "Top", .caption = "&Top", .items = kFieldGo}};
+constexpr TMenuDesc kFieldMenus[] = {{.name = "Bar", .field = Field<&FieldForm::Bar>, .items = kFieldTop}};
+
+FieldForm::FieldForm() : TForm(&Application()) {
+    TFormDesc d = Desc("FieldForm", 200, 60);
+    d.menu = "Bar";
+    d.menus = kFieldMenus;
+    d.controls = kFieldControls;
+    Build(d);
+}
+
+}  // namespace
+
+TEST(FormDescription, BuildFillsTheFieldsTheDescriptionNames) {
+    Init();
+    FieldForm form;
+    EXPECT_EQ(form.Edit, Part<TRichEdit>(form, "Edit"));
+    EXPECT_NE(form.Edit->Handle(), nullptr);
+    EXPECT_EQ(form.Bar, form.Menu);
+    EXPECT_EQ(form.Go, Part<TMenuItem>(form, "Go"));
 }
 
 TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
