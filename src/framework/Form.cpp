@@ -12,6 +12,7 @@
 #include "framework/Button.h"
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
+#include "framework/DebugReport.h"
 #include "framework/Dpi.h"
 #include "framework/Exception.h"
 #include "framework/Graphics.h"
@@ -248,6 +249,10 @@ void TForm::CreateHints() {
         return;
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
                                0, 0, handle_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!tooltip_) {
+        ReportFailure("CreateWindowExA (tooltip)");
+        return;
+    }
     for (TComponent* component : Components()) {
         auto* control = dynamic_cast<TControl*>(component);
         if (control && !control->Hint.empty() && control->Handle())

@@ -1,6 +1,7 @@
 #include "framework/Menu.h"
 
 #include "framework/Application.h"
+#include "framework/DebugReport.h"
 
 namespace fw {
 
@@ -90,7 +91,7 @@ void TMenuItem::AppendTo(HMENU menu) const {
         info.fMask |= MIIM_SUBMENU;
         info.hSubMenu = Filled(CreatePopupMenu(), items_);
     }
-    InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+    Reported(InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info), "InsertMenuItemA");
 }
 
 TMenuItem* TMenuItem::FindShortCut(const TShortCut& shortCut) {

@@ -15,6 +15,7 @@
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Button.h"
+#include "framework/DebugReport.h"
 #include "framework/Dpi.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"
@@ -439,4 +440,31 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     EXPECT_EQ(form.count, 4) << "the form's own layout ran after each change";
     MoveToScale(form, start);
     EXPECT_EQ(form.count, 4) << "no change, no new layout";
+}
+
+namespace {
+
+std::vector<std::string> reports;
+
+void CaptureReport(const char* text) {
+    reports.emplace_back(text);
+}
+
+}  // namespace
+
+TEST(DebugReport, AFailedCallIsReportedWithItsNameAndErrorInDebugBuildsOnly) {
+    reports.clear();
+    const TDebugSink previous = SetDebugSink(&CaptureReport);
+    SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+    EXPECT_EQ(Reported(ATOM{0}, "RegisterClassExA"), ATOM{0}) << "the result passes through";
+    EXPECT_EQ(Reported(TRUE, "InsertMenuItemA"), TRUE);
+    EmitFailure("SetWindowSubclass", ERROR_INVALID_WINDOW_HANDLE);
+    SetDebugSink(previous);
+#ifdef NDEBUG
+    const std::vector<std::string> expected = {"SetWindowSubclass failed: error 1400\n"};
+#else
+    const std::vector<std::string> expected = {"RegisterClassExA failed: error 1410\n",
+                                               "SetWindowSubclass failed: error 1400\n"};
+#endif
+    EXPECT_EQ(reports, expected) << "a release build reports nothing; the emitted text is the same in both";
 }
