@@ -199,7 +199,6 @@ struct TControlDesc {
 struct TMenuItemDesc {
     std::string_view name{};
     TField field{};
-    unsigned command = 0;        // every item that can be chosen has one; see kFirstCommand
     std::string_view caption{};  // "-" for a separator
     std::string_view shortCut{};
     bool radioItem = false;
@@ -208,6 +207,7 @@ struct TMenuItemDesc {
     bool checked = false;
     bool visible = true;
     bool isDefault = false;
+    unsigned command = 0;  // every item that can be chosen has one; see kFirstCommand
     TEventHandler onClick = nullptr;
     TList<TMenuItemDesc> items{};
 };

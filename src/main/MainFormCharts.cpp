@@ -1,6 +1,8 @@
 // Showing one chart below the colour display and fitting the window to it.
 #include <windows.h>
 
+#include <array>
+
 #include "framework/Exception.h"
 #include "main/MainFormDescription.h"
 #include "main/Unit1.h"
@@ -30,12 +32,24 @@ fw::UniqueBitmap MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
     return bitmap;
 }
 
-// The fields that hold a chart's image and menu item.
-const forms::main_form::TChartParts& ChartParts(std::string_view identifier) {
+// The fields that hold each chart's menu item and image, in catalogue order: taken from
+// the description's table as the program is built, which itself stays out of the program.
+struct TChartFields {
+    fw::TMenuItem* TMainForm::*item;
+    fw::TImage* TMainForm::*image;
+};
+constexpr auto kChartFields = [] {
+    std::array<TChartFields, std::size(forms::main_form::kCharts)> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = {forms::main_form::kCharts[i].item, forms::main_form::kCharts[i].image};
+    return fields;
+}();
+
+const TChartFields& ChartParts(std::string_view identifier) {
     const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(identifier);
     if (!entry)
         throw fw::Exception("no chart " + std::string(identifier));
-    return forms::main_form::kCharts[static_cast<std::size_t>(entry - palettes::kPaletteEntries.data())];
+    return kChartFields[static_cast<std::size_t>(entry - palettes::kPaletteEntries.data())];
 }
 
 }  // namespace

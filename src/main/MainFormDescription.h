@@ -123,13 +123,13 @@ constexpr std::array<TMenuItemDesc, ChartItemCount(group)> ChartItems() {
             items[n++] = {.name = e.separatorBefore, .caption = "-"};
         items[n++] = {.name = e.menuItem,
                       .field = kCharts[i].itemField,
-                      .command = kCharts[i].command,
                       .caption = e.menuCaption,
                       .shortCut = ChartShortCut(e.shortcut),
                       .radioItem = true,
                       .autoCheck = true,
                       .groupIndex = 1,
                       .checked = e.identifier == "palWeb",
+                      .command = kCharts[i].command,
                       .onClick = kCharts[i].onItem};
     }
     return items;
@@ -151,7 +151,7 @@ constexpr TMenuItemDesc MenuCommand(std::string_view name,
                                     std::string_view shortCut = {},
                                     TField field = {}) {
     return {
-        .name = name, .field = field, .command = command, .caption = caption, .shortCut = shortCut, .onClick = onClick};
+        .name = name, .field = field, .caption = caption, .shortCut = shortCut, .command = command, .onClick = onClick};
 }
 
 inline constexpr TMenuItemDesc kFileItems[] = {

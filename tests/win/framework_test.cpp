@@ -65,12 +65,12 @@ T* Part(const TForm& form, std::string_view name) {
 
 constexpr TMenuItemDesc Radio(std::string_view name, unsigned command, bool checked = false) {
     return {.name = name,
-            .command = command,
             .caption = name,
             .radioItem = true,
             .autoCheck = true,
             .groupIndex = 1,
             .checked = checked,
+            .command = command,
             .onClick = Handler<&TestForm::Count>};
 }
 
@@ -79,7 +79,7 @@ constexpr TMenuItemDesc kSubA[] = {Radio("A1", 101, true), Radio("A2", 102)};
 constexpr TMenuItemDesc kSubB[] = {Radio("B1", 103, true), Radio("B2", 104)};
 constexpr TMenuItemDesc kTop[] = {{.name = "SubA", .caption = "A", .items = kSubA},
                                   {.name = "SubB", .caption = "B", .items = kSubB},
-                                  {.name = "Hidden", .command = 105, .caption = "Hidden", .visible = false}};
+                                  {.name = "Hidden", .caption = "Hidden", .visible = false, .command = 105}};
 constexpr TMenuItemDesc kBarItems[] = {{.name = "Top", .caption = "&Top", .items = kTop}};
 constexpr TMenuDesc kBar[] = {{.name = "Bar", .items = kBarItems}};
 
@@ -158,7 +158,7 @@ TEST(Menus, ShortcutTextFollowsTheCaption) {
     TFormDesc d = Desc("F");
     d.menu = "Bar";
     static constexpr TMenuItemDesc kGo[] = {
-        {.name = "Go", .command = 100, .caption = "&Go", .shortCut = "Ctrl+F1", .onClick = Handler<&TestForm::Count>}};
+        {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .command = 100, .onClick = Handler<&TestForm::Count>}};
     static constexpr TMenuItemDesc kItems[] = {{.name = "Top", .caption = "&Top", .items = kGo}};
     static constexpr TMenuDesc kMenus[] = {{.name = "Bar", .items = kItems}};
     d.menus = kMenus;
@@ -181,7 +181,7 @@ public:
 
 constexpr TControlDesc kFieldControls[] = {
     {.name = "Edit", .field = Field<&FieldForm::Edit>, .kind = TControlKind::RichEdit, .width = 90, .height = 16}};
-constexpr TMenuItemDesc kFieldGo[] = {{.name = "Go", .field = Field<&FieldForm::Go>, .command = 100, .caption = "&Go"}};
+constexpr TMenuItemDesc kFieldGo[] = {{.name = "Go", .field = Field<&FieldForm::Go>, .caption = "&Go", .command = 100}};
 constexpr TMenuItemDesc kFieldTop[] = {{.name = "Top", .caption = "&Top", .items = kFieldGo}};
 constexpr TMenuDesc kFieldMenus[] = {{.name = "Bar", .field = Field<&FieldForm::Bar>, .items = kFieldTop}};
 

@@ -41,9 +41,9 @@ public:
 
 private:
     static constexpr fw::TMenuItemDesc kItems[] = {
-        {.name = "ItemA", .field = fw::Field<&TTestForm::ItemA>, .command = 100, .caption = "&A"},
-        {.name = "ItemB", .field = fw::Field<&TTestForm::ItemB>, .command = 101, .caption = "&B"},
-        {.name = "ItemC", .field = fw::Field<&TTestForm::ItemC>, .command = 102, .caption = "&C"}};
+        {.name = "ItemA", .field = fw::Field<&TTestForm::ItemA>, .caption = "&A", .command = 100},
+        {.name = "ItemB", .field = fw::Field<&TTestForm::ItemB>, .caption = "&B", .command = 101},
+        {.name = "ItemC", .field = fw::Field<&TTestForm::ItemC>, .caption = "&C", .command = 102}};
     static constexpr fw::TMenuDesc kMenus[] = {
         {.name = "TrayMenu", .field = fw::Field<&TTestForm::TrayMenu>, .popup = true, .items = kItems}};
 };
