@@ -51,7 +51,7 @@ public:
     ~TForm() override;
 
     // Builds the window, its controls and menus from the description, hidden, with the
-    // description's handlers bound to this form.
+    // description's handlers bound to this form and the fields it names filled.
     void Build(const TFormDesc& desc);
     // Runs after construction: loaded notifications, then OnCreate. An error in them
     // is shown in the standard error box and does not leave here.

@@ -1,9 +1,9 @@
 #pragma once
 // Form descriptions: the data from which a window is built, read like the window it
-// describes (control name, kind, rectangle, texts, font, hint, handlers). They are
-// constant data: texts are views of literals, lists are views of arrays, and nothing
-// is assembled when the program starts. A description is read only while its form is
-// built.
+// describes (control name, the form's field that holds it, kind, rectangle, texts, font,
+// hint, handlers, command numbers). They are constant data: texts are views of literals,
+// lists are views of arrays, and nothing is assembled when the program starts. A
+// description is read only while its form is built.
 #include <algorithm>
 #include <array>
 #include <cstddef>
