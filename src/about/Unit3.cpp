@@ -26,17 +26,6 @@ std::string AvailableMemoryText(DWORDLONG availableBytes) {
 TFormAbout::TFormAbout(TComponent* owner) : fw::TForm(owner) {
     FormAbout = this;
     Build(forms::kAboutForm);
-    Panel1 = Find<fw::TPanel>("Panel1");
-    Image1 = Find<fw::TImage>("Image1");
-    Label1 = Find<fw::TLabel>("Label1");
-    Bevel1 = Find<fw::TBevel>("Bevel1");
-    Label2 = Find<fw::TLabel>("Label2");
-    Label3 = Find<fw::TLabel>("Label3");
-    Bevel2 = Find<fw::TBevel>("Bevel2");
-    Label5 = Find<fw::TLabel>("Label5");
-    Bevel3 = Find<fw::TBevel>("Bevel3");
-    AvailableMemory = Find<fw::TLabel>("AvailableMemory");
-    Button1 = Find<fw::TButton>("Button1");
 }
 
 void TFormAbout::FormActivate(TComponent*) {

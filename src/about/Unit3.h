@@ -12,17 +12,17 @@ class TFormAbout : public fw::TForm {
 public:
     explicit TFormAbout(fw::TComponent* owner);
 
-    fw::TPanel* Panel1;
-    fw::TImage* Image1;
-    fw::TLabel* Label1;
-    fw::TBevel* Bevel1;
-    fw::TLabel* Label2;
-    fw::TLabel* Label3;
-    fw::TBevel* Bevel2;
-    fw::TLabel* Label5;
-    fw::TBevel* Bevel3;
-    fw::TLabel* AvailableMemory;
-    fw::TButton* Button1;
+    fw::TPanel* Panel1 = nullptr;
+    fw::TImage* Image1 = nullptr;
+    fw::TLabel* Label1 = nullptr;
+    fw::TBevel* Bevel1 = nullptr;
+    fw::TLabel* Label2 = nullptr;
+    fw::TLabel* Label3 = nullptr;
+    fw::TBevel* Bevel2 = nullptr;
+    fw::TLabel* Label5 = nullptr;
+    fw::TBevel* Bevel3 = nullptr;
+    fw::TLabel* AvailableMemory = nullptr;
+    fw::TButton* Button1 = nullptr;
 
     void FormActivate(fw::TComponent* Sender);
     void Button1Click(fw::TComponent* Sender);

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "framework/Application.h"
+#include "framework/DebugReport.h"
 #include "framework/Exception.h"
 #include "framework/Menu.h"
 #include "framework/Screen.h"
@@ -40,7 +41,8 @@ void TControl::CreateOwnWindow(const char* className, DWORD style, DWORD exStyle
 void TControl::CreateStandardWindow(const char* className, DWORD style, DWORD exStyle) {
     MakeWindow(className, "", style, exStyle);
     standard_ = true;
-    SetWindowSubclass(handle_, &TControl::StandardProc, kStandardSubclass, reinterpret_cast<DWORD_PTR>(this));
+    Reported(SetWindowSubclass(handle_, &TControl::StandardProc, kStandardSubclass, reinterpret_cast<DWORD_PTR>(this)),
+             "SetWindowSubclass");
     SetUpStandard();
     if (!text_.empty())
         SetWindowTextA(handle_, text_.c_str());

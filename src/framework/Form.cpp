@@ -12,6 +12,7 @@
 #include "framework/Button.h"
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
+#include "framework/DebugReport.h"
 #include "framework/Dpi.h"
 #include "framework/Exception.h"
 #include "framework/Graphics.h"
@@ -97,10 +98,6 @@ BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) {
 
 }  // namespace
 
-void TForm::NoComponent(std::string_view name) {
-    throw Exception("form has no component " + std::string(name));
-}
-
 TForm::TForm(TComponent* owner) : TControl(owner) {
     visible_ = false;
     Application().AddForm(this);
@@ -122,8 +119,9 @@ TNotifyEvent TForm::EventOf(TEventHandler handler) {
 
 void TForm::BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items) {
     for (const TMenuItemDesc& d : items) {
-        auto* item = new TMenuItem(this, kFirstMenuCommand + static_cast<unsigned>(commands_.size()));
-        commands_.push_back(item);
+        auto* item = new TMenuItem(this, d.command);
+        if (d.command)
+            commands_.push_back({d.command, item, d.onClick});
         item->Name = d.name;
         item->Caption = d.caption;
         item->ShortCut = ParseShortCut(std::string(d.shortCut));
@@ -134,15 +132,24 @@ void TForm::BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items) {
         parent->Add(item);
         item->SetChecked(d.checked);
         item->SetVisible(d.visible);
-        item->OnClick = EventOf(d.onClick);
+        Bind(d.field, item);
         BuildItems(item, d.items);
     }
 }
 
-TMenuItem* TForm::MenuItemOfCommand(unsigned command) const {
-    return command >= kFirstMenuCommand && command - kFirstMenuCommand < commands_.size()
-               ? commands_[command - kFirstMenuCommand]
-               : nullptr;
+bool TForm::Command(unsigned command) {
+    const auto entry = std::ranges::find(commands_, command, &TCommandEntry::command);
+    if (entry == commands_.end())
+        return false;
+    TMenuItem* item = entry->item;
+    if (item->AutoCheck)
+        item->SetChecked(!item->Checked());
+    // A handler set on the item in code takes the place of the description's.
+    if (item->OnClick)
+        item->OnClick(item);
+    else if (entry->handler)
+        entry->handler(*this, item);
+    return true;
 }
 
 void TForm::Build(const TFormDesc& desc) {
@@ -175,9 +182,10 @@ void TForm::Build(const TFormDesc& desc) {
         BuildItems(menu->Items(), md.items);
         if (auto* popup = dynamic_cast<TPopupMenu*>(menu))
             popup->OnPopup = EventOf(md.onPopup);
+        Bind(md.field, menu);
     }
     if (!desc.menu.empty()) {
-        Menu = Find<TMainMenu>(desc.menu);
+        Menu = dynamic_cast<TMainMenu*>(FindComponent(desc.menu));
         SetMenu(handle_, Menu->Handle());
     }
     // Client size after the menu bar is in place, so the bar does not eat the client area.
@@ -196,7 +204,7 @@ void TForm::Build(const TFormDesc& desc) {
         BuildControl(*d);
 
     for (const TKeyDesc& key : desc.keys)
-        keys_.emplace_back(ParseShortCut(std::string(key.shortCut)), EventOf(key.onKey));
+        keys_.emplace_back(ParseShortCut(std::string(key.shortCut)), key.onKey);
     OnCreate = EventOf(desc.onCreate);
     OnActivate = EventOf(desc.onActivate);
     OnClick = EventOf(desc.onClick);
@@ -210,7 +218,7 @@ void TForm::Build(const TFormDesc& desc) {
 void TForm::BuildControl(const TControlDesc& d) {
     TControl* c = MakeControl(this, d);
     c->Name = d.name;
-    c->SetParent(d.parent.empty() ? static_cast<TControl*>(this) : Find<TControl>(d.parent));
+    c->SetParent(d.parent.empty() ? static_cast<TControl*>(this) : dynamic_cast<TControl*>(FindComponent(d.parent)));
     c->TabOrder = d.tabOrder;
     if (d.font)
         c->SetFont(*d.font);
@@ -230,7 +238,8 @@ void TForm::BuildControl(const TControlDesc& d) {
     if (auto* edit = dynamic_cast<TRichEdit*>(c))
         edit->OnChange = EventOf(d.onChange);
     if (!d.contextMenu.empty())
-        c->ContextMenu = Find<TPopupMenu>(d.contextMenu);
+        c->ContextMenu = dynamic_cast<TPopupMenu*>(FindComponent(d.contextMenu));
+    Bind(d.field, c);
 }
 
 void TForm::CreateHints() {
@@ -240,6 +249,10 @@ void TForm::CreateHints() {
         return;
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
                                0, 0, handle_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!tooltip_) {
+        ReportFailure("CreateWindowExA (tooltip)");
+        return;
+    }
     for (TComponent* component : Components()) {
         auto* control = dynamic_cast<TControl*>(component);
         if (control && !control->Hint.empty() && control->Handle())
@@ -484,12 +497,13 @@ bool TForm::HandleShortCut(const MSG& msg) {
     const TShortCut pressed{static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
                             GetKeyState(VK_MENU) < 0};
     if (TMenuItem* item = Menu ? Menu->Items()->FindShortCut(pressed) : nullptr) {
-        item->Click();
+        if (!Command(item->Command()))
+            item->Click();
         return true;
     }
     for (const auto& [key, onKey] : keys_) {
         if (key == pressed && onKey) {
-            onKey(this);
+            onKey(*this, this);
             return true;
         }
     }
@@ -512,12 +526,8 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             // The menu bar's commands, and those of the form's popup menus.
-            if (lParam == 0 && HIWORD(wParam) == 0) {
-                if (TMenuItem* item = MenuItemOfCommand(LOWORD(wParam))) {
-                    item->Click();
-                    return 0;
-                }
-            }
+            if (lParam == 0 && HIWORD(wParam) == 0 && Command(LOWORD(wParam)))
+                return 0;
             if (TButton* b = LOWORD(wParam) == IDCANCEL ? CancelButton
                              : LOWORD(wParam) == IDOK   ? DefaultButton
                                                         : nullptr;

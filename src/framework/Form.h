@@ -51,22 +51,13 @@ public:
     ~TForm() override;
 
     // Builds the window, its controls and menus from the description, hidden, with the
-    // description's handlers bound to this form.
+    // description's handlers bound to this form and the fields it names filled.
     void Build(const TFormDesc& desc);
     // Runs after construction: loaded notifications, then OnCreate. An error in them
     // is shown in the standard error box and does not leave here.
     void DoCreate();
 
     void CreateHandle() override;
-
-    template <typename T>
-    T* Find(std::string_view name) const {
-        auto* c = dynamic_cast<T*>(FindComponent(name));
-        if (!c)
-            NoComponent(name);
-        return c;
-    }
-    [[noreturn]] static void NoComponent(std::string_view name);
 
     std::string Caption() const { return Text(); }
     void SetCaption(const std::string& caption) { SetText(caption); }
@@ -114,8 +105,10 @@ public:
 
     // A key pressed in the form: a shortcut of its menu bar, else one of its own keys.
     bool HandleShortCut(const MSG& msg);
-    // The menu item (of the menu bar or a popup menu) that a command number stands for.
-    TMenuItem* MenuItemOfCommand(unsigned command) const;
+    // The form's command dispatch: the menu item (of the menu bar or a popup menu) that
+    // the number stands for flips its automatic check mark, and its handler runs. False
+    // when the form has no such command.
+    bool Command(unsigned command);
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -137,11 +130,14 @@ private:
     void BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items);
     // A description's handler as an event of this form; none for none.
     TNotifyEvent EventOf(TEventHandler handler);
+    // Fills the form's field that the description names for a part, if it names one.
+    void Bind(const TField& field, TComponent* part) {
+        if (field.bind)
+            field.bind(*this, part);
+    }
     // The tooltip window and a tool for each hinted control, made once the form has painted.
     void CreateHints();
     static constexpr UINT kCreateHintsMessage = WM_APP + 0x100;
-    // Menu commands are numbered from here, apart from IDOK, IDCANCEL and the controls' ids.
-    static constexpr unsigned kFirstMenuCommand = 100;
     // A described control's place at the form's DPI.
     void PlaceControl(TControl& control) const;
 
@@ -159,10 +155,16 @@ private:
     bool changingDpi_ = false;
     HWND focused_ = nullptr;
     HWND tooltip_ = nullptr;
-    // The form's menu items by command number, from kFirstMenuCommand on.
-    std::vector<TMenuItem*> commands_;
+    // The form's commands: the number its description gives a menu item, the item, and
+    // the handler that choosing it runs.
+    struct TCommandEntry {
+        unsigned command;
+        TMenuItem* item;
+        TEventHandler handler;
+    };
+    std::vector<TCommandEntry> commands_;
     // The keys the description gives the form, with what they run.
-    std::vector<std::pair<TShortCut, TNotifyEvent>> keys_;
+    std::vector<std::pair<TShortCut, TEventHandler>> keys_;
 };
 
 }  // namespace fw

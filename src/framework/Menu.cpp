@@ -1,6 +1,7 @@
 #include "framework/Menu.h"
 
 #include "framework/Application.h"
+#include "framework/DebugReport.h"
 
 namespace fw {
 
@@ -43,11 +44,17 @@ void TMenuItem::SetVisible(bool visible) {
 }
 
 void TMenuItem::Changed() const {
+    // The handle finds an item by its command; one without is found again by building anew.
     if (Menu)
-        Menu->ItemChanged(*this, false);
+        Menu->ItemChanged(*this, command_ == 0);
 }
 
 void TMenuItem::Click() {
+    // An item with a command goes where the menu's choice goes: to its form's dispatch.
+    if (command_ && Menu && Menu->Window) {
+        SendMessageA(Menu->Window, WM_COMMAND, MAKEWPARAM(command_, 0), 0);
+        return;
+    }
     if (AutoCheck)
         SetChecked(!checked_);
     if (OnClick)
@@ -84,7 +91,7 @@ void TMenuItem::AppendTo(HMENU menu) const {
         info.fMask |= MIIM_SUBMENU;
         info.hSubMenu = Filled(CreatePopupMenu(), items_);
     }
-    InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+    Reported(InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info), "InsertMenuItemA");
 }
 
 TMenuItem* TMenuItem::FindShortCut(const TShortCut& shortCut) {

@@ -17,8 +17,8 @@ class TMenu;
 
 class TMenuItem : public TComponent {
 public:
-    // `command` is the number that the menu sends when the item is chosen; the form that
-    // builds the item gives it, and finds the item again by it.
+    // `command` is the number that the menu sends when the item is chosen, as the form's
+    // description gives it; the form finds the item and its handler again by it.
     explicit TMenuItem(TComponent* owner, unsigned command = 0) : TComponent(owner), command_(command) {}
 
     std::string Caption;  // "-" makes a separator
@@ -37,6 +37,7 @@ public:
     void SetVisible(bool visible);
 
     // What choosing the item does: an automatic check mark flips, then the handler runs.
+    // An item with a command is chosen through its form's window, as the menu chooses it.
     void Click();
 
     void Add(TMenuItem* item);

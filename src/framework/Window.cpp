@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/Application.h"
+#include "framework/DebugReport.h"
 
 namespace fw {
 
@@ -48,7 +49,7 @@ void RegisterWindowClasses() {
         wc.lpszClassName = c.name;
         wc.hIcon = c.withIcon ? icon : nullptr;
         wc.hIconSm = c.withIcon ? smallIcon : nullptr;
-        RegisterClassExA(&wc);
+        Reported(RegisterClassExA(&wc), "RegisterClassExA");
     }
 }
 
@@ -77,8 +78,9 @@ LRESULT TUtilityWindow::WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
 void TWindowHook::Install(HWND wnd, Method method) {
     Remove();
     method_ = std::move(method);
-    if (wnd &&
-        SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this)))
+    if (wnd && Reported(SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this),
+                                          reinterpret_cast<DWORD_PTR>(this)),
+                        "SetWindowSubclass"))
         wnd_ = wnd;
 }
 

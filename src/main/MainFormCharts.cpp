@@ -1,6 +1,10 @@
 // Showing one chart below the colour display and fitting the window to it.
 #include <windows.h>
 
+#include <array>
+
+#include "framework/Exception.h"
+#include "main/MainFormDescription.h"
 #include "main/Unit1.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
@@ -26,6 +30,26 @@ fw::UniqueBitmap MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
     if (bitmap && pixels)
         palettes::DrawPaletteDib24(entry, dpi, static_cast<std::uint8_t*>(pixels));
     return bitmap;
+}
+
+// The fields that hold each chart's menu item and image, in catalogue order: taken from
+// the description's table as the program is built, which itself stays out of the program.
+struct TChartFields {
+    fw::TMenuItem* TMainForm::*item;
+    fw::TImage* TMainForm::*image;
+};
+constexpr auto kChartFields = [] {
+    std::array<TChartFields, std::size(forms::main_form::kCharts)> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = {forms::main_form::kCharts[i].item, forms::main_form::kCharts[i].image};
+    return fields;
+}();
+
+const TChartFields& ChartParts(std::string_view identifier) {
+    const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(identifier);
+    if (!entry)
+        throw fw::Exception("no chart " + std::string(identifier));
+    return kChartFields[static_cast<std::size_t>(entry - palettes::kPaletteEntries.data())];
 }
 
 }  // namespace
@@ -63,12 +87,11 @@ void TMainForm::FormDpiChanged(TComponent*) {
 }
 
 fw::TImage* TMainForm::ChartImage(std::string_view identifier) const {
-    return Find<fw::TImage>(std::string(identifier));
+    return this->*ChartParts(identifier).image;
 }
 
 fw::TMenuItem* TMainForm::PaletteMenuItem(std::string_view identifier) const {
-    const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(identifier);
-    return Find<fw::TMenuItem>(std::string(entry->menuItem));
+    return this->*ChartParts(identifier).item;
 }
 
 void TMainForm::HideAllPalettes() {

@@ -15,30 +15,83 @@ using namespace fw;
 using palettes::kPaletteEntries;
 using palettes::PaletteGroup;
 
-// What each chart's menu item and image run, in catalogue order: the item shows or
-// hides its chart, a click on the image picks the colour under the pointer.
-struct TChartHandlers {
+// The main window's commands: the number each menu item sends (WM_COMMAND's low word),
+// written once, here. A number seen in a message trace is one of these items.
+enum TMainCommand : unsigned {
+    cmClose1 = 100,
+    cmPickcolorfromthescreen1 = 101,
+    cmPickcolorfromthe1 = 102,
+    cmHidemainwindow2 = 103,
+    cmPreferences1 = 104,
+    cmContents1 = 105,
+    cmwebColorsOnLine1 = 106,
+    cmAbout1 = 107,
+    // The chart items, in catalogue order.
+    cmMpalWeb = 110,
+    cmMpalWebHue = 111,
+    cmMpalWebSafe = 112,
+    cmMpalWindows = 113,
+    cmMpalMac = 114,
+    cmMpalAdobe = 115,
+    cmMpalVB1 = 116,
+    cmMpalVB2 = 117,
+    cmMschWXP = 118,
+    cmMschXP = 119,
+    // The tray icon's menu.
+    cmPickscreencolor1 = 120,
+    cmSelectcolorfromthepicker1 = 121,
+    cmShowmainwindow1 = 122,
+    cmHidemainwindow1 = 123,
+    cmExit2 = 124,
+    // The HTML box's menu.
+    cmCopytoclipboard1 = 130,
+};
+
+// Each chart's menu item and image, in catalogue order: the fields that hold them, the
+// item's command, and what they run. The item shows or hides its chart, a click on the
+// image picks the colour under the pointer.
+struct TChartParts {
     std::string_view identifier;
+    unsigned command;
+    fw::TMenuItem* TMainForm::*item;
+    fw::TImage* TMainForm::*image;
+    TField itemField;
+    TField imageField;
     TEventHandler onItem;
     TEventHandler onImage;
 };
-inline constexpr TChartHandlers kChartHandlers[] = {
-    {"palWeb", Handler<&TMainForm::MpalWebClick>, Handler<&TMainForm::palWebClick>},
-    {"palWebHue", Handler<&TMainForm::MpalWebHueClick>, Handler<&TMainForm::palWebHueClick>},
-    {"palWebSafe", Handler<&TMainForm::MpalWebSafeClick>, Handler<&TMainForm::palWebSafeClick>},
-    {"palWindows", Handler<&TMainForm::MpalWindowsClick>, Handler<&TMainForm::palWindowsClick>},
-    {"palMac", Handler<&TMainForm::MpalMacClick>, Handler<&TMainForm::palMacClick>},
-    {"palAdobe", Handler<&TMainForm::MpalAdobeClick>, Handler<&TMainForm::palAdobeClick>},
-    {"palVB1", Handler<&TMainForm::MpalVB1Click>, Handler<&TMainForm::palVB1Click>},
-    {"palVB2", Handler<&TMainForm::MpalVB2Click>, Handler<&TMainForm::palVB2Click>},
-    {"schWXP", Handler<&TMainForm::MschWXPClick>, Handler<&TMainForm::schWXPClick>},
-    {"schXP", Handler<&TMainForm::MschXPClick>, Handler<&TMainForm::schXPClick>},
+
+template <auto item, auto image, auto onItem, auto onImage>
+constexpr TChartParts Chart(std::string_view identifier, unsigned command) {
+    return {identifier, command, item, image, Field<item>, Field<image>, Handler<onItem>, Handler<onImage>};
+}
+
+// clang-format off
+inline constexpr TChartParts kCharts[] = {
+    Chart<&TMainForm::MpalWeb, &TMainForm::palWeb, &TMainForm::MpalWebClick, &TMainForm::palWebClick>(
+        "palWeb", cmMpalWeb),
+    Chart<&TMainForm::MpalWebHue, &TMainForm::palWebHue, &TMainForm::MpalWebHueClick, &TMainForm::palWebHueClick>(
+        "palWebHue", cmMpalWebHue),
+    Chart<&TMainForm::MpalWebSafe, &TMainForm::palWebSafe, &TMainForm::MpalWebSafeClick, &TMainForm::palWebSafeClick>(
+        "palWebSafe", cmMpalWebSafe),
+    Chart<&TMainForm::MpalWindows, &TMainForm::palWindows, &TMainForm::MpalWindowsClick, &TMainForm::palWindowsClick>(
+        "palWindows", cmMpalWindows),
+    Chart<&TMainForm::MpalMac, &TMainForm::palMac, &TMainForm::MpalMacClick, &TMainForm::palMacClick>(
+        "palMac", cmMpalMac),
+    Chart<&TMainForm::MpalAdobe, &TMainForm::palAdobe, &TMainForm::MpalAdobeClick, &TMainForm::palAdobeClick>(
+        "palAdobe", cmMpalAdobe),
+    Chart<&TMainForm::MpalVB1, &TMainForm::palVB1, &TMainForm::MpalVB1Click, &TMainForm::palVB1Click>(
+        "palVB1", cmMpalVB1),
+    Chart<&TMainForm::MpalVB2, &TMainForm::palVB2, &TMainForm::MpalVB2Click, &TMainForm::palVB2Click>(
+        "palVB2", cmMpalVB2),
+    Chart<&TMainForm::MschWXP, &TMainForm::schWXP, &TMainForm::MschWXPClick, &TMainForm::schWXPClick>(
+        "schWXP", cmMschWXP),
+    Chart<&TMainForm::MschXP, &TMainForm::schXP, &TMainForm::MschXPClick, &TMainForm::schXPClick>(
+        "schXP", cmMschXP),
 };
-static_assert(std::ranges::equal(kChartHandlers,
-                                 kPaletteEntries,
-                                 {},
-                                 &TChartHandlers::identifier,
-                                 &palettes::PaletteEntry::identifier));
+// clang-format on
+static_assert(
+    std::ranges::equal(kCharts, kPaletteEntries, {}, &TChartParts::identifier, &palettes::PaletteEntry::identifier));
 
 // F1..F8 for the palettes, Ctrl+F1 and Ctrl+F2 for the schemes.
 constexpr std::string_view ChartShortCut(palettes::PaletteShortcut key) {
@@ -69,13 +122,15 @@ constexpr std::array<TMenuItemDesc, ChartItemCount(group)> ChartItems() {
         if (!e.separatorBefore.empty())
             items[n++] = {.name = e.separatorBefore, .caption = "-"};
         items[n++] = {.name = e.menuItem,
+                      .field = kCharts[i].itemField,
                       .caption = e.menuCaption,
                       .shortCut = ChartShortCut(e.shortcut),
                       .radioItem = true,
                       .autoCheck = true,
                       .groupIndex = 1,
                       .checked = e.identifier == "palWeb",
-                      .onClick = kChartHandlers[i].onItem};
+                      .command = kCharts[i].command,
+                      .onClick = kCharts[i].onItem};
     }
     return items;
 }
@@ -90,20 +145,26 @@ constexpr TMenuItemDesc ChartSubmenu(const palettes::PaletteSubmenu& submenu, TL
 
 // A menu item that runs a command: no check mark, no submenu.
 constexpr TMenuItemDesc MenuCommand(std::string_view name,
+                                    unsigned command,
                                     std::string_view caption,
                                     TEventHandler onClick,
-                                    std::string_view shortCut = {}) {
-    return {.name = name, .caption = caption, .shortCut = shortCut, .onClick = onClick};
+                                    std::string_view shortCut = {},
+                                    TField field = {}) {
+    return {
+        .name = name, .field = field, .caption = caption, .shortCut = shortCut, .command = command, .onClick = onClick};
 }
 
-inline constexpr TMenuItemDesc kFileItems[] = {MenuCommand("Close1", "E&xit", Handler<&TMainForm::Close1Click>)};
+inline constexpr TMenuItemDesc kFileItems[] = {
+    MenuCommand("Close1", cmClose1, "E&xit", Handler<&TMainForm::Close1Click>)};
 
 inline constexpr TMenuItemDesc kOptionsItems[] = {
     MenuCommand("Pickcolorfromthescreen1",
+                cmPickcolorfromthescreen1,
                 "Select color from the &screen",
                 Handler<&TMainForm::Pickcolorfromthescreen1Click>,
                 "Ctrl+S"),
     MenuCommand("Pickcolorfromthe1",
+                cmPickcolorfromthe1,
                 "Select color from the &picker",
                 Handler<&TMainForm::Pickcolorfromthe1Click>,
                 "Ctrl+P"),
@@ -111,17 +172,24 @@ inline constexpr TMenuItemDesc kOptionsItems[] = {
     ChartSubmenu(palettes::kPaletteSubmenus[0], kPaletteItems),
     ChartSubmenu(palettes::kPaletteSubmenus[1], kSchemeItems),
     {.name = "N4", .caption = "-"},
-    MenuCommand("Hidemainwindow2", "&Hide main window", Handler<&TMainForm::Hidemainwindow2Click>, "Ctrl+M"),
+    MenuCommand("Hidemainwindow2",
+                cmHidemainwindow2,
+                "&Hide main window",
+                Handler<&TMainForm::Hidemainwindow2Click>,
+                "Ctrl+M"),
     {.name = "N5", .caption = "-"},
-    MenuCommand("Preferences1", "Pre&ferences", Handler<&TMainForm::Preferences1Click>, "Ctrl+O"),
+    MenuCommand("Preferences1", cmPreferences1, "Pre&ferences", Handler<&TMainForm::Preferences1Click>, "Ctrl+O"),
 };
 
 inline constexpr TMenuItemDesc kHelpItems[] = {
-    MenuCommand("Contents1", "&Contents", Handler<&TMainForm::Contents1Click>, "Ctrl+H"),
+    MenuCommand("Contents1", cmContents1, "&Contents", Handler<&TMainForm::Contents1Click>, "Ctrl+H"),
     {.name = "N8", .caption = "-"},
-    MenuCommand("webColorsOnLine1", "Huetrove &online ...", Handler<&TMainForm::webColorsOnLine1Click>),
+    MenuCommand("webColorsOnLine1",
+                cmwebColorsOnLine1,
+                "Huetrove &online ...",
+                Handler<&TMainForm::webColorsOnLine1Click>),
     {.name = "N9", .caption = "-"},
-    MenuCommand("About1", "&About ...", Handler<&TMainForm::About1Click>),
+    MenuCommand("About1", cmAbout1, "&About ...", Handler<&TMainForm::About1Click>),
 };
 
 inline constexpr TMenuItemDesc kMenuBar[] = {
@@ -131,31 +199,52 @@ inline constexpr TMenuItemDesc kMenuBar[] = {
 };
 
 inline constexpr TMenuItemDesc kTrayItems[] = {
-    MenuCommand("Pickscreencolor1", "Select &color from the screen", Handler<&TMainForm::Pickscreencolor1Click>),
+    MenuCommand("Pickscreencolor1",
+                cmPickscreencolor1,
+                "Select &color from the screen",
+                Handler<&TMainForm::Pickscreencolor1Click>),
     MenuCommand("Selectcolorfromthepicker1",
+                cmSelectcolorfromthepicker1,
                 "Select c&olor from the picker",
                 Handler<&TMainForm::Selectcolorfromthepicker1Click>),
     {.name = "N3", .caption = "-"},
-    MenuCommand("Showmainwindow1", "&Show main window", Handler<&TMainForm::Showmainwindow1Click>),
-    MenuCommand("Hidemainwindow1", "&Hide main window", Handler<&TMainForm::Hidemainwindow1Click>),
+    MenuCommand("Showmainwindow1",
+                cmShowmainwindow1,
+                "&Show main window",
+                Handler<&TMainForm::Showmainwindow1Click>,
+                {},
+                Field<&TMainForm::Showmainwindow1>),
+    MenuCommand("Hidemainwindow1",
+                cmHidemainwindow1,
+                "&Hide main window",
+                Handler<&TMainForm::Hidemainwindow1Click>,
+                {},
+                Field<&TMainForm::Hidemainwindow1>),
     {.name = "N2", .caption = "-"},
-    MenuCommand("Exit2", "&Close Huetrove", Handler<&TMainForm::Exit2Click>),
+    MenuCommand("Exit2", cmExit2, "&Close Huetrove", Handler<&TMainForm::Exit2Click>),
 };
 
-inline constexpr TMenuItemDesc kHtmlItems[] = {
-    MenuCommand("Copytoclipboard1", "&Copy to clipboard", Handler<&TMainForm::Copytoclipboard1Click>)};
+inline constexpr TMenuItemDesc kHtmlItems[] = {MenuCommand("Copytoclipboard1",
+                                                           cmCopytoclipboard1,
+                                                           "&Copy to clipboard",
+                                                           Handler<&TMainForm::Copytoclipboard1Click>)};
 
 inline constexpr TMenuDesc kMenus[] = {
-    {.name = "MainMenu1", .items = kMenuBar},
-    {.name = "PopupMenu", .popup = true, .onPopup = Handler<&TMainForm::PopupMenuPopup>, .items = kTrayItems},
-    {.name = "HTMLColorPopup", .popup = true, .items = kHtmlItems},
+    {.name = "MainMenu1", .field = Field<&TMainForm::MainMenu1>, .items = kMenuBar},
+    {.name = "PopupMenu",
+     .field = Field<&TMainForm::PopupMenu>,
+     .popup = true,
+     .onPopup = Handler<&TMainForm::PopupMenuPopup>,
+     .items = kTrayItems},
+    {.name = "HTMLColorPopup", .field = Field<&TMainForm::HTMLColorPopup>, .popup = true, .items = kHtmlItems},
 };
 
 inline constexpr TFontDesc kHtmlFont{.name = "Tahoma", .size = 8, .bold = true};
 inline constexpr TFontDesc kCaptionFont{.name = "Tahoma", .height = 9, .color = clAppWorkSpace};
 
-constexpr TControlDesc DecimalBox(std::string_view name, int left, std::string_view hint) {
+constexpr TControlDesc DecimalBox(std::string_view name, TField field, int left, std::string_view hint) {
     return TControlDesc{.name = name,
+                        .field = field,
                         .kind = TControlKind::RichEdit,
                         .left = left,
                         .top = 30,
@@ -170,8 +259,9 @@ constexpr TControlDesc DecimalBox(std::string_view name, int left, std::string_v
 }
 
 inline constexpr std::array<TControlDesc, 8> kDisplay = {{
-    {.name = "Bevel3", .kind = TControlKind::Bevel, .height = 3, .alignTop = true},
+    {.name = "Bevel3", .field = Field<&TMainForm::Bevel3>, .kind = TControlKind::Bevel, .height = 3, .alignTop = true},
     {.name = "HTMLColorEdit",
+     .field = Field<&TMainForm::HTMLColorEdit>,
      .kind = TControlKind::RichEdit,
      .left = 10,
      .top = 12,
@@ -183,10 +273,11 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
      .centered = true,
      .onChange = Handler<&TMainForm::HTMLColorEditChange>,
      .contextMenu = "HTMLColorPopup"},
-    DecimalBox("RColorEdit", 10, "Selected color red value"),
-    DecimalBox("GColorEdit", 42, "Selected color green value"),
-    DecimalBox("BColorEdit", 74, "Selected color blue value"),
+    DecimalBox("RColorEdit", Field<&TMainForm::RColorEdit>, 10, "Selected color red value"),
+    DecimalBox("GColorEdit", Field<&TMainForm::GColorEdit>, 42, "Selected color green value"),
+    DecimalBox("BColorEdit", Field<&TMainForm::BColorEdit>, 74, "Selected color blue value"),
     {.name = "ColorPanel",
+     .field = Field<&TMainForm::ColorPanel>,
      .kind = TControlKind::Panel,
      .left = 108,
      .top = 12,
@@ -197,6 +288,7 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
      .bevelInner = TBevelCut::bvLowered,
      .onClick = Handler<&TMainForm::ColorPanelClick>},
     {.name = "PalettePanel",
+     .field = Field<&TMainForm::PalettePanel>,
      .kind = TControlKind::Panel,
      .left = 10,
      .top = 56,
@@ -204,6 +296,7 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
      .height = 185,
      .bevelOuter = TBevelCut::bvLowered},
     {.name = "PaletteName",
+     .field = Field<&TMainForm::PaletteName>,
      .kind = TControlKind::Label,
      .left = 12,
      .top = 242,
@@ -218,6 +311,7 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
     for (std::size_t i = 0; i < images.size(); ++i) {
         const palettes::PaletteEntry& e = kPaletteEntries[i];
         images[i] = {.name = e.identifier,
+                     .field = kCharts[i].imageField,
                      .kind = TControlKind::Image,
                      .parent = "PalettePanel",
                      .left = 1,
@@ -227,7 +321,7 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
                      .cursor = crCross,
                      .visible = e.identifier == "palWeb",
                      .autoSize = true,
-                     .onClick = kChartHandlers[i].onImage};
+                     .onClick = kCharts[i].onImage};
     }
     return images;
 }
@@ -268,6 +362,6 @@ inline constexpr fw::TFormDesc kMainForm = {
     .keys = main_form::kKeys,
 };
 
-static_assert(fw::PartsResolve(kMainForm));
+static_assert(fw::PartsResolve(kMainForm), "a name, field or command of the description does not fit");
 
 }  // namespace forms

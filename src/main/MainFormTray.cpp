@@ -50,6 +50,6 @@ void TMainForm::TrayIconDblClick(fw::TComponent* Sender) {
 
 void TMainForm::PopupMenuPopup(fw::TComponent*) {
     // Exactly one of the two is offered.
-    Find<fw::TMenuItem>("Showmainwindow1")->SetVisible(!Visible());
-    Find<fw::TMenuItem>("Hidemainwindow1")->SetVisible(Visible());
+    Showmainwindow1->SetVisible(!Visible());
+    Hidemainwindow1->SetVisible(Visible());
 }

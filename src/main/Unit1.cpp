@@ -22,17 +22,6 @@ constexpr char kWebPage[] = "https://brightquill.github.io/huetrove/";
 
 TMainForm::TMainForm(TComponent* owner) : fw::TForm(owner) {
     Build(forms::kMainForm);
-    Bevel3 = Find<fw::TBevel>("Bevel3");
-    HTMLColorEdit = Find<fw::TRichEdit>("HTMLColorEdit");
-    RColorEdit = Find<fw::TRichEdit>("RColorEdit");
-    GColorEdit = Find<fw::TRichEdit>("GColorEdit");
-    BColorEdit = Find<fw::TRichEdit>("BColorEdit");
-    ColorPanel = Find<fw::TPanel>("ColorPanel");
-    PalettePanel = Find<fw::TPanel>("PalettePanel");
-    PaletteName = Find<fw::TLabel>("PaletteName");
-    MainMenu1 = Find<fw::TMainMenu>("MainMenu1");
-    PopupMenu = Find<fw::TPopupMenu>("PopupMenu");
-    HTMLColorPopup = Find<fw::TPopupMenu>("HTMLColorPopup");
     ColorDialog = new TColorDialog(this);
     NameForReaders();
     LayOutCharts(false);  // the height stays as designed until the settings show a chart

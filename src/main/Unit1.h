@@ -23,18 +23,40 @@ class TMainForm : public fw::TForm {
 public:
     explicit TMainForm(fw::TComponent* owner);
 
-    // Controls and components of the description.
-    fw::TBevel* Bevel3;
-    fw::TRichEdit* HTMLColorEdit;
-    fw::TRichEdit* RColorEdit;
-    fw::TRichEdit* GColorEdit;
-    fw::TRichEdit* BColorEdit;
-    fw::TPanel* ColorPanel;
-    fw::TPanel* PalettePanel;
-    fw::TLabel* PaletteName;
-    fw::TMainMenu* MainMenu1;
-    fw::TPopupMenu* PopupMenu;
-    fw::TPopupMenu* HTMLColorPopup;
+    // Controls and components of the description, filled as it is built.
+    fw::TBevel* Bevel3 = nullptr;
+    fw::TRichEdit* HTMLColorEdit = nullptr;
+    fw::TRichEdit* RColorEdit = nullptr;
+    fw::TRichEdit* GColorEdit = nullptr;
+    fw::TRichEdit* BColorEdit = nullptr;
+    fw::TPanel* ColorPanel = nullptr;
+    fw::TPanel* PalettePanel = nullptr;
+    fw::TLabel* PaletteName = nullptr;
+    fw::TImage* palWeb = nullptr;
+    fw::TImage* palWebHue = nullptr;
+    fw::TImage* palWebSafe = nullptr;
+    fw::TImage* palWindows = nullptr;
+    fw::TImage* palMac = nullptr;
+    fw::TImage* palAdobe = nullptr;
+    fw::TImage* palVB1 = nullptr;
+    fw::TImage* palVB2 = nullptr;
+    fw::TImage* schWXP = nullptr;
+    fw::TImage* schXP = nullptr;
+    fw::TMainMenu* MainMenu1 = nullptr;
+    fw::TMenuItem* MpalWeb = nullptr;
+    fw::TMenuItem* MpalWebHue = nullptr;
+    fw::TMenuItem* MpalWebSafe = nullptr;
+    fw::TMenuItem* MpalWindows = nullptr;
+    fw::TMenuItem* MpalMac = nullptr;
+    fw::TMenuItem* MpalAdobe = nullptr;
+    fw::TMenuItem* MpalVB1 = nullptr;
+    fw::TMenuItem* MpalVB2 = nullptr;
+    fw::TMenuItem* MschWXP = nullptr;
+    fw::TMenuItem* MschXP = nullptr;
+    fw::TPopupMenu* PopupMenu = nullptr;
+    fw::TMenuItem* Showmainwindow1 = nullptr;
+    fw::TMenuItem* Hidemainwindow1 = nullptr;
+    fw::TPopupMenu* HTMLColorPopup = nullptr;
     TCoolTrayIcon* TrayIcon = nullptr;
     TColorDialog* ColorDialog = nullptr;
 

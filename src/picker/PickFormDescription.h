@@ -21,6 +21,6 @@ inline constexpr fw::TFormDesc kColorPickForm = {
     .onClick = fw::Handler<&TColorPickForm::FormClick>,
 };
 
-static_assert(fw::PartsResolve(kColorPickForm));
+static_assert(fw::PartsResolve(kColorPickForm), "a name, field or command of the description does not fit");
 
 }  // namespace forms

@@ -14,6 +14,7 @@ inline constexpr std::string_view kActionTexts[] = {settings::kActionTextNone, s
 
 inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
     {.name = "chkMinimizeClose",
+     .field = Field<&TFormPreferences::chkMinimizeClose>,
      .kind = TControlKind::CheckBox,
      .left = 40,
      .top = 66,
@@ -23,6 +24,7 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .hint = "Should Huetrove minimize to tray or close when you click on 'X' button in the title bar",
      .tabOrder = 1},
     {.name = "chkSystemStartup",
+     .field = Field<&TFormPreferences::chkSystemStartup>,
      .kind = TControlKind::CheckBox,
      .left = 40,
      .top = 86,
@@ -33,6 +35,7 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .tabOrder = 2},
     TextLabel("Label2", 40, 132, 233, "Action to take when double-clicked on tray icon :"),
     {.name = "ActionBox",
+     .field = Field<&TFormPreferences::ActionBox>,
      .kind = TControlKind::ComboBox,
      .left = 40,
      .top = 148,
@@ -44,9 +47,16 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .items = kActionTexts,
      .flat = true},
     Line("Bevel3", 20, 180, 289, 3),
-    DialogButton({.name = "Button2", .left = 152, .width = 73, .text = "&Ok", .tabOrder = 5, .modalResult = mrOk}),
+    DialogButton({.name = "Button2",
+                  .field = Field<&TFormPreferences::Button2>,
+                  .left = 152,
+                  .width = 73,
+                  .text = "&Ok",
+                  .tabOrder = 5,
+                  .modalResult = mrOk}),
     // Both the Enter and the Escape button: a stray Enter never confirms by accident.
     DialogButton({.name = "Button1",
+                  .field = Field<&TFormPreferences::Button1>,
                   .left = 234,
                   .width = 75,
                   .text = "&Cancel",
@@ -55,6 +65,8 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
                   .isDefault = true,
                   .isCancel = true}),
 }};
+
+inline constexpr auto kControls = WithTitleBand({.label = Field<&TFormPreferences::Label1>}, kOwnControls);
 
 }  // namespace forms::preferences_form
 
@@ -65,9 +77,9 @@ inline constexpr fw::TFormDesc kPreferencesForm = TitledDialog({
     .caption = " Preferences ...",
     .position = fw::TPosition::poScreenCenter,
     .onActivate = fw::Handler<&TFormPreferences::FormActivate>,
-    .controls = kWithTitleBand<preferences_form::kOwnControls>,
+    .controls = preferences_form::kControls,
 });
 
-static_assert(fw::PartsResolve(kPreferencesForm));
+static_assert(fw::PartsResolve(kPreferencesForm), "a name, field or command of the description does not fit");
 
 }  // namespace forms

@@ -20,12 +20,6 @@ constexpr int kActionItemHeight = 13;
 TFormPreferences::TFormPreferences(TComponent* owner) : fw::TForm(owner) {
     FormPreferences = this;
     Build(forms::kPreferencesForm);
-    Label1 = Find<fw::TLabel>("Label1");
-    chkMinimizeClose = Find<fw::TCheckBox>("chkMinimizeClose");
-    chkSystemStartup = Find<fw::TCheckBox>("chkSystemStartup");
-    ActionBox = Find<fw::TComboBox>("ActionBox");
-    Button1 = Find<fw::TButton>("Button1");
-    Button2 = Find<fw::TButton>("Button2");
     // The height of the drop-down list's items; the text field keeps its own.
     ActionBox->SetItemHeight(kActionItemHeight);
 }

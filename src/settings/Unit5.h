@@ -12,12 +12,12 @@ class TFormPreferences : public fw::TForm {
 public:
     explicit TFormPreferences(fw::TComponent* owner);
 
-    fw::TLabel* Label1;
-    fw::TCheckBox* chkMinimizeClose;
-    fw::TCheckBox* chkSystemStartup;
-    fw::TComboBox* ActionBox;
-    fw::TButton* Button1;
-    fw::TButton* Button2;
+    fw::TLabel* Label1 = nullptr;
+    fw::TCheckBox* chkMinimizeClose = nullptr;
+    fw::TCheckBox* chkSystemStartup = nullptr;
+    fw::TComboBox* ActionBox = nullptr;
+    fw::TButton* Button1 = nullptr;
+    fw::TButton* Button2 = nullptr;
 
     void FormActivate(fw::TComponent* Sender);
 

@@ -15,6 +15,7 @@
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Button.h"
+#include "framework/DebugReport.h"
 #include "framework/Dpi.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"
@@ -54,22 +55,31 @@ TFormDesc Desc(std::string_view name, int width = 100, int height = 50) {
     return d;
 }
 
-constexpr TMenuItemDesc Radio(std::string_view name, bool checked = false) {
+// A described part by its name, as the tests name them.
+template <typename T>
+T* Part(const TForm& form, std::string_view name) {
+    auto* part = dynamic_cast<T*>(form.FindComponent(name));
+    EXPECT_NE(part, nullptr) << "no part " << name;
+    return part;
+}
+
+constexpr TMenuItemDesc Radio(std::string_view name, unsigned command, bool checked = false) {
     return {.name = name,
             .caption = name,
             .radioItem = true,
             .autoCheck = true,
             .groupIndex = 1,
             .checked = checked,
+            .command = command,
             .onClick = Handler<&TestForm::Count>};
 }
 
 // Descriptions are constant data: the menus of the menu form as arrays.
-constexpr TMenuItemDesc kSubA[] = {Radio("A1", true), Radio("A2")};
-constexpr TMenuItemDesc kSubB[] = {Radio("B1", true), Radio("B2")};
+constexpr TMenuItemDesc kSubA[] = {Radio("A1", 101, true), Radio("A2", 102)};
+constexpr TMenuItemDesc kSubB[] = {Radio("B1", 103, true), Radio("B2", 104)};
 constexpr TMenuItemDesc kTop[] = {{.name = "SubA", .caption = "A", .items = kSubA},
                                   {.name = "SubB", .caption = "B", .items = kSubB},
-                                  {.name = "Hidden", .caption = "Hidden", .visible = false}};
+                                  {.name = "Hidden", .caption = "Hidden", .visible = false, .command = 105}};
 constexpr TMenuItemDesc kBarItems[] = {{.name = "Top", .caption = "&Top", .items = kTop}};
 constexpr TMenuDesc kBar[] = {{.name = "Bar", .items = kBarItems}};
 
@@ -81,7 +91,7 @@ TFormDesc MenuForm() {
 }
 
 UINT MenuState(TestForm& form, const std::string& name) {
-    return GetMenuState(GetMenu(form.Handle()), form.Find<TMenuItem>(name)->Command(), MF_BYCOMMAND);
+    return GetMenuState(GetMenu(form.Handle()), Part<TMenuItem>(form, name)->Command(), MF_BYCOMMAND);
 }
 
 }  // namespace
@@ -89,10 +99,10 @@ UINT MenuState(TestForm& form, const std::string& name) {
 TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
     Init();
     TestForm form(MenuForm());
-    auto* a2 = form.Find<TMenuItem>("A2");
+    auto* a2 = Part<TMenuItem>(form, "A2");
     a2->SetChecked(true);
-    EXPECT_FALSE(form.Find<TMenuItem>("A1")->Checked());
-    EXPECT_TRUE(form.Find<TMenuItem>("B1")->Checked()) << "the other submenu keeps its mark";
+    EXPECT_FALSE(Part<TMenuItem>(form, "A1")->Checked());
+    EXPECT_TRUE(Part<TMenuItem>(form, "B1")->Checked()) << "the other submenu keeps its mark";
     EXPECT_TRUE(MenuState(form, "A2") & MF_CHECKED);
     EXPECT_FALSE(MenuState(form, "A1") & MF_CHECKED);
     EXPECT_TRUE(MenuState(form, "B1") & MF_CHECKED);
@@ -101,24 +111,36 @@ TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
 TEST(Menus, ChoosingAnAutoCheckItemFlipsItsMarkBeforeTheHandlerRuns) {
     Init();
     TestForm form(MenuForm());
-    auto* b1 = form.Find<TMenuItem>("B1");
+    auto* b1 = Part<TMenuItem>(form, "B1");
     bool checkedDuringHandler = true;
     b1->OnClick = [&](TComponent*) { checkedDuringHandler = b1->Checked(); };
     b1->Click();  // the checked item: its mark goes
     EXPECT_FALSE(checkedDuringHandler);
     EXPECT_FALSE(b1->Checked());
-    EXPECT_FALSE(form.Find<TMenuItem>("B2")->Checked());
-    form.Find<TMenuItem>("B2")->Click();
-    EXPECT_TRUE(form.Find<TMenuItem>("B2")->Checked());
+    EXPECT_FALSE(Part<TMenuItem>(form, "B2")->Checked());
+    Part<TMenuItem>(form, "B2")->Click();
+    EXPECT_TRUE(Part<TMenuItem>(form, "B2")->Checked());
     EXPECT_EQ(form.count, 1);
 }
 
 TEST(Menus, MenuCommandsReachTheItemThroughTheWindow) {
     Init();
     TestForm form(MenuForm());
-    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(form.Find<TMenuItem>("A2")->Command(), 0), 0);
+    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(Part<TMenuItem>(form, "A2")->Command(), 0), 0);
     EXPECT_EQ(form.count, 1);
-    EXPECT_TRUE(form.Find<TMenuItem>("A2")->Checked());
+    EXPECT_TRUE(Part<TMenuItem>(form, "A2")->Checked());
+}
+
+TEST(Menus, ACommandIsTheNumberItsDescriptionGivesAndNoOther) {
+    Init();
+    TestForm form(MenuForm());
+    EXPECT_EQ(Part<TMenuItem>(form, "A2")->Command(), 102u);
+    EXPECT_EQ(Part<TMenuItem>(form, "SubA")->Command(), 0u) << "a submenu sends nothing";
+    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(104, 0), 0);
+    EXPECT_EQ(form.count, 1);
+    EXPECT_TRUE(Part<TMenuItem>(form, "B2")->Checked());
+    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(106, 0), 0);
+    EXPECT_EQ(form.count, 1) << "a number no item has runs nothing";
 }
 
 TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
@@ -126,7 +148,7 @@ TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
     TestForm form(MenuForm());
     HMENU top = GetSubMenu(GetMenu(form.Handle()), 0);
     EXPECT_EQ(GetMenuItemCount(top), 2);
-    form.Find<TMenuItem>("Hidden")->SetVisible(true);
+    Part<TMenuItem>(form, "Hidden")->SetVisible(true);
     top = GetSubMenu(GetMenu(form.Handle()), 0);
     EXPECT_EQ(GetMenuItemCount(top), 3);
 }
@@ -136,14 +158,50 @@ TEST(Menus, ShortcutTextFollowsTheCaption) {
     TFormDesc d = Desc("F");
     d.menu = "Bar";
     static constexpr TMenuItemDesc kGo[] = {
-        {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .onClick = Handler<&TestForm::Count>}};
+        {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .command = 100, .onClick = Handler<&TestForm::Count>}};
     static constexpr TMenuItemDesc kItems[] = {{.name = "Top", .caption = "&Top", .items = kGo}};
     static constexpr TMenuDesc kMenus[] = {{.name = "Bar", .items = kItems}};
     d.menus = kMenus;
     TestForm form(d);
     char text[64] = {};
-    GetMenuStringA(GetMenu(form.Handle()), form.Find<TMenuItem>("Go")->Command(), text, sizeof text, MF_BYCOMMAND);
+    GetMenuStringA(GetMenu(form.Handle()), Part<TMenuItem>(form, "Go")->Command(), text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "&Go\tCtrl+F1");
+}
+
+namespace {
+
+// A form whose description names the fields that hold its parts.
+class FieldForm : public TForm {
+public:
+    FieldForm();
+    TRichEdit* Edit = nullptr;
+    TMainMenu* Bar = nullptr;
+    TMenuItem* Go = nullptr;
+};
+
+constexpr TControlDesc kFieldControls[] = {
+    {.name = "Edit", .field = Field<&FieldForm::Edit>, .kind = TControlKind::RichEdit, .width = 90, .height = 16}};
+constexpr TMenuItemDesc kFieldGo[] = {{.name = "Go", .field = Field<&FieldForm::Go>, .caption = "&Go", .command = 100}};
+constexpr TMenuItemDesc kFieldTop[] = {{.name = "Top", .caption = "&Top", .items = kFieldGo}};
+constexpr TMenuDesc kFieldMenus[] = {{.name = "Bar", .field = Field<&FieldForm::Bar>, .items = kFieldTop}};
+
+FieldForm::FieldForm() : TForm(&Application()) {
+    TFormDesc d = Desc("FieldForm", 200, 60);
+    d.menu = "Bar";
+    d.menus = kFieldMenus;
+    d.controls = kFieldControls;
+    Build(d);
+}
+
+}  // namespace
+
+TEST(FormDescription, BuildFillsTheFieldsTheDescriptionNames) {
+    Init();
+    FieldForm form;
+    EXPECT_EQ(form.Edit, Part<TRichEdit>(form, "Edit"));
+    EXPECT_NE(form.Edit->Handle(), nullptr);
+    EXPECT_EQ(form.Bar, form.Menu);
+    EXPECT_EQ(form.Go, Part<TMenuItem>(form, "Go"));
 }
 
 TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
@@ -159,7 +217,7 @@ TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
                                                   .onChange = Handler<&TestForm::Count>}};
     d.controls = kControls;
     TestForm form(d);
-    auto* edit = form.Find<TRichEdit>("Edit");
+    auto* edit = Part<TRichEdit>(form, "Edit");
     edit->SetText("#FF0000");
     EXPECT_EQ(form.count, 1);
     edit->SetText("#FF0000");
@@ -223,7 +281,7 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     d.controls = kControls;
     TestForm dialog(d);
     bool disabledMeanwhile = false;
-    HWND button = dialog.Find<TButton>("Ok")->Handle();
+    HWND button = Part<TButton>(dialog, "Ok")->Handle();
     std::thread clicker([&] {
         // Press the button from outside once the dialog is up, as a user would.
         e2e::WaitUntil([&] { return IsWindowVisible(dialog.Handle()) != FALSE; }, std::chrono::seconds(2));
@@ -271,7 +329,7 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
     {
         // The box runs its modal loop inside the click; the watcher reads and answers it.
         e2e::DialogWatcher watcher;
-        SendMessageA(form.Find<TButton>("Go")->Handle(), BM_CLICK, 0, 0);
+        SendMessageA(Part<TButton>(form, "Go")->Handle(), BM_CLICK, 0, 0);
         boxes = watcher.Seen();
     }
     ASSERT_EQ(boxes.size(), 1u);
@@ -355,8 +413,8 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     const int start = form.Dpi();
     ASSERT_EQ(start, WindowDpi(form.Handle()));
     auto scaled = [&](int v, int dpi) { return MulDiv(v, dpi, 96); };
-    HWND editWindow = form.Find<TControl>("Edit")->Handle();
-    HWND lineWindow = form.Find<TControl>("Line")->Handle();
+    HWND editWindow = Part<TControl>(form, "Edit")->Handle();
+    HWND lineWindow = Part<TControl>(form, "Line")->Handle();
 
     for (int dpi : {144, 120, 192, start}) {
         SCOPED_TRACE(dpi);
@@ -373,7 +431,7 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
         EXPECT_EQ(r.top, scaled(12, dpi));
         EXPECT_EQ(r.right - r.left, scaled(94, dpi));
         EXPECT_EQ(r.bottom - r.top, scaled(16, dpi));
-        EXPECT_EQ(FontHeight(form.Find<TControl>("Button")->Handle()), -MulDiv(8, dpi, 72))
+        EXPECT_EQ(FontHeight(Part<TControl>(form, "Button")->Handle()), -MulDiv(8, dpi, 72))
             << "the form's font at the new scale";
         const RECT l = BoundsInParent(lineWindow);
         EXPECT_EQ(l.right - l.left, form.ClientWidth()) << "a top-aligned control spans the new width";
@@ -382,4 +440,31 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     EXPECT_EQ(form.count, 4) << "the form's own layout ran after each change";
     MoveToScale(form, start);
     EXPECT_EQ(form.count, 4) << "no change, no new layout";
+}
+
+namespace {
+
+std::vector<std::string> reports;
+
+void CaptureReport(const char* text) {
+    reports.emplace_back(text);
+}
+
+}  // namespace
+
+TEST(DebugReport, AFailedCallIsReportedWithItsNameAndErrorInDebugBuildsOnly) {
+    reports.clear();
+    const TDebugSink previous = SetDebugSink(&CaptureReport);
+    SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+    EXPECT_EQ(Reported(ATOM{0}, "RegisterClassExA"), ATOM{0}) << "the result passes through";
+    EXPECT_EQ(Reported(TRUE, "InsertMenuItemA"), TRUE);
+    EmitFailure("SetWindowSubclass", ERROR_INVALID_WINDOW_HANDLE);
+    SetDebugSink(previous);
+#ifdef NDEBUG
+    const std::vector<std::string> expected = {"SetWindowSubclass failed: error 1400\n"};
+#else
+    const std::vector<std::string> expected = {"RegisterClassExA failed: error 1410\n",
+                                               "SetWindowSubclass failed: error 1400\n"};
+#endif
+    EXPECT_EQ(reports, expected) << "a release build reports nothing; the emitted text is the same in both";
 }

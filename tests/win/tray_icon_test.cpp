@@ -31,13 +31,22 @@ public:
         d.caption = "Tray test";
         d.clientWidth = 200;
         d.clientHeight = 100;
-        static constexpr fw::TMenuItemDesc kItems[] = {
-            {.name = "ItemA", .caption = "&A"}, {.name = "ItemB", .caption = "&B"}, {.name = "ItemC", .caption = "&C"}};
-        static constexpr fw::TMenuDesc kMenus[] = {{.name = "TrayMenu", .popup = true, .items = kItems}};
         d.menus = kMenus;
         Build(d);
         Menu = nullptr;
     }
+    fw::TPopupMenu* TrayMenu = nullptr;
+    fw::TMenuItem* ItemA = nullptr;
+    fw::TMenuItem* ItemB = nullptr;
+    fw::TMenuItem* ItemC = nullptr;
+
+private:
+    static constexpr fw::TMenuItemDesc kItems[] = {
+        {.name = "ItemA", .field = fw::Field<&TTestForm::ItemA>, .caption = "&A", .command = 100},
+        {.name = "ItemB", .field = fw::Field<&TTestForm::ItemB>, .caption = "&B", .command = 101},
+        {.name = "ItemC", .field = fw::Field<&TTestForm::ItemC>, .caption = "&C", .command = 102}};
+    static constexpr fw::TMenuDesc kMenus[] = {
+        {.name = "TrayMenu", .field = fw::Field<&TTestForm::TrayMenu>, .popup = true, .items = kItems}};
 };
 
 TTestForm* mainForm = nullptr;
@@ -84,7 +93,7 @@ protected:
     void SetUp() override {
         mainForm->Show();
         tray = new TCoolTrayIcon(mainForm);
-        menu = mainForm->Find<fw::TPopupMenu>("TrayMenu");
+        menu = mainForm->TrayMenu;
         for (fw::TMenuItem* item : menu->Items()->Items())
             item->Default = false;
         menu->AutoPopup = true;
@@ -123,8 +132,8 @@ protected:
         fw::Application().ProcessMessages();
     }
 
-    void ItemClicks(const char* name, const std::string& what) {
-        mainForm->Find<fw::TMenuItem>(name)->OnClick = [this, what](fw::TComponent*) { events.push_back(what); };
+    void ItemClicks(fw::TMenuItem* item, const std::string& what) {
+        item->OnClick = [this, what](fw::TComponent*) { events.push_back(what); };
     }
 
     TCoolTrayIcon* tray = nullptr;
@@ -209,8 +218,8 @@ TEST_F(TrayIconTest, MiddleAndRightDoubleClicksFireOnlyTheirOwnEvents) {
 
 TEST_F(TrayIconTest, DisabledDropsEveryNoticeAndKeepsThePress) {
     tray->SetPopupMenu(menu);
-    ItemClicks("ItemA", "item A");
-    mainForm->Find<fw::TMenuItem>("ItemA")->Default = true;
+    ItemClicks(mainForm->ItemA, "item A");
+    mainForm->ItemA->Default = true;
     menu->OnPopup = [this](fw::TComponent*) { events.push_back("popup"); };
     Notices({WM_LBUTTONDOWN});
     tray->SetEnabled(false);
@@ -223,7 +232,7 @@ TEST_F(TrayIconTest, DisabledDropsEveryNoticeAndKeepsThePress) {
 
 TEST_F(TrayIconTest, RightPressOpensTheMenuBeforeTheRelease) {
     tray->SetPopupMenu(menu);
-    ItemClicks("ItemB", "item B");
+    ItemClicks(mainForm->ItemB, "item B");
     menu->OnPopup = [this](fw::TComponent* sender) {
         events.push_back("popup");
         EXPECT_EQ(sender, menu);
@@ -247,11 +256,11 @@ TEST_F(TrayIconTest, MenuSwitchedOffOrMissingOpensNothing) {
 
 TEST_F(TrayIconTest, DoubleClickRunsTheUpperOfTwoDefaultItems) {
     tray->SetPopupMenu(menu);
-    ItemClicks("ItemA", "item A");
-    ItemClicks("ItemB", "item B");
-    ItemClicks("ItemC", "item C");
-    mainForm->Find<fw::TMenuItem>("ItemB")->Default = true;
-    mainForm->Find<fw::TMenuItem>("ItemC")->Default = true;
+    ItemClicks(mainForm->ItemA, "item A");
+    ItemClicks(mainForm->ItemB, "item B");
+    ItemClicks(mainForm->ItemC, "item C");
+    mainForm->ItemB->Default = true;
+    mainForm->ItemC->Default = true;
     Notices({WM_LBUTTONDBLCLK});
     EXPECT_EQ(events, (Events{"dblclick", "item B"}));
 
@@ -264,8 +273,8 @@ TEST_F(TrayIconTest, DoubleClickRunsTheUpperOfTwoDefaultItems) {
 TEST_F(TrayIconTest, LeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem) {
     tray->SetPopupMenu(menu);
     tray->SetLeftPopup(true);
-    ItemClicks("ItemA", "item A");
-    mainForm->Find<fw::TMenuItem>("ItemA")->Default = true;
+    ItemClicks(mainForm->ItemA, "item A");
+    mainForm->ItemA->Default = true;
     menu->OnPopup = [this](fw::TComponent*) {
         events.push_back("popup");
         PostMessageA(fw::Application().Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
