@@ -34,13 +34,16 @@ fw::UniqueBitmap MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
 
 // The fields that hold each chart's menu item and image, in catalogue order: taken from
 // the description's table as the program is built, which itself stays out of the program.
+using TItemField = fw::TMenuItem* TMainForm::*;
+using TImageField = fw::TImage* TMainForm::*;
 struct TChartFields {
-    fw::TMenuItem* TMainForm::*item;
-    fw::TImage* TMainForm::*image;
+    TItemField item;
+    TImageField image;
 };
+constexpr std::size_t kChartCount = std::size(forms::main_form::kCharts);
 constexpr auto kChartFields = [] {
-    std::array<TChartFields, std::size(forms::main_form::kCharts)> fields{};
-    for (std::size_t i = 0; i < fields.size(); ++i)
+    std::array<TChartFields, kChartCount> fields{};
+    for (std::size_t i = 0; i != kChartCount; ++i)
         fields[i] = {forms::main_form::kCharts[i].item, forms::main_form::kCharts[i].image};
     return fields;
 }();

@@ -83,7 +83,7 @@ constexpr fw::TControlDesc TextLabel(std::string_view name,
 
 // A dialog's own controls under the title band.
 template <std::size_t N>
-constexpr auto WithTitleBand(TTitleBandFields fields, const std::array<fw::TControlDesc, N>& own) {
+constexpr auto WithTitleBand(const TTitleBandFields& fields, const std::array<fw::TControlDesc, N>& own) {
     return fw::Joined(TitleBand(fields), own);
 }
 
