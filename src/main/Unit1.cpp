@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "framework/Application.h"
+#include "framework/Clipboard.h"
 #include "main/MainFormDescription.h"
 #include "main/StartupMarks.h"
 #include "picker/ColorDialog.h"
@@ -64,7 +65,17 @@ void TMainForm::HTMLColorEditChange(TComponent*) {
 
 void TMainForm::Copytoclipboard1Click(TComponent*) {
     HTMLColorEdit->SelectAll();
-    HTMLColorEdit->CopyToClipboard();
+    // Put there by the program itself, as plain text handed over at once: the box's own
+    // copy would offer its bold rich text, rendered only on demand, and gone with the
+    // program.
+    CopyText(HTMLColorEdit->Text());
+}
+
+void TMainForm::CopyText(const std::string& text) {
+    // The texts are the code and decimal values: single-byte characters all.
+    if (!fw::PutClipboardText(Handle(), std::wstring(text.begin(), text.end())))
+        fw::Application().ShowMessageBox(Handle(), "The clipboard is in use by another program.\rNothing was copied.",
+                                         fw::Application().Title(), MB_OK | MB_ICONWARNING);
 }
 
 void TMainForm::Close1Click(TComponent*) {

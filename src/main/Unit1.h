@@ -66,6 +66,8 @@ public:
     // Without the mouse (MainFormAccessibility.cpp): the menu keys open the HTML box's
     // menu at the box.
     void HTMLColorEditMenuKey(fw::TComponent* Sender);
+    // Ctrl+C: the selection of the box with the focus, else the code as Copy to clipboard does.
+    void CopyKey(fw::TComponent* Sender);
 
     // Charts (MainFormCharts.cpp).
     void ShowPalette(const std::string& identifier);
@@ -150,6 +152,8 @@ private:
     bool chartsCollapsed_ = false;  // nothing asked for: the window ends at the panel's top
     // What screen readers hear for the colour boxes, the swatch and the charts.
     void NameForReaders();
+    // Puts text on the clipboard; says so when the clipboard stays taken.
+    void CopyText(const std::string& text);
     void CreateTrayIcon();
     void InstallSessionEndSave();
     std::string trayHint_;
