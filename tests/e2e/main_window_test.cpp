@@ -46,6 +46,23 @@ struct LoneProgram {
     }
 };
 
+// Ctrl+H says that the help file is missing, and the program goes on.
+void ExpectMissingHelpReported(Huetrove& app) {
+    app.PressUntil("Ctrl+H reports the missing help file", {VK_CONTROL, 'H'},
+                   [&] { return !MessageBoxes(app.process().Id()).empty(); });
+    auto box = WaitForMessageBox(app.process().Id(), 10s);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "Error");
+    EXPECT_NE(box->text.find("Your Huetrove installation is corrupted!"), std::string::npos) << box->text;
+    EXPECT_NE(box->text.find("Help file for Huetrove is missing!"), std::string::npos) << box->text;
+    EXPECT_NE(box->icon, nullptr);
+    ASSERT_EQ(box->buttons.size(), 1u);
+    EXPECT_EQ(box->buttons[0].id, IDOK);
+    AnswerMessageBox(box->window, box->buttons[0].window);
+    EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app.process().Id()).empty(); }, 5s));
+    EXPECT_TRUE(app.process().IsRunning());
+}
+
 }  // namespace
 
 TEST(MainWindow, ShowsTitleAndTheDesktopColourAtStartUp) {
@@ -163,26 +180,20 @@ TEST(MainWindow, TheCopiedCodeOutlivesTheProgramAsPlainText) {
 TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
     LoneProgram lone;
     Huetrove app(lone.dir.Path(), lone.exe);
-    app.PressUntil("Ctrl+H reports the missing help file", {VK_CONTROL, 'H'},
-                   [&] { return !MessageBoxes(app.process().Id()).empty(); });
-    auto box = WaitForMessageBox(app.process().Id(), 10s);
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->caption, "Error");
-    EXPECT_NE(box->text.find("Your Huetrove installation is corrupted!"), std::string::npos) << box->text;
-    EXPECT_NE(box->text.find("Help file for Huetrove is missing!"), std::string::npos) << box->text;
-    EXPECT_NE(box->icon, nullptr);
-    ASSERT_EQ(box->buttons.size(), 1u);
-    EXPECT_EQ(box->buttons[0].id, IDOK);
-    AnswerMessageBox(box->window, box->buttons[0].window);
-    EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app.process().Id()).empty(); }, 5s));
-    EXPECT_TRUE(app.process().IsRunning());
+    ExpectMissingHelpReported(app);
 }
 
-TEST(MainWindow, HelpOpensTheHelpFileFromTheCurrentDirectory) {
+TEST(MainWindow, HelpNeverOpensAHelpFileOfTheFolderItWasStartedFrom) {
     LoneProgram lone;
-    ASSERT_TRUE(lone.dir.CopyIn(FileBesideProgram("Help.chm")));
-    Huetrove app(lone.dir.Path(), lone.exe);
-    ExpectHelpOpens(app);
+    // A Downloads or shared folder, say, that holds someone's Help.chm.
+    ScratchDirectory startedFrom;
+    ASSERT_TRUE(startedFrom.CopyIn(FileBesideProgram("Help.chm")));
+    Huetrove app(startedFrom.Path(), lone.exe);
+    ExpectMissingHelpReported(app);
+    HWND viewer = FindWindowA(nullptr, "Huetrove Help");
+    EXPECT_EQ(viewer, nullptr) << "the stranger's help file was opened";
+    if (viewer)
+        CloseViewer(viewer);
 }
 
 TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
