@@ -99,6 +99,8 @@ public:
     fw::TImage* ChartImage(std::string_view identifier) const;
     // Moved to a monitor of another scale: charts drawn at the new pitch, window fitted.
     void FormDpiChanged(fw::TComponent* Sender);
+    // The client size at another DPI, fitted to the chart on show as FormDpiChanged fits it.
+    SIZE ClientSizeForDpi(int dpi) const override;
     fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
 
     // Picking (PickCommands.cpp, PickCursorInstall.cpp).

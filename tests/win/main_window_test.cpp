@@ -157,6 +157,33 @@ TEST_F(MainWindowMessages, AMoveToAnotherScaleTakesTheSuggestedRectangleAndComes
     EXPECT_EQ(LayoutOf(window), first) << "back exactly where it started";
 }
 
+// Windows 10 (1703) on; the headers offer it only to programs that need that version.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
+// Before a drag takes the window onto a monitor of another scale, the system asks what
+// size it will have there (WM_GETDPISCALEDSIZE). The answer must be the size the move then gives, or the
+// system's next guess flips the window between two sizes.
+TEST_F(MainWindowMessages, TheSizeForAnotherScaleIsTheSizeTheMoveThenGives) {
+    HWND window = form->Handle();
+    const int start = form->Dpi();
+    for (const char* chart : {"palWeb", "palVB1", ""}) {
+        SCOPED_TRACE(*chart ? chart : "no chart");
+        form->ShowPalette(chart);
+        for (const int dpi : {144, start}) {
+            SCOPED_TRACE(dpi);
+            SIZE asked{};
+            ASSERT_EQ(SendMessageA(window, kGetDpiScaledSize, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&asked)),
+                      TRUE);
+            RECT here{};
+            GetWindowRect(window, &here);
+            MoveToScale(window, dpi, here);
+            const RECT there = e2e::WindowRect(window);
+            EXPECT_EQ(asked.cx, there.right - there.left);
+            EXPECT_EQ(asked.cy, there.bottom - there.top);
+        }
+    }
+}
+
 TEST_F(MainWindowMessages, TheValueBoxesTakeUpNewSystemColours) {
     const std::array<fw::TRichEdit*, 4> boxes = {form->HTMLColorEdit, form->RColorEdit, form->GColorEdit,
                                                  form->BColorEdit};
