@@ -11,6 +11,8 @@
 #include "picker/ColorDialog.h"
 #include "shared/BaseFunctions.h"
 #include "shared/CompanionFiles.h"
+#include "shared/FileZone.h"
+#include "shared/ZoneIdentifier.h"
 #include "tray/CoolTrayIcon.h"
 
 using fw::TComponent;
@@ -18,6 +20,13 @@ using fw::TComponent;
 namespace {
 
 constexpr char kWebPage[] = "https://brightquill.github.io/huetrove/";
+
+constexpr char kBlockedHelpText[] =
+    "Windows marks Help.chm as a file from the internet, so the help may show blank pages or "
+    "\"Navigation to the webpage was canceled\".\r\r"
+    "To unblock it: right-click Help.chm in the program's folder, choose Properties, tick "
+    "\"Unblock\" and click OK. For a portable copy, unblock the downloaded zip in the same way "
+    "before unpacking it.";
 
 }  // namespace
 
@@ -91,6 +100,11 @@ void TMainForm::Contents1Click(TComponent*) {
                                          "Error", MB_OK | MB_ICONSTOP);
         return;
     }
+    // Unpacked from a downloaded zip, the file carries the internet zone, and the viewer
+    // shows blank pages whose explanation is in the help itself: say it here first.
+    if (huetrove::BlockedZone(huetrove::FileZone(help)))
+        fw::Application().ShowMessageBox(Handle(), kBlockedHelpText, fw::Application().Title(),
+                                         MB_OK | MB_ICONINFORMATION);
     // A failing shell is not reported: there is nothing the user could do about it here.
     ShellExecuteW(fw::Application().Handle(), L"open", help.c_str(), L"", L"", SW_SHOWNORMAL);
 }
