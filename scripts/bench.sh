@@ -151,7 +151,7 @@ if [ "${1:-}" = --write ]; then
         echo "  it, so an unmeasured warm-up program starts first."
         echo "- The phases of start-up are stamped by the program itself with the performance counter (one"
         echo "  counter read each, always on); the benchmark reads the table from the running program"
-        echo "  through its exported address and sets it against the moment it created the process."
+        echo "  at its section (\".hmarks\") and sets it against the moment it created the process."
         echo "- The picks and chart switches are posted to the program as the system posts input: chart keys"
         echo "  F2 to F8 in turn, then clicks on the chart; a last chart key, handled after every click,"
         echo "  marks the end."

@@ -11,5 +11,6 @@ add_library(huetrove_portable STATIC
     ${huetroveSrc}/palettes/PaletteTables.cpp
     ${huetroveSrc}/settings/SettingsRules.cpp
     ${huetroveSrc}/shared/ColorText.cpp
+    ${huetroveSrc}/shared/ZoneIdentifier.cpp
     ${huetroveSrc}/tray/TrayClickRules.cpp)
 target_include_directories(huetrove_portable PUBLIC ${huetroveSrc})

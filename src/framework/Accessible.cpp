@@ -41,9 +41,11 @@ private:
         const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
         createStd = Export<decltype(createStd)>(oleacc, "CreateStdAccessibleObject");
         lresult = Export<decltype(lresult)>(oleacc, "LresultFromObject");
-        // Both come with the accessibility library, which imports them.
-        allocString = Export<decltype(allocString)>(GetModuleHandleW(L"oleaut32.dll"), "SysAllocStringLen");
-        const HMODULE ole32 = GetModuleHandleW(L"ole32.dll");
+        // The accessibility library imports both, so they are loaded already; loaded here
+        // by their own names all the same, from the system folder, rather than trusting
+        // whatever module of that name the process happens to hold.
+        allocString = Export<decltype(allocString)>(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocStringLen");
+        const HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
         const auto initialize = Export<decltype(&CoInitializeEx)>(ole32, "CoInitializeEx");
         uninitialize_ = Export<decltype(&CoUninitialize)>(ole32, "CoUninitialize");
         // S_FALSE: the thread was in one already, and it counts all the same. Another

@@ -17,6 +17,13 @@ Fn User32Function(const char* name) {
 }
 
 const auto kGetDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+// DPI_AWARENESS_CONTEXT and its calls, from Windows 10 (1607) on.
+using GetWindowDpiAwarenessContextFn = HANDLE(WINAPI*)(HWND);
+using AreDpiAwarenessContextsEqualFn = BOOL(WINAPI*)(HANDLE, HANDLE);
+const auto kGetWindowDpiAwarenessContext =
+    User32Function<GetWindowDpiAwarenessContextFn>("GetWindowDpiAwarenessContext");
+const auto kAreDpiAwarenessContextsEqual = User32Function<AreDpiAwarenessContextsEqualFn>("AreDpiAwarenessContextsEqual");
+const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
 const auto kAdjustWindowRectExForDpi = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
 
 // The system DPI: the one the primary display had when the session began.
@@ -38,6 +45,11 @@ int WindowDpi(HWND window) {
 
 bool WindowDpiFollowsMonitor() {
     return kGetDpiForWindow != nullptr;
+}
+
+bool FrameFollowsWindowDpi(HWND window) {
+    return kGetWindowDpiAwarenessContext && kAreDpiAwarenessContextsEqual &&
+           kAreDpiAwarenessContextsEqual(kGetWindowDpiAwarenessContext(window), kPerMonitorAwareV2);
 }
 
 RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi) {

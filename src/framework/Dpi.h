@@ -14,6 +14,11 @@ int WindowDpi(HWND window);
 // that only WM_DPICHANGED tells of a new monitor's DPI.
 bool WindowDpiFollowsMonitor();
 
+// Whether the system draws the window's frame and menu bar at the window's own DPI, so
+// that they change size with it (per-monitor awareness, version 2). Otherwise they keep
+// the size they have.
+bool FrameFollowsWindowDpi(HWND window);
+
 // The window rectangle around a client rectangle, with the frame, caption and menu
 // bar metrics of `dpi`.
 RECT WindowRectForClient(const RECT& client, DWORD style, DWORD exStyle, bool hasMenu, int dpi);

@@ -26,6 +26,10 @@ namespace fw {
 
 namespace {
 
+// WM_GETDPISCALEDSIZE, from Windows 10 (1703) on; the headers offer it only to programs
+// that require that version.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 DWORD FormStyleBits(const TFormDesc& d) {
     if (d.border == TBorderStyle::bsNone)
         return WS_POPUP;
@@ -355,6 +359,30 @@ void TForm::ChangeDpi(int dpi) {
     RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+SIZE TForm::ClientSizeForDpi(int dpi) const {
+    return {ScaleToDpi(designClientWidth_, dpi), ScaleToDpi(designClientHeight_, dpi)};
+}
+
+SIZE TForm::WindowSizeForDpi(int dpi) const {
+    const SIZE client = ClientSizeForDpi(dpi);
+    RECT window{};
+    GetWindowRect(handle_, &window);
+    const RECT clientNow = ClientRect();
+    // The frame and menu bar as they are now.
+    SIZE frame{(window.right - window.left) - clientNow.right, (window.bottom - window.top) - clientNow.bottom};
+    if (FrameFollowsWindowDpi(handle_)) {
+        // They take the size of the new DPI, and whatever the system adds beyond the
+        // computed size now (a menu bar that wraps), as SetClientSize finds it.
+        const auto style = static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE));
+        const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_EXSTYLE));
+        const RECT here = WindowRectForClient(clientNow, style, exStyle, Menu != nullptr, dpi_);
+        const RECT there = WindowRectForClient(RECT{0, 0, client.cx, client.cy}, style, exStyle, Menu != nullptr, dpi);
+        frame.cx += (there.right - there.left - client.cx) - (here.right - here.left - clientNow.right);
+        frame.cy += (there.bottom - there.top - client.cy) - (here.bottom - here.top - clientNow.bottom);
+    }
+    return {client.cx + frame.cx, client.cy + frame.cy};
+}
+
 void TForm::FollowSystemColors(UINT msg) {
     // Only top-level windows hear of new system colours; the common controls among
     // the children must be told by their parent.
@@ -557,6 +585,15 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 ChangeDpi(dpi);
             }
             return 0;
+        case kGetDpiScaledSize:
+            // Asked before a move onto a monitor of another scale: the size WM_DPICHANGED
+            // will then give. The system's own guess, the size scaled, differs from the
+            // layout there, and a drag across the monitors' edge would flip between the two.
+            if (const int dpi = static_cast<int>(wParam); !maximized_ && dpi > 0) {
+                *reinterpret_cast<SIZE*>(lParam) = WindowSizeForDpi(dpi);
+                return TRUE;
+            }
+            break;
         case WM_SYSCOLORCHANGE:
         case WM_THEMECHANGED:
             FollowSystemColors(msg);

@@ -85,6 +85,9 @@ public:
     // what the form lays out itself.
     void ChangeDpi(int dpi);
     TNotifyEvent OnDpiChanged;
+    // The client size the form takes at `dpi`, as ChangeDpi lays it out. A form that
+    // fits itself to its content in OnDpiChanged says so here.
+    virtual SIZE ClientSizeForDpi(int dpi) const;
     void SetBounds(int left, int top, int width, int height) override;
 
     void SetFormStyle(TFormStyle style);
@@ -140,6 +143,8 @@ private:
     static constexpr UINT kCreateHintsMessage = WM_APP + 0x100;
     // A described control's place at the form's DPI.
     void PlaceControl(TControl& control) const;
+    // The outer size the form will have at `dpi`, frame and menu bar included.
+    SIZE WindowSizeForDpi(int dpi) const;
 
     DWORD style_ = 0;
     DWORD exStyle_ = 0;

@@ -73,6 +73,19 @@ void TRichEdit::SelectAll() {
         SendMessageA(handle_, EM_SETSEL, 0, -1);
 }
 
+std::string TRichEdit::SelectedText() const {
+    if (!handle_)
+        return {};
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    // One line of plain single-byte text: positions are indices into it. The final mark
+    // a rich edit box counts lies past the end.
+    if (start >= text_.size() || end <= start)
+        return {};
+    return text_.substr(start, end - start);
+}
+
 void TRichEdit::CopyToClipboard() {
     if (handle_)
         SendMessageA(handle_, WM_COPY, 0, 0);

@@ -21,6 +21,8 @@ public:
     void ChangeScale() override;
     void SystemColorsChanged() override;
     void SelectAll();
+    // The part of the text that is selected; empty when nothing is.
+    std::string SelectedText() const;
     void CopyToClipboard();
 
 protected:

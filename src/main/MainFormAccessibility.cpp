@@ -25,3 +25,16 @@ void TMainForm::NameForReaders() {
 void TMainForm::HTMLColorEditMenuKey(TComponent*) {
     HTMLColorEdit->PopupContextMenu();
 }
+
+void TMainForm::CopyKey(TComponent* Sender) {
+    // A value box with the focus and a selection copies what the user selected there.
+    HWND focus = GetFocus();
+    if (auto* box = focus && IsChild(Handle(), focus) ? dynamic_cast<fw::TRichEdit*>(fw::TControl::FromHandle(focus))
+                                                      : nullptr) {
+        if (const std::string selected = box->SelectedText(); !selected.empty()) {
+            CopyText(selected);
+            return;
+        }
+    }
+    Copytoclipboard1Click(Sender);
+}

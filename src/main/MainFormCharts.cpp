@@ -89,6 +89,13 @@ void TMainForm::FormDpiChanged(TComponent*) {
     LayOutCharts(true);
 }
 
+SIZE TMainForm::ClientSizeForDpi(int dpi) const {
+    const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
+    const palettes::PaletteEntry* shown = palettes::FindPaletteEntry(panelHeightFrom_);
+    const int panelHeight = shown ? palettes::ChartImageSize(*shown, dpi).height : frame.designedPanelHeight;
+    return {frame.clientWidth, palettes::FitWindow(chartsCollapsed_, frame.panelTop, panelHeight, dpi).clientHeight};
+}
+
 fw::TImage* TMainForm::ChartImage(std::string_view identifier) const {
     return this->*ChartParts(identifier).image;
 }

@@ -329,11 +329,11 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
 inline constexpr auto kControls = Joined(kDisplay, ChartImages());
 
 // The code without the mouse: the box's menu opens with the keyboard's menu keys, and
-// Ctrl+C copies as the menu's item does.
+// Ctrl+C copies as the menu's item does, unless a value box with the focus has a selection.
 inline constexpr TKeyDesc kKeys[] = {
     {"Shift+F10", Handler<&TMainForm::HTMLColorEditMenuKey>},
     {"Apps", Handler<&TMainForm::HTMLColorEditMenuKey>},
-    {"Ctrl+C", Handler<&TMainForm::Copytoclipboard1Click>},
+    {"Ctrl+C", Handler<&TMainForm::CopyKey>},
 };
 
 }  // namespace forms::main_form

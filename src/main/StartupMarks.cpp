@@ -2,15 +2,26 @@
 
 #include <windows.h>
 
-// Exported under a fixed name so that a measuring tool can find it in the running
-// image; the values are performance-counter readings.
-extern "C" __declspec(dllexport) std::int64_t HuetroveStartupMarks[static_cast<int>(huetrove::TStartupMark::Count)];
-std::int64_t HuetroveStartupMarks[static_cast<int>(huetrove::TStartupMark::Count)];
+// The table lies alone in a section of its own name, so that a measuring tool finds it
+// in the running image through the section headers, and the program exports nothing.
+// The values are performance-counter readings.
+#if defined(_MSC_VER)
+#pragma section(".hmarks", read, write)
+#define HUETROVE_MARKS_SECTION __declspec(allocate(".hmarks"))
+#else
+#define HUETROVE_MARKS_SECTION __attribute__((section(".hmarks")))
+#endif
+
+namespace {
+
+HUETROVE_MARKS_SECTION std::int64_t startupMarks[static_cast<int>(huetrove::TStartupMark::Count)] = {};
+
+}  // namespace
 
 namespace huetrove {
 
 void MarkStartup(TStartupMark mark) {
-    std::int64_t& slot = HuetroveStartupMarks[static_cast<int>(mark)];
+    std::int64_t& slot = startupMarks[static_cast<int>(mark)];
     if (slot)
         return;
     LARGE_INTEGER now;

@@ -1,7 +1,8 @@
 #pragma once
 // Moments of start-up, stamped with the performance counter as they pass. Recording
 // costs one counter read each; the figures are read from outside the process (the
-// benchmark finds the exported table), so the program carries no switch for them.
+// benchmark finds the table in its own section, ".hmarks"), so the program carries no
+// switch for them and exports nothing.
 #include <cstdint>
 
 namespace huetrove {

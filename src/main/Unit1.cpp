@@ -5,11 +5,14 @@
 #include <shellapi.h>
 
 #include "framework/Application.h"
+#include "framework/Clipboard.h"
 #include "main/MainFormDescription.h"
 #include "main/StartupMarks.h"
 #include "picker/ColorDialog.h"
 #include "shared/BaseFunctions.h"
 #include "shared/CompanionFiles.h"
+#include "shared/FileZone.h"
+#include "shared/ZoneIdentifier.h"
 #include "tray/CoolTrayIcon.h"
 
 using fw::TComponent;
@@ -17,6 +20,13 @@ using fw::TComponent;
 namespace {
 
 constexpr char kWebPage[] = "https://brightquill.github.io/huetrove/";
+
+constexpr char kBlockedHelpText[] =
+    "Windows marks Help.chm as a file from the internet, so the help may show blank pages or "
+    "\"Navigation to the webpage was canceled\".\r\r"
+    "To unblock it: right-click Help.chm in the program's folder, choose Properties, tick "
+    "\"Unblock\" and click OK. For a portable copy, unblock the downloaded zip in the same way "
+    "before unpacking it.";
 
 }  // namespace
 
@@ -53,7 +63,17 @@ void TMainForm::HTMLColorEditChange(TComponent*) {
 
 void TMainForm::Copytoclipboard1Click(TComponent*) {
     HTMLColorEdit->SelectAll();
-    HTMLColorEdit->CopyToClipboard();
+    // Put there by the program itself, as plain text handed over at once: the box's own
+    // copy would offer its bold rich text, rendered only on demand, and gone with the
+    // program.
+    CopyText(HTMLColorEdit->Text());
+}
+
+void TMainForm::CopyText(const std::string& text) {
+    // The texts are the code and decimal values: single-byte characters all.
+    if (!fw::PutClipboardText(Handle(), std::wstring(text.begin(), text.end())))
+        fw::Application().ShowMessageBox(Handle(), "The clipboard is in use by another program.\rNothing was copied.",
+                                         fw::Application().Title(), MB_OK | MB_ICONWARNING);
 }
 
 void TMainForm::Close1Click(TComponent*) {
@@ -69,6 +89,11 @@ void TMainForm::Contents1Click(TComponent*) {
                                          "Error", MB_OK | MB_ICONSTOP);
         return;
     }
+    // Unpacked from a downloaded zip, the file carries the internet zone, and the viewer
+    // shows blank pages whose explanation is in the help itself: say it here first.
+    if (huetrove::BlockedZone(huetrove::FileZone(help)))
+        fw::Application().ShowMessageBox(Handle(), kBlockedHelpText, fw::Application().Title(),
+                                         MB_OK | MB_ICONINFORMATION);
     // A failing shell is not reported: there is nothing the user could do about it here.
     ShellExecuteW(fw::Application().Handle(), L"open", help.c_str(), L"", L"", SW_SHOWNORMAL);
 }

@@ -88,6 +88,8 @@ public:
     // Without the mouse (MainFormAccessibility.cpp): the menu keys open the HTML box's
     // menu at the box.
     void HTMLColorEditMenuKey(fw::TComponent* Sender);
+    // Ctrl+C: the selection of the box with the focus, else the code as Copy to clipboard does.
+    void CopyKey(fw::TComponent* Sender);
 
     // Charts (MainFormCharts.cpp).
     void ShowPalette(const std::string& identifier);
@@ -119,6 +121,8 @@ public:
     fw::TImage* ChartImage(std::string_view identifier) const;
     // Moved to a monitor of another scale: charts drawn at the new pitch, window fitted.
     void FormDpiChanged(fw::TComponent* Sender);
+    // The client size at another DPI, fitted to the chart on show as FormDpiChanged fits it.
+    SIZE ClientSizeForDpi(int dpi) const override;
     fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
 
     // Picking (PickCommands.cpp, PickCursorInstall.cpp).
@@ -172,6 +176,8 @@ private:
     bool chartsCollapsed_ = false;  // nothing asked for: the window ends at the panel's top
     // What screen readers hear for the colour boxes, the swatch and the charts.
     void NameForReaders();
+    // Puts text on the clipboard; says so when the clipboard stays taken.
+    void CopyText(const std::string& text);
     void CreateTrayIcon();
     void InstallSessionEndSave();
     std::string trayHint_;

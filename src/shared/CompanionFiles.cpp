@@ -21,22 +21,6 @@ std::wstring BesideExecutable(const wchar_t* name) {
     return path += name;
 }
 
-// The full path of a file of the current directory. Handing the shell a bare name
-// would let it search other folders.
-std::wstring FullPath(const wchar_t* name) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetFullPathNameW(name, static_cast<DWORD>(path.size()), path.data(), nullptr);
-        if (length == 0)
-            return name;
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length + 1);
-    }
-}
-
 }  // namespace
 
 std::wstring ExecutablePath() {
@@ -57,8 +41,6 @@ std::wstring FindCompanionFile(const wchar_t* name) {
     std::wstring beside = BesideExecutable(name);
     if (!beside.empty() && IsFile(beside))
         return beside;
-    if (IsFile(name))
-        return FullPath(name);
     return {};
 }
 

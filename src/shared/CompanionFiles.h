@@ -7,10 +7,9 @@ namespace huetrove {
 std::wstring ExecutablePath();
 
 // Where a companion file (help, licence, cursor) is, as a full path: beside the
-// executable when it is there, else in the current directory, else empty. The files
-// of the program's own folder win, so a file that happens to lie in the folder the
-// program was started from is never taken in their place; a program started from
-// elsewhere (at log-on, from a shortcut) still finds them.
+// executable, or empty when it is not there. The current directory is never searched:
+// a program started from a console or a shortcut whose start folder is a download or
+// shared folder would otherwise open a stranger's file there.
 std::wstring FindCompanionFile(const wchar_t* name);
 
 }  // namespace huetrove

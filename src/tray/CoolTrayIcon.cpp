@@ -23,6 +23,8 @@ fw::TShiftState CurrentShiftState() {
 
 }  // namespace
 
+TCoolTrayIcon::TShellNotify TCoolTrayIcon::ShellNotifyIcon = &Shell_NotifyIconA;
+
 UINT TCoolTrayIcon::TaskbarCreatedMessage() {
     // Shared by every instance: the shell broadcasts one number to all windows.
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
@@ -46,6 +48,10 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
     stepTimer_->SetEnabled(false);
     stepTimer_->SetInterval(0);
     stepTimer_->OnTimer = [this](fw::TComponent* sender) { StepTimerTick(sender); };
+    addRetryTimer_ = new fw::TTimer(this);
+    addRetryTimer_->SetEnabled(false);
+    addRetryTimer_->SetInterval(AddRetryInterval);
+    addRetryTimer_->OnTimer = [this](fw::TComponent* sender) { AddRetryTimerTick(sender); };
 
     // Both hooks act and then leave the message unhandled, so the window's own handler
     // always sees it: no message is swallowed.
@@ -64,6 +70,7 @@ TCoolTrayIcon::TCoolTrayIcon(fw::TComponent* owner) : fw::TComponent(owner) {
 
 TCoolTrayIcon::~TCoolTrayIcon() {
     SetIconVisible(false);  // also a preview's icon: there is one icon, whoever showed it
+    delete addRetryTimer_;
     delete stepTimer_;
 }
 
@@ -144,7 +151,7 @@ bool TCoolTrayIcon::ShellNotify(DWORD operation) {
     const std::string tip = tray::TipText(hint_, showHint_);
     std::memset(notifyData_.szTip, 0, sizeof notifyData_.szTip);
     std::memcpy(notifyData_.szTip, tip.data(), tip.size());
-    return Shell_NotifyIconA(operation, &notifyData_) != FALSE;
+    return ShellNotifyIcon(operation, &notifyData_) != FALSE;
 }
 
 bool TCoolTrayIcon::AddToTray() {
@@ -152,12 +159,23 @@ bool TCoolTrayIcon::AddToTray() {
         iconVisible_ = true;
     const bool added = ShellNotify(NIM_ADD);
     inTray_ = inTray_ || added;
+    // At log-on the shell may be up but busy: the add fails and no restart notice
+    // follows. Try again until it takes the icon.
+    addRetryTimer_->SetEnabled(!inTray_);
     return added;
+}
+
+void TCoolTrayIcon::AddRetryTimerTick(fw::TComponent*) {
+    if (iconVisible_ && !inTray_)
+        AddToTray();
+    else
+        addRetryTimer_->SetEnabled(false);
 }
 
 bool TCoolTrayIcon::RemoveFromTray() {
     if (!previewSwitching_)
         iconVisible_ = false;
+    addRetryTimer_->SetEnabled(false);
     inTray_ = false;
     return ShellNotify(NIM_DELETE);
 }
@@ -261,15 +279,22 @@ void TCoolTrayIcon::ShowMainWindow() {
 }
 
 void TCoolTrayIcon::HideMainWindow() {
-    if (fw::TForm* mainForm = ownerWindow_ ? fw::Application().MainForm() : nullptr) {
-        mainForm->SetVisible(false);
-        ShowWindow(fw::Application().Handle(), SW_HIDE);
+    if (!ownerWindow_ || !fw::Application().MainForm())
+        return;
+    if (!inTray_) {
+        // No icon to bring it back from: the window goes to the taskbar instead.
+        fw::Application().Minimize();
+        return;
     }
+    fw::Application().MainForm()->SetVisible(false);
+    ShowWindow(fw::Application().Handle(), SW_HIDE);
 }
 
 void TCoolTrayIcon::SendToTray() {
-    HideMainWindow();
+    // The icon first: without it the window stays minimised on the taskbar.
     SetIconVisible(true);
+    if (inTray_)
+        HideMainWindow();
 }
 
 void TCoolTrayIcon::StepTimerTick(fw::TComponent*) {
@@ -286,8 +311,10 @@ void TCoolTrayIcon::StepTimerTick(fw::TComponent*) {
 LRESULT TCoolTrayIcon::ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_SIZE && wParam == SIZE_MINIMIZED && minimizeToTray_)
         SendToTray();
-    if (msg == TaskbarCreatedMessage() && iconVisible_)
+    if (msg == TaskbarCreatedMessage() && iconVisible_) {
+        inTray_ = false;  // the new taskbar has no icon of anyone's
         AddToTray();
+    }
     return 0;
 }
 

@@ -95,6 +95,18 @@ public:
     // Hides the main window and makes sure the icon is in the tray.
     virtual void SendToTray();
 
+    // Whether the shell has taken the icon. Until it has, nothing is hidden to the tray:
+    // a window hidden there could not be brought back.
+    bool InTray() const { return inTray_; }
+    // While an add fails (a shell still starting at log-on), it is tried again this often.
+    static constexpr unsigned AddRetryInterval = 1000;
+    fw::TTimer* AddRetryTimer() const { return addRetryTimer_; }
+
+    // The shell's notification-area call, replaceable so that tests can play a shell
+    // that refuses the first adds.
+    using TShellNotify = BOOL(WINAPI*)(DWORD message, PNOTIFYICONDATAA data);
+    static TShellNotify ShellNotifyIcon;
+
 protected:
     LRESULT TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -102,6 +114,7 @@ private:
     void HandleMouseNotice(LPARAM mouseMessage);
     void RunDefaultItem();
     void StepTimerTick(fw::TComponent* Sender);
+    void AddRetryTimerTick(fw::TComponent* Sender);
     bool ShellNotify(DWORD operation);
 
     LRESULT ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -124,6 +137,7 @@ private:
     bool inTray_ = false;  // the shell has taken the icon
     std::unique_ptr<fw::TIcon> icon_;
     fw::TTimer* stepTimer_ = nullptr;
+    fw::TTimer* addRetryTimer_ = nullptr;
     // The owner's window when the owner is a windowed control; null otherwise.
     HWND ownerWindow_ = nullptr;
     fw::TWindowHook appHook_;

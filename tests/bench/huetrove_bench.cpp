@@ -12,10 +12,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Harness.h"
@@ -60,21 +62,34 @@ struct Started {
     LARGE_INTEGER launchedAt{};
 };
 
-// The moments of start-up that Huetrove stamps (the exported HuetroveStartupMarks),
-// in its order.
+// The moments of start-up that Huetrove stamps (the table alone in its section
+// ".hmarks"), in its order.
 constexpr std::array<const char*, 8> kMarkNames = {
     "process start to WinMain", "charts drawn",       "main window built",        "settings loaded",
     "picking window built",     "About window built", "Preferences window built", "first paint of the main window"};
 using Marks = std::array<double, kMarkNames.size()>;
 
+// Where the marks' section starts, relative to the image; 0 when there is none.
+std::uintptr_t MarksSectionAddress(HMODULE image) {
+    const auto* base = reinterpret_cast<const char*>(image);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
+        const auto* name = reinterpret_cast<const char*>(section->Name);
+        if (std::string_view(name, strnlen(name, IMAGE_SIZEOF_SHORT_NAME)) == ".hmarks")
+            return section->VirtualAddress;
+    }
+    return 0;
+}
+
 // Milliseconds from the launch to each mark, read from the running program: the table's
-// place is its exported address in the program's image, which may be loaded anywhere.
+// place is its section's address in the program's image, which may be loaded anywhere.
 std::optional<Marks> ReadMarks(const Started& s, const std::string& exe) {
     HMODULE image = LoadLibraryExA(exe.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     if (!image)
         return std::nullopt;
-    const auto* table = reinterpret_cast<const char*>(GetProcAddress(image, "HuetroveStartupMarks"));
-    const std::uintptr_t rva = table ? static_cast<std::uintptr_t>(table - reinterpret_cast<const char*>(image)) : 0;
+    const std::uintptr_t rva = MarksSectionAddress(image);
     FreeLibrary(image);
     HMODULE modules[1]{};
     DWORD needed = 0;

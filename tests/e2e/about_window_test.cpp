@@ -218,7 +218,7 @@ HWND ClickLinkForViewer(HWND link) {
     return viewer();
 }
 
-TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramElseTheCurrentDirectorysAndStaysOpen) {
+TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramNeverTheCurrentDirectorysAndStaysOpen) {
     OpenInTheTextViewer association(".txt");
     ScratchDirectory dir;
     {
@@ -241,17 +241,18 @@ TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramElseTheCurrentDirector
     EXPECT_TRUE(IsVisible(about));
     EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
 
-    // A copy with none beside it falls back on the current directory's.
+    // A copy with none beside it opens nothing: the current directory's is a stranger's.
     ScratchDirectory lone;
     ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
     Start(dir.Path(), lone.Path() + "\\Huetrove.exe");
     about = Open();
     ASSERT_NE(about, nullptr);
-    viewer = ClickLinkForViewer(Control(about, "License Agreement"));
-    ASSERT_NE(viewer, nullptr) << "the licence of the current directory was not found";
-    EXPECT_TRUE(WaitUntil([&] { return shown(viewer) == "Licence of the current directory"; }, kReact))
-        << shown(viewer);
-    CloseViewer(viewer);
+    Click(CenterOf(WindowRect(Control(about, "License Agreement"))));
+    // Nothing may appear: give it the time a viewer would take, then look.
+    viewer = WaitFor([] { return FindWindowOfClass("Notepad", ""); }, 3s);
+    EXPECT_EQ(viewer, nullptr) << "the licence of the current directory was opened";
+    if (viewer)
+        CloseViewer(viewer);
 }
 
 TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {

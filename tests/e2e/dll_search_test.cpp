@@ -1,8 +1,13 @@
 // A folder that holds libraries named like the system's (a download folder, say) with a
 // copy of the program: the program loads none of them, at start-up or on first use of
-// the colour dialog and Preferences. Wine prefers its own libraries to any file; it is
+// the colour dialog and Preferences, or when a screen reader first asks. Wine prefers its own libraries to any file; it is
 // told to prefer files for these names, as Windows would in the program's folder.
 #include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <initguid.h>  // before oleacc.h: it defines IID_IAccessible here
+#include <oleacc.h>
 
 #include <filesystem>
 #include <memory>
@@ -17,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kPlanted[] = {"riched20.dll", "msftedit.dll", "comdlg32.dll"};
+constexpr const char* kPlanted[] = {"riched20.dll", "msftedit.dll", "comdlg32.dll", "oleacc.dll"};
 constexpr const char* kCompanions[] = {"Help.chm", "license.txt", "cur.dat"};
 
 // The marker library, built beside this test.
@@ -38,7 +43,7 @@ std::vector<std::string> Loaded(const ScratchDirectory& dir) {
 }
 
 // Files before Wine's own libraries for these names, in Huetrove.exe alone: the
-// registry's form of WINEDLLOVERRIDES=riched20,msftedit,comdlg32=n,b (the variable
+// registry's form of WINEDLLOVERRIDES=riched20,msftedit,comdlg32,oleacc=n,b (the variable
 // itself would not reach a program that this test starts).
 class PreferPlantedFiles {
 public:
@@ -56,6 +61,19 @@ private:
     static constexpr char kProgramDefaultsKey[] = "Software\\Wine\\AppDefaults\\Huetrove.exe";
     static constexpr char kOverridesKey[] = "Software\\Wine\\AppDefaults\\Huetrove.exe\\DllOverrides";
 };
+
+// A screen reader's first question: the program loads its accessibility library to answer.
+bool AskAsAReader(HWND window) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* object = nullptr;
+    const bool answered = SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                                               IID_IAccessible, reinterpret_cast<void**>(&object))) &&
+                          object;
+    if (object)
+        object->Release();
+    CoUninitialize();
+    return answered;
+}
 
 }  // namespace
 
@@ -91,6 +109,9 @@ TEST(DllSearch, LibrariesBesideTheProgramAreNeverLoaded) {
     };
     ASSERT_TRUE(app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return preferences(); }));
     ASSERT_TRUE(PressUntil("Escape closes it", preferences(), {VK_ESCAPE}, [&] { return !preferences(); }));
+
+    EXPECT_TRUE(AskAsAReader(app->HtmlBox()));
+    EXPECT_EQ(Loaded(dir), std::vector<std::string>{}) << "with a screen reader's question";
 
     app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
                      {.deadline = 15s, .attempts = kStepAttempts});

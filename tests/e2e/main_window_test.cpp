@@ -19,6 +19,22 @@ std::string FileBesideProgram(const std::string& name) {
     return ProgramDirectory() + "\\" + name;
 }
 
+// The window of the program's that has the keyboard focus, or null.
+HWND FocusOf(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+void Select(HWND box, int start, int end) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(box, EM_SETSEL, static_cast<WPARAM>(start), end, SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
+bool WholeCodeSelected(const Huetrove& app) {
+    return EditSelection(app.HtmlBox()).second >= 7;
+}
+
 // A folder that holds a copy of the program and nothing else, so neither the
 // current directory nor the program's own folder has its companion files.
 struct LoneProgram {
@@ -29,6 +45,23 @@ struct LoneProgram {
         exe = dir.Path() + "\\Huetrove.exe";
     }
 };
+
+// Ctrl+H says that the help file is missing, and the program goes on.
+void ExpectMissingHelpReported(Huetrove& app) {
+    app.PressUntil("Ctrl+H reports the missing help file", {VK_CONTROL, 'H'},
+                   [&] { return !MessageBoxes(app.process().Id()).empty(); });
+    auto box = WaitForMessageBox(app.process().Id(), 10s);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "Error");
+    EXPECT_NE(box->text.find("Your Huetrove installation is corrupted!"), std::string::npos) << box->text;
+    EXPECT_NE(box->text.find("Help file for Huetrove is missing!"), std::string::npos) << box->text;
+    EXPECT_NE(box->icon, nullptr);
+    ASSERT_EQ(box->buttons.size(), 1u);
+    EXPECT_EQ(box->buttons[0].id, IDOK);
+    AnswerMessageBox(box->window, box->buttons[0].window);
+    EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app.process().Id()).empty(); }, 5s));
+    EXPECT_TRUE(app.process().IsRunning());
+}
 
 }  // namespace
 
@@ -76,29 +109,91 @@ TEST(MainWindow, CopyToClipboardPutsExactlyTheSevenCharacterCode) {
     EXPECT_GE(end, 7);
 }
 
-TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
-    LoneProgram lone;
-    Huetrove app(lone.dir.Path(), lone.exe);
-    app.PressUntil("Ctrl+H reports the missing help file", {VK_CONTROL, 'H'},
-                   [&] { return !MessageBoxes(app.process().Id()).empty(); });
-    auto box = WaitForMessageBox(app.process().Id(), 10s);
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->caption, "Error");
-    EXPECT_NE(box->text.find("Your Huetrove installation is corrupted!"), std::string::npos) << box->text;
-    EXPECT_NE(box->text.find("Help file for Huetrove is missing!"), std::string::npos) << box->text;
-    EXPECT_NE(box->icon, nullptr);
+// Clipboard history and remote sessions hold the clipboard open for moments: the copy
+// waits a short hold out, and says so when the clipboard stays taken.
+TEST(MainWindow, CopyWaitsOutAShortHoldOfTheClipboardAndReportsALongOne) {
+    Huetrove app;
+    const std::string code = app.Html();
+    ASSERT_TRUE(ClearClipboard());
+    Select(app.HtmlBox(), 0, 0);
+    {
+        ClipboardHold hold(800ms);
+        ASSERT_TRUE(hold.Held());
+        // The command selects the box at once, also while it waits for the clipboard.
+        ASSERT_TRUE(app.PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'}, [&] { return WholeCodeSelected(app); }));
+    }
+    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText() == code; }, 5s)) << "the code once the hold ended";
+    EXPECT_TRUE(MessageBoxes(app.ProcessId()).empty());
+
+    ASSERT_TRUE(ClearClipboard());
+    Select(app.HtmlBox(), 0, 0);
+    ClipboardHold hold(6s);
+    ASSERT_TRUE(hold.Held());
+    ASSERT_TRUE(app.PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'}, [&] { return WholeCodeSelected(app); }));
+    auto box = WaitForMessageBox(app.ProcessId(), 5s);
+    ASSERT_TRUE(box.has_value()) << "a long hold is reported";
+    EXPECT_EQ(box->caption, "Huetrove v1.0");
+    EXPECT_NE(box->text.find("clipboard"), std::string::npos) << box->text;
     ASSERT_EQ(box->buttons.size(), 1u);
-    EXPECT_EQ(box->buttons[0].id, IDOK);
     AnswerMessageBox(box->window, box->buttons[0].window);
-    EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app.process().Id()).empty(); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app.ProcessId()).empty(); }, 5s));
     EXPECT_TRUE(app.process().IsRunning());
 }
 
-TEST(MainWindow, HelpOpensTheHelpFileFromTheCurrentDirectory) {
+TEST(MainWindow, CtrlCCopiesTheSelectionOfAValueBoxAndElseTheCode) {
+    Huetrove app;
+    BringToForeground(app.main());
+    ASSERT_TRUE(ClickUntil("a click puts the focus in the red box", CenterOf(WindowRect(app.RedBox())),
+                           [&] { return FocusOf(app.main()) == app.RedBox(); }, app.main()));
+    Select(app.HtmlBox(), 0, 0);
+    Select(app.RedBox(), 0, -1);
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(app.PressUntil("Ctrl+C copies the red value", {VK_CONTROL, 'C'},
+                               [] { return ReadClipboardText().has_value(); }));
+    EXPECT_EQ(ReadClipboardText(), app.Red());
+    EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
+    EXPECT_EQ(EditSelection(app.HtmlBox()).second, 0) << "the HTML box is left alone";
+
+    // Nothing selected in the box: the code, as the menu's command copies it.
+    Select(app.RedBox(), 0, 0);
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(app.PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
+                               [] { return ReadClipboardText().has_value(); }));
+    EXPECT_EQ(ReadClipboardText(), app.Html());
+    EXPECT_TRUE(WholeCodeSelected(app));
+}
+
+TEST(MainWindow, TheCopiedCodeOutlivesTheProgramAsPlainText) {
+    Huetrove app;
+    const std::string code = app.Html();
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(app.PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
+                               [] { return ReadClipboardText().has_value(); }));
+    EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
+    app.MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app.process().IsRunning(); },
+                    {.deadline = 15s, .attempts = kStepAttempts});
+    ASSERT_TRUE(app.process().WaitForExit(15s));
+    EXPECT_EQ(ReadClipboardText(), code);
+    EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));
+}
+
+TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
     LoneProgram lone;
-    ASSERT_TRUE(lone.dir.CopyIn(FileBesideProgram("Help.chm")));
     Huetrove app(lone.dir.Path(), lone.exe);
-    ExpectHelpOpens(app);
+    ExpectMissingHelpReported(app);
+}
+
+TEST(MainWindow, HelpNeverOpensAHelpFileOfTheFolderItWasStartedFrom) {
+    LoneProgram lone;
+    // A Downloads or shared folder, say, that holds someone's Help.chm.
+    ScratchDirectory startedFrom;
+    ASSERT_TRUE(startedFrom.CopyIn(FileBesideProgram("Help.chm")));
+    Huetrove app(startedFrom.Path(), lone.exe);
+    ExpectMissingHelpReported(app);
+    HWND viewer = FindWindowA(nullptr, "Huetrove Help");
+    EXPECT_EQ(viewer, nullptr) << "the stranger's help file was opened";
+    if (viewer)
+        CloseViewer(viewer);
 }
 
 TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {

@@ -54,4 +54,32 @@ bool ClearClipboard() {
     return clipboard.IsOpen() && EmptyClipboard();
 }
 
+bool ClipboardHasFormat(const char* registeredName) {
+    return IsClipboardFormatAvailable(RegisterClipboardFormatA(registeredName)) != FALSE;
+}
+
+ClipboardHold::ClipboardHold(Duration duration) {
+    holder_ = std::thread([this, duration] {
+        const bool opened = WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, kOpenTimeout);
+        {
+            std::lock_guard lock(mutex_);
+            begun_ = true;
+            held_ = opened;
+        }
+        started_.notify_one();
+        if (!opened) {
+            return;
+        }
+        // The hold is the point: it lasts its time, whatever the program does meanwhile.
+        std::this_thread::sleep_for(duration);
+        CloseClipboard();
+    });
+    std::unique_lock lock(mutex_);
+    started_.wait(lock, [this] { return begun_; });
+}
+
+ClipboardHold::~ClipboardHold() {
+    holder_.join();
+}
+
 }  // namespace e2e

@@ -9,18 +9,26 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <memory>
 #include <ostream>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "Harness.h"
 #include "TestApplication.h"
+#include "framework/Application.h"
 #include "main/Unit1.h"
+#include "shared/FileZone.h"
 
 namespace {
 
+using namespace std::chrono_literals;
 using Box = std::array<LONG, 4>;
 
 Box BoxOf(const RECT& r) {
@@ -157,6 +165,33 @@ TEST_F(MainWindowMessages, AMoveToAnotherScaleTakesTheSuggestedRectangleAndComes
     EXPECT_EQ(LayoutOf(window), first) << "back exactly where it started";
 }
 
+// Windows 10 (1703) on; the headers offer it only to programs that need that version.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
+// Before a drag takes the window onto a monitor of another scale, the system asks what
+// size it will have there (WM_GETDPISCALEDSIZE). The answer must be the size the move then gives, or the
+// system's next guess flips the window between two sizes.
+TEST_F(MainWindowMessages, TheSizeForAnotherScaleIsTheSizeTheMoveThenGives) {
+    HWND window = form->Handle();
+    const int start = form->Dpi();
+    for (const char* chart : {"palWeb", "palVB1", ""}) {
+        SCOPED_TRACE(*chart ? chart : "no chart");
+        form->ShowPalette(chart);
+        for (const int dpi : {144, start}) {
+            SCOPED_TRACE(dpi);
+            SIZE asked{};
+            ASSERT_EQ(SendMessageA(window, kGetDpiScaledSize, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&asked)),
+                      TRUE);
+            RECT here{};
+            GetWindowRect(window, &here);
+            MoveToScale(window, dpi, here);
+            const RECT there = e2e::WindowRect(window);
+            EXPECT_EQ(asked.cx, there.right - there.left);
+            EXPECT_EQ(asked.cy, there.bottom - there.top);
+        }
+    }
+}
+
 TEST_F(MainWindowMessages, TheValueBoxesTakeUpNewSystemColours) {
     const std::array<fw::TRichEdit*, 4> boxes = {form->HTMLColorEdit, form->RColorEdit, form->GColorEdit,
                                                  form->BColorEdit};
@@ -182,6 +217,100 @@ TEST_F(MainWindowMessages, TheValueBoxesTakeUpNewSystemColours) {
             EXPECT_NE(std::ranges::find(pixels, round.values[0]), pixels.end()) << "the text colour";
         }
     }
+}
+
+// Help with a help file that Windows marks as come from the internet: Wine keeps no
+// Zone.Identifier streams, so the zone is played through the program's zone reader.
+class HelpFromADownload : public MainWindowMessages {
+protected:
+    static constexpr char kViewerCaption[] = "Huetrove Help";
+
+    struct Seen {
+        std::string caption;
+        std::string text;
+        bool viewerAlreadyUp;
+    };
+
+    void SetUp() override {
+        MainWindowMessages::SetUp();
+        const char* dir = std::getenv("HUETROVE_DIR");
+        ASSERT_NE(dir, nullptr) << "HUETROVE_DIR names the folder with the built help file";
+        char exe[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, exe, MAX_PATH);
+        helpFile = std::filesystem::path(exe).parent_path() / "Help.chm";
+        std::filesystem::remove(helpFile);
+        std::filesystem::copy_file(std::filesystem::path(dir) / "Help.chm", helpFile);
+        huetrove::FileZone = &PlayedZone;
+    }
+
+    void TearDown() override {
+        huetrove::FileZone = &huetrove::ReadFileZone;
+        std::error_code ignored;
+        std::filesystem::remove(helpFile, ignored);
+    }
+
+    static int PlayedZone(const std::wstring& path) {
+        asked.push_back(path);
+        return zone;
+    }
+
+    // Chooses Help. Another thread answers each message box of this process, noting what
+    // it said and whether the help viewer was up already; then the viewer is awaited and closed.
+    std::vector<Seen> Help(bool& viewerShown) {
+        std::atomic<bool> done{false};
+        std::vector<Seen> seen;
+        std::thread answerer([&] {
+            while (!done) {
+                for (const e2e::MessageBoxInfo& box : e2e::MessageBoxes(GetCurrentProcessId())) {
+                    seen.push_back({box.caption, box.text, FindWindowA(nullptr, kViewerCaption) != nullptr});
+                    PostMessageA(box.window, WM_COMMAND, IDOK, 0);
+                    e2e::WaitUntil([&] { return !IsWindow(box.window); }, 5s);
+                }
+                std::this_thread::sleep_for(10ms);
+            }
+        });
+        form->Contents1Click(form.get());
+        viewerShown = e2e::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
+        done = true;
+        answerer.join();
+        if (HWND viewer = FindWindowA(nullptr, kViewerCaption)) {
+            DWORD id = 0;
+            GetWindowThreadProcessId(viewer, &id);
+            HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+            PostMessageA(viewer, WM_CLOSE, 0, 0);
+            if (process) {
+                WaitForSingleObject(process, 10000);
+                CloseHandle(process);
+            }
+        }
+        return seen;
+    }
+
+    std::filesystem::path helpFile;
+    static inline int zone = 0;
+    static inline std::vector<std::wstring> asked;
+};
+
+TEST_F(HelpFromADownload, TheInternetZoneIsExplainedFirstAndTheHelpOpensAfter) {
+    zone = 3;
+    asked.clear();
+    bool viewerShown = false;
+    const std::vector<Seen> seen = Help(viewerShown);
+    ASSERT_EQ(asked.size(), 1u) << "the zone is read once, when Help is chosen";
+    EXPECT_EQ(std::filesystem::path(asked[0]), helpFile);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, fw::Application().Title());
+    for (const char* part : {"Properties", "Unblock", "zip"})
+        EXPECT_NE(seen[0].text.find(part), std::string::npos) << part << " in: " << seen[0].text;
+    EXPECT_FALSE(seen[0].viewerAlreadyUp) << "the message comes first";
+    EXPECT_TRUE(viewerShown) << "then the help opens as before";
+}
+
+TEST_F(HelpFromADownload, TheLocalZoneOpensTheHelpWithoutAWord) {
+    zone = 0;
+    bool viewerShown = false;
+    EXPECT_TRUE(Help(viewerShown).empty());
+    EXPECT_TRUE(viewerShown);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The picking cursor and the picking window, on a main window and a picking window
-// built in the test. The test runs from a folder of its own with no cursor file beside
-// it, so the current directory alone decides whether one is found.
+// built in the test. The test's executable lives in a folder of its own, so the cursor
+// file that the test puts beside it, or takes away, alone decides whether one is found;
+// the test runs from another folder, whose files are never taken.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -59,7 +60,8 @@ protected:
         ASSERT_TRUE(fs::exists(builtCursor)) << builtCursor;
         char exe[MAX_PATH];
         GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        ASSERT_FALSE(fs::exists(fs::path(exe).parent_path() / "cur.dat")) << "a cursor file beside the test";
+        cursorFile = fs::path(exe).parent_path() / "cur.dat";
+        fs::remove(cursorFile);
 
         scratch = fs::temp_directory_path() / ("screen_pick_" + std::to_string(GetCurrentProcessId()));
         fs::remove_all(scratch);
@@ -79,11 +81,17 @@ protected:
         fw::Screen().SetCursor(crPick, nullptr);
         fs::current_path(previousDirectory);
         std::error_code ignored;
+        fs::remove(cursorFile, ignored);
         fs::remove_all(scratch, ignored);
     }
 
-    void PutCursorFile() { fs::copy_file(builtCursor, scratch / "cur.dat", fs::copy_options::overwrite_existing); }
-    void RemoveCursorFile() { fs::remove(scratch / "cur.dat"); }
+    void PutCursorFile() {
+        // Removed first: MinGW's library takes two files of one drive for the same file
+        // when asked to overwrite, and refuses.
+        fs::remove(cursorFile);
+        fs::copy_file(builtCursor, cursorFile);
+    }
+    void RemoveCursorFile() { fs::remove(cursorFile); }
 
     // Every window that should show the picking cursor, with the cursor it shows.
     void ExpectAllShow(HCURSOR expected) {
@@ -95,7 +103,8 @@ protected:
     }
 
     fs::path builtCursor;
-    fs::path scratch;
+    fs::path cursorFile;  // beside the test's executable
+    fs::path scratch;     // the current directory
     fs::path previousDirectory;
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TColorPickForm> pickForm;
@@ -105,7 +114,7 @@ TEST_F(ScreenPick, CrossBeforeTheCursorIsInstalled) {
     ExpectAllShow(LoadCursorA(nullptr, IDC_CROSS));
 }
 
-TEST_F(ScreenPick, CursorFromTheCurrentDirectoryGoesToTheImagesAndThePickingWindow) {
+TEST_F(ScreenPick, CursorFromBesideTheProgramGoesToTheImagesAndThePickingWindow) {
     PutCursorFile();
     mainForm->InstallPickCursor();
     ASSERT_NE(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
@@ -128,12 +137,14 @@ TEST_F(ScreenPick, MissingOrBrokenFileLeavesNumberFiveEmptyAndTheArrowShows) {
     ASSERT_TRUE(CursorAlive(loaded));
 
     RemoveCursorFile();
+    // One in the folder the program was started from is a stranger's: never taken.
+    fs::copy_file(builtCursor, scratch / "cur.dat");
     mainForm->InstallPickCursor();
     EXPECT_EQ(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
     EXPECT_FALSE(CursorAlive(loaded)) << "the cursor of the previous activation is destroyed";
     ExpectAllShow(LoadCursorA(nullptr, IDC_ARROW));
 
-    std::ofstream(scratch / "cur.dat", std::ios::binary) << "not a cursor at all";
+    std::ofstream(cursorFile, std::ios::binary) << "not a cursor at all";
     mainForm->InstallPickCursor();
     EXPECT_EQ(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
     ExpectAllShow(LoadCursorA(nullptr, IDC_ARROW));

@@ -300,6 +300,64 @@ TEST_F(TrayIconTest, TaskbarRestartBringsTheIconBackOnlyWhenVisible) {
     EXPECT_FALSE(tray->IconVisible());
 }
 
+// A shell still starting at log-on: it refuses the first adds, and sends no restart notice.
+class BusyShell {
+public:
+    explicit BusyShell(int refusals) {
+        refusalsLeft_ = refusals;
+        TCoolTrayIcon::ShellNotifyIcon = &Notify;
+    }
+    ~BusyShell() { TCoolTrayIcon::ShellNotifyIcon = &Shell_NotifyIconA; }
+    BusyShell(const BusyShell&) = delete;
+    BusyShell& operator=(const BusyShell&) = delete;
+    static int RefusalsLeft() { return refusalsLeft_; }
+
+private:
+    static BOOL WINAPI Notify(DWORD message, PNOTIFYICONDATAA data) {
+        if (message == NIM_ADD && refusalsLeft_ > 0) {
+            --refusalsLeft_;
+            return FALSE;
+        }
+        return Shell_NotifyIconA(message, data);
+    }
+    static inline int refusalsLeft_ = 0;
+};
+
+TEST_F(TrayIconTest, AnIconTheShellRefusesComesLaterAndNothingHidesIntoNothingMeanwhile) {
+    BusyShell shell(2);
+    tray->SetMinimizeToTray(true);
+    tray->Loaded();
+    ASSERT_FALSE(IconInTray(tray->NotifyData()));
+    EXPECT_FALSE(tray->InTray());
+    EXPECT_TRUE(tray->AddRetryTimer()->Enabled());
+
+    // A close that hides to the tray, as the program's close handler does. Hidden now,
+    // the window could never come back: it goes to the taskbar instead.
+    mainForm->OnClose = [this](fw::TComponent*, fw::TCloseAction& action) {
+        tray->HideMainWindow();
+        action = fw::TCloseAction::caNone;
+    };
+    HWND app = fw::Application().Handle();
+    SendMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
+    mainForm->OnClose = nullptr;
+    EXPECT_TRUE(mainForm->Visible());
+    EXPECT_TRUE(IsWindowVisible(app)) << "the taskbar button stays";
+    EXPECT_TRUE(IsIconic(app));
+    fw::Application().Restore();
+    EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+
+    ASSERT_TRUE(PumpUntil([&] { return IconInTray(tray->NotifyData()); }, 5s)) << "the icon arrives later";
+    EXPECT_EQ(BusyShell::RefusalsLeft(), 0);
+    EXPECT_TRUE(tray->InTray());
+    EXPECT_FALSE(tray->AddRetryTimer()->Enabled()) << "no more tries once it is there";
+
+    tray->HideMainWindow();
+    EXPECT_FALSE(mainForm->Visible());
+    EXPECT_FALSE(IsWindowVisible(app));
+    tray->ShowMainWindow();
+    EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+}
+
 TEST_F(TrayIconTest, MinimizeToTrayHidesBothWindowsAndKeepsTheIcon) {
     tray->Loaded();
     tray->SetMinimizeToTray(true);
