@@ -28,7 +28,7 @@
 #include "palettes/ChartDrawing.h"
 #include "palettes/PaletteLayout.h"
 
-using namespace e2e;
+using namespace harness;
 using Clock = std::chrono::steady_clock;
 
 namespace {

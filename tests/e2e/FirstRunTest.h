@@ -7,7 +7,7 @@
 
 #include "HuetroveWindow.h"
 
-namespace e2e {
+namespace harness {
 
 class FirstRunTest : public testing::Test {
 protected:
@@ -23,4 +23,4 @@ protected:
     std::unique_ptr<Huetrove> app;
 };
 
-}  // namespace e2e
+}  // namespace harness

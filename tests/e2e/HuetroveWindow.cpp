@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace e2e {
+namespace harness {
 
 Huetrove::Huetrove(const std::string& workingDirectory, const std::string& exe)
     : Huetrove(Process::Launch(exe.empty() ? ProgramPath() : exe, {}, workingDirectory)) {}
@@ -62,7 +62,7 @@ HWND Huetrove::PickingWindow() const {
 
 bool Huetrove::PressUntil(const std::string& what, std::initializer_list<WORD> keys,
                           const std::function<bool()>& done, StepLimits limits) const {
-    return e2e::PressUntil(what, main_, keys, done, limits);
+    return harness::PressUntil(what, main_, keys, done, limits);
 }
 
 bool Huetrove::MenuCommand(WORD menuKey, WORD itemKey, const std::string& what, const std::function<bool()>& done,
@@ -174,4 +174,4 @@ std::string HtmlOf(COLORREF color) {
     return text;
 }
 
-}  // namespace e2e
+}  // namespace harness

@@ -9,7 +9,7 @@
 #include "Harness.h"
 #include "HuetroveSettings.h"
 
-namespace e2e {
+namespace harness {
 
 inline constexpr char kMainCaption[] = " Huetrove v1.0";
 
@@ -96,4 +96,4 @@ private:
 // The seven-character code of an explicit colour.
 std::string HtmlOf(COLORREF color);
 
-}  // namespace e2e
+}  // namespace harness

@@ -18,7 +18,7 @@
 #include "FirstRunTest.h"
 #include "palettes/PaletteCatalogue.h"
 
-using namespace e2e;
+using namespace harness;
 
 namespace {
 

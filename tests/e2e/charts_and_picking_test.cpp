@@ -11,7 +11,7 @@
 #include "FirstRunTest.h"
 #include "palettes/PaletteCatalogue.h"
 
-using namespace e2e;
+using namespace harness;
 
 namespace {
 

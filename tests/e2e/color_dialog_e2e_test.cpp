@@ -12,13 +12,13 @@
 #include "ColourDialog.h"
 #include "HuetroveWindow.h"
 
-using namespace e2e;
+using namespace harness;
 
 namespace {
 
 constexpr Duration kReact = 10s;
 
-using namespace e2e::colour_dialog;
+using namespace harness::colour_dialog;
 
 using Rgb = std::array<std::string, 3>;
 

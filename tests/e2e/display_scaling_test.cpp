@@ -16,7 +16,7 @@
 #include "palettes/PaletteCells.h"
 #include "palettes/PaletteLayout.h"
 
-using namespace e2e;
+using namespace harness;
 
 namespace {
 

@@ -17,7 +17,7 @@
 
 #include "HuetroveWindow.h"
 
-using namespace e2e;
+using namespace harness;
 namespace fs = std::filesystem;
 
 namespace {

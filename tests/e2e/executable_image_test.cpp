@@ -14,7 +14,7 @@
 
 #include "Harness.h"
 
-using namespace e2e;
+using namespace harness;
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "HuetroveWindow.h"
 
-using namespace e2e;
+using namespace harness;
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "HuetroveWindow.h"
 
-using namespace e2e;
+using namespace harness;
 
 namespace {
 

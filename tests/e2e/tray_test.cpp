@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace e2e;
+using namespace harness;
 
 // The text of a tooltip on show, of any process.
 std::optional<std::string> ShownTooltip() {

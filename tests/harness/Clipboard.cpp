@@ -4,7 +4,7 @@
 
 #include "Wait.h"
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -82,4 +82,4 @@ ClipboardHold::~ClipboardHold() {
     holder_.join();
 }
 
-}  // namespace e2e
+}  // namespace harness

@@ -8,7 +8,7 @@
 
 #include "Wait.h"
 
-namespace e2e {
+namespace harness {
 
 // The clipboard's CF_TEXT, or nothing when it holds no text or stays busy.
 // Tests share the clipboard with the program (one prefix, one desktop).
@@ -38,4 +38,4 @@ private:
     std::thread holder_;
 };
 
-}  // namespace e2e
+}  // namespace harness

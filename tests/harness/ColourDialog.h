@@ -1,7 +1,7 @@
 #pragma once
 // Control ids of the system colour dialog's template, by which tests find its parts.
 
-namespace e2e::colour_dialog {
+namespace harness::colour_dialog {
 
 inline constexpr int kRedEdit = 706;
 inline constexpr int kGreenEdit = 707;
@@ -12,4 +12,4 @@ inline constexpr int kBasicColors = 720;
 inline constexpr int kCustomColors = 721;
 inline constexpr int kHelpButton = 1038;
 
-}  // namespace e2e::colour_dialog
+}  // namespace harness::colour_dialog

@@ -4,7 +4,7 @@
 
 #include "Screen.h"
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -72,4 +72,4 @@ void ColourWindow::Paint(HDC dc) const {
                       static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
 }
 
-}  // namespace e2e
+}  // namespace harness

@@ -7,7 +7,7 @@
 
 #include "Wait.h"
 
-namespace e2e {
+namespace harness {
 
 class ColourWindow {
 public:
@@ -35,4 +35,4 @@ private:
     HWND window_ = nullptr;
 };
 
-}  // namespace e2e
+}  // namespace harness

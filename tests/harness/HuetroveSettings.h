@@ -2,7 +2,7 @@
 // Where Huetrove keeps its settings in the per-user registry, for every test tier.
 #include "Registry.h"
 
-namespace e2e {
+namespace harness {
 
 inline constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 inline constexpr char kMakerKey[] = "Software\\Brightquill";
@@ -15,4 +15,4 @@ inline void RemoveAllSettings() {
     DeleteRegistryValue(kRunKey, kRunValue);
 }
 
-}  // namespace e2e
+}  // namespace harness

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -182,4 +182,4 @@ HCURSOR CursorAt(POINT screenPoint) {
     return last;
 }
 
-}  // namespace e2e
+}  // namespace harness

@@ -8,7 +8,7 @@
 
 #include "Wait.h"
 
-namespace e2e {
+namespace harness {
 
 // Makes `window` the foreground window, retrying until `timeout`; keyboard input
 // goes to the foreground window, so call this before pressing keys.
@@ -37,4 +37,4 @@ HCURSOR CursorAt(POINT screenPoint);
 bool Click(POINT screenPoint, MouseButton button = MouseButton::Left);
 bool DoubleClick(POINT screenPoint);
 
-}  // namespace e2e
+}  // namespace harness

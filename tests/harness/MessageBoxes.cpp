@@ -3,7 +3,7 @@
 #include "WindowFinder.h"
 #include "WindowText.h"
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -99,4 +99,4 @@ void DialogWatcher::Run() {
     }
 }
 
-}  // namespace e2e
+}  // namespace harness

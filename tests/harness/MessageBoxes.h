@@ -13,7 +13,7 @@
 
 #include "Wait.h"
 
-namespace e2e {
+namespace harness {
 
 struct DialogButton {
     HWND window;
@@ -65,4 +65,4 @@ private:
     std::thread thread_;
 };
 
-}  // namespace e2e
+}  // namespace harness

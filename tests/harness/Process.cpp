@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -109,4 +109,4 @@ void Process::Release() {
     }
 }
 
-}  // namespace e2e
+}  // namespace harness

@@ -7,7 +7,7 @@
 
 #include "Wait.h"
 
-namespace e2e {
+namespace harness {
 
 // A program the test started. It never outlives the test: the destructor ends it
 // if it still runs. Only processes started here are ever terminated.
@@ -50,4 +50,4 @@ private:
     DWORD id_ = 0;
 };
 
-}  // namespace e2e
+}  // namespace harness

@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -48,4 +48,4 @@ bool ScratchDirectory::CopyIn(const std::string& source, const std::string& name
     return !error;
 }
 
-}  // namespace e2e
+}  // namespace harness

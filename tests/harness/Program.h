@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-namespace e2e {
+namespace harness {
 
 // The program under test and its folder, as the test runner names them in the
 // environment (HUETROVE_EXE, HUETROVE_DIR); "Huetrove.exe" and "." without them.
@@ -28,4 +28,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace e2e
+}  // namespace harness

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -169,4 +169,4 @@ bool CreateVolatileRegistryKey(const std::string& key) {
     return true;
 }
 
-}  // namespace e2e
+}  // namespace harness

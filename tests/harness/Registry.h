@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace harness {
 
 // Values and keys under HKEY_CURRENT_USER, which the tests share with the program
 // (one prefix). `key` is a path below HKCU such as "Software\\Brightquill\\Huetrove".
@@ -39,4 +39,4 @@ bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD t
 // A volatile key: the system refuses lasting keys below it, as when the user may not write there.
 bool CreateVolatileRegistryKey(const std::string& key);
 
-}  // namespace e2e
+}  // namespace harness

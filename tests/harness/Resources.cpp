@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -160,4 +160,4 @@ std::string HowCounted(const ProcessResources& r) {
     return how;
 }
 
-}  // namespace e2e
+}  // namespace harness

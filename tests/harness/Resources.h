@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace harness {
 
 struct ProcessResources {
     long gdiObjects = 0;
@@ -31,4 +31,4 @@ ProcessResources MeasureResources(HANDLE process);
 // How each count was taken, for a report: "system" or the outside method.
 std::string HowCounted(const ProcessResources& r);
 
-}  // namespace e2e
+}  // namespace harness

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <vector>
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -111,4 +111,4 @@ void SaveScreenOnFailure(const std::string& suffix) {
     SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, name + suffix + "-failure.bmp");
 }
 
-}  // namespace e2e
+}  // namespace harness

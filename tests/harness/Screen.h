@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace harness {
 
 // The display's scale in dots per inch, as programs of this session see it (96 at 100 %).
 int ScreenDpi();
@@ -18,4 +18,4 @@ bool SaveScreenshot(const RECT& screenRect, const std::string& path);
 // <case><suffix>-failure.bmp, for looking at what the test saw.
 void SaveScreenOnFailure(const std::string& suffix = {});
 
-}  // namespace e2e
+}  // namespace harness

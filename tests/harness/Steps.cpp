@@ -7,7 +7,7 @@
 #include "MessageBoxes.h"
 #include "WindowFinder.h"
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -156,4 +156,4 @@ int InputRepeats() {
     return Counts().repeats;
 }
 
-}  // namespace e2e
+}  // namespace harness

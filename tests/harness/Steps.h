@@ -13,7 +13,7 @@
 #include "Input.h"
 #include "Wait.h"
 
-namespace e2e {
+namespace harness {
 
 // Long enough that a slow program is not taken for lost input (a repeat after a late
 // effect would act twice), short enough that a lost input costs little.
@@ -70,4 +70,4 @@ bool ClickCloseBox(HWND window);
 // How many inputs steps have sent again in this process so far.
 int InputRepeats();
 
-}  // namespace e2e
+}  // namespace harness

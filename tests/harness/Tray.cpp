@@ -3,7 +3,7 @@
 #include "Screen.h"
 #include "WindowFinder.h"
 
-namespace e2e {
+namespace harness {
 
 HWND Taskbar() {
     return FindWindowA("Shell_TrayWnd", nullptr);
@@ -32,4 +32,4 @@ POINT NextIconSpot(POINT icon) {
     return {icon.x + (left ? -apart / 2 - 1 : apart / 2 + 1), icon.y};
 }
 
-}  // namespace e2e
+}  // namespace harness

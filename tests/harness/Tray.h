@@ -3,7 +3,7 @@
 // whether something is drawn there.
 #include <windows.h>
 
-namespace e2e {
+namespace harness {
 
 // The shell's taskbar, which holds the notification area at its right end.
 HWND Taskbar();
@@ -21,4 +21,4 @@ bool IconDrawnAt(POINT center);
 // shell remembers the last press across program runs, so the turn is kept per process.
 POINT NextIconSpot(POINT icon);
 
-}  // namespace e2e
+}  // namespace harness

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace e2e {
+namespace harness {
 
 bool WaitUntil(const std::function<bool()>& condition, Duration timeout, Duration interval) {
     return WaitFor([&] { return condition(); }, timeout, interval);
@@ -32,4 +32,4 @@ bool PumpUntil(const std::function<bool()>& condition, Duration timeout, Duratio
     }
 }
 
-}  // namespace e2e
+}  // namespace harness

@@ -4,7 +4,7 @@
 #include <functional>
 #include <thread>
 
-namespace e2e {
+namespace harness {
 
 using Duration = std::chrono::milliseconds;
 using namespace std::chrono_literals;
@@ -35,4 +35,4 @@ auto WaitFor(Probe probe, Duration timeout, Duration interval = kPollInterval) -
     }
 }
 
-}  // namespace e2e
+}  // namespace harness

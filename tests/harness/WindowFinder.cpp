@@ -1,6 +1,6 @@
 #include "WindowFinder.h"
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -141,4 +141,4 @@ bool IsForeground(HWND window) {
     return GetForegroundWindow() == window;
 }
 
-}  // namespace e2e
+}  // namespace harness

@@ -8,7 +8,7 @@
 
 #include "Wait.h"
 
-namespace e2e {
+namespace harness {
 
 // Which windows to pick; an unset field matches any window.
 struct WindowQuery {
@@ -48,4 +48,4 @@ POINT CenterOf(const RECT& rect);
 bool IsVisible(HWND window);
 bool IsForeground(HWND window);
 
-}  // namespace e2e
+}  // namespace harness

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace e2e {
+namespace harness {
 
 namespace {
 
@@ -37,4 +37,4 @@ std::pair<int, int> EditSelection(HWND edit) {
     return {LOWORD(packed), HIWORD(packed)};
 }
 
-}  // namespace e2e
+}  // namespace harness

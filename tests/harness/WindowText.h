@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-namespace e2e {
+namespace harness {
 
 // The text of a window of any process, asked of the window itself with
 // WM_GETTEXTLENGTH and WM_GETTEXT, which the system carries across processes.
@@ -19,4 +19,4 @@ std::string WindowText(HWND window);
 // returns them packed in its result (no pointers, so it works across processes).
 std::pair<int, int> EditSelection(HWND edit);
 
-}  // namespace e2e
+}  // namespace harness

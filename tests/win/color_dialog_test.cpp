@@ -18,7 +18,7 @@ using namespace fw;
 
 namespace {
 
-using namespace e2e::colour_dialog;
+using namespace harness::colour_dialog;
 
 class HostForm : public TForm {
 public:
@@ -63,7 +63,7 @@ struct Seen {
 // Runs `dialog` with a watcher that records what it sees, does `act` inside the dialog,
 // then presses `button`. Returns Execute's result.
 bool RunWatched(TColorDialog& dialog, Seen& seen, int button, const std::function<void(HWND)>& act = {}) {
-    e2e::DialogWatcher watcher([&](HWND dlg) {
+    harness::DialogWatcher watcher([&](HWND dlg) {
         seen.dialog = dlg;
         seen.owner = GetWindow(dlg, GW_OWNER);
         GetWindowRect(dlg, &seen.rect);

@@ -284,7 +284,7 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     HWND button = Part<TButton>(dialog, "Ok")->Handle();
     std::thread clicker([&] {
         // Press the button from outside once the dialog is up, as a user would.
-        e2e::WaitUntil([&] { return IsWindowVisible(dialog.Handle()) != FALSE; }, std::chrono::seconds(2));
+        harness::WaitUntil([&] { return IsWindowVisible(dialog.Handle()) != FALSE; }, std::chrono::seconds(2));
         disabledMeanwhile = !IsWindowEnabled(other.Handle());
         PostMessageA(button, BM_CLICK, 0, 0);
     });
@@ -325,10 +325,10 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
                                                   .onClick = Handler<&TestForm::Fail>}};
     d.controls = kControls;
     TestForm form(d);
-    std::vector<e2e::MessageBoxInfo> boxes;
+    std::vector<harness::MessageBoxInfo> boxes;
     {
         // The box runs its modal loop inside the click; the watcher reads and answers it.
-        e2e::DialogWatcher watcher;
+        harness::DialogWatcher watcher;
         SendMessageA(Part<TButton>(form, "Go")->Handle(), BM_CLICK, 0, 0);
         boxes = watcher.Seen();
     }
@@ -341,9 +341,9 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
 TEST(ErrorBox, AnyErrorInACreationHandlerIsShownAndCreationGoesOn) {
     Init();
     FailingAtCreation form;
-    std::vector<e2e::MessageBoxInfo> boxes;
+    std::vector<harness::MessageBoxInfo> boxes;
     {
-        e2e::DialogWatcher watcher;
+        harness::DialogWatcher watcher;
         form.DoCreate();  // must come back here, not unwind to the caller
         boxes = watcher.Seen();
     }

@@ -47,9 +47,9 @@ void PrintTo(const Layout& layout, std::ostream* out) {
 }
 
 Layout LayoutOf(HWND form) {
-    Layout layout{BoxOf(e2e::WindowRect(form)), {}};
-    for (HWND control : e2e::ChildWindows(form)) {
-        RECT r = e2e::WindowRect(control);
+    Layout layout{BoxOf(harness::WindowRect(form)), {}};
+    for (HWND control : harness::ChildWindows(form)) {
+        RECT r = harness::WindowRect(control);
         MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
         layout.controls.push_back(BoxOf(r));
     }
@@ -95,7 +95,7 @@ private:
 
 // The pixels a control shows in its client area, as COLORREFs.
 std::vector<COLORREF> ClientPixels(HWND control) {
-    const SIZE size = e2e::ClientSize(control);
+    const SIZE size = harness::ClientSize(control);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = size.cx;
@@ -185,7 +185,7 @@ TEST_F(MainWindowMessages, TheSizeForAnotherScaleIsTheSizeTheMoveThenGives) {
             RECT here{};
             GetWindowRect(window, &here);
             MoveToScale(window, dpi, here);
-            const RECT there = e2e::WindowRect(window);
+            const RECT there = harness::WindowRect(window);
             EXPECT_EQ(asked.cx, there.right - there.left);
             EXPECT_EQ(asked.cy, there.bottom - there.top);
         }
@@ -261,16 +261,16 @@ protected:
         std::vector<Seen> seen;
         std::thread answerer([&] {
             while (!done) {
-                for (const e2e::MessageBoxInfo& box : e2e::MessageBoxes(GetCurrentProcessId())) {
+                for (const harness::MessageBoxInfo& box : harness::MessageBoxes(GetCurrentProcessId())) {
                     seen.push_back({box.caption, box.text, FindWindowA(nullptr, kViewerCaption) != nullptr});
                     PostMessageA(box.window, WM_COMMAND, IDOK, 0);
-                    e2e::WaitUntil([&] { return !IsWindow(box.window); }, 5s);
+                    harness::WaitUntil([&] { return !IsWindow(box.window); }, 5s);
                 }
                 std::this_thread::sleep_for(10ms);
             }
         });
         form->Contents1Click(form.get());
-        viewerShown = e2e::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
+        viewerShown = harness::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
         done = true;
         answerer.join();
         if (HWND viewer = FindWindowA(nullptr, kViewerCaption)) {

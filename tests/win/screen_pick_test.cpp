@@ -29,7 +29,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using namespace std::chrono_literals;
-using e2e::PumpUntil;
+using harness::PumpUntil;
 
 bool CursorAlive(HCURSOR cursor) {
     ICONINFO info{};
@@ -192,9 +192,9 @@ TEST_F(ScreenPick, PickingWindowIsBorderlessOnTopAndHiddenUntilPicking) {
 
 TEST_F(ScreenPick, PickingCoversTheMonitorLooksUnchangedAndAClickPicksThePixel) {
     constexpr COLORREF kColour = RGB(0x12, 0x9A, 0xFE);
-    e2e::ColourWindow other(RECT{300, 300, 400, 380}, kColour);
+    harness::ColourWindow other(RECT{300, 300, 400, 380}, kColour);
     const POINT target{350, 340};
-    ASSERT_TRUE(e2e::MoveMouse(target));
+    ASSERT_TRUE(harness::MoveMouse(target));
     ASSERT_TRUE(PumpUntil([&] { return huetrove::GetScreenPixel(target.x, target.y) == kColour; }, 5s));
     const fw::TColor before = mainForm->CurrentColor();
 
@@ -234,7 +234,7 @@ TEST_F(ScreenPick, PickingCoversTheMonitorLooksUnchangedAndAClickPicksThePixel) 
     EXPECT_EQ(mainForm->CurrentColor(), before);
 
     // The left click: press and release over the window, with the pointer on the colour.
-    ASSERT_TRUE(e2e::MoveMouse(target));
+    ASSERT_TRUE(harness::MoveMouse(target));
     ASSERT_EQ(huetrove::GetScreenPixel(target.x, target.y), kColour);
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(covered.x, covered.y));
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(covered.x, covered.y));

@@ -19,7 +19,7 @@
 
 namespace {
 
-using namespace e2e;
+using namespace harness;
 
 constexpr char kTitle[] = "Huetrove v1.0";
 constexpr int kDesignedClientHeight = 293;

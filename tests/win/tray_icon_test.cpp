@@ -21,7 +21,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-using e2e::PumpUntil;
+using harness::PumpUntil;
 
 class TTestForm : public fw::TForm {
 public:

@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace e2e;
+using namespace harness;
 
 constexpr Duration kStartTimeout = 20s;
 // Generous: other sessions may load the machine; a passing run never waits this long.
