@@ -21,6 +21,17 @@ using GetWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PT
 const auto kGetWindowSubclass = reinterpret_cast<GetWindowSubclassFn>(
     reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("comctl32.dll"), "GetWindowSubclass")));
 
+// Whether the window is already at these bounds, in its parent's client coordinates
+// (a child) or on the screen (a top-level window), as SetWindowPos takes them.
+bool HasBounds(HWND wnd, int left, int top, int width, int height) {
+    RECT rc{};
+    if (!GetWindowRect(wnd, &rc))
+        return false;
+    if ((GetWindowLongPtrA(wnd, GWL_STYLE) & WS_CHILD) != 0)
+        MapWindowPoints(HWND_DESKTOP, GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
+    return rc.left == left && rc.top == top && rc.right - rc.left == width && rc.bottom - rc.top == height;
+}
+
 }  // namespace
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
@@ -205,7 +216,10 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     top_ = top;
     width_ = width;
     height_ = height;
-    if (handle_)
+    // Forms place most controls where they were made; moving a window onto its own place
+    // changes nothing but still costs the system a full move (a wineserver round trip
+    // under Wine), so it is skipped.
+    if (handle_ && !HasBounds(handle_, left, top, width, height))
         SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
