@@ -101,7 +101,7 @@ LRESULT TUtilityWindow::WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
 void TWindowHook::Install(HWND wnd, Method method) {
     Remove();
     method_ = std::move(method);
-    if (TWindowTarget* target = TWindowTarget::Bound(wnd)) {
+    if (TWindowTarget* target = TWindowTarget::Bound(wnd); target && target->RunsWindowProc()) {
         next_ = target->hooks_;
         target->hooks_ = this;
         target_ = target;

@@ -1,10 +1,10 @@
 #pragma once
 // How the framework ties windows to objects. A window of one of the framework's own
 // classes is bound at WM_NCCREATE to the object its creation names, kept in
-// GWLP_USERDATA and served by the one static window procedure. A window of another
-// class (a standard control, another component's window) is hooked by subclassing,
-// which chains safely and comes off cleanly; a control finds its object through its
-// subclass data (see TControl::FromHandle).
+// GWLP_USERDATA and served by the one static window procedure. A standard control is
+// bound the same way once it is made, with its procedure put behind the framework's
+// (see TControl::CreateStandardWindow), so every control is found through
+// GWLP_USERDATA (TControl::FromHandle).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -41,6 +41,8 @@ public:
     static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     // The control this object is, when it is one.
     virtual TControl* AsControl() { return nullptr; }
+    // Whether its window's messages come through WindowProc, so that it can run hooks.
+    virtual bool RunsWindowProc() const { return true; }
 
 protected:
     friend class TWindowHook;
