@@ -12,14 +12,16 @@ namespace fw {
 
 namespace {
 
-// The id of the framework's subclass on a standard control.
-constexpr UINT_PTR kStandardSubclass = 1;
-
-// Looked up once: MinGW's import library lacks it, though the library that exports
-// SetWindowSubclass exports it too.
-using GetWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
-const auto kGetWindowSubclass = reinterpret_cast<GetWindowSubclassFn>(
-    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("comctl32.dll"), "GetWindowSubclass")));
+// Whether the window is already at these bounds, in its parent's client coordinates
+// (a child) or on the screen (a top-level window), as SetWindowPos takes them.
+bool HasBounds(HWND wnd, int left, int top, int width, int height) {
+    RECT rc{};
+    if (!GetWindowRect(wnd, &rc))
+        return false;
+    if ((GetWindowLongPtrA(wnd, GWL_STYLE) & WS_CHILD) != 0)
+        MapWindowPoints(HWND_DESKTOP, GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
+    return rc.left == left && rc.top == top && rc.right - rc.left == width && rc.bottom - rc.top == height;
+}
 
 }  // namespace
 
@@ -41,30 +43,37 @@ void TControl::CreateOwnWindow(const char* className, DWORD style, DWORD exStyle
 void TControl::CreateStandardWindow(const char* className, DWORD style, DWORD exStyle) {
     MakeWindow(className, "", style, exStyle);
     standard_ = true;
-    Reported(SetWindowSubclass(handle_, &TControl::StandardProc, kStandardSubclass, reinterpret_cast<DWORD_PTR>(this)),
-             "SetWindowSubclass");
+    // The control is bound as the framework's own windows are, through GWLP_USERDATA (which
+    // the standard classes leave to the program), and its procedure is put behind ours.
+    // The system's subclassing would do the same, but it finds its data in a window
+    // property on every message, and under Wine each such look-up is a wineserver round
+    // trip. Unicode, as that subclassing is: texts pass through unchanged.
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<TWindowTarget*>(this)));
+    standardProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::StandardProc)));
     SetUpStandard();
     if (!text_.empty())
         SetWindowTextA(handle_, text_.c_str());
 }
 
-LRESULT CALLBACK TControl::StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* control = reinterpret_cast<TControl*>(data);
+LRESULT CALLBACK TControl::StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TWindowTarget* target = Bound(wnd);
+    TControl* control = target ? target->AsControl() : nullptr;
+    if (!control)
+        return DefWindowProcW(wnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
+        const WNDPROC own = control->standardProc_;
         control->handle_ = nullptr;
-        RemoveWindowSubclass(wnd, &TControl::StandardProc, kStandardSubclass);
-        return DefSubclassProc(wnd, msg, wParam, lParam);
+        SetWindowLongPtrW(wnd, GWLP_USERDATA, 0);
+        return CallWindowProcW(own, wnd, msg, wParam, lParam);
     }
     return Guarded([&] { return control->WndProc(msg, wParam, lParam); });
 }
 
 TControl* TControl::FromHandle(HWND wnd) {
-    // The binding first: one read, where a subclass is found among the window's properties.
+    // Own windows and standard controls alike are bound through GWLP_USERDATA.
     if (TWindowTarget* target = Bound(wnd))
         return target->AsControl();
-    DWORD_PTR data = 0;
-    if (wnd && kGetWindowSubclass && kGetWindowSubclass(wnd, &TControl::StandardProc, kStandardSubclass, &data))
-        return reinterpret_cast<TControl*>(data);
     return nullptr;
 }
 
@@ -94,7 +103,8 @@ void TControl::MakeWindow(const char* className, const char* text, DWORD style, 
 }
 
 LRESULT TControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return standard_ ? DefSubclassProc(handle_, msg, wParam, lParam) : DefWindowProcA(handle_, msg, wParam, lParam);
+    return standard_ ? CallWindowProcW(standardProc_, handle_, msg, wParam, lParam)
+                     : DefWindowProcA(handle_, msg, wParam, lParam);
 }
 
 LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -205,7 +215,10 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     top_ = top;
     width_ = width;
     height_ = height;
-    if (handle_)
+    // Forms place most controls where they were made; moving a window onto its own place
+    // changes nothing but still costs the system a full move (a wineserver round trip
+    // under Wine), so it is skipped.
+    if (handle_ && !HasBounds(handle_, left, top, width, height))
         SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

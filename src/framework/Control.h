@@ -27,6 +27,8 @@ public:
     // its binding, a standard control by its subclass data; null for any other window.
     static TControl* FromHandle(HWND wnd);
     TControl* AsControl() override { return this; }
+    // A standard control's messages come through StandardProc instead.
+    bool RunsWindowProc() const override { return !standard_; }
     HWND Handle() const { return handle_; }
     TControl* Parent() const { return parent_; }
     void SetParent(TControl* parent) { parent_ = parent; }
@@ -143,12 +145,13 @@ protected:
 private:
     void MakeWindow(const char* className, const char* text, DWORD style, DWORD exStyle);
     HWND ParentHandle() const;
-    // The subclass procedure of the standard controls: their messages reach WndProc first.
-    static LRESULT CALLBACK StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
+    // The procedure put in front of a standard control's own: its messages reach WndProc first.
+    static LRESULT CALLBACK StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     TDesignBounds design_;
     bool described_ = false;
     bool standard_ = false;  // a standard control: its own procedure comes after ours
+    WNDPROC standardProc_ = nullptr;  // that procedure
     bool mouseDown_ = false;
     UniqueBrush brush_;
     COLORREF brushColor_ = 0;

@@ -19,11 +19,34 @@ LRESULT CALLBACK TWindowTarget::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LP
     if (!target)
         return DefWindowProcA(wnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
+        // The hooks see the window go, then come off.
+        for (TWindowHook* hook = target->hooks_; hook; hook = hook->next_) {
+            bool handled = false;
+            Guarded([&] { return hook->method_(msg, wParam, lParam, handled); });
+        }
+        while (target->hooks_)
+            target->hooks_->Remove();
         SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
         target->Detached();
         return DefWindowProcA(wnd, msg, wParam, lParam);
     }
-    return Guarded([&] { return target->WindowMessage(wnd, msg, wParam, lParam); });
+    return target->HookedMessage(target->hooks_, wnd, msg, wParam, lParam);
+}
+
+TWindowTarget::~TWindowTarget() {
+    while (hooks_)
+        hooks_->Remove();
+}
+
+LRESULT TWindowTarget::HookedMessage(TWindowHook* hook, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!hook)
+        return Guarded([&] { return WindowMessage(wnd, msg, wParam, lParam); });
+    // Read before the handler runs: it may take its own hook off.
+    TWindowHook* next = hook->next_;
+    bool handled = false;
+    const LRESULT result = Guarded([&] { return hook->method_(msg, wParam, lParam, handled); });
+    // cppcheck-suppress knownConditionTrueFalse ; the handler sets `handled` through the lambda's reference
+    return handled ? result : HookedMessage(next, wnd, msg, wParam, lParam);
 }
 
 void RegisterWindowClasses() {
@@ -78,6 +101,13 @@ LRESULT TUtilityWindow::WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
 void TWindowHook::Install(HWND wnd, Method method) {
     Remove();
     method_ = std::move(method);
+    if (TWindowTarget* target = TWindowTarget::Bound(wnd); target && target->RunsWindowProc()) {
+        next_ = target->hooks_;
+        target->hooks_ = this;
+        target_ = target;
+        wnd_ = wnd;
+        return;
+    }
     if (wnd && Reported(SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this),
                                           reinterpret_cast<DWORD_PTR>(this)),
                         "SetWindowSubclass"))
@@ -85,8 +115,18 @@ void TWindowHook::Install(HWND wnd, Method method) {
 }
 
 void TWindowHook::Remove() {
-    if (wnd_)
+    if (target_) {
+        for (TWindowHook** link = &target_->hooks_; *link; link = &(*link)->next_) {
+            if (*link == this) {
+                *link = next_;
+                break;
+            }
+        }
+        target_ = nullptr;
+        next_ = nullptr;
+    } else if (wnd_) {
         RemoveWindowSubclass(wnd_, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this));
+    }
     wnd_ = nullptr;
 }
 

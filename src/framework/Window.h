@@ -1,10 +1,10 @@
 #pragma once
 // How the framework ties windows to objects. A window of one of the framework's own
 // classes is bound at WM_NCCREATE to the object its creation names, kept in
-// GWLP_USERDATA and served by the one static window procedure. A window of another
-// class (a standard control, another component's window) is hooked by subclassing,
-// which chains safely and comes off cleanly; a control finds its object through its
-// subclass data (see TControl::FromHandle).
+// GWLP_USERDATA and served by the one static window procedure. A standard control is
+// bound the same way once it is made, with its procedure put behind the framework's
+// (see TControl::CreateStandardWindow), so every control is found through
+// GWLP_USERDATA (TControl::FromHandle).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,6 +14,7 @@
 namespace fw {
 
 class TControl;
+class TWindowHook;
 
 // The framework's window classes. All share the one window procedure; they differ in
 // name only (so that a window's class says what it is) and in the program's icon,
@@ -34,14 +35,17 @@ public:
     TWindowTarget() = default;
     TWindowTarget(const TWindowTarget&) = delete;
     TWindowTarget& operator=(const TWindowTarget&) = delete;
-    virtual ~TWindowTarget() = default;
+    virtual ~TWindowTarget();
 
     // The procedure of every class the framework registers.
     static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     // The control this object is, when it is one.
     virtual TControl* AsControl() { return nullptr; }
+    // Whether its window's messages come through WindowProc, so that it can run hooks.
+    virtual bool RunsWindowProc() const { return true; }
 
 protected:
+    friend class TWindowHook;
     // The object bound to a window of one of the framework's classes, or null.
     static TWindowTarget* Bound(HWND wnd) {
         return wnd ? reinterpret_cast<TWindowTarget*>(GetWindowLongPtrA(wnd, GWLP_USERDATA)) : nullptr;
@@ -63,6 +67,12 @@ protected:
     virtual void Detached() = 0;
     // Every message after WM_NCCREATE; errors end the handler and show the error box.
     virtual LRESULT WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
+
+private:
+    // The hooks on this object's window, the last installed first.
+    TWindowHook* hooks_ = nullptr;
+    // Offers the message to the hooks from `hook` on, then to the object.
+    LRESULT HookedMessage(TWindowHook* hook, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
 // A hidden top-level window (so that broadcasts reach it) that only receives messages:
@@ -84,10 +94,12 @@ private:
     HWND handle_ = nullptr;
 };
 
-// Places a handler in front of a window's own procedure through the system's
-// subclassing; removed in any order. The handler sets `handled` to answer a message
-// itself; otherwise the window's own procedure sees it too. WM_NCDESTROY reaches the
-// handler and then takes the hook off.
+// Places a handler in front of a window's own procedure; removed in any order. The
+// handler sets `handled` to answer a message itself; otherwise the window's own
+// procedure sees it too. WM_NCDESTROY reaches the handler and then takes the hook off.
+// On a window of the framework's classes the bound object runs the hooks itself; any
+// other window is hooked through the system's subclassing, which under Wine asks the
+// wineserver for the subclass data on every message.
 class TWindowHook {
 public:
     using Method = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled)>;
@@ -100,9 +112,12 @@ public:
     void Remove();
 
 private:
+    friend class TWindowTarget;
     static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     HWND wnd_ = nullptr;
     Method method_;
+    TWindowTarget* target_ = nullptr;  // the bound object whose chain holds this hook
+    TWindowHook* next_ = nullptr;
 };
 
 }  // namespace fw
