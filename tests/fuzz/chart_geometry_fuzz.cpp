@@ -4,22 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
 #include "palettes/PaletteCells.h"
 #include "palettes/PaletteLayout.h"
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);

@@ -3,27 +3,17 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "tray/TrayClickRules.h"
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     const std::int64_t message = input.ConsumeIntegral<std::int64_t>();
-    const tray::TrayNoticeState state{.clickPending = input.ConsumeBool(),
-                                      .leftPopup = input.ConsumeBool(),
-                                      .menuAutoPopup = input.ConsumeBool()};
+    const tray::TrayNoticeState state{
+        .clickPending = input.ConsumeBool(), .leftPopup = input.ConsumeBool(), .menuAutoPopup = input.ConsumeBool()};
     const fw::TShiftState keys = tray::ShiftFromKeys(input.ConsumeBool(), input.ConsumeBool(), input.ConsumeBool());
     const std::vector<tray::TrayStep> steps = tray::TrayNoticeSteps(message, state, keys);
     Check(steps.size() <= 3);
