@@ -6,8 +6,7 @@
 
 #include <commctrl.h>
 #include <richedit.h>
-#include <shellapi.h>
-
+#include "OneTrayIcon.h"
 #include "OneWindow.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
@@ -28,17 +27,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     tool.lpszText = const_cast<char*>("A hint");
     SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 
-    NOTIFYICONDATAA icon{};
-    icon.cbSize = sizeof icon;
-    icon.hWnd = window;
-    icon.uID = 1;
-    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    icon.uCallbackMessage = WM_APP + 1;
-    icon.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    lstrcpynA(icon.szTip, "Library floor", sizeof icon.szTip);
-    Shell_NotifyIconA(NIM_ADD, &icon);
-
-    const int result = RunOneWindow(window, show);
-    Shell_NotifyIconA(NIM_DELETE, &icon);
-    return result;
+    const OneTrayIcon icon(window, "Library floor");
+    return RunOneWindow(window, show);
 }
