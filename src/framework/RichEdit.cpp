@@ -86,9 +86,4 @@ std::string TRichEdit::SelectedText() const {
     return text_.substr(start, end - start);
 }
 
-void TRichEdit::CopyToClipboard() {
-    if (handle_)
-        SendMessageA(handle_, WM_COPY, 0, 0);
-}
-
 }  // namespace fw

@@ -23,7 +23,6 @@ public:
     void SelectAll();
     // The part of the text that is selected; empty when nothing is.
     std::string SelectedText() const;
-    void CopyToClipboard();
 
 protected:
     void SetUpStandard() override;

@@ -2,35 +2,26 @@
 
 #include <windows.h>
 
+#include "framework/Handles.h"
 #include "shared/ZoneIdentifier.h"
 
 namespace huetrove {
 
 namespace {
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    ~FileHandle() {
-        if (h_ != INVALID_HANDLE_VALUE)
-            CloseHandle(h_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE Get() const { return h_; }
-
-private:
-    HANDLE h_;
+struct FileTraits {
+    static void Close(HANDLE h) { CloseHandle(h); }
 };
 
 }  // namespace
 
 int ReadFileZone(const std::wstring& path) {
     // A few hundred bytes at most; read only when Help is chosen.
-    const FileHandle stream(CreateFileW((path + L":Zone.Identifier").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (stream.Get() == INVALID_HANDLE_VALUE)
+    const HANDLE opened = CreateFileW((path + L":Zone.Identifier").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE)
         return kLocalMachineZone;
+    const fw::UniqueHandle<HANDLE, FileTraits> stream(opened);
     char text[1024];
     DWORD read = 0;
     if (!ReadFile(stream.Get(), text, sizeof text, &read, nullptr))
