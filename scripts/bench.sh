@@ -20,17 +20,8 @@ bench() { HUETROVE_EXE="$exe" HUETROVE_DIR="${exe%\\Huetrove.exe}" "$env_sh" win
 
 # Wine's desktop keeps a window for every tray icon that came and went, and start-up
 # slows as they pile up; so every round starts in a desktop of its own.
-fresh_desktop() {
-    "$env_sh" run "$session" sh -c '
-        q() { "$@" </dev/null >/dev/null 2>&1; }
-        q "$WINESERVER" -k; q "$WINESERVER" -w; q "$WINESERVER" -p; q "$WINE" wineboot
-        setsid "$WINE" explorer /desktop=Default,1280x1024 </dev/null >/dev/null 2>&1 &
-        for _ in $(seq 300); do
-            xwininfo -root -children 2>/dev/null | grep -q "\"Default - Wine desktop\"" && exit 0
-            sleep 0.1
-        done
-        exit 1'
-}
+fresh_desktop() { "$env_sh" fresh "$session" >/dev/null; }
+
 # Whether the machine was idle: the load average over the minute before the rounds, the
 # highest between them and after them; any above half the cores counts as loaded.
 load=$(cut -d' ' -f1 /proc/loadavg)

@@ -7,8 +7,11 @@
 #                                scale is DPI dots per inch (96, the default, is 100 %)
 #   wine-env.sh run DIR CMD...   run CMD inside the session
 #   wine-env.sh wine DIR EXE...  run a Windows program inside the session
+#   wine-env.sh fresh DIR        end every program of the session's prefix and start its
+#                                services and desktop anew (a desktop with no history)
 #   wine-env.sh stop DIR         end the session and remove its prefix
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 
 WINE_BIN=${WINE_BIN:-/usr/lib/wine/wine64}
 WINESERVER_BIN=${WINESERVER_BIN:-/usr/lib/wine/wineserver}
@@ -54,6 +57,7 @@ session_alive() {
     local dir=$1
     [ -f "$dir/env.sh" ] || return 1
     xvfb_pid_of "$dir" >/dev/null || return 1
+    pid_alive "$(cat "$dir/keeper.pid" 2>/dev/null)" || return 1
     (
         # shellcheck disable=SC1091
         . "$dir/env.sh"
@@ -139,19 +143,48 @@ cmd_start() {
         /v LogPixels /t REG_DWORD /d "$dpi" /f
 
     # Restart the services so the desktop settings hold from the first test on.
+    start_desktop "$dir"
+    echo "wine-env: session ready in $dir (DISPLAY=$DISPLAY, $dpi DPI)"
+}
+
+# The program that keeps the desktop alive, built for the session from its source here.
+keeper_exe() {
+    local dir=$1 source="$here/desktop_keeper.cpp" exe="$1/desktop_keeper.exe"
+    if [ ! "$exe" -nt "$source" ]; then
+        x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Wall -Wextra -Werror -municode -mwindows \
+            -static -s -o "$exe" "$source" || die "could not build $source"
+    fi
+    echo "$exe"
+}
+
+# Ends every program of the session's prefix, then starts its services and its desktop.
+# Needs the session's env.sh sourced.
+start_desktop() {
+    local dir=$1 keeper
+    keeper=$(keeper_exe "$dir")
     quiet "$WINESERVER" -k || true
     quiet "$WINESERVER" -w || true
     quiet "$WINESERVER" -p
+    # The desktop lives as long as the session. Wine closes a desktop a second after
+    # the last program that uses it has ended (its own explorer does not count), and a
+    # program started while it closes can fail before its first output; so a program
+    # that uses the desktop and shows nothing runs until the session stops. It starts
+    # first, so that no desktop closes between here and the session's end.
+    setsid "$WINE" "$keeper" </dev/null >/dev/null 2>&1 &
+    echo $! >"$dir/keeper.pid"
+    poll 30 desktop_shown || die "the virtual desktop did not appear"
+    pid_alive "$(cat "$dir/keeper.pid")" || die "the program that keeps the desktop alive ended"
     # A loaded machine can make wineboot report a slow service as a failure; the
     # services run all the same, which is what matters here.
     quiet "$WINE" wineboot || echo "wine-env: warning: wineboot exited with $?" >&2
+}
 
-    # The desktop lives as long as the session. Left to itself it ends with the
-    # last program and the next program starts a new one, and a program started
-    # while the old desktop shuts down can fail to start.
-    setsid "$WINE" explorer "/desktop=Default,$DESKTOP_SIZE" </dev/null >/dev/null 2>&1 &
-    poll 30 desktop_shown || die "the virtual desktop did not appear"
-    echo "wine-env: session ready in $dir (DISPLAY=$DISPLAY, $dpi DPI)"
+cmd_fresh() {
+    local dir=$1
+    [ -f "$dir/env.sh" ] || die "no session in $dir (run: wine-env.sh start $dir)"
+    # shellcheck disable=SC1091
+    . "$dir/env.sh"
+    start_desktop "$dir"
 }
 
 cmd_run() {
@@ -192,17 +225,18 @@ cmd_stop() {
             poll 5 eval "! kill -0 $pid 2>/dev/null" || die "Xvfb $pid does not exit"
         }
     fi
-    rm -rf "$dir/prefix" "$dir/env.sh" "$dir/xvfb.pid"
+    rm -rf "$dir/prefix" "$dir/env.sh" "$dir/xvfb.pid" "$dir/keeper.pid"
     echo "wine-env: session in $dir stopped"
 }
 
-[ $# -ge 2 ] || die "usage: wine-env.sh start|run|wine|stop DIR [CMD...]"
+[ $# -ge 2 ] || die "usage: wine-env.sh start|run|wine|fresh|stop DIR [CMD...]"
 command=$1
 shift
 case $command in
 start) cmd_start "$@" ;;
 run) cmd_run "$@" ;;
 wine) cmd_wine "$@" ;;
+fresh) cmd_fresh "$1" ;;
 stop) cmd_stop "$1" ;;
 *) die "unknown command: $command" ;;
 esac
