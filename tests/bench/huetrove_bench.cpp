@@ -119,7 +119,8 @@ std::optional<Marks> ReadMarks(const Started& s, const std::string& exe) {
 // extended style, place and size (children in the parent's client area), font, menu bar
 // items, background (a rich edit box's colour where it shows, else -1), text.
 // Another process's font cannot be read, so a font is recorded as which of the program's
-// fonts it is (1, 2, ... in the order met, 0 for none).
+// fonts it is (1, 2, ... in the order met, 0 for none); under Wine the program's windows
+// answer WM_GETFONT from outside with none, and the replay gives every child one font.
 void RecordWindows(DWORD processId, const std::string& path) {
     struct Entry {
         HWND window;

@@ -5,9 +5,9 @@
 //
 // Left out on purpose: the charts' pixels (the chart images paint their face colour
 // only), the program's settings, and the windows made after the first paint (tooltips).
-// Every font is the one the program uses most, Tahoma at 8 points: another process's
-// font cannot be read, so the file says only which of the program's fonts a window has,
-// and the replay makes as many. A menu bar gets as many items as the program's, with
+// Fonts: another process's font cannot be read, and the program's windows answer
+// WM_GETFONT from outside with none, so every child window gets the one font the program
+// uses most, Tahoma at 8 points, with WM_SETFONT as the program sets each control's. A menu bar gets as many items as the program's, with
 // empty menus: another process's menus cannot be read either.
 #include <windows.h>
 
@@ -133,16 +133,11 @@ class Replay {
 public:
     Replay(HINSTANCE instance, std::vector<Line> lines) : instance_(instance), lines_(std::move(lines)) {
         windows_.resize(lines_.size());
-        size_t fontCount = 0;
-        for (const Line& l : lines_)
-            fontCount = l.font > fontCount ? l.font : fontCount;
         const HDC screen = GetDC(nullptr);
         const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
         ReleaseDC(nullptr, screen);
-        for (size_t i = 0; i < fontCount; ++i)
-            fonts_.push_back(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                         DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
+        font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
     }
 
     // The windows of one group, in the recorded order; top-level windows hidden.
@@ -166,8 +161,8 @@ public:
             windows_[i] = window;
             if (group == std::string("main") && !child && !mainWindow)
                 mainWindow = window;
-            if (l.font > 0)
-                SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[l.font - 1]), FALSE);
+            if (child)
+                SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
             if (l.className.starts_with(L"RichEdit")) {
                 SendMessageW(window, EM_SETTEXTMODE, TM_PLAINTEXT | TM_SINGLELEVELUNDO | TM_SINGLECODEPAGE, 0);
                 SendMessageW(window, EM_SETBKGNDCOLOR, 0,
@@ -205,7 +200,7 @@ private:
     HINSTANCE instance_;
     std::vector<Line> lines_;
     std::vector<HWND> windows_;
-    std::vector<HFONT> fonts_;
+    HFONT font_ = nullptr;
 };
 
 }  // namespace
