@@ -28,9 +28,11 @@ load=$(cut -d' ' -f1 /proc/loadavg)
 load_peak=$load
 rounds_file="$root/build/bench-rounds.txt"
 : >"$rounds_file"
+# The first round records Huetrove's windows for the replay, afresh for this build.
+rm -f "$root/build/bench-windows.txt"
 # Each round: the warm-up program (unmeasured), then the minimal program, the library
-# floor and Huetrove, in that order, in a desktop of its own.
-order="a warm-up program first (\`tests/bench/warm_up.cpp\`: a window and a tray icon, not measured, so that no measured program pays for waking the fresh desktop), then the minimal program, the library floor and Huetrove"
+# floor, Huetrove and the replay of Huetrove's windows, in that order, in a desktop of its own.
+order="a warm-up program first (\`tests/bench/warm_up.cpp\`: a window and a tray icon, not measured, so that no measured program pays for waking the fresh desktop), then the minimal program, the library floor, Huetrove and the replay of Huetrove's windows with bare Win32 calls (\`tests/bench/window_replay.cpp\`)"
 for ((i = 0; i < rounds; i++)); do
     fresh_desktop
     bench --round >>"$rounds_file"

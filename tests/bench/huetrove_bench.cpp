@@ -111,6 +111,100 @@ std::optional<Marks> ReadMarks(const Started& s, const std::string& exe) {
     return marks;
 }
 
+// Huetrove's windows as the replay recreates them, one line each, grouped by the top-level
+// window they belong to in the order the program makes them: the application window, the
+// main window, the tray's helper window, the picking window, About, Preferences; then the
+// rest (the system's own and those made after the first paint), which the replay leaves
+// out. Per line: group, the parent's (or owner's) line or -1, class, class style, style,
+// extended style, place and size (children in the parent's client area), font, menu bar
+// items, background (a rich edit box's colour where it shows, else -1), text.
+// Another process's font cannot be read, so a font is recorded as which of the program's
+// fonts it is (1, 2, ... in the order met, 0 for none); under Wine the program's windows
+// answer WM_GETFONT from outside with none, and the replay gives every child one font.
+void RecordWindows(DWORD processId, const std::string& path) {
+    struct Entry {
+        HWND window;
+        std::string group;
+    };
+    std::vector<Entry> entries;
+    std::vector<HWND> others;
+    auto addTree = [&](auto& self, HWND window, const std::string& group) -> void {
+        entries.push_back({window, group});
+        // The children of a standard control are the control's own making (a combo box's
+        // edit field): only the program's own windows hold windows that the program made.
+        if (!ClassName(window).starts_with("fw"))
+            return;
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            self(self, child, group);
+    };
+    const std::vector<HWND> tops = TopLevelWindows(processId);
+    auto groupOf = [](HWND top) -> std::string {
+        const std::string cls = ClassName(top), caption = Caption(top);
+        if (cls == "fwApplication")
+            return "application";
+        if (cls == "fwUtility")
+            return "tray";
+        if (cls != "fwForm")
+            return "other";
+        if (caption == kMainCaption)
+            return "main";
+        if (caption == " About ...")
+            return "about";
+        if (caption == " Preferences ...")
+            return "preferences";
+        return "picking";
+    };
+    for (const char* group : {"application", "main", "tray", "picking", "about", "preferences", "other"})
+        for (HWND top : tops)
+            if (groupOf(top) == group)
+                addTree(addTree, top, group);
+    std::vector<HFONT> fonts;
+    std::ofstream out(path);
+    for (const Entry& e : entries) {
+        const HWND window = e.window;
+        const bool child = (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0;
+        const HWND parent = child ? GetParent(window) : GetWindow(window, GW_OWNER);
+        long parentLine = -1;
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (entries[i].window == parent)
+                parentLine = static_cast<long>(i);
+        RECT rc = WindowRect(window);
+        if (child)
+            MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rc), 2);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+        size_t fontId = 0;
+        if (font) {
+            fontId = static_cast<size_t>(std::find(fonts.begin(), fonts.end(), font) - fonts.begin()) + 1;
+            if (fontId > fonts.size())
+                fonts.push_back(font);
+        }
+        MENUBARINFO bar{};
+        bar.cbSize = sizeof bar;
+        int menuItems = 0;
+        while (!child && GetMenu(window) && GetMenuBarInfo(window, OBJID_MENU, menuItems + 1, &bar))
+            ++menuItems;
+        long background = -1;
+        std::string cls = ClassName(window);
+        if (cls.starts_with("RichEdit") && IsVisible(window))
+            background = static_cast<long>(ReadPixel(ClientToScreenPoint(window, POINT{1, 1})));
+        // UTF-8, as the replay reads it.
+        std::wstring wide(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+        wide.resize(static_cast<size_t>(GetWindowTextW(window, wide.data(), static_cast<int>(wide.size()))));
+        std::string text(wide.size() * 3, '\0');
+        text.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                             text.data(), static_cast<int>(text.size()), nullptr,
+                                                             nullptr)));
+        std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        char line[512];
+        std::snprintf(line, sizeof line, "%s\t%ld\t%s\t%lx\t%lx\t%lx\t%ld\t%ld\t%ld\t%ld\t%zu\t%d\t%ld\t", e.group.c_str(),
+                      parentLine, cls.c_str(), static_cast<unsigned long>(GetClassLongW(window, GCL_STYLE)),
+                      static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)),
+                      static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)), rc.left, rc.top,
+                      rc.right - rc.left, rc.bottom - rc.top, fontId, menuItems, background);
+        out << line << text << '\n';
+    }
+}
+
 // From process start until the window is shown and painted, polled every millisecond.
 Started Start(const Program& program) {
     Started s;
@@ -214,13 +308,16 @@ const palettes::PaletteEntry& EntryOfKey(int functionKey) {
 }
 
 // One round of start-up: the warm-up program, unmeasured, then each program once: the
-// minimal one, the library floor, Huetrove.
+// minimal one, the library floor, Huetrove, the replay of Huetrove's windows.
 struct Round {
     double minimalMs = 0;
     double floorMs = 0;
     double huetroveMs = 0;
     long windows = 0;
     Marks marks{};
+    // The replay of Huetrove's windows with bare Win32 calls (window_replay.cpp).
+    double replayMs = 0;
+    Marks replayMarks{};
 };
 
 // The median of the rounds' own ratios: each pair met the same desktop and the same
@@ -228,7 +325,7 @@ struct Round {
 double MedianRatio(const std::vector<Round>& rounds, double Round::*a, double Round::*b) {
     std::vector<double> ratios;
     for (const Round& r : rounds)
-        if (r.*b > 0)
+        if (r.*a > 0 && r.*b > 0)
             ratios.push_back(r.*a / r.*b);
     return ratios.empty() ? 0.0 : Median(ratios);
 }
@@ -244,8 +341,17 @@ std::vector<Round> ReadRounds(const char* path) {
         fields >> r.minimalMs >> r.floorMs >> r.huetroveMs >> r.windows;
         for (double& mark : r.marks)
             fields >> mark;
-        if (fields)
-            rounds.push_back(r);
+        unsigned long long workingSetKb = 0, privateKb = 0;
+        fields >> workingSetKb >> privateKb;
+        if (!fields)
+            continue;
+        // Rounds from before the replay have no figures of it.
+        fields >> r.replayMs;
+        for (double& mark : r.replayMarks)
+            fields >> mark;
+        if (!fields)
+            r = Round{r.minimalMs, r.floorMs, r.huetroveMs, r.windows, r.marks};
+        rounds.push_back(r);
     }
     return rounds;
 }
@@ -259,6 +365,10 @@ int main(int argc, char** argv) {
     const Program minimal{dir + "\\minimal_window.exe", "Minimal window", POINT{150, 150}};
     const Program floor{dir + "\\library_floor.exe", "Library floor", POINT{150, 150}};
     const Program warmUp{dir + "\\warm_up.exe", "Warm-up window", POINT{150, 150}};
+    // The replay shows Huetrove's main window again, caption and controls alike; it reads
+    // the windows from this file in its working folder, the program's.
+    const std::string windowsFile = dir + "\\bench-windows.txt";
+    const Program replay{dir + "\\window_replay.exe", kMainCaption, huetrove.paintedAt};
     // The first program to start in a fresh desktop wakes it: the warm-up, whose time is not kept.
     auto warmTheDesktop = [&] { Start(warmUp).process->Terminate(); };
     DeleteRegistryKey(kSettingsKey);
@@ -273,12 +383,23 @@ int main(int argc, char** argv) {
         Started h = Start(huetrove);
         const ProcessResources resources = MeasureResources(h.process->Handle());
         const Marks marks = ReadMarks(h, huetrove.exe).value_or(Marks{});
+        // The windows the replay makes, recorded once per session (bench.sh starts without).
+        if (GetFileAttributesA(windowsFile.c_str()) == INVALID_FILE_ATTRIBUTES)
+            RecordWindows(h.process->Id(), windowsFile);
         h.process->Terminate();
+        Started r = Start(replay);
+        const Marks replayMarks = ReadMarks(r, replay.exe).value_or(Marks{});
+        r.process->Terminate();
         std::printf("%.1f %.1f %.1f %ld", m.ms, f.ms, h.ms, resources.windows);
         for (double mark : marks)
             std::printf(" %.1f", mark);
         // Then the memory after start-up, for looking into it: working set, private (KB).
-        std::printf(" %llu %llu\n", resources.workingSetKb, resources.privateKb);
+        std::printf(" %llu %llu", resources.workingSetKb, resources.privateKb);
+        // Then the replay's start-up and its marks.
+        std::printf(" %.1f", r.ms);
+        for (double mark : replayMarks)
+            std::printf(" %.1f", mark);
+        std::printf("\n");
         return 0;
     }
 
@@ -436,28 +557,58 @@ int main(int argc, char** argv) {
         floorRow("Working set", huetroveAtStart.workingSetKb, floorAtStart.workingSetKb, minimalAtStart.workingSetKb);
         floorRow("Private bytes", huetroveAtStart.privateKb, floorAtStart.privateKb, minimalAtStart.privateKb);
 
-        // The start-up profile: the median time from process creation to each mark.
-        std::printf("\n| Start-up phase (median of %zu) | Reached after | Phase took |\n|---|---|---|\n",
+        // The start-up profile: the median time from process creation to each mark, and the
+        // same for the replay of the same windows; the difference is the program's own.
+        std::printf("\n| Start-up phase (median of %zu) | Reached after | Phase took | Same windows, bare Win32: "
+                    "reached after | Same windows, bare Win32: phase took | The program's own |\n"
+                    "|---|---|---|---|---|---|\n",
                     rounds.size());
-        double previous = 0;
+        double previous = 0, replayPrevious = 0;
         for (size_t i = 0; i < kMarkNames.size(); ++i) {
-            std::vector<double> at;
-            for (const Round& r : rounds)
+            std::vector<double> at, replayAt;
+            for (const Round& r : rounds) {
                 at.push_back(r.marks[i]);
+                replayAt.push_back(r.replayMarks[i]);
+            }
             const double reached = Median(at);
+            const double replayReached = Median(replayAt);
             if (reached < 0) {
-                std::printf("| %s | not recorded | |\n", kMarkNames[i]);
+                std::printf("| %s | not recorded | | | | |\n", kMarkNames[i]);
                 continue;
             }
-            std::printf("| %s | %.1f ms | %.1f ms |\n", kMarkNames[i], reached, reached - previous);
+            std::printf("| %s | %.1f ms | %.1f ms |", kMarkNames[i], reached, reached - previous);
+            if (replayReached > 0)
+                std::printf(" %.1f ms | %.1f ms | %.1f ms |\n", replayReached, replayReached - replayPrevious,
+                            (reached - previous) - (replayReached - replayPrevious));
+            else
+                std::printf(" not recorded | | |\n");
             previous = reached;
+            replayPrevious = replayReached > 0 ? replayReached : replayPrevious;
         }
         std::vector<double> windows;
         for (const Round& r : rounds)
             if (r.windows > 0)
                 windows.push_back(static_cast<double>(r.windows));
         if (!windows.empty())
-            std::printf("| Windows of the process once the main window is painted | %.0f | |\n", Median(windows));
+            std::printf("| Windows of the process once the main window is painted | %.0f | | | | |\n",
+                        Median(windows));
+
+        // Start-up of the replay beside Huetrove's and the floor's, from the same rounds.
+        std::vector<double> replayStarts;
+        for (const Round& r : rounds)
+            if (r.replayMs > 0)
+                replayStarts.push_back(r.replayMs);
+        if (!replayStarts.empty()) {
+            std::printf("\n| Start-up to the window shown and painted, median of %zu rounds | Time | Ratio to the "
+                        "library floor (median of the rounds' ratios) |\n|---|---|---|\n",
+                        rounds.size());
+            std::printf("| Huetrove | %s | %s |\n", Number(Median(huetroveStarts), "ms").c_str(),
+                        RatioText(huetroveToFloor).c_str());
+            std::printf("| Huetrove's windows, bare Win32 (`tests/bench/window_replay.cpp`) | %s | %s |\n",
+                        Number(Median(replayStarts), "ms").c_str(),
+                        RatioText(MedianRatio(rounds, &Round::replayMs, &Round::floorMs)).c_str());
+            std::printf("| Library floor | %s | 1.00 |\n", Number(Median(floorStarts), "ms").c_str());
+        }
         h.process->Terminate();
     }
     return 0;
