@@ -608,6 +608,16 @@ int main(int argc, char** argv) {
                         Number(Median(replayStarts), "ms").c_str(),
                         RatioText(MedianRatio(rounds, &Round::replayMs, &Round::floorMs)).c_str());
             std::printf("| Library floor | %s | 1.00 |\n", Number(Median(floorStarts), "ms").c_str());
+            // The program's own share of the time from WinMain to the first paint, paired by
+            // round as the ratios are.
+            std::vector<double> own;
+            for (const Round& r : rounds)
+                if (r.marks.front() > 0 && r.marks.back() > 0 && r.replayMarks.front() > 0 && r.replayMarks.back() > 0)
+                    own.push_back((r.marks.back() - r.marks.front()) - (r.replayMarks.back() - r.replayMarks.front()));
+            if (!own.empty())
+                std::printf("\nThe program's own share from WinMain to the first paint, median of the rounds' own "
+                            "differences: %.1f ms.\n",
+                            Median(own));
         }
         h.process->Terminate();
     }
