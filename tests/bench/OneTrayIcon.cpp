@@ -11,6 +11,11 @@ OneTrayIcon::OneTrayIcon(HWND window, const char* tip) {
     Shell_NotifyIconA(NIM_ADD, &icon_);
 }
 
+void OneTrayIcon::SetTip(const char* tip) {
+    lstrcpynA(icon_.szTip, tip, sizeof icon_.szTip);
+    Shell_NotifyIconA(NIM_MODIFY, &icon_);
+}
+
 OneTrayIcon::~OneTrayIcon() {
     Shell_NotifyIconA(NIM_DELETE, &icon_);
 }

@@ -9,6 +9,7 @@ class OneTrayIcon {
 public:
     OneTrayIcon(HWND window, const char* tip);
     ~OneTrayIcon();
+    void SetTip(const char* tip);
     OneTrayIcon(const OneTrayIcon&) = delete;
     OneTrayIcon& operator=(const OneTrayIcon&) = delete;
 

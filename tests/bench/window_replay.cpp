@@ -7,43 +7,28 @@
 // only), the program's settings, and the windows made after the first paint (tooltips).
 // Fonts: another process's font cannot be read, and the program's windows answer
 // WM_GETFONT from outside with none, so every child window gets the one font the program
-// uses most, Tahoma at 8 points, with WM_SETFONT as the program sets each control's. A menu bar gets as many items as the program's, with
-// empty menus: another process's menus cannot be read either.
+// uses most, Tahoma at 8 points, with WM_SETFONT as the program sets each control's. A menu
+// bar gets as many items as the program's, with empty menus: another process's menus cannot
+// be read either (under Wine not even the bar's items, so there is no bar).
 #include <windows.h>
 
 #include <commctrl.h>
 #include <richedit.h>
-#include <shellapi.h>
 
-#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "OneTrayIcon.h"
+#include "main/StartupMarks.h"
+
 namespace {
 
-// The moments Huetrove stamps, in its order, in a section of the same name, so that the
-// benchmark reads both programs the same way.
-enum Mark { kWinMain, kChartsDrawn, kMainBuilt, kSettingsLoaded, kPickBuilt, kAboutBuilt, kPreferencesBuilt,
-            kFirstPaint, kMarkCount };
-
-#if defined(_MSC_VER)
-#pragma section(".hmarks", read, write)
-#define REPLAY_MARKS_SECTION __declspec(allocate(".hmarks"))
-#else
-#define REPLAY_MARKS_SECTION __attribute__((section(".hmarks")))
-#endif
-REPLAY_MARKS_SECTION std::int64_t marks[kMarkCount] = {};
-
-void Stamp(Mark mark) {
-    if (marks[mark])
-        return;
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    marks[mark] = now.QuadPart;
-}
+// The program's own stamps, in its own section, so that the benchmark reads both the same way.
+using huetrove::MarkStartup;
+using huetrove::TStartupMark;
 
 struct Line {
     std::string group;
@@ -121,7 +106,7 @@ LRESULT CALLBACK PlainProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) 
         }
         EndPaint(window, &ps);
         if (window == mainWindow)
-            Stamp(kFirstPaint);
+            MarkStartup(TStartupMark::FirstPaint);
         return 0;
     }
     if (msg == WM_DESTROY && window == mainWindow)
@@ -207,41 +192,29 @@ private:
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    Stamp(kWinMain);
+    MarkStartup(TStartupMark::WinMain);
     Replay replay(instance, ReadLines("bench-windows.txt"));
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     LoadLibraryExW(L"riched20.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     replay.Create("application");
     replay.Create("main");
-    Stamp(kChartsDrawn);
+    MarkStartup(TStartupMark::ChartsDrawn);
     replay.Create("tray");
-    Stamp(kMainBuilt);
+    MarkStartup(TStartupMark::MainFormBuilt);
 
     // The tray icon is added with its tip, and the tip changes twice as the settings show a
     // chart and a colour.
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
-    icon.hWnd = replay.First("tray") ? replay.First("tray") : mainWindow;
-    icon.uID = 1;
-    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    icon.uCallbackMessage = WM_APP + 1;
-    icon.hIcon = static_cast<HICON>(LoadImageW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                               LR_SHARED));
-    lstrcpynW(icon.szTip, L"Replay", 64);
-    Shell_NotifyIconW(NIM_ADD, &icon);
-    lstrcpynW(icon.szTip, L"Replay // chart", 64);
-    Shell_NotifyIconW(NIM_MODIFY, &icon);
-    lstrcpynW(icon.szTip, L"Replay // chart // colour", 64);
-    Shell_NotifyIconW(NIM_MODIFY, &icon);
-    Stamp(kSettingsLoaded);
+    OneTrayIcon icon(replay.First("tray") ? replay.First("tray") : mainWindow, "Replay");
+    icon.SetTip("Replay // chart");
+    icon.SetTip("Replay // chart // colour");
+    MarkStartup(TStartupMark::SettingsLoaded);
     replay.Create("picking");
-    Stamp(kPickBuilt);
+    MarkStartup(TStartupMark::PickFormBuilt);
     replay.Create("about");
-    Stamp(kAboutBuilt);
+    MarkStartup(TStartupMark::AboutFormBuilt);
     replay.Create("preferences");
-    Stamp(kPreferencesBuilt);
+    MarkStartup(TStartupMark::PreferencesFormBuilt);
 
     // Shown as the program shows its main window: on top and to the front, then the
     // application window for the taskbar button.
@@ -254,6 +227,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    Shell_NotifyIconW(NIM_DELETE, &icon);
     return 0;
 }
