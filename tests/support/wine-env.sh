@@ -179,29 +179,27 @@ start_desktop() {
     quiet "$WINE" wineboot || echo "wine-env: warning: wineboot exited with $?" >&2
 }
 
-cmd_fresh() {
-    local dir=$1
-    [ -f "$dir/env.sh" ] || die "no session in $dir (run: wine-env.sh start $dir)"
+# Takes the variables of the session kept in DIR into this shell.
+enter_session() {
+    [ -f "$1/env.sh" ] || die "no session in $1 (run: wine-env.sh start $1)"
     # shellcheck disable=SC1091
-    . "$dir/env.sh"
-    start_desktop "$dir"
+    . "$1/env.sh"
+}
+
+cmd_fresh() {
+    enter_session "$1"
+    start_desktop "$1"
 }
 
 cmd_run() {
-    local dir=$1
+    enter_session "$1"
     shift
-    [ -f "$dir/env.sh" ] || die "no session in $dir (run: wine-env.sh start $dir)"
-    # shellcheck disable=SC1091
-    . "$dir/env.sh"
     exec "$@"
 }
 
 cmd_wine() {
-    local dir=$1
+    enter_session "$1"
     shift
-    [ -f "$dir/env.sh" ] || die "no session in $dir (run: wine-env.sh start $dir)"
-    # shellcheck disable=SC1091
-    . "$dir/env.sh"
     exec "$WINE" "$@"
 }
 
