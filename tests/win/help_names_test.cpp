@@ -86,9 +86,11 @@ ProgramNames NamesOfTheProgram() {
 }
 
 std::string Decoded(std::string text) {
-    static const std::pair<std::regex, const char*> kEntities[] = {
-        {std::regex("&nbsp;"), " "}, {std::regex("&gt;"), ">"}, {std::regex("&lt;"), "<"},
-        {std::regex("&quot;"), "\""}, {std::regex("&amp;"), "&"}};
+    static const std::pair<std::regex, const char*> kEntities[] = {{std::regex("&nbsp;"), " "},
+                                                                   {std::regex("&gt;"), ">"},
+                                                                   {std::regex("&lt;"), "<"},
+                                                                   {std::regex("&quot;"), "\""},
+                                                                   {std::regex("&amp;"), "&"}};
     for (const auto& [entity, character] : kEntities)
         text = std::regex_replace(text, entity, character);
     text = std::regex_replace(text, std::regex("\\s+"), " ");
@@ -114,8 +116,7 @@ HelpPage ReadPage(const std::filesystem::path& path) {
     static const std::regex kMarkedName(R"re(<(span|td) class="(menu|key|chartname)">([^<]*)(<[^>]*>))re");
     std::string rest;
     std::size_t from = 0;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), kMarkedName); it != std::sregex_iterator();
-         ++it) {
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), kMarkedName); it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
         if (m[4].str() != "</" + m[1].str() + ">")
             page.faults.push_back("a " + m[2].str() + " holds markup: " + m.str());
