@@ -16,3 +16,5 @@ string(REPLACE "." ", " HUETROVE_VERSION_NUMBERS ${HUETROVE_VERSION_QUAD})
 # What the program and the setup say of whose they are.
 set(HUETROVE_PUBLISHER "Brightquill")
 set(HUETROVE_COPYRIGHT "Copyright (c) 2026 ${HUETROVE_PUBLISHER}")
+# What the program is, in a few words: its version resource and the package managers' entries.
+set(HUETROVE_DESCRIPTION "Huetrove colour picker")

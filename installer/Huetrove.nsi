@@ -9,9 +9,19 @@
 ;   FILES_DIR     the folder holding Huetrove.exe, Help.chm, license.txt and cur.dat
 ;   ICON          the program's icon
 ;   OUTFILE       the installer to write
+; and, to sign the uninstaller, the command that signs a file in place, in three parts:
+;   SIGN_CMAKE    cmake
+;   SIGN_SETTINGS the signing settings the configure step wrote (installer/Signing.cmake)
+;   SIGN_SCRIPT   installer/sign_file.cmake
 
 !ifndef VERSION | VERSION_QUAD | PUBLISHER | COPYRIGHT | FILES_DIR | ICON | OUTFILE
     !error "Build with -DVERSION=... -DVERSION_QUAD=... -DPUBLISHER=... -DCOPYRIGHT=... -DFILES_DIR=... -DICON=... -DOUTFILE=..."
+!endif
+
+; The uninstaller is signed before it goes into the setup. (The build signs the setup once
+; it is written: a failed !finalize would leave the unsigned setup under its name.)
+!ifdef SIGN_SCRIPT
+    !uninstfinalize '"${SIGN_CMAKE}" "-DSETTINGS=${SIGN_SETTINGS}" "-DFILE=%1" -P "${SIGN_SCRIPT}"' = 0
 !endif
 
 Unicode true

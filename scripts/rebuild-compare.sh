@@ -2,8 +2,8 @@
 # Builds what ships a second time and compares it with build/: from a copy of the sources in
 # another folder, into another build folder, under another umask, dated with the same time.
 # Fails naming each file that differs and its first differing byte; prints the checksums.
-# Run after scripts/build.sh. Only the program, its companion files and the two downloads
-# are built again: the tests ship nothing.
+# Run after scripts/build.sh. Only the program, its companion files, the two downloads and
+# the manifests are built again: the tests ship nothing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 first="$root/build"
@@ -16,6 +16,10 @@ for file in "$first"/Huetrove-*-portable.zip "$first"/Huetrove-*-setup.exe; do
     [ -f "$file" ] && shipped+=("$(basename "$file")")
 done
 shipped+=(SHA256SUMS)
+# The package managers' manifests, which name the downloads and their checksums.
+for file in "$first"/winget/*.yaml "$first"/scoop/*.json; do
+    [ -f "$file" ] && shipped+=("${file#"$first"/}")
+done
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/huetrove-rebuild.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT

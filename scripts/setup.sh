@@ -27,6 +27,9 @@ have_cmd chmcmd || need+=(fp-utils)
 have_cmd extract_chmLib || need+=(libchm-bin)
 have_cmd python3 || need+=(python3)
 have_cmd makensis || need+=(nsis)
+# Sign the test's downloads with a throwaway certificate, and verify them.
+have_cmd openssl || need+=(openssl)
+have_cmd osslsigncode || need+=(osslsigncode)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 

@@ -1,0 +1,56 @@
+# Signs one program file with Authenticode, SHA-256: osslsigncode where it runs (Debian),
+# signtool on Windows.
+#   cmake -DSETTINGS=<settings> -DIN=<file> -DOUT=<file> -P sign_file.cmake
+#   cmake -DSETTINGS=<settings> -DFILE=<file> -P sign_file.cmake      (in place)
+# SETTINGS is the file the configure step wrote (installer/Signing.cmake): the tool, the
+# certificate, its key, the file holding the key's password and the timestamp server.
+include(${SETTINGS})
+if(DEFINED FILE)
+    set(IN ${FILE})
+    set(OUT ${FILE})
+endif()
+if(NOT IN OR NOT OUT)
+    message(FATAL_ERROR "sign_file.cmake: give FILE, or IN and OUT")
+endif()
+# Signed into a file of its own and then moved into place: a run that fails leaves no
+# half-signed file under the name of a good one.
+set(partial ${OUT}.signing)
+file(REMOVE ${partial})
+
+get_filename_component(tool ${SIGN_TOOL} NAME_WE)
+string(TOLOWER ${tool} tool)
+if(tool STREQUAL "signtool")
+    # signtool signs in place, takes a PKCS#12 file only, and its password on the command line.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E copy ${IN} ${partial} COMMAND_ERROR_IS_FATAL ANY)
+    set(command ${SIGN_TOOL} sign /fd SHA256 /f ${SIGN_CERT} /d ${SIGN_DESCRIPTION} /du ${SIGN_URL})
+    if(SIGN_PASSWORD_FILE)
+        file(STRINGS ${SIGN_PASSWORD_FILE} password LIMIT_COUNT 1)
+        list(APPEND command /p ${password})
+    endif()
+    if(SIGN_TIMESTAMP_URL)
+        list(APPEND command /tr ${SIGN_TIMESTAMP_URL} /td SHA256)
+    endif()
+    list(APPEND command ${partial})
+else()
+    set(command ${SIGN_TOOL} sign -h sha256 -n ${SIGN_DESCRIPTION} -i ${SIGN_URL})
+    if(SIGN_KEY)
+        list(APPEND command -certs ${SIGN_CERT} -key ${SIGN_KEY})
+    else()
+        list(APPEND command -pkcs12 ${SIGN_CERT})
+    endif()
+    if(SIGN_PASSWORD_FILE)
+        list(APPEND command -readpass ${SIGN_PASSWORD_FILE})
+    endif()
+    if(SIGN_TIMESTAMP_URL)
+        list(APPEND command -ts ${SIGN_TIMESTAMP_URL})
+    endif()
+    list(APPEND command -in ${IN} -out ${partial})
+endif()
+
+execute_process(COMMAND ${command} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    file(REMOVE ${partial})
+    get_filename_component(name ${OUT} NAME)
+    message(FATAL_ERROR "Signing ${name} failed (${result}):\n${output}")
+endif()
+file(RENAME ${partial} ${OUT})
