@@ -3,6 +3,7 @@
 // dialog, and the step every way of picking ends with.
 #include <windows.h>
 
+#include "framework/Transitions.h"
 #include "main/Unit1.h"
 #include "picker/ColorDialog.h"
 #include "picker/Unit2.h"
@@ -29,6 +30,10 @@ void TMainForm::FinishScreenPick(fw::TColor pixel) {
 }
 
 void TMainForm::Pickcolorfromthescreen1Click(fw::TComponent* Sender) {
+    // With window animations on, the compositor may still be fading the window out when
+    // the pause below ends, and the picking window's copy of the screen would hold it
+    // half gone: it must go at once.
+    fw::DisableTransitions(Handle());
     // Plain visibility, not the tray's hide: the taskbar button comes back with the
     // picking window.
     SetVisible(false);

@@ -157,12 +157,25 @@ bool TCoolTrayIcon::ShellNotify(DWORD operation) {
 bool TCoolTrayIcon::AddToTray() {
     if (!previewSwitching_)
         iconVisible_ = true;
+    mayHoldIcon_ = true;
     const bool added = ShellNotify(NIM_ADD);
-    inTray_ = inTray_ || added;
-    // At log-on the shell may be up but busy: the add fails and no restart notice
-    // follows. Try again until it takes the icon.
-    addRetryTimer_->SetEnabled(!inTray_);
+    // A failed add does not mean there is no icon. At a busy log-on the call gives up
+    // while the shell still takes the icon a moment later; and the shell refuses an add
+    // for an icon it holds (after a restart notice with no restart, say). A change
+    // tells: it succeeds exactly when the shell holds the icon. One already counted as
+    // there is not asked about again (a minimise to the tray adds it each time).
+    if (added || inTray_ || ShellNotify(NIM_MODIFY))
+        IconIsInTray();
+    else
+        // At log-on the shell may be up but busy, and no restart notice follows: try
+        // again until it takes the icon.
+        addRetryTimer_->SetEnabled(true);
     return added;
+}
+
+void TCoolTrayIcon::IconIsInTray() {
+    inTray_ = true;
+    addRetryTimer_->SetEnabled(false);
 }
 
 void TCoolTrayIcon::AddRetryTimerTick(fw::TComponent*) {
@@ -177,13 +190,18 @@ bool TCoolTrayIcon::RemoveFromTray() {
         iconVisible_ = false;
     addRetryTimer_->SetEnabled(false);
     inTray_ = false;
+    mayHoldIcon_ = false;
     return ShellNotify(NIM_DELETE);
 }
 
 bool TCoolTrayIcon::RefreshTray() {
-    // Before the icon is in the tray there is nothing to change: the shell is not
-    // asked, since it could only refuse, and each call is a round trip to it.
-    return inTray_ && ShellNotify(NIM_MODIFY);
+    // Before any add there is nothing to change: the shell is not asked, since it could
+    // only refuse, and each call is a round trip to it. After one, it is always asked,
+    // whatever the add answered: the shell may have taken the icon all the same.
+    if (!mayHoldIcon_ || !ShellNotify(NIM_MODIFY))
+        return false;
+    IconIsInTray();
+    return true;
 }
 
 LRESULT TCoolTrayIcon::TrayWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -103,7 +103,7 @@ public:
     fw::TTimer* AddRetryTimer() const { return addRetryTimer_; }
 
     // The shell's notification-area call, replaceable so that tests can play a shell
-    // that refuses the first adds.
+    // that refuses the first adds, or takes an icon while reporting failure.
     using TShellNotify = BOOL(WINAPI*)(DWORD message, PNOTIFYICONDATAA data);
     static TShellNotify ShellNotifyIcon;
 
@@ -116,6 +116,8 @@ private:
     void StepTimerTick(fw::TComponent* Sender);
     void AddRetryTimerTick(fw::TComponent* Sender);
     bool ShellNotify(DWORD operation);
+    // The shell has been seen holding the icon: no more tries to add it.
+    void IconIsInTray();
 
     LRESULT ApplicationWindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OwnerWindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -135,6 +137,9 @@ private:
     NOTIFYICONDATAA notifyData_{};
     std::unique_ptr<fw::TUtilityWindow> trayWindow_;
     bool inTray_ = false;  // the shell has taken the icon
+    // An add has been asked for since construction or the last remove: the shell may
+    // hold the icon, whatever the add answered.
+    bool mayHoldIcon_ = false;
     std::unique_ptr<fw::TIcon> icon_;
     fw::TTimer* stepTimer_ = nullptr;
     fw::TTimer* addRetryTimer_ = nullptr;

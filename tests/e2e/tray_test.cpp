@@ -258,6 +258,20 @@ TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindowAndADoubleClickIsOneClic
     EXPECT_TRUE(program->IsRunning());
 }
 
+// The shell's restart notice with no restart: the icon stays where it was, so the
+// shell refuses the program's add, and the icon must still count as there.
+TEST_F(TrayTest, ARestartNoticeWithoutARestartLeavesTheClickHidingToTheTray) {
+    HWND app = FindTopLevelWindow(program->Id(), {.className = "fwApplication"});
+    ASSERT_TRUE(app);
+    ASSERT_TRUE(SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
+                                    5000, nullptr));
+    ASSERT_TRUE(ClickIcon());
+    ASSERT_TRUE(WaitShown(false));
+    EXPECT_FALSE(IsIconic(app)) << "minimised to the taskbar, not hidden to the tray";
+    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(app); }, 5s)) << "the taskbar button stayed";
+    EXPECT_TRUE(IconDrawnAt(icon));
+}
+
 TEST_F(TrayTest, MenuOffersExactlyOneOfShowAndHide) {
     // Shown: "&Show main window" is not in the menu, so its access key does nothing.
     MenuKey('S');

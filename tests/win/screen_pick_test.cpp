@@ -6,17 +6,22 @@
 
 #include <windows.h>
 
+#include <dwmapi.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Harness.h"
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
+#include "framework/Transitions.h"
 #include "main/Unit1.h"
 #include "palettes/PaletteCatalogue.h"
 #include "picker/PickCursor.h"
@@ -259,6 +264,40 @@ TEST_F(ScreenPick, CloseRequestEndsPickingWithoutAPick) {
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_FALSE(IsWindowVisible(mainForm->Handle())) << "the main window stays hidden";
     EXPECT_EQ(mainForm->CurrentColor(), RGB(1, 2, 3));
+}
+
+// The compositor as a pick finds it: each attribute set, and whether its window was
+// still on show then. It answers as told; a failure is what a system without dwmapi answers.
+struct CompositorCall {
+    HWND window;
+    DWORD attribute;
+    BOOL value;
+    bool windowShown;
+    bool operator==(const CompositorCall&) const = default;
+};
+std::vector<CompositorCall> compositorCalls;
+HRESULT compositorAnswer = S_OK;
+
+HRESULT WINAPI RecordingCompositor(HWND window, DWORD attribute, LPCVOID value, DWORD) {
+    compositorCalls.push_back({window, attribute, *static_cast<const BOOL*>(value), IsWindowVisible(window) != FALSE});
+    return compositorAnswer;
+}
+
+TEST_F(ScreenPick, TheMainWindowHidesForAPickWithTheCompositorsFadeOff) {
+    const fw::TSetCompositorAttribute system = std::exchange(fw::SetCompositorAttribute, &RecordingCompositor);
+    for (HRESULT answer : {S_OK, HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND)}) {
+        compositorAnswer = answer;
+        compositorCalls.clear();
+        mainForm->Show();
+        mainForm->Pickcolorfromthescreen1Click(nullptr);
+        const CompositorCall off{mainForm->Handle(), DWMWA_TRANSITIONS_FORCEDISABLED, TRUE, true};
+        EXPECT_EQ(compositorCalls, std::vector{off}) << "once, while the window was still shown";
+        // Refused or not, the pick goes on as ever.
+        EXPECT_FALSE(IsWindowVisible(mainForm->Handle()));
+        EXPECT_TRUE(IsWindowVisible(pickForm->Handle()));
+        SendMessageA(pickForm->Handle(), WM_CLOSE, 0, 0);
+    }
+    fw::SetCompositorAttribute = system;
 }
 
 TEST_F(ScreenPick, UnreadablePixelIsAFailedPick) {

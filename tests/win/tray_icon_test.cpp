@@ -300,27 +300,41 @@ TEST_F(TrayIconTest, TaskbarRestartBringsTheIconBackOnlyWhenVisible) {
     EXPECT_FALSE(tray->IconVisible());
 }
 
-// A shell still starting at log-on: it refuses the first adds, and sends no restart notice.
+// A shell still starting at log-on: it refuses the first adds, and sends no restart
+// notice. Refusing may only mean that the call timed out: the shell then takes the icon
+// all the same (here at once), and refuses any further add of it.
 class BusyShell {
 public:
-    explicit BusyShell(int refusals) {
+    static constexpr bool kTakesTheIcon = true;
+    explicit BusyShell(int refusals, bool takesRefused = false) {
         refusalsLeft_ = refusals;
+        takesRefused_ = takesRefused;
+        lastTip_.clear();
         TCoolTrayIcon::ShellNotifyIcon = &Notify;
     }
     ~BusyShell() { TCoolTrayIcon::ShellNotifyIcon = &Shell_NotifyIconA; }
     BusyShell(const BusyShell&) = delete;
     BusyShell& operator=(const BusyShell&) = delete;
     static int RefusalsLeft() { return refusalsLeft_; }
+    // The tip of the last change that reached the shell.
+    static const std::string& LastTipSent() { return lastTip_; }
 
 private:
     static BOOL WINAPI Notify(DWORD message, PNOTIFYICONDATAA data) {
         if (message == NIM_ADD && refusalsLeft_ > 0) {
             --refusalsLeft_;
+            if (takesRefused_)
+                Shell_NotifyIconA(message, data);
             return FALSE;
         }
-        return Shell_NotifyIconA(message, data);
+        const BOOL done = Shell_NotifyIconA(message, data);
+        if (message == NIM_MODIFY && done)
+            lastTip_ = data->szTip;
+        return done;
     }
     static inline int refusalsLeft_ = 0;
+    static inline bool takesRefused_ = false;
+    static inline std::string lastTip_;
 };
 
 TEST_F(TrayIconTest, AnIconTheShellRefusesComesLaterAndNothingHidesIntoNothingMeanwhile) {
@@ -356,6 +370,35 @@ TEST_F(TrayIconTest, AnIconTheShellRefusesComesLaterAndNothingHidesIntoNothingMe
     EXPECT_FALSE(IsWindowVisible(app));
     tray->ShowMainWindow();
     EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+}
+
+TEST_F(TrayIconTest, AnIconTheShellTookWhileReportingFailureCountsAsThere) {
+    BusyShell shell(1, BusyShell::kTakesTheIcon);
+    tray->Loaded();
+    ASSERT_TRUE(IconInTray(tray->NotifyData()));
+    EXPECT_TRUE(tray->InTray());
+    EXPECT_FALSE(tray->AddRetryTimer()->Enabled()) << "no more adds for an icon the shell holds";
+    tray->SetHint("#123456");
+    EXPECT_EQ(BusyShell::LastTipSent(), "#123456");
+
+    HWND app = fw::Application().Handle();
+    tray->HideMainWindow();
+    EXPECT_FALSE(mainForm->Visible()) << "hidden to the tray, not minimised to the taskbar";
+    EXPECT_FALSE(IsWindowVisible(app));
+    EXPECT_FALSE(IsIconic(app));
+    tray->ShowMainWindow();
+}
+
+TEST_F(TrayIconTest, AHintChangeReachesAnIconTheShellTookAfterTheAddGaveUp) {
+    BusyShell shell(1);
+    tray->Loaded();
+    ASSERT_FALSE(tray->InTray());
+    NOTIFYICONDATAA late = tray->NotifyData();
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &late)) << "the shell takes it before the next try";
+    tray->SetHint("#654321");
+    EXPECT_EQ(BusyShell::LastTipSent(), "#654321");
+    EXPECT_TRUE(tray->InTray());
+    EXPECT_FALSE(tray->AddRetryTimer()->Enabled());
 }
 
 TEST_F(TrayIconTest, MinimizeToTrayHidesBothWindowsAndKeepsTheIcon) {

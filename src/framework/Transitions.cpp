@@ -1,0 +1,32 @@
+#include "framework/Transitions.h"
+
+#include <dwmapi.h>
+
+#include "framework/SystemLibrary.h"
+
+namespace fw {
+
+namespace {
+
+// Looked up rather than linked, so that the library comes from the system folder, and
+// only once a window needs it: most runs never start a pick.
+HRESULT WINAPI SystemSetCompositorAttribute(HWND window, DWORD attribute, LPCVOID value, DWORD size) {
+    static const TSetCompositorAttribute function = [] {
+        const HMODULE dwmapi = LoadSystemLibrary(L"dwmapi.dll");
+        return dwmapi ? reinterpret_cast<TSetCompositorAttribute>(
+                            reinterpret_cast<void*>(GetProcAddress(dwmapi, "DwmSetWindowAttribute")))
+                      : nullptr;
+    }();
+    return function ? function(window, attribute, value, size) : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+}
+
+}  // namespace
+
+TSetCompositorAttribute SetCompositorAttribute = &SystemSetCompositorAttribute;
+
+bool DisableTransitions(HWND window) {
+    const BOOL disabled = TRUE;
+    return SUCCEEDED(SetCompositorAttribute(window, DWMWA_TRANSITIONS_FORCEDISABLED, &disabled, sizeof disabled));
+}
+
+}  // namespace fw
