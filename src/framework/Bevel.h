@@ -1,4 +1,5 @@
 #pragma once
+// The bevel control: an etched line that separates parts of a form.
 #include "framework/Control.h"
 
 namespace fw {

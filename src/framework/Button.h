@@ -1,4 +1,5 @@
 #pragma once
+// The push button control and how its click ends a modal form.
 #include "framework/Control.h"
 
 namespace fw {

@@ -1,4 +1,5 @@
 #pragma once
+// The check box control: a ticked or clear option with its caption.
 #include "framework/Control.h"
 
 namespace fw {

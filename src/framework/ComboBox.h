@@ -1,4 +1,5 @@
 #pragma once
+// The combo box control: a drop-down list of texts, read and set by index.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The wording of the standard error box. Portable: no windows.h here.
 #include <string>
 
 namespace fw {

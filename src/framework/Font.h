@@ -1,4 +1,5 @@
 #pragma once
+// Fonts as the form descriptions give them, and the GDI fonts made from them.
 #include <windows.h>
 
 #include <string_view>

@@ -1,4 +1,5 @@
 #pragma once
+// The image control: a picture a form shows, which can be clicked.
 #include <string>
 
 #include "framework/Control.h"

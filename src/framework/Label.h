@@ -1,4 +1,5 @@
 #pragma once
+// The label control: one line of text that can fit its own width.
 #include "framework/Control.h"
 
 namespace fw {

@@ -1,4 +1,5 @@
 #pragma once
+// The panel control: a coloured, bevelled rectangle that holds other controls.
 #include "framework/Control.h"
 #include "framework/FormDescription.h"
 

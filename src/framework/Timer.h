@@ -1,4 +1,5 @@
 #pragma once
+// The timer component: a tick at a set interval on the user-interface thread.
 #include <windows.h>
 
 #include <memory>

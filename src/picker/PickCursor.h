@@ -1,4 +1,5 @@
 #pragma once
+// The picking cursor: its number in the cursor table and its loading from the companion file.
 #include "framework/Types.h"
 
 // The picking cursor's number in the application's cursor table.

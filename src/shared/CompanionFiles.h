@@ -1,4 +1,5 @@
 #pragma once
+// Where the companion files (help, licence, cursor) are: beside the program only.
 #include <string>
 
 namespace huetrove {
