@@ -173,9 +173,8 @@ private:
         if (!out)
             return E_POINTER;
         const bool self = child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-        TControl* control = self && GetWindowThreadProcessId(wnd_, nullptr) == GetCurrentThreadId()
-                                ? TControl::FromHandle(wnd_)
-                                : nullptr;
+        // FromHandle finds none on another thread.
+        TControl* control = self ? TControl::FromHandle(wnd_) : nullptr;
         if (!control || !(control->Accessible.*kind))
             return standard();
         try {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <future>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -352,6 +353,36 @@ TEST(ErrorBox, AnyErrorInACreationHandlerIsShownAndCreationGoesOn) {
     EXPECT_EQ(boxes[0].caption, "Framework Test");
     EXPECT_EQ(boxes[0].text, "no room.");
     EXPECT_EQ(boxes[0].owner, Application().Handle());
+}
+
+// Windows that the framework did not bind, named as the sender of what children send a
+// form: one of another thread, and one of a system class on this thread. Both keep data
+// of their own where the framework keeps its objects (an address that nothing maps).
+TEST(Binding, OnlyWindowsTheFrameworkBoundAreTakenForItsControls) {
+    Init();
+    TestForm form(Desc("Binding"));
+    auto stranger = [] {
+        HWND wnd = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0x1000);
+        return wnd;
+    };
+    std::promise<HWND> ofOtherThread;
+    std::promise<void> done;
+    std::thread other([&] {
+        HWND wnd = stranger();
+        ofOtherThread.set_value(wnd);
+        done.get_future().wait();
+        DestroyWindow(wnd);
+    });
+    HWND mine = stranger();
+    for (HWND wnd : {ofOtherThread.get_future().get(), mine}) {
+        EXPECT_EQ(TControl::FromHandle(wnd), nullptr);
+        SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), reinterpret_cast<LPARAM>(wnd));
+        SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(wnd));
+    }
+    DestroyWindow(mine);
+    done.set_value();
+    other.join();
 }
 
 namespace {
