@@ -132,10 +132,8 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_PAINT:
             if (ownClass) {
-                PAINTSTRUCT ps;
-                HDC dc = BeginPaint(handle_, &ps);
-                Paint(dc);
-                EndPaint(handle_, &ps);
+                const PaintDC paint(handle_);
+                Paint(paint.Get());
                 return 0;
             }
             break;

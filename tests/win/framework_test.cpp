@@ -21,6 +21,7 @@
 #include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/Menu.h"
+#include "framework/Panel.h"
 #include "framework/RichEdit.h"
 
 using namespace fw;
@@ -383,6 +384,47 @@ TEST(Binding, OnlyWindowsTheFrameworkBoundAreTakenForItsControls) {
     DestroyWindow(mine);
     done.set_value();
     other.join();
+}
+
+namespace {
+
+// A panel whose first paint fails, keeping the device context it was given.
+class FailingFirstPaint : public TPanel {
+public:
+    explicit FailingFirstPaint(TComponent* owner) : TPanel(owner) {}
+    HDC failedPaint = nullptr;
+
+protected:
+    void Paint(HDC dc) override {
+        if (!failedPaint) {
+            failedPaint = dc;
+            throw Exception("cannot paint");
+        }
+        TPanel::Paint(dc);
+    }
+};
+
+}  // namespace
+
+TEST(ErrorBox, APaintThatFailsIsEndedAndShowsOneBox) {
+    Init();
+    TestForm form(Desc("Painting"));
+    auto* panel = new FailingFirstPaint(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(0, 0, 40, 40);
+    panel->CreateHandle();
+    form.Show();
+    std::vector<harness::MessageBoxInfo> boxes;
+    {
+        harness::DialogWatcher watcher;
+        // The box runs its modal loop inside the paint; the watcher answers it.
+        RedrawWindow(panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        boxes = watcher.Seen();
+    }
+    ASSERT_NE(panel->failedPaint, nullptr);
+    EXPECT_EQ(ReleaseDC(panel->Handle(), panel->failedPaint), 0) << "the failed paint kept its device context";
+    EXPECT_EQ(boxes.size(), 1u);
+    form.Hide();
 }
 
 namespace {
