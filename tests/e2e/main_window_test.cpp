@@ -179,6 +179,30 @@ TEST(MainWindow, TheCopiedCodeOutlivesTheProgramAsPlainText) {
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));
 }
 
+// The box's other ways of copying take the program's copy too: Ctrl+Insert, and WM_COPY
+// from another program (a tool that asks the focused window for its selection).
+TEST(MainWindow, CtrlInsertAndWmCopyCopyAsCtrlCDoes) {
+    Huetrove app;
+    const std::string code = app.Html();
+    BringToForeground(app.main());
+    ASSERT_TRUE(ClickUntil("a click puts the focus in the HTML box", CenterOf(WindowRect(app.HtmlBox())),
+                           [&] { return FocusOf(app.main()) == app.HtmlBox(); }, app.main()));
+    Select(app.HtmlBox(), 0, -1);
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(app.PressUntil("Ctrl+Insert copies the code", {VK_CONTROL, VK_INSERT},
+                               [] { return ReadClipboardText().has_value(); }));
+    EXPECT_EQ(ReadClipboardText(), code);
+    EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
+
+    Select(app.HtmlBox(), 1, 3);
+    ASSERT_TRUE(ClearClipboard());
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(app.HtmlBox(), WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    ASSERT_TRUE(WaitUntil([] { return ReadClipboardText().has_value(); }, 5s)) << "WM_COPY copied nothing";
+    EXPECT_EQ(ReadClipboardText(), code.substr(1, 2)) << "the selection, as Ctrl+C copies it";
+    EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));
+}
+
 TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
     LoneProgram lone;
     Huetrove app(lone.dir.Path(), lone.exe);
