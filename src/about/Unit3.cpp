@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 
 #include "about/AboutFormDescription.h"
 #include "framework/Application.h"
+#include "framework/Shell.h"
 #include "shared/CompanionFiles.h"
 
 using fw::TComponent;
@@ -47,5 +46,5 @@ void TFormAbout::Label5Click(TComponent*) {
     if (licence.empty())
         return;  // nothing to show, and nothing the user could do about it here
     // The shell's own failure is not reported either; the window stays open.
-    ShellExecuteW(fw::Application().Handle(), L"open", licence.c_str(), L"", L"", SW_SHOWNORMAL);
+    fw::ShellOpen(fw::Application().Handle(), licence.c_str());
 }

@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "framework/ComApartment.h"
 #include "framework/Control.h"
 #include "framework/SystemLibrary.h"
 
@@ -16,15 +17,8 @@ constexpr GUID kIidUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x0
 constexpr GUID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
-template <typename F>
-F Export(HMODULE library, const char* name) {
-    return library ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
-}
-
 // The accessibility library and what is taken from it, loaded at the first request from
 // a reader and kept until the program ends; a program nobody reads pays nothing for it.
-// The thread joins a single-threaded apartment, so readers' calls arrive through its
-// message loop, on the thread that owns the windows.
 class TAccessibilityLibrary {
 public:
     static const TAccessibilityLibrary* Get() {
@@ -39,26 +33,14 @@ public:
 private:
     TAccessibilityLibrary() {
         const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
-        createStd = Export<decltype(createStd)>(oleacc, "CreateStdAccessibleObject");
-        lresult = Export<decltype(lresult)>(oleacc, "LresultFromObject");
-        // The accessibility library imports both, so they are loaded already; loaded here
-        // by their own names all the same, from the system folder, rather than trusting
-        // whatever module of that name the process happens to hold.
-        allocString = Export<decltype(allocString)>(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocStringLen");
-        const HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
-        const auto initialize = Export<decltype(&CoInitializeEx)>(ole32, "CoInitializeEx");
-        uninitialize_ = Export<decltype(&CoUninitialize)>(ole32, "CoUninitialize");
-        // S_FALSE: the thread was in one already, and it counts all the same. Another
-        // kind of apartment is left as it is, and not ours to end.
-        joined_ = initialize && uninitialize_ && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+        createStd = LibraryFunction<decltype(createStd)>(oleacc, "CreateStdAccessibleObject");
+        lresult = LibraryFunction<decltype(lresult)>(oleacc, "LresultFromObject");
+        // The accessibility library imports it, so it is loaded already; loaded here by its
+        // own name all the same, from the system folder, rather than trusting whatever
+        // module of that name the process happens to hold.
+        allocString =
+            LibraryFunction<decltype(allocString)>(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocStringLen");
     }
-    ~TAccessibilityLibrary() {
-        if (joined_)
-            uninitialize_();
-    }
-
-    decltype(&CoUninitialize) uninitialize_ = nullptr;
-    bool joined_ = false;
 };
 
 // The system's standard object for a window's client area, with the name and value of
@@ -173,9 +155,8 @@ private:
         if (!out)
             return E_POINTER;
         const bool self = child.vt == VT_I4 && child.lVal == CHILDID_SELF;
-        TControl* control = self && GetWindowThreadProcessId(wnd_, nullptr) == GetCurrentThreadId()
-                                ? TControl::FromHandle(wnd_)
-                                : nullptr;
+        // FromHandle finds none on another thread.
+        TControl* control = self ? TControl::FromHandle(wnd_) : nullptr;
         if (!control || !(control->Accessible.*kind))
             return standard();
         try {
@@ -205,6 +186,9 @@ LRESULT AnswerAccessibleClient(HWND wnd, WPARAM flags) {
     const TAccessibilityLibrary* library = TAccessibilityLibrary::Get();
     if (!library)
         return 0;
+    // In a single-threaded apartment, readers' calls arrive through the message loop, on
+    // the thread that owns the windows.
+    JoinComApartment();
     IAccessible* standard = nullptr;
     if (FAILED(library->createStd(wnd, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&standard))) ||
         !standard)

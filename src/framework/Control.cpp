@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "framework/Application.h"
 #include "framework/DebugReport.h"
 #include "framework/Exception.h"
@@ -22,6 +25,12 @@ bool HasBounds(HWND wnd, int left, int top, int width, int height) {
         MapWindowPoints(HWND_DESKTOP, GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
     return rc.left == left && rc.top == top && rc.right - rc.left == width && rc.bottom - rc.top == height;
 }
+
+// The standard controls the framework has bound, while their windows live. Their window
+// procedure does not tell them: another can be put in front of ours (a tooltip's
+// subclassing is). Constant-initialised, so it outlives every control, the
+// application's included.
+constinit std::vector<HWND> boundStandardWindows;
 
 }  // namespace
 
@@ -51,13 +60,15 @@ void TControl::CreateStandardWindow(const char* className, DWORD style, DWORD ex
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<TWindowTarget*>(this)));
     standardProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::StandardProc)));
+    boundStandardWindows.push_back(handle_);
     SetUpStandard();
     if (!text_.empty())
         SetWindowTextA(handle_, text_.c_str());
 }
 
 LRESULT CALLBACK TControl::StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TWindowTarget* target = Bound(wnd);
+    // Called only for the windows whose procedure was set to this one as they were bound.
+    TWindowTarget* target = BoundData(wnd);
     TControl* control = target ? target->AsControl() : nullptr;
     if (!control)
         return DefWindowProcW(wnd, msg, wParam, lParam);
@@ -65,15 +76,21 @@ LRESULT CALLBACK TControl::StandardProc(HWND wnd, UINT msg, WPARAM wParam, LPARA
         const WNDPROC own = control->standardProc_;
         control->handle_ = nullptr;
         SetWindowLongPtrW(wnd, GWLP_USERDATA, 0);
+        std::erase(boundStandardWindows, wnd);
         return CallWindowProcW(own, wnd, msg, wParam, lParam);
     }
     return Guarded([&] { return control->WndProc(msg, wParam, lParam); });
 }
 
 TControl* TControl::FromHandle(HWND wnd) {
-    // Own windows and standard controls alike are bound through GWLP_USERDATA.
+    // Own windows and standard controls alike are bound through GWLP_USERDATA, but only a
+    // window the framework bound holds its object there: its data is read only once the
+    // window is known to be one.
     if (TWindowTarget* target = Bound(wnd))
         return target->AsControl();
+    if (OfThisThread(wnd) && std::ranges::find(boundStandardWindows, wnd) != boundStandardWindows.end())
+        if (TWindowTarget* target = BoundData(wnd))
+            return target->AsControl();
     return nullptr;
 }
 
@@ -115,10 +132,8 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_PAINT:
             if (ownClass) {
-                PAINTSTRUCT ps;
-                HDC dc = BeginPaint(handle_, &ps);
-                Paint(dc);
-                EndPaint(handle_, &ps);
+                const PaintDC paint(handle_);
+                Paint(paint.Get());
                 return 0;
             }
             break;

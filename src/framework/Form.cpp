@@ -239,8 +239,10 @@ void TForm::BuildControl(const TControlDesc& d) {
     if (d.kind == TControlKind::Image && !d.picture.empty())
         static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
     c->OnClick = EventOf(d.onClick);
-    if (auto* edit = dynamic_cast<TRichEdit*>(c))
+    if (auto* edit = dynamic_cast<TRichEdit*>(c)) {
         edit->OnChange = EventOf(d.onChange);
+        edit->OnCopy = EventOf(d.onCopy);
+    }
     if (!d.contextMenu.empty())
         c->ContextMenu = dynamic_cast<TPopupMenu*>(FindComponent(d.contextMenu));
     Bind(d.field, c);

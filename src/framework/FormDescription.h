@@ -196,6 +196,7 @@ struct TControlDesc {
     // Handlers, and the popup menu (by name) that a right click opens
     TEventHandler onClick = nullptr;
     TEventHandler onChange = nullptr;
+    TEventHandler onCopy = nullptr;  // rich edit boxes: WM_COPY
     std::string_view contextMenu{};
 };
 

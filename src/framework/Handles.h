@@ -86,4 +86,21 @@ private:
     HDC dc_;
 };
 
+// A window's painting, begun at WM_PAINT and ended however the paint goes: a paint that
+// fails still gives back its device context and shows the caret again.
+class PaintDC {
+public:
+    explicit PaintDC(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &ps_)) {}
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    // Even when the paint could not begin: it hid the caret all the same.
+    ~PaintDC() { EndPaint(wnd_, &ps_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND wnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
 }  // namespace fw

@@ -26,6 +26,16 @@ void TRichEdit::SetUpStandard() {
     ChangeScale();
 }
 
+LRESULT TRichEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Whoever sends it: the control's own copy offers its rich text, rendered only when
+    // pasted, and gone with the program.
+    if (msg == WM_COPY && OnCopy) {
+        OnCopy(this);
+        return 0;
+    }
+    return TControl::WndProc(msg, wParam, lParam);
+}
+
 void TRichEdit::ChangeScale() {
     ApplyFont();
     ApplyTextColor();

@@ -11,6 +11,8 @@ public:
     bool Centered = false;
     int MaxLength = 0;
     TNotifyEvent OnChange;
+    // When set, the program's own copy, run in place of the control's for WM_COPY.
+    TNotifyEvent OnCopy;
 
     void CreateHandle() override;
     // Read-only: the text last set is the text shown, so it is given without asking the
@@ -26,6 +28,7 @@ public:
 
 protected:
     void SetUpStandard() override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void ApplyBackground();

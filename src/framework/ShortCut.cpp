@@ -24,7 +24,7 @@ struct TNamedKey {
     std::string_view name;
     unsigned key;
 };
-constexpr TNamedKey kNamedKeys[] = {{"Apps", 0x5D}};  // the menu key
+constexpr TNamedKey kNamedKeys[] = {{"Apps", 0x5D}, {"Ins", 0x2D}};  // the menu key, Insert
 
 unsigned ParseKey(const std::string& name) {
     for (const TNamedKey& named : kNamedKeys) {

@@ -1,5 +1,5 @@
 #pragma once
-// Shortcuts written as text ("F1", "Ctrl+S", "Ctrl+F1", "Apps" for the menu key), parsed into a key and
+// Shortcuts written as text ("F1", "Ctrl+S", "Ctrl+F1", "Ctrl+Ins", "Apps" for the menu key), parsed into a key and
 // modifiers. Key numbers are the Windows virtual-key codes, kept here as plain numbers so
 // this stays portable.
 #include <string>

@@ -14,4 +14,10 @@ void RestrictLibrarySearchToSystem();
 // cannot be loaded.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// A function of a loaded library, as the type F; null when either is missing.
+template <typename F>
+F LibraryFunction(HMODULE library, const char* name) {
+    return library ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+}
+
 }  // namespace fw

@@ -8,7 +8,8 @@
 namespace fw {
 
 LRESULT CALLBACK TWindowTarget::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TWindowTarget* target = Bound(wnd);
+    // The system calls this for the framework's own windows only: their data is ours.
+    TWindowTarget* target = BoundData(wnd);
     if (msg == WM_NCCREATE && !target) {
         target = static_cast<TWindowTarget*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         if (target) {
@@ -31,6 +32,21 @@ LRESULT CALLBACK TWindowTarget::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LP
         return DefWindowProcA(wnd, msg, wParam, lParam);
     }
     return target->HookedMessage(target->hooks_, wnd, msg, wParam, lParam);
+}
+
+bool TWindowTarget::OfThisThread(HWND wnd) {
+    DWORD process = 0;
+    return wnd && GetWindowThreadProcessId(wnd, &process) == GetCurrentThreadId() && process == GetCurrentProcessId();
+}
+
+TWindowTarget* TWindowTarget::Bound(HWND wnd) {
+    // A window of another program, or of a class the framework did not register (a combo
+    // box's edit field, a system dialog's controls), keeps data of its own there. Both are
+    // asked of this thread's windows without leaving the process.
+    if (!OfThisThread(wnd) ||
+        GetClassLongPtrA(wnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&TWindowTarget::WindowProc))
+        return nullptr;
+    return BoundData(wnd);
 }
 
 TWindowTarget::~TWindowTarget() {

@@ -46,9 +46,16 @@ public:
 
 protected:
     friend class TWindowHook;
-    // The object bound to a window of one of the framework's classes, or null.
-    static TWindowTarget* Bound(HWND wnd) {
-        return wnd ? reinterpret_cast<TWindowTarget*>(GetWindowLongPtrA(wnd, GWLP_USERDATA)) : nullptr;
+    // The object bound to a window of one of the framework's classes made on this thread;
+    // null for any other window. Handles come from outside too (a command's sender, the
+    // focus), and another window's user data is not a pointer of ours.
+    static TWindowTarget* Bound(HWND wnd);
+    // Whether the window belongs to this thread, and so to this process.
+    static bool OfThisThread(HWND wnd);
+    // The object in a window's user data, unchecked: for a window that is known to be
+    // bound, such as the one whose messages reach a procedure of the framework.
+    static TWindowTarget* BoundData(HWND wnd) {
+        return reinterpret_cast<TWindowTarget*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
     }
     // What a window is made with.
     struct TCreateArgs {

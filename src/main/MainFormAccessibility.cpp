@@ -27,10 +27,12 @@ void TMainForm::HTMLColorEditMenuKey(TComponent*) {
 }
 
 void TMainForm::CopyKey(TComponent* Sender) {
-    // A value box with the focus and a selection copies what the user selected there.
-    HWND focus = GetFocus();
-    if (auto* box = focus && IsChild(Handle(), focus) ? dynamic_cast<fw::TRichEdit*>(fw::TControl::FromHandle(focus))
-                                                      : nullptr) {
+    // A box told to copy (WM_COPY), or else the box with the focus: with a selection, it
+    // copies what the user selected there.
+    auto* box = dynamic_cast<fw::TRichEdit*>(Sender);
+    if (HWND focus = GetFocus(); !box && focus && IsChild(Handle(), focus))
+        box = dynamic_cast<fw::TRichEdit*>(fw::TControl::FromHandle(focus));
+    if (box) {
         if (const std::string selected = box->SelectedText(); !selected.empty()) {
             CopyText(selected);
             return;

@@ -255,7 +255,8 @@ constexpr TControlDesc DecimalBox(std::string_view name, TField field, int left,
                         .color = clBtnFace,
                         .hint = hint,
                         .centered = true,
-                        .maxLength = 3};
+                        .maxLength = 3,
+                        .onCopy = Handler<&TMainForm::CopyKey>};
 }
 
 inline constexpr std::array<TControlDesc, 8> kDisplay = {{
@@ -272,6 +273,7 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
      .hint = "Selected color HTML value",
      .centered = true,
      .onChange = Handler<&TMainForm::HTMLColorEditChange>,
+     .onCopy = Handler<&TMainForm::CopyKey>,
      .contextMenu = "HTMLColorPopup"},
     DecimalBox("RColorEdit", Field<&TMainForm::RColorEdit>, 10, "Selected color red value"),
     DecimalBox("GColorEdit", Field<&TMainForm::GColorEdit>, 42, "Selected color green value"),
@@ -329,11 +331,13 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
 inline constexpr auto kControls = Joined(kDisplay, ChartImages());
 
 // The code without the mouse: the box's menu opens with the keyboard's menu keys, and
-// Ctrl+C copies as the menu's item does, unless a value box with the focus has a selection.
+// both copy keys copy as the menu's item does, unless a box with the focus has a selection.
+// WM_COPY sent to a box copies the same way (the boxes' onCopy).
 inline constexpr TKeyDesc kKeys[] = {
     {"Shift+F10", Handler<&TMainForm::HTMLColorEditMenuKey>},
     {"Apps", Handler<&TMainForm::HTMLColorEditMenuKey>},
     {"Ctrl+C", Handler<&TMainForm::CopyKey>},
+    {"Ctrl+Ins", Handler<&TMainForm::CopyKey>},
 };
 
 }  // namespace forms::main_form

@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
+#include "framework/Shell.h"
 #include "main/MainFormDescription.h"
 #include "main/StartupMarks.h"
 #include "picker/ColorDialog.h"
@@ -19,7 +18,7 @@ using fw::TComponent;
 
 namespace {
 
-constexpr char kWebPage[] = "https://brightquill.github.io/huetrove/";
+constexpr wchar_t kWebPage[] = L"https://brightquill.github.io/huetrove/";
 
 constexpr char kBlockedHelpText[] =
     "Windows marks Help.chm as a file from the internet, so the help may show blank pages or "
@@ -95,11 +94,11 @@ void TMainForm::Contents1Click(TComponent*) {
         fw::Application().ShowMessageBox(Handle(), kBlockedHelpText, fw::Application().Title(),
                                          MB_OK | MB_ICONINFORMATION);
     // A failing shell is not reported: there is nothing the user could do about it here.
-    ShellExecuteW(fw::Application().Handle(), L"open", help.c_str(), L"", L"", SW_SHOWNORMAL);
+    fw::ShellOpen(fw::Application().Handle(), help.c_str());
 }
 
 void TMainForm::webColorsOnLine1Click(TComponent*) {
-    ShellExecuteA(fw::Application().Handle(), "open", kWebPage, "", "", SW_SHOWNORMAL);
+    fw::ShellOpen(fw::Application().Handle(), kWebPage);  // a failure is not reported either
 }
 
 void TMainForm::FormClose(TComponent*, fw::TCloseAction& Action) {

@@ -88,7 +88,8 @@ public:
     // Without the mouse (MainFormAccessibility.cpp): the menu keys open the HTML box's
     // menu at the box.
     void HTMLColorEditMenuKey(fw::TComponent* Sender);
-    // Ctrl+C: the selection of the box with the focus, else the code as Copy to clipboard does.
+    // Ctrl+C and Ctrl+Insert, and WM_COPY sent to a box: the selection of that box (for
+    // the keys, of the box with the focus), else the code as Copy to clipboard does.
     void CopyKey(fw::TComponent* Sender);
 
     // Charts (MainFormCharts.cpp).

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "HuetroveWindow.h"
 
@@ -177,6 +179,30 @@ TEST(MainWindow, TheCopiedCodeOutlivesTheProgramAsPlainText) {
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));
 }
 
+// The box's other ways of copying take the program's copy too: Ctrl+Insert, and WM_COPY
+// from another program (a tool that asks the focused window for its selection).
+TEST(MainWindow, CtrlInsertAndWmCopyCopyAsCtrlCDoes) {
+    Huetrove app;
+    const std::string code = app.Html();
+    BringToForeground(app.main());
+    ASSERT_TRUE(ClickUntil("a click puts the focus in the HTML box", CenterOf(WindowRect(app.HtmlBox())),
+                           [&] { return FocusOf(app.main()) == app.HtmlBox(); }, app.main()));
+    Select(app.HtmlBox(), 0, -1);
+    ASSERT_TRUE(ClearClipboard());
+    ASSERT_TRUE(app.PressUntil("Ctrl+Insert copies the code", {VK_CONTROL, VK_INSERT},
+                               [] { return ReadClipboardText().has_value(); }));
+    EXPECT_EQ(ReadClipboardText(), code);
+    EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
+
+    Select(app.HtmlBox(), 1, 3);
+    ASSERT_TRUE(ClearClipboard());
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(app.HtmlBox(), WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    ASSERT_TRUE(WaitUntil([] { return ReadClipboardText().has_value(); }, 5s)) << "WM_COPY copied nothing";
+    EXPECT_EQ(ReadClipboardText(), code.substr(1, 2)) << "the selection, as Ctrl+C copies it";
+    EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));
+}
+
 TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
     LoneProgram lone;
     Huetrove app(lone.dir.Path(), lone.exe);
@@ -206,6 +232,29 @@ TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
     }
     Huetrove app(elsewhere.Path());
     ExpectHelpOpens(app);
+}
+
+// Another program's window, bound to an object of that program much as the framework
+// binds its own, names itself as the sender of a control's notice to the main window.
+// The address in its user data is one no process maps, so that taking it for an object
+// of the program's would end the program there and then. The notice is posted: Wine
+// swallows a fault in a message sent from another process. (Nor does Wine carry
+// WM_CTLCOLOR* between processes: framework_test sends those from windows of its own.)
+TEST(MainWindow, ANoticeFromAnotherProgramsWindowReachesNoHandler) {
+    constexpr WPARAM kWebHues = 111;  // the command of Options > Display color palette > Web hues (F2)
+    Huetrove app;
+    const std::string code = app.Html();
+    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> stranger(
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), &DestroyWindow);
+    ASSERT_NE(stranger, nullptr);
+    SetWindowLongPtrA(stranger.get(), GWLP_USERDATA, 0x1000);
+    ASSERT_TRUE(PostMessageA(app.main(), WM_COMMAND, MAKEWPARAM(1000, EN_CHANGE),
+                             reinterpret_cast<LPARAM>(stranger.get())));
+    // Handled in turn after the notice: the program went on past it.
+    ASSERT_TRUE(PostMessageA(app.main(), WM_COMMAND, kWebHues, 0));
+    EXPECT_TRUE(WaitUntil([&] { return app.ChartCaption() == "Web hue colors"; }, 10s)) << "the program did not go on";
+    EXPECT_TRUE(app.process().IsRunning());
+    EXPECT_EQ(app.Html(), code);
 }
 
 TEST(MainWindow, ExitEndsTheProgram) {

@@ -32,6 +32,7 @@ TEST(ShortCut, ReadsFunctionKeysAndModifiers) {
     EXPECT_EQ(ParseShortCut("Ctrl+S"), (fw::TShortCut{'S', true, false, false}));
     EXPECT_EQ(ParseShortCut("Shift+Alt+X"), (fw::TShortCut{'X', false, true, true}));
     EXPECT_EQ(ParseShortCut("Apps"), (fw::TShortCut{0x5D, false, false, false}));  // the menu key
+    EXPECT_EQ(ParseShortCut("Ctrl+Ins"), (fw::TShortCut{0x2D, true, false, false}));
     EXPECT_TRUE(ParseShortCut("").Empty());
 }
 
@@ -43,7 +44,7 @@ TEST(ShortCut, RejectsWhatItCannotRead) {
 }
 
 TEST(ShortCut, WritesTheTextShownInMenus) {
-    for (const char* text : {"F1", "F12", "Ctrl+F1", "Ctrl+H", "Ctrl+M", "Shift+Alt+X", "Shift+F10", "Apps"})
+    for (const char* text : {"F1", "F12", "Ctrl+F1", "Ctrl+H", "Ctrl+M", "Shift+Alt+X", "Shift+F10", "Apps", "Ctrl+Ins"})
         EXPECT_EQ(ShortCutToText(ParseShortCut(text)), text);
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <future>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@
 #include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/Menu.h"
+#include "framework/Panel.h"
 #include "framework/RichEdit.h"
 
 using namespace fw;
@@ -352,6 +354,77 @@ TEST(ErrorBox, AnyErrorInACreationHandlerIsShownAndCreationGoesOn) {
     EXPECT_EQ(boxes[0].caption, "Framework Test");
     EXPECT_EQ(boxes[0].text, "no room.");
     EXPECT_EQ(boxes[0].owner, Application().Handle());
+}
+
+// Windows that the framework did not bind, named as the sender of what children send a
+// form: one of another thread, and one of a system class on this thread. Both keep data
+// of their own where the framework keeps its objects (an address that nothing maps).
+TEST(Binding, OnlyWindowsTheFrameworkBoundAreTakenForItsControls) {
+    Init();
+    TestForm form(Desc("Binding"));
+    auto stranger = [] {
+        HWND wnd = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0x1000);
+        return wnd;
+    };
+    std::promise<HWND> ofOtherThread;
+    std::promise<void> done;
+    std::thread other([&] {
+        HWND wnd = stranger();
+        ofOtherThread.set_value(wnd);
+        done.get_future().wait();
+        DestroyWindow(wnd);
+    });
+    HWND mine = stranger();
+    for (HWND wnd : {ofOtherThread.get_future().get(), mine}) {
+        EXPECT_EQ(TControl::FromHandle(wnd), nullptr);
+        SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), reinterpret_cast<LPARAM>(wnd));
+        SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(wnd));
+    }
+    DestroyWindow(mine);
+    done.set_value();
+    other.join();
+}
+
+namespace {
+
+// A panel whose first paint fails, keeping the device context it was given.
+class FailingFirstPaint : public TPanel {
+public:
+    explicit FailingFirstPaint(TComponent* owner) : TPanel(owner) {}
+    HDC failedPaint = nullptr;
+
+protected:
+    void Paint(HDC dc) override {
+        if (!failedPaint) {
+            failedPaint = dc;
+            throw Exception("cannot paint");
+        }
+        TPanel::Paint(dc);
+    }
+};
+
+}  // namespace
+
+TEST(ErrorBox, APaintThatFailsIsEndedAndShowsOneBox) {
+    Init();
+    TestForm form(Desc("Painting"));
+    auto* panel = new FailingFirstPaint(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(0, 0, 40, 40);
+    panel->CreateHandle();
+    form.Show();
+    std::vector<harness::MessageBoxInfo> boxes;
+    {
+        harness::DialogWatcher watcher;
+        // The box runs its modal loop inside the paint; the watcher answers it.
+        RedrawWindow(panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        boxes = watcher.Seen();
+    }
+    ASSERT_NE(panel->failedPaint, nullptr);
+    EXPECT_EQ(ReleaseDC(panel->Handle(), panel->failedPaint), 0) << "the failed paint kept its device context";
+    EXPECT_EQ(boxes.size(), 1u);
+    form.Hide();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <array>
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <ostream>
@@ -254,9 +256,10 @@ protected:
         return zone;
     }
 
-    // Chooses Help. Another thread answers each message box of this process, noting what
-    // it said and whether the help viewer was up already; then the viewer is awaited and closed.
-    std::vector<Seen> Help(bool& viewerShown) {
+    // Chooses Help (`choose`, if given, does). Another thread answers each message box of
+    // this process, noting what it said and whether the help viewer was up already; then
+    // the viewer is awaited and closed.
+    std::vector<Seen> Help(bool& viewerShown, const std::function<void()>& choose = {}) {
         std::atomic<bool> done{false};
         std::vector<Seen> seen;
         std::thread answerer([&] {
@@ -269,7 +272,10 @@ protected:
                 std::this_thread::sleep_for(10ms);
             }
         });
-        form->Contents1Click(form.get());
+        if (choose)
+            choose();
+        else
+            form->Contents1Click(form.get());
         viewerShown = harness::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
         done = true;
         answerer.join();
@@ -311,6 +317,32 @@ TEST_F(HelpFromADownload, TheLocalZoneOpensTheHelpWithoutAWord) {
     bool viewerShown = false;
     EXPECT_TRUE(Help(viewerShown).empty());
     EXPECT_TRUE(viewerShown);
+}
+
+// The kind of COM apartment the calling thread is in; -1 for none.
+int ApartmentOfThisThread() {
+    APTTYPE type{};
+    APTTYPEQUALIFIER qualifier{};
+    return SUCCEEDED(CoGetApartmentType(&type, &qualifier)) ? static_cast<int>(type) : -1;
+}
+
+// The shell asks its callers for a single-threaded apartment, since a verb may be a COM
+// handler. Help is chosen on a thread of its own here, which has none until then.
+TEST_F(HelpFromADownload, TheShellIsAskedFromAComApartment) {
+    zone = 0;
+    int before = 0;
+    int after = 0;
+    bool viewerShown = false;
+    Help(viewerShown, [&] {
+        std::thread([&] {
+            before = ApartmentOfThisThread();
+            form->Contents1Click(form.get());
+            after = ApartmentOfThisThread();
+        }).join();
+    });
+    EXPECT_TRUE(viewerShown);
+    EXPECT_NE(before, APTTYPE_STA);
+    EXPECT_TRUE(after == APTTYPE_STA || after == APTTYPE_MAINSTA) << after;
 }
 
 }  // namespace
