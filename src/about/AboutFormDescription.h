@@ -26,7 +26,6 @@ inline constexpr std::array<TControlDesc, 7> kOwnControls = {{
      .font = &kLinkFont,
      .hint = "Click to view the License Agreement ",
      .cursor = crHandPoint,
-     .autoSize = true,
      .onClick = Handler<&TFormAbout::Label5Click>},
     Line("Bevel3", 20, 180, 289, 3, Field<&TFormAbout::Bevel3>),
     TextLabel("AvailableMemory", 20, 196, 91, "Available memory :", &kMemoryFont, Field<&TFormAbout::AvailableMemory>),

@@ -13,7 +13,7 @@ namespace fw {
 // The line a failed call is reported as.
 std::string FailureText(std::string_view call, DWORD error);
 
-// Where reports go: OutputDebugStringA unless a test puts its own sink in. Returns the
+// Seam for tests: where reports go, OutputDebugStringA unless a test puts its own sink in. Returns the
 // sink it replaces.
 using TDebugSink = void (*)(const char* text);
 TDebugSink SetDebugSink(TDebugSink sink);

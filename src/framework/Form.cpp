@@ -37,9 +37,7 @@ DWORD FormStyleBits(const TFormDesc& d) {
 }
 
 DWORD FormExStyleBits(const TFormDesc& d) {
-    const DWORD frame = d.border == TBorderStyle::bsNone         ? 0
-                        : d.border == TBorderStyle::bsToolWindow ? WS_EX_TOOLWINDOW
-                                                                 : WS_EX_DLGMODALFRAME;
+    const DWORD frame = d.border == TBorderStyle::bsNone ? 0 : WS_EX_TOOLWINDOW;
     return frame | (d.formStyle == TFormStyle::fsStayOnTop ? WS_EX_TOPMOST : 0);
 }
 
@@ -51,23 +49,14 @@ TControl* MakeControl(TForm* form, const TControlDesc& d) {
             p->BevelInner = d.bevelInner;
             return p;
         }
-        case TControlKind::Label: {
-            auto* l = new TLabel(form);
-            l->AutoSize = d.autoSize;
-            return l;
-        }
-        case TControlKind::Image: {
-            auto* i = new TImage(form);
-            i->AutoSize = d.autoSize;
-            return i;
-        }
+        case TControlKind::Label:
+            return new TLabel(form);
+        case TControlKind::Image:
+            return new TImage(form);
         case TControlKind::Bevel:
             return new TBevel(form);
-        case TControlKind::CheckBox: {
-            auto* c = new TCheckBox(form);
-            c->SetChecked(d.checked);
-            return c;
-        }
+        case TControlKind::CheckBox:
+            return new TCheckBox(form);
         case TControlKind::ComboBox: {
             auto* c = new TComboBox(form);
             c->Items.assign(d.items.begin(), d.items.end());
@@ -132,10 +121,8 @@ void TForm::BuildItems(TMenuItem* parent, TList<TMenuItemDesc> items) {
         item->RadioItem = d.radioItem;
         item->AutoCheck = d.autoCheck;
         item->GroupIndex = d.groupIndex;
-        item->Default = d.isDefault;
         parent->Add(item);
         item->SetChecked(d.checked);
-        item->SetVisible(d.visible);
         Bind(d.field, item);
         BuildItems(item, d.items);
     }
@@ -237,7 +224,7 @@ void TForm::BuildControl(const TControlDesc& d) {
         c->SetText(std::string(d.text));
     c->CreateHandle();
     if (d.kind == TControlKind::Image && !d.picture.empty())
-        static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.pictureSize);
+        static_cast<TImage*>(c)->LoadIconResource(std::string(d.picture), d.width);
     c->OnClick = EventOf(d.onClick);
     if (auto* edit = dynamic_cast<TRichEdit*>(c)) {
         edit->OnChange = EventOf(d.onChange);

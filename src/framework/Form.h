@@ -59,7 +59,6 @@ public:
 
     void CreateHandle() override;
 
-    std::string Caption() const { return Text(); }
     void SetCaption(const std::string& caption) { SetText(caption); }
 
     void SetVisible(bool visible) override;
@@ -116,7 +115,6 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC dc) override;
-    bool Clickable() const override { return OnClick != nullptr; }
 
 private:
     void PlaceFirstShow();

@@ -158,7 +158,7 @@ private:
 enum class TControlKind { Panel, Label, Image, Bevel, CheckBox, ComboBox, Button, RichEdit };
 static_assert(static_cast<TPartKind>(TControlKind::RichEdit) == TPartKind::RichEdit);
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
-enum class TBorderStyle { bsSingle, bsToolWindow, bsNone };
+enum class TBorderStyle { bsToolWindow, bsNone };
 enum class TFormStyle { fsNormal, fsStayOnTop };
 enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter };
 
@@ -179,15 +179,12 @@ struct TControlDesc {
     // Panels
     TBevelCut bevelOuter = TBevelCut::bvRaised;
     TBevelCut bevelInner = TBevelCut::bvNone;
-    // Labels and images
-    bool autoSize = false;
-    std::string_view picture{};  // icon resource for an image
-    int pictureSize = 32;
+    // Images: an icon resource, drawn at the image's designed width
+    std::string_view picture{};
     // Rich edit boxes (always read-only)
     bool centered = false;
     int maxLength = 0;
-    // Check boxes, combo boxes and buttons
-    bool checked = false;
+    // Combo boxes and buttons
     TList<std::string_view> items{};
     bool flat = false;  // combo boxes: a flat frame, no 3-D edge
     TModalResult modalResult = mrNone;
@@ -209,8 +206,6 @@ struct TMenuItemDesc {
     bool autoCheck = false;
     int groupIndex = 0;
     bool checked = false;
-    bool visible = true;
-    bool isDefault = false;
     unsigned command = 0;  // every item that can be chosen has one; see kFirstCommand
     TEventHandler onClick = nullptr;
     TList<TMenuItemDesc> items{};
@@ -233,7 +228,7 @@ struct TMenuDesc {
 struct TFormDesc {
     std::string_view name{};
     std::string_view caption{};
-    TBorderStyle border = TBorderStyle::bsSingle;
+    TBorderStyle border = TBorderStyle::bsToolWindow;
     bool minimizeBox = false;
     TFormStyle formStyle = TFormStyle::fsNormal;
     TPosition position = TPosition::poDesigned;

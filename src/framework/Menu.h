@@ -33,7 +33,6 @@ public:
     // Checking a radio item clears the other radio items of the same group in the
     // same submenu, and no others.
     void SetChecked(bool checked);
-    bool Visible() const { return visible_; }
     void SetVisible(bool visible);
 
     // What choosing the item does: an automatic check mark flips, then the handler runs.

@@ -303,8 +303,7 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
      .left = 12,
      .top = 242,
      .text = "PaletteName",
-     .font = &kCaptionFont,
-     .autoSize = true},
+     .font = &kCaptionFont},
 }};
 
 // The ten chart images inside the palette panel; only the web colours show at first.
@@ -322,7 +321,6 @@ constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
                      .height = e.imageHeight,
                      .cursor = crCross,
                      .visible = e.identifier == "palWeb",
-                     .autoSize = true,
                      .onClick = kCharts[i].onImage};
     }
     return images;

@@ -71,7 +71,7 @@ public:
 
     // The current colour is the swatch's colour.
     fw::TColor CurrentColor() const { return ColorPanel->Color(); }
-    // The tray tooltip text as last built (kept for the tray icon).
+    // Seam for tests: the tray tooltip text as last built (kept for the tray icon).
     const std::string& TrayHint() const { return trayHint_; }
 
     // Core (Unit1.cpp, AboutCommand.cpp).

@@ -8,7 +8,8 @@ namespace huetrove {
 // Reads the file's zone; the local machine when it has no such stream (Wine keeps none).
 int ReadFileZone(const std::wstring& path);
 
-// What Help asks. Tests put a reader of their own here, to play a file with a zone.
+// Seam for tests: what Help asks. Tests put a reader of their own here, to play a file
+// with a zone.
 extern int (*FileZone)(const std::wstring& path);
 
 }  // namespace huetrove

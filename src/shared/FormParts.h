@@ -37,9 +37,7 @@ constexpr std::array<fw::TControlDesc, 4> TitleBand(TTitleBandFields fields) {
          .top = 10,
          .width = 32,
          .height = 32,
-         .autoSize = true,
-         .picture = "MAINICON",
-         .pictureSize = 32},
+         .picture = "MAINICON"},
         {.name = "Label1",
          .field = fields.label,
          .kind = fw::TControlKind::Label,
@@ -49,8 +47,7 @@ constexpr std::array<fw::TControlDesc, 4> TitleBand(TTitleBandFields fields) {
          .width = 48,
          .height = 13,
          .text = "Huetrove",
-         .font = &kTitleFont,
-         .autoSize = true},
+         .font = &kTitleFont},
         {.name = "Bevel1",
          .field = fields.bevel,
          .kind = fw::TControlKind::Bevel,
@@ -77,8 +74,7 @@ constexpr fw::TControlDesc TextLabel(std::string_view name,
             .width = width,
             .height = 13,
             .text = text,
-            .font = font,
-            .autoSize = true};
+            .font = font};
 }
 
 // A dialog's own controls under the title band.

@@ -85,7 +85,8 @@ public:
     // Opens the popup menu at the cursor (the right button's press does this).
     void ShowTrayMenu();
 
-    // What is handed to the shell, and where its notices arrive.
+    // Seams for tests, which the program itself never reads: what is handed to the
+    // shell, where its notices arrive, and the two timers.
     const NOTIFYICONDATAA& NotifyData() const { return notifyData_; }
     HWND TrayWindow() const { return notifyData_.hWnd; }
     fw::TTimer* StepTimer() const { return stepTimer_; }
@@ -102,7 +103,7 @@ public:
     static constexpr unsigned AddRetryInterval = 1000;
     fw::TTimer* AddRetryTimer() const { return addRetryTimer_; }
 
-    // The shell's notification-area call, replaceable so that tests can play a shell
+    // Seam for tests: the shell's notification-area call, replaceable so that tests can play a shell
     // that refuses the first adds, or takes an icon while reporting failure.
     using TShellNotify = BOOL(WINAPI*)(DWORD message, PNOTIFYICONDATAA data);
     static TShellNotify ShellNotifyIcon;

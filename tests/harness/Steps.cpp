@@ -152,8 +152,4 @@ bool ClickCloseBox(HWND window) {
                       [&] { return !IsWindow(window) || !IsWindowVisible(window); }, window);
 }
 
-int InputRepeats() {
-    return Counts().repeats;
-}
-
 }  // namespace harness

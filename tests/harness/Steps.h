@@ -67,7 +67,4 @@ HWND ShownMenu(DWORD processId);
 // Clicks the close box of a window's caption until the window is no longer visible.
 bool ClickCloseBox(HWND window);
 
-// How many inputs steps have sent again in this process so far.
-int InputRepeats();
-
 }  // namespace harness

@@ -81,7 +81,7 @@ constexpr TMenuItemDesc kSubA[] = {Radio("A1", 101, true), Radio("A2", 102)};
 constexpr TMenuItemDesc kSubB[] = {Radio("B1", 103, true), Radio("B2", 104)};
 constexpr TMenuItemDesc kTop[] = {{.name = "SubA", .caption = "A", .items = kSubA},
                                   {.name = "SubB", .caption = "B", .items = kSubB},
-                                  {.name = "Hidden", .caption = "Hidden", .visible = false, .command = 105}};
+                                  {.name = "Hidden", .caption = "Hidden", .command = 105}};
 constexpr TMenuItemDesc kBarItems[] = {{.name = "Top", .caption = "&Top", .items = kTop}};
 constexpr TMenuDesc kBar[] = {{.name = "Bar", .items = kBarItems}};
 
@@ -148,6 +148,7 @@ TEST(Menus, ACommandIsTheNumberItsDescriptionGivesAndNoOther) {
 TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
     Init();
     TestForm form(MenuForm());
+    Part<TMenuItem>(form, "Hidden")->SetVisible(false);
     HMENU top = GetSubMenu(GetMenu(form.Handle()), 0);
     EXPECT_EQ(GetMenuItemCount(top), 2);
     Part<TMenuItem>(form, "Hidden")->SetVisible(true);

@@ -100,7 +100,7 @@ protected:
 
     // What every finished start-up shows, whatever the store held.
     void ExpectStartUpCompleted() const {
-        EXPECT_EQ(form->Caption(), std::string(" ") + kTitle);
+        EXPECT_EQ(form->Text(), std::string(" ") + kTitle);
         EXPECT_EQ(form->HTMLColorEdit->Text().size(), 7u) << form->HTMLColorEdit->Text();
         EXPECT_EQ(form->CloseAction, form->MinimizeClose ? TMainForm::HideToTray : TMainForm::CloseAndFree);
     }
