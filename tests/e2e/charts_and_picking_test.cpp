@@ -90,7 +90,7 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
         // row, which the panel cuts off.
         HWND chart = ShownChart();
         ASSERT_NE(chart, nullptr);
-        const oracle::PaletteImage image = oracle::DrawPaletteImage(*entry);
+        const oracle::PaletteImage image = oracle::DrawnChart(*entry);
         const POINT origin = ClientToScreenPoint(chart, POINT{0, 0});
         int wrong = 0;
         const bool painted = WaitUntil(

@@ -203,7 +203,7 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         EXPECT_EQ(captionTopLeft.y, frame.panelTop + size.height + 1);
         EXPECT_LE(captionTopLeft.y + (caption.bottom - caption.top), want.cy);
 
-        EXPECT_EQ(WrongChartPixels(chart, oracle::DrawPaletteImage(*entry, dpi)), 0);
+        EXPECT_EQ(WrongChartPixels(chart, oracle::DrawnChart(*entry, dpi)), 0);
     }
 }
 

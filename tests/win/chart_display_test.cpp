@@ -280,7 +280,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
         EXPECT_EQ(image->Height(), size.height);
         EXPECT_EQ(image->Left(), 1);
         EXPECT_EQ(image->Top(), 1);
-        const oracle::PaletteImage drawn = oracle::DrawPaletteImage(entry, dpi);
+        const oracle::PaletteImage drawn = oracle::DrawnChart(entry, dpi);
         EXPECT_TRUE(PixelsOf(image->Bitmap(), size.width, size.height) == drawn.pixels) << "crisp cells at the new pitch";
         EXPECT_EQ(form->PalettePanel->Left(), frame.panelLeft);
         EXPECT_EQ(form->PalettePanel->Top(), frame.panelTop);
