@@ -6,6 +6,7 @@
 
 #include "MessageBoxes.h"
 #include "WindowFinder.h"
+#include "WindowText.h"
 
 namespace harness {
 
@@ -115,6 +116,17 @@ bool PressUntil(const std::string& what, HWND window, std::initializer_list<WORD
             return true;
         },
         done, limits);
+}
+
+bool TypeOver(HWND edit, const std::string& text, StepLimits limits) {
+    return SendUntil(
+        "typing \"" + text + "\"",
+        [&] {
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            TypeText(text);
+            return true;
+        },
+        [&] { return WindowText(edit) == text; }, limits);
 }
 
 bool ClickButtonUntil(const std::string& what, HWND button, const std::function<bool()>& done,

@@ -1,5 +1,7 @@
 #include "WindowFinder.h"
 
+#include "WindowText.h"
+
 namespace harness {
 
 namespace {
@@ -139,6 +141,22 @@ bool IsVisible(HWND window) {
 
 bool IsForeground(HWND window) {
     return GetForegroundWindow() == window;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+std::optional<std::string> ShownTooltip(DWORD processId) {
+    for (HWND tip : TopLevelWindows(processId, {.className = "tooltips_class32", .visibleOnly = true})) {
+        const std::string text = WindowText(tip);
+        if (!text.empty())
+            return text;
+    }
+    return std::nullopt;
 }
 
 }  // namespace harness

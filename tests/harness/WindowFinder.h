@@ -47,5 +47,9 @@ POINT CenterOf(const RECT& rect);
 
 bool IsVisible(HWND window);
 bool IsForeground(HWND window);
+// The window that has the keyboard focus on the thread of `window`.
+HWND FocusOf(HWND window);
+// The text of a tooltip of the process on show, if any.
+std::optional<std::string> ShownTooltip(DWORD processId);
 
 }  // namespace harness

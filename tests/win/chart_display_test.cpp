@@ -239,12 +239,6 @@ TEST_F(ChartDisplay, RadioRuleStaysInsideEachSubmenu) {
 
 namespace {
 
-void MoveToScale(TMainForm& form, int dpi) {
-    RECT suggested{};
-    GetWindowRect(form.Handle(), &suggested);
-    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
 // The bitmap's pixels as 0xRRGGBB, row 0 at the top.
 std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
     BITMAPINFO info{};
@@ -271,7 +265,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
     GetWindowRect(form->Handle(), &before);
     for (int dpi : {144, 120, 192}) {
         SCOPED_TRACE(dpi);
-        MoveToScale(*form, dpi);
+        MoveToScale(form->Handle(), dpi);
         const palettes::PaletteEntry& entry = *palettes::FindPaletteEntry("palWindows");
         const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
@@ -297,7 +291,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
         EXPECT_EQ(VisibleImages(), std::set<std::string>{"palWindows"});
         EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWindows"});
     }
-    MoveToScale(*form, start);
+    MoveToScale(form->Handle(), start);
     EXPECT_EQ(ClientHeight(), palettes::FitWindow(false, palettes::FrameForDpi(start).panelTop,
                                                   palettes::ChartImageSize(*palettes::FindPaletteEntry("palWindows"), start).height, start)
                                   .clientHeight)
@@ -307,7 +301,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
 TEST_F(ChartDisplay, ACollapsedWindowStaysCollapsedAtAnotherScale) {
     Show("palWeb");
     Show("");
-    MoveToScale(*form, 144);
+    MoveToScale(form->Handle(), 144);
     EXPECT_EQ(ClientHeight(), palettes::FrameForDpi(144).panelTop);
     EXPECT_TRUE(VisibleImages().empty());
     Show("palWeb");
@@ -318,7 +312,7 @@ TEST_F(ChartDisplay, ACollapsedWindowStaysCollapsedAtAnotherScale) {
 
 TEST_F(ChartDisplay, AnUnknownChartKeepsTheDesignedPanelHeightScaled) {
     form->ShowPalette("palweb");
-    MoveToScale(*form, 192);
+    MoveToScale(form->Handle(), 192);
     EXPECT_EQ(form->PalettePanel->Height(), MulDiv(185, 192, 96));
     EXPECT_EQ(ClientHeight(), MulDiv(56, 192, 96) + MulDiv(185, 192, 96) + MulDiv(12, 192, 96));
 }

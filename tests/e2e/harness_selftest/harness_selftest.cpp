@@ -54,14 +54,7 @@ protected:
 
     // Typed over the whole text, so that a repeat replaces what a lost key left.
     void Type(const std::string& text) {
-        SendUntil(
-            "typing \"" + text + "\"",
-            [&] {
-                SendMessageA(edit_, EM_SETSEL, 0, -1);
-                TypeText(text);
-                return true;
-            },
-            [&] { return WindowText(edit_) == text; });
+        TypeOver(edit_, text);
         ASSERT_EQ(WindowText(edit_), text);
     }
 
