@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "MessageBoxes.h"
+#include "Program.h"
 #include "WindowFinder.h"
 #include "WindowText.h"
 
@@ -14,9 +15,7 @@ namespace {
 
 // This test program's file name, so that a report read away from its test still says whose it is.
 std::string ProgramName() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string full(path);
+    const std::string full = ThisTestProgram();
     return full.substr(full.find_last_of("\\/") + 1);
 }
 

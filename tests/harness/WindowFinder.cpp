@@ -29,7 +29,7 @@ struct TopLevelSearch {
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<TopLevelSearch*>(param);
-    if (ProcessOf(window) == search->processId && Matches(window, *search->query)) {
+    if ((!search->processId || ProcessOf(window) == search->processId) && Matches(window, *search->query)) {
         search->found.push_back(window);
     }
     return TRUE;

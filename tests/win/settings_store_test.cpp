@@ -33,12 +33,6 @@ std::string TextWithNul(const std::string& text) {
 
 const TestKey kStore{kSettingsKey};
 
-std::string ModulePath() {
-    char path[MAX_PATH * 2] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return path;
-}
-
 class SettingsStore : public testing::Test {
 protected:
     static void SetUpTestSuite() { InitializeTestApplication(kTitle); }
@@ -370,7 +364,7 @@ TEST_F(SettingsStore, TheRunValueFollowsSystemStartupOnEverySave) {
     ASSERT_EQ(run.count("Huetrove"), 1u);
     EXPECT_EQ(run.at("Huetrove").type, static_cast<DWORD>(REG_SZ));
     // Quoted, so a path with spaces names one program.
-    EXPECT_EQ(run.at("Huetrove").Bytes(), TextWithNul("\"" + ModulePath() + "\""));
+    EXPECT_EQ(run.at("Huetrove").Bytes(), TextWithNul("\"" + ThisTestProgram() + "\""));
 
     // Something else removed it: the next save brings it back.
     RemoveAllSettings();
