@@ -188,10 +188,7 @@ TEST_F(SettingsLoadE2E, AProgramPathInAnotherScriptIsWrittenToTheRunValueAsItIs)
             const auto box = WaitForMessageBox(copy.ProcessId(), 0s);
             ADD_FAILURE() << "the program did not end: " << (box ? box->text : "no box");
         }
-        const std::wstring runKey(kRunKey, kRunKey + sizeof kRunKey - 1);
-        const auto run = ReadRegistryWideString(runKey, L"Huetrove");
-        EXPECT_TRUE(run && lstrcmpiW(run->c_str(), (L"\"" + exe.wstring() + L"\"").c_str()) == 0)
-            << "not the quoted program path";
+        EXPECT_TRUE(RunValueStarts(exe)) << "not the quoted program path";
     }
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);

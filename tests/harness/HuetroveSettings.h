@@ -1,6 +1,7 @@
 #pragma once
 // Where Huetrove keeps its settings in the per-user registry, for every test tier, and a
 // store written as the program would write it.
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -45,6 +46,14 @@ inline std::optional<std::string> StoredText(const char* name) {
 }
 inline std::optional<DWORD> StoredNumber(const char* name) {
     return ReadRegistryDword(kSettingsKey, name);
+}
+
+// Whether the start-up entry starts `exe`: its path in quotes, as the program writes it,
+// in any case, as the system compares paths.
+inline bool RunValueStarts(const std::filesystem::path& exe) {
+    const auto run = ReadRegistryWideString(std::filesystem::path(kRunKey).wstring(),
+                                            std::filesystem::path(kRunValue).wstring());
+    return run && lstrcmpiW(run->c_str(), (L"\"" + exe.wstring() + L"\"").c_str()) == 0;
 }
 
 }  // namespace harness
