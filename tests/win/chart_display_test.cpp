@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ChartPixels.h"
+#include "Harness.h"
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
@@ -90,11 +91,7 @@ protected:
 
     std::string ItemOf(const std::string& identifier) const { return "M" + identifier; }
 
-    int ClientHeight() const {
-        RECT rc{};
-        GetClientRect(form->Handle(), &rc);
-        return rc.bottom;
-    }
+    int ClientHeight() const { return harness::ClientSize(form->Handle()).cy; }
 
     std::unique_ptr<TMainForm> form;
 };
@@ -104,11 +101,7 @@ TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
         SCOPED_TRACE(s.identifier);
         // Start from an entry of the other group, whose check mark must go.
         Show(IsScheme(s.identifier) ? "palWindows" : "schXP");
-        const RECT before = [&] {
-            RECT r;
-            GetWindowRect(form->Handle(), &r);
-            return r;
-        }();
+        const RECT before = harness::WindowRect(form->Handle());
         Show(s.identifier);
         EXPECT_EQ(VisibleImages(), std::set<std::string>{s.identifier});
         EXPECT_EQ(CheckedItems(), std::set<std::string>{ItemOf(s.identifier)});
@@ -116,8 +109,7 @@ TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
         EXPECT_EQ(form->PaletteName->Top(), s.labelTop);
         EXPECT_EQ(form->PaletteName->Caption(), s.caption);
         // The window keeps its top-left corner.
-        RECT after;
-        GetWindowRect(form->Handle(), &after);
+        const RECT after = harness::WindowRect(form->Handle());
         EXPECT_EQ(after.left, before.left);
         EXPECT_EQ(after.top, before.top);
 
@@ -261,8 +253,7 @@ std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
 TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindow) {
     const int start = form->Dpi();
     Show("palWindows");
-    RECT before{};
-    GetWindowRect(form->Handle(), &before);
+    const RECT before = harness::WindowRect(form->Handle());
     for (int dpi : {144, 120, 192}) {
         SCOPED_TRACE(dpi);
         MoveToScale(form->Handle(), dpi);
@@ -284,8 +275,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
         EXPECT_EQ(form->ClientWidth(), frame.clientWidth);
         EXPECT_EQ(ClientHeight(), fit.clientHeight);
         EXPECT_EQ(form->PaletteName->Top(), fit.captionTop);
-        RECT now{};
-        GetWindowRect(form->Handle(), &now);
+        const RECT now = harness::WindowRect(form->Handle());
         EXPECT_EQ(now.left, before.left);
         EXPECT_EQ(now.top, before.top);
         EXPECT_EQ(VisibleImages(), std::set<std::string>{"palWindows"});

@@ -59,11 +59,7 @@ protected:
                                    .systemStartup = 1, .dblClickAction = "Picker"}));
     }
 
-    RECT Rect() const {
-        RECT rc{};
-        GetWindowRect(form->Handle(), &rc);
-        return rc;
-    }
+    RECT Rect() const { return WindowRect(form->Handle()); }
     int OuterHeight() const { return Rect().bottom - Rect().top; }
     int OuterWidth() const { return Rect().right - Rect().left; }
 
