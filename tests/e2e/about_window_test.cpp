@@ -44,12 +44,6 @@ protected:
         }
         return nullptr;
     }
-    static POINT ClientPos(HWND about, HWND control) {
-        RECT r = WindowRect(control);
-        POINT p{r.left, r.top};
-        ScreenToClient(about, &p);
-        return p;
-    }
     // The figure shown, read while the system's own is read around it.
     static bool ReadMemory(HWND about, unsigned long long& shown, unsigned long long& low, unsigned long long& high) {
         const unsigned long long a = AvailableKb();
@@ -101,19 +95,19 @@ TEST_F(AboutWindow, ShowsItsTextsInTheirPlaces) {
     for (const Expected& e : texts) {
         HWND control = Control(about, e.text);
         ASSERT_NE(control, nullptr) << e.text;
-        const POINT p = ClientPos(about, control);
+        const POINT p = TopLeftIn(about, control);
         EXPECT_EQ(p.x, e.at.x) << e.text;
         EXPECT_EQ(p.y, e.at.y) << e.text;
     }
     HWND copyright = Control(about, "Copyright", true);
     ASSERT_NE(copyright, nullptr);
     EXPECT_EQ(WindowText(copyright).find('\n'), std::string::npos);
-    EXPECT_EQ(ClientPos(about, copyright).x, 20);
-    EXPECT_EQ(ClientPos(about, copyright).y, 76);
+    EXPECT_EQ(TopLeftIn(about, copyright).x, 20);
+    EXPECT_EQ(TopLeftIn(about, copyright).y, 76);
     HWND memory = Control(about, kMemoryPrefix, true);
     ASSERT_NE(memory, nullptr);
-    EXPECT_EQ(ClientPos(about, memory).x, 20);
-    EXPECT_EQ(ClientPos(about, memory).y, 196);
+    EXPECT_EQ(TopLeftIn(about, memory).x, 20);
+    EXPECT_EQ(TopLeftIn(about, memory).y, 196);
     EXPECT_EQ(WindowRect(Control(about, "&Ok")).right - WindowRect(Control(about, "&Ok")).left, 75);
 
     // The white band at the top with the program's icon.

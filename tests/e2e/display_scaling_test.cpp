@@ -160,9 +160,8 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         EXPECT_EQ(chartTopLeft.y, frame.panelTop + 1);
 
         // The caption sits one pixel under the panel and is not cut off by the window's edge.
-        RECT caption = WindowRect(Caption());
-        POINT captionTopLeft{caption.left, caption.top};
-        ScreenToClient(app->main(), &captionTopLeft);
+        const RECT caption = WindowRect(Caption());
+        const POINT captionTopLeft = TopLeftIn(app->main(), Caption());
         EXPECT_EQ(captionTopLeft.y, frame.panelTop + size.height + 1);
         EXPECT_LE(captionTopLeft.y + (caption.bottom - caption.top), want.cy);
 

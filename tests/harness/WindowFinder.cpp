@@ -131,6 +131,13 @@ POINT ClientToScreenPoint(HWND window, POINT clientPoint) {
     return clientPoint;
 }
 
+POINT TopLeftIn(HWND parent, HWND window) {
+    const RECT rect = WindowRect(window);
+    POINT topLeft{rect.left, rect.top};
+    ScreenToClient(parent, &topLeft);
+    return topLeft;
+}
+
 POINT CenterOf(const RECT& rect) {
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }

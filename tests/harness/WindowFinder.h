@@ -43,6 +43,8 @@ SIZE ClientSize(HWND window);
 // The client area in screen coordinates, and one client point on the screen.
 RECT ClientRectOnScreen(HWND window);
 POINT ClientToScreenPoint(HWND window, POINT clientPoint);
+// Where a window's top-left corner lies in the client area of `parent` (or of any window).
+POINT TopLeftIn(HWND parent, HWND window);
 POINT CenterOf(const RECT& rect);
 
 bool IsVisible(HWND window);
