@@ -356,270 +356,315 @@ std::vector<Round> ReadRounds(const char* path) {
     return rounds;
 }
 
+// Each program the bench starts, and the files it reads.
+struct Programs {
+    std::string dir = ProgramDirectory();
+    int dpi = ScreenDpi();
+    Program huetrove{ProgramPath(), kMainCaption, POINT{fw::ScaleToDpi(25, dpi), fw::ScaleToDpi(38, dpi)}};
+    Program minimal{dir + "\\minimal_window.exe", "Minimal window", POINT{150, 150}};
+    Program floor{dir + "\\library_floor.exe", "Library floor", POINT{150, 150}};
+    Program warmUp{dir + "\\warm_up.exe", "Warm-up window", POINT{150, 150}};
+    // The replay shows Huetrove's main window again, caption and controls alike; it reads
+    // the windows from this file in its working folder, the program's.
+    std::string windowsFile = dir + "\\bench-windows.txt";
+    Program replay{dir + "\\window_replay.exe", kMainCaption, huetrove.paintedAt};
+
+    // The first program to start in a fresh desktop wakes it: the warm-up, whose time is not kept.
+    void WarmTheDesktop() const { Start(warmUp).process->Terminate(); }
+};
+
+// --round: one start of each program, printed as one line for the rounds file.
+void PrintOneRound(const Programs& p) {
+    p.WarmTheDesktop();
+    Started m = Start(p.minimal);
+    m.process->Terminate();
+    Started f = Start(p.floor);
+    f.process->Terminate();
+    Started h = Start(p.huetrove);
+    const ProcessResources resources = MeasureResources(h.process->Handle());
+    const Marks marks = ReadMarks(h, p.huetrove.exe).value_or(Marks{});
+    // The windows the replay makes, recorded once per session (bench.sh starts without).
+    if (GetFileAttributesA(p.windowsFile.c_str()) == INVALID_FILE_ATTRIBUTES)
+        RecordWindows(h.process->Id(), p.windowsFile);
+    h.process->Terminate();
+    Started r = Start(p.replay);
+    const Marks replayMarks = ReadMarks(r, p.replay.exe).value_or(Marks{});
+    r.process->Terminate();
+    std::printf("%.1f %.1f %.1f %ld", m.ms, f.ms, h.ms, resources.windows);
+    for (double mark : marks)
+        std::printf(" %.1f", mark);
+    // Then the memory after start-up, for looking into it: working set, private (KB).
+    std::printf(" %llu %llu", resources.workingSetKb, resources.privateKb);
+    // Then the replay's start-up and its marks.
+    std::printf(" %.1f", r.ms);
+    for (double mark : replayMarks)
+        std::printf(" %.1f", mark);
+    std::printf("\n");
+}
+
+// Start-up of the programs in turn, so all meet the same machine, and their resources
+// after the last start; Huetrove stays running.
+struct StartUps {
+    std::vector<Round> rounds;
+    ProcessResources minimalAtStart, floorAtStart, huetroveAtStart;
+    Started huetrove;
+};
+
+// Rounds run by bench.sh, each in a fresh desktop (HUETROVE_BENCH_ROUNDS), replace those
+// run here; then one more start of each is measured.
+StartUps MeasureStartUps(const Programs& p) {
+    StartUps s;
+    if (const char* file = std::getenv("HUETROVE_BENCH_ROUNDS"))
+        s.rounds = ReadRounds(file);
+    const bool ownRounds = s.rounds.empty();
+    p.WarmTheDesktop();
+    const int runs = ownRounds ? kStartRuns : 1;
+    for (int run = 0; run < runs; ++run) {
+        const bool lastRun = run == runs - 1;
+        Started m = Start(p.minimal);
+        if (lastRun)
+            s.minimalAtStart = MeasureResources(m.process->Handle());
+        m.process->Terminate();
+        Started f = Start(p.floor);
+        if (lastRun)
+            s.floorAtStart = MeasureResources(f.process->Handle());
+        f.process->Terminate();
+        Started h = Start(p.huetrove);
+        Round round{.minimalMs = m.ms, .floorMs = f.ms, .huetroveMs = h.ms};
+        round.marks = ReadMarks(h, p.huetrove.exe).value_or(Marks{});
+        if (lastRun) {
+            s.huetroveAtStart = MeasureResources(h.process->Handle());
+            round.windows = s.huetroveAtStart.windows;
+            s.huetrove = std::move(h);
+        } else {
+            h.process->Terminate();
+        }
+        if (ownRounds)
+            s.rounds.push_back(round);
+    }
+    return s;
+}
+
+// Many chart switches, then many picks, all posted as the system posts input; then what
+// the program holds. Posted messages are handled in order, so a key's chart on show means
+// that all posted before it have run; charts are told apart by the window's height, so
+// each wait is for a chart of a height of its own that nothing still queued could show:
+// F1 (the web colours) after the switches, which press F2..F8, and F7 after the picks.
+ProcessResources SwitchAndPick(const Started& h, int dpi) {
+    ChartDriver charts(h.window, dpi);
+    for (int i = 0; i < kSwitches; ++i)
+        charts.PostChartKey(2 + i % 7);
+    const palettes::PaletteEntry& picked = EntryOfKey(1);
+    charts.PostChartKey(1);
+    if (!charts.WaitForChart(picked))
+        std::fprintf(stderr, "the chart switches did not end\n");
+    HWND chart = charts.ShownChart();
+    const int pitch = palettes::ChartPitch(picked.group, dpi);
+    for (int i = 0; i < kPicks; ++i)
+        ChartDriver::PostClick(chart, POINT{(i % picked.columns) * pitch + pitch / 2, pitch / 2});
+    charts.PostChartKey(7);
+    if (!charts.WaitForChart(EntryOfKey(7)))
+        std::fprintf(stderr, "the picks did not finish\n");
+    return MeasureResources(h.process->Handle());
+}
+
+// Latency of a pick. The pointer stays on one spot (Wine reports a moved pointer to the
+// program a moment late), and two charts whose cells there differ take turns: each is
+// shown first, then the click is posted and the HTML box watched.
+std::vector<double> PickLatencies(HWND main, int dpi) {
+    ChartDriver charts(main, dpi);
+    const palettes::PaletteEntry& hues = EntryOfKey(2);
+    const palettes::PaletteEntry& safe = EntryOfKey(3);
+    const int spotPitch = palettes::ChartPitch(hues.group, dpi);
+    const POINT spot{5 * spotPitch + spotPitch / 2, 3 * spotPitch + spotPitch / 2};  // row 3, column 5
+    auto colourAt = [&](const palettes::PaletteEntry& entry) {
+        const std::uint32_t rgb = palettes::PaletteCellColors(entry)[static_cast<size_t>(3 * entry.columns + 5)];
+        return HtmlOf(RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF));
+    };
+    charts.PostChartKey(2);
+    charts.WaitForChart(hues);
+    if (!MoveMouse(ClientToScreenPoint(charts.ShownChart(), spot)))
+        std::fprintf(stderr, "the pointer did not stay on the chart\n");
+    WaitUntil([] { return false; }, 300ms);
+    HWND htmlBox = ChildAt(main, POINT{fw::ScaleToDpi(57, dpi), fw::ScaleToDpi(20, dpi)});
+    std::vector<double> latencies;
+    int missed = 0;
+    for (int i = 0; i < kLatencyPicks; ++i) {
+        // The other chart first: a chart's own key hides it again.
+        const palettes::PaletteEntry& entry = i % 2 ? hues : safe;
+        charts.PostChartKey(entry.shortcut.functionKey);
+        charts.WaitForChart(entry);
+        const std::string want = colourAt(entry);
+        // The pick reads the screen: the chart must have painted before the click.
+        const POINT onScreen = ClientToScreenPoint(charts.ShownChart(), spot);
+        WaitUntil([&] { return HtmlOf(ReadPixel(onScreen)) == want; }, 5s, 1ms);
+        const auto begin = Clock::now();
+        ChartDriver::PostClick(charts.ShownChart(), spot);
+        if (WaitUntil([&] { return WindowText(htmlBox) == want; }, 2s, 0ms)) {
+            latencies.push_back(MsSince(begin));
+        } else if (++missed == 1) {
+            // What the first missed pick met, to tell a slow program from a pointer elsewhere.
+            POINT pointer{};
+            GetCursorPos(&pointer);
+            std::fprintf(stderr,
+                         "pick %d not seen within 2 s: wanted %s, the HTML box shows %s, the screen there %s; "
+                         "pointer at %ld,%ld, the spot at %ld,%ld\n",
+                         i, want.c_str(), WindowText(htmlBox).c_str(), HtmlOf(ReadPixel(onScreen)).c_str(),
+                         pointer.x, pointer.y, onScreen.x, onScreen.y);
+        }
+    }
+    return latencies;
+}
+
+// One figure of the rounds, those that were recorded (above zero) or all.
+std::vector<double> Figures(const std::vector<Round>& rounds, double Round::*figure, bool recordedOnly = false) {
+    std::vector<double> values;
+    for (const Round& r : rounds)
+        if (!recordedOnly || r.*figure > 0)
+            values.push_back(r.*figure);
+    return values;
+}
+
+// Huetrove beside the minimal program: start-up, memory, objects, the pick latency and sizes.
+void PrintMainTable(const Programs& p, const StartUps& s, const ProcessResources& after,
+                    const std::vector<double>& latencies) {
+    const std::vector<Round>& rounds = s.rounds;
+    const ProcessResources& huetroveAtStart = s.huetroveAtStart;
+    const ProcessResources& minimalAtStart = s.minimalAtStart;
+    std::printf("| Figure | Huetrove | Minimal Win32 program | Ratio |\n|---|---|---|---|\n");
+    Row("Start-up to the window shown and painted, median of " + std::to_string(rounds.size()) +
+            " rounds (ratio: median of the rounds' ratios)",
+        Number(Median(Figures(rounds, &Round::huetroveMs)), "ms"),
+        Number(Median(Figures(rounds, &Round::minimalMs)), "ms"),
+        RatioText(MedianRatio(rounds, &Round::huetroveMs, &Round::minimalMs)));
+    Row("Working set after start-up", Kb(huetroveAtStart.workingSetKb), Kb(minimalAtStart.workingSetKb),
+        Ratio(static_cast<double>(huetroveAtStart.workingSetKb), static_cast<double>(minimalAtStart.workingSetKb)));
+    Row("Private bytes after start-up", Kb(huetroveAtStart.privateKb), Kb(minimalAtStart.privateKb),
+        Ratio(static_cast<double>(huetroveAtStart.privateKb), static_cast<double>(minimalAtStart.privateKb)));
+    Row("Working set after " + std::to_string(kPicks) + " picks and " + std::to_string(kSwitches) + " chart switches",
+        Kb(after.workingSetKb), Kb(minimalAtStart.workingSetKb) + " (after start-up)",
+        Ratio(static_cast<double>(after.workingSetKb), static_cast<double>(minimalAtStart.workingSetKb)));
+    Row("Private bytes after the picks and switches", Kb(after.privateKb),
+        Kb(minimalAtStart.privateKb) + " (after start-up)",
+        Ratio(static_cast<double>(after.privateKb), static_cast<double>(minimalAtStart.privateKb)));
+    Row("GDI / USER objects / handles after start-up", Objects(huetroveAtStart), Objects(minimalAtStart), "");
+    Row("GDI / USER objects / handles after the picks and switches", Objects(after), "", "");
+    if (latencies.empty()) {
+        Row("Pick latency, click posted to new HTML code", "no pick seen within 2 s", "", "");
+    } else {
+        char text[96];
+        std::snprintf(text, sizeof text, "%.1f ms median, %.1f ms max", Median(latencies),
+                      *std::max_element(latencies.begin(), latencies.end()));
+        Row("Pick latency, click posted to new HTML code, " + std::to_string(latencies.size()) + " picks", text, "",
+            "");
+    }
+    Row("Executable size", FileSize(p.huetrove.exe), FileSize(p.minimal.exe), "");
+    Row("Installer size", FileSize(p.dir + "\\Huetrove-1.0-setup.exe"), "", "");
+    Row("Portable zip size", FileSize(p.dir + "\\Huetrove-1.0-portable.zip"), "", "");
+    std::printf("\nCounted at %d DPI. %s.\n", p.dpi, HowCounted(after).c_str());
+}
+
+// What the libraries that Huetrove's controls need cost on their own, and what Huetrove
+// adds to them.
+void PrintFloorTable(const StartUps& s) {
+    const std::vector<Round>& rounds = s.rounds;
+    std::printf("\n| After start-up | Huetrove | Library floor | Minimal program | Floor / minimal | "
+                "Huetrove / floor |\n|---|---|---|---|---|---|\n");
+    std::printf("| Start-up to the window shown and painted, median of %zu rounds (ratios: median of the "
+                "rounds' ratios) | %s | %s | %s | %s | %s |\n",
+                rounds.size(), Number(Median(Figures(rounds, &Round::huetroveMs)), "ms").c_str(),
+                Number(Median(Figures(rounds, &Round::floorMs)), "ms").c_str(),
+                Number(Median(Figures(rounds, &Round::minimalMs)), "ms").c_str(),
+                RatioText(MedianRatio(rounds, &Round::floorMs, &Round::minimalMs)).c_str(),
+                RatioText(MedianRatio(rounds, &Round::huetroveMs, &Round::floorMs)).c_str());
+    auto floorRow = [](const char* figure, unsigned long long h, unsigned long long f, unsigned long long m) {
+        std::printf("| %s | %s | %s | %s | %s | %s |\n", figure, Kb(h).c_str(), Kb(f).c_str(), Kb(m).c_str(),
+                    Ratio(static_cast<double>(f), static_cast<double>(m)).c_str(),
+                    Ratio(static_cast<double>(h), static_cast<double>(f)).c_str());
+    };
+    floorRow("Working set", s.huetroveAtStart.workingSetKb, s.floorAtStart.workingSetKb, s.minimalAtStart.workingSetKb);
+    floorRow("Private bytes", s.huetroveAtStart.privateKb, s.floorAtStart.privateKb, s.minimalAtStart.privateKb);
+}
+
+// The start-up profile: the median time from process creation to each mark, and the same
+// for the replay of the same windows; the difference is the program's own.
+void PrintPhases(const std::vector<Round>& rounds) {
+    std::printf("\n| Start-up phase (median of %zu) | Reached after | Phase took | Same windows, bare Win32: "
+                "reached after | Same windows, bare Win32: phase took | The program's own |\n"
+                "|---|---|---|---|---|---|\n",
+                rounds.size());
+    double previous = 0, replayPrevious = 0;
+    for (size_t i = 0; i < kMarkNames.size(); ++i) {
+        std::vector<double> at, replayAt;
+        for (const Round& r : rounds) {
+            at.push_back(r.marks[i]);
+            replayAt.push_back(r.replayMarks[i]);
+        }
+        const double reached = Median(at);
+        const double replayReached = Median(replayAt);
+        if (reached < 0) {
+            std::printf("| %s | not recorded | | | | |\n", kMarkNames[i]);
+            continue;
+        }
+        std::printf("| %s | %.1f ms | %.1f ms |", kMarkNames[i], reached, reached - previous);
+        if (replayReached > 0)
+            std::printf(" %.1f ms | %.1f ms | %.1f ms |\n", replayReached, replayReached - replayPrevious,
+                        (reached - previous) - (replayReached - replayPrevious));
+        else
+            std::printf(" not recorded | | |\n");
+        previous = reached;
+        replayPrevious = replayReached > 0 ? replayReached : replayPrevious;
+    }
+    std::vector<double> windows;
+    for (const Round& r : rounds)
+        if (r.windows > 0)
+            windows.push_back(static_cast<double>(r.windows));
+    if (!windows.empty())
+        std::printf("| Windows of the process once the main window is painted | %.0f | | | | |\n", Median(windows));
+}
+
+// Start-up of the replay beside Huetrove's and the floor's, from the same rounds.
+void PrintReplay(const std::vector<Round>& rounds) {
+    const std::vector<double> replayStarts = Figures(rounds, &Round::replayMs, true);
+    if (replayStarts.empty())
+        return;
+    std::printf("\n| Start-up to the window shown and painted, median of %zu rounds | Time | Ratio to the "
+                "library floor (median of the rounds' ratios) |\n|---|---|---|\n",
+                rounds.size());
+    std::printf("| Huetrove | %s | %s |\n", Number(Median(Figures(rounds, &Round::huetroveMs)), "ms").c_str(),
+                RatioText(MedianRatio(rounds, &Round::huetroveMs, &Round::floorMs)).c_str());
+    std::printf("| Huetrove's windows, bare Win32 (`tests/bench/window_replay.cpp`) | %s | %s |\n",
+                Number(Median(replayStarts), "ms").c_str(),
+                RatioText(MedianRatio(rounds, &Round::replayMs, &Round::floorMs)).c_str());
+    std::printf("| Library floor | %s | 1.00 |\n", Number(Median(Figures(rounds, &Round::floorMs)), "ms").c_str());
+    // The program's own share of the time from WinMain to the first paint, paired by
+    // round as the ratios are.
+    std::vector<double> own;
+    for (const Round& r : rounds)
+        if (r.marks.front() > 0 && r.marks.back() > 0 && r.replayMarks.front() > 0 && r.replayMarks.back() > 0)
+            own.push_back((r.marks.back() - r.marks.front()) - (r.replayMarks.back() - r.replayMarks.front()));
+    if (!own.empty())
+        std::printf("\nThe program's own share from WinMain to the first paint, median of the rounds' own "
+                    "differences: %.1f ms.\n",
+                    Median(own));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string dir = ProgramDirectory();
-    const int dpi = ScreenDpi();
-    const Program huetrove{ProgramPath(), kMainCaption, POINT{fw::ScaleToDpi(25, dpi), fw::ScaleToDpi(38, dpi)}};
-    const Program minimal{dir + "\\minimal_window.exe", "Minimal window", POINT{150, 150}};
-    const Program floor{dir + "\\library_floor.exe", "Library floor", POINT{150, 150}};
-    const Program warmUp{dir + "\\warm_up.exe", "Warm-up window", POINT{150, 150}};
-    // The replay shows Huetrove's main window again, caption and controls alike; it reads
-    // the windows from this file in its working folder, the program's.
-    const std::string windowsFile = dir + "\\bench-windows.txt";
-    const Program replay{dir + "\\window_replay.exe", kMainCaption, huetrove.paintedAt};
-    // The first program to start in a fresh desktop wakes it: the warm-up, whose time is not kept.
-    auto warmTheDesktop = [&] { Start(warmUp).process->Terminate(); };
+    const Programs programs;
     DeleteRegistryKey(kSettingsKey);
-
-    // --round: one start of each program, printed as one line for the rounds file.
     if (argc > 1 && std::string(argv[1]) == "--round") {
-        warmTheDesktop();
-        Started m = Start(minimal);
-        m.process->Terminate();
-        Started f = Start(floor);
-        f.process->Terminate();
-        Started h = Start(huetrove);
-        const ProcessResources resources = MeasureResources(h.process->Handle());
-        const Marks marks = ReadMarks(h, huetrove.exe).value_or(Marks{});
-        // The windows the replay makes, recorded once per session (bench.sh starts without).
-        if (GetFileAttributesA(windowsFile.c_str()) == INVALID_FILE_ATTRIBUTES)
-            RecordWindows(h.process->Id(), windowsFile);
-        h.process->Terminate();
-        Started r = Start(replay);
-        const Marks replayMarks = ReadMarks(r, replay.exe).value_or(Marks{});
-        r.process->Terminate();
-        std::printf("%.1f %.1f %.1f %ld", m.ms, f.ms, h.ms, resources.windows);
-        for (double mark : marks)
-            std::printf(" %.1f", mark);
-        // Then the memory after start-up, for looking into it: working set, private (KB).
-        std::printf(" %llu %llu", resources.workingSetKb, resources.privateKb);
-        // Then the replay's start-up and its marks.
-        std::printf(" %.1f", r.ms);
-        for (double mark : replayMarks)
-            std::printf(" %.1f", mark);
-        std::printf("\n");
+        PrintOneRound(programs);
         return 0;
     }
-
-    // Start-up: the two programs in turn, so both meet the same machine. Rounds run by
-    // bench.sh, each in a fresh desktop, replace the ones run here.
-    std::vector<Round> rounds;
-    if (const char* file = std::getenv("HUETROVE_BENCH_ROUNDS"))
-        rounds = ReadRounds(file);
-    const bool ownRounds = rounds.empty();
-    warmTheDesktop();
-    ProcessResources minimalAtStart, floorAtStart, huetroveAtStart, huetroveAfter;
-    for (int run = 0; run < (ownRounds ? kStartRuns : 1); ++run) {
-        const bool lastRun = run == (ownRounds ? kStartRuns : 1) - 1;
-        Started m = Start(minimal);
-        if (lastRun)
-            minimalAtStart = MeasureResources(m.process->Handle());
-        m.process->Terminate();
-        Started f = Start(floor);
-        if (lastRun)
-            floorAtStart = MeasureResources(f.process->Handle());
-        f.process->Terminate();
-        Started h = Start(huetrove);
-        Round round{.minimalMs = m.ms, .floorMs = f.ms, .huetroveMs = h.ms};
-        round.marks = ReadMarks(h, huetrove.exe).value_or(Marks{});
-        if (!lastRun) {
-            h.process->Terminate();
-            if (ownRounds)
-                rounds.push_back(round);
-            continue;
-        }
-        huetroveAtStart = MeasureResources(h.process->Handle());
-        round.windows = huetroveAtStart.windows;
-        if (ownRounds)
-            rounds.push_back(round);
-
-        // Many chart switches, then many picks, all posted as the system posts input.
-        // Posted messages are handled in order, so a key's chart on show means that all
-        // posted before it have run; charts are told apart by the window's height, so each
-        // wait is for a chart of a height of its own that nothing still queued could show:
-        // F1 (the web colours) after the switches, which press F2..F8, and F7 after the picks.
-        ChartDriver charts(h.window, dpi);
-        for (int i = 0; i < kSwitches; ++i)
-            charts.PostChartKey(2 + i % 7);
-        const palettes::PaletteEntry& picked = EntryOfKey(1);
-        charts.PostChartKey(1);
-        if (!charts.WaitForChart(picked))
-            std::fprintf(stderr, "the chart switches did not end\n");
-        HWND chart = charts.ShownChart();
-        const int pitch = palettes::ChartPitch(picked.group, dpi);
-        for (int i = 0; i < kPicks; ++i)
-            ChartDriver::PostClick(chart, POINT{(i % picked.columns) * pitch + pitch / 2, pitch / 2});
-        charts.PostChartKey(7);
-        if (!charts.WaitForChart(EntryOfKey(7)))
-            std::fprintf(stderr, "the picks did not finish\n");
-        huetroveAfter = MeasureResources(h.process->Handle());
-
-        // Latency of a pick. The pointer stays on one spot (Wine reports a moved pointer
-        // to the program a moment late), and two charts whose cells there differ take
-        // turns: each is shown first, then the click is posted and the HTML box watched.
-        const palettes::PaletteEntry& hues = EntryOfKey(2);
-        const palettes::PaletteEntry& safe = EntryOfKey(3);
-        const int spotPitch = palettes::ChartPitch(hues.group, dpi);
-        const POINT spot{5 * spotPitch + spotPitch / 2, 3 * spotPitch + spotPitch / 2};  // row 3, column 5
-        auto colourAt = [&](const palettes::PaletteEntry& entry) {
-            const std::uint32_t rgb = palettes::PaletteCellColors(entry)[static_cast<size_t>(3 * entry.columns + 5)];
-            return HtmlOf(RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF));
-        };
-        charts.PostChartKey(2);
-        charts.WaitForChart(hues);
-        if (!MoveMouse(ClientToScreenPoint(charts.ShownChart(), spot)))
-            std::fprintf(stderr, "the pointer did not stay on the chart\n");
-        WaitUntil([] { return false; }, 300ms);
-        HWND htmlBox = ChildAt(h.window, POINT{fw::ScaleToDpi(57, dpi), fw::ScaleToDpi(20, dpi)});
-        std::vector<double> latencies;
-        int missed = 0;
-        for (int i = 0; i < kLatencyPicks; ++i) {
-            // The other chart first: a chart's own key hides it again.
-            const palettes::PaletteEntry& entry = i % 2 ? hues : safe;
-            charts.PostChartKey(entry.shortcut.functionKey);
-            charts.WaitForChart(entry);
-            const std::string want = colourAt(entry);
-            // The pick reads the screen: the chart must have painted before the click.
-            const POINT onScreen = ClientToScreenPoint(charts.ShownChart(), spot);
-            WaitUntil([&] { return HtmlOf(ReadPixel(onScreen)) == want; }, 5s, 1ms);
-            const auto begin = Clock::now();
-            ChartDriver::PostClick(charts.ShownChart(), spot);
-            if (WaitUntil([&] { return WindowText(htmlBox) == want; }, 2s, 0ms)) {
-                latencies.push_back(MsSince(begin));
-            } else if (++missed == 1) {
-                // What the first missed pick met, to tell a slow program from a pointer elsewhere.
-                POINT pointer{};
-                GetCursorPos(&pointer);
-                std::fprintf(stderr,
-                             "pick %d not seen within 2 s: wanted %s, the HTML box shows %s, the screen there %s; "
-                             "pointer at %ld,%ld, the spot at %ld,%ld\n",
-                             i, want.c_str(), WindowText(htmlBox).c_str(), HtmlOf(ReadPixel(onScreen)).c_str(),
-                             pointer.x, pointer.y, onScreen.x, onScreen.y);
-            }
-        }
-
-        std::vector<double> huetroveStarts, minimalStarts, floorStarts;
-        for (const Round& r : rounds) {
-            huetroveStarts.push_back(r.huetroveMs);
-            minimalStarts.push_back(r.minimalMs);
-            floorStarts.push_back(r.floorMs);
-        }
-        std::printf("| Figure | Huetrove | Minimal Win32 program | Ratio |\n|---|---|---|---|\n");
-        const double huetroveToMinimal = MedianRatio(rounds, &Round::huetroveMs, &Round::minimalMs);
-        const double huetroveToFloor = MedianRatio(rounds, &Round::huetroveMs, &Round::floorMs);
-        const double floorToMinimal = MedianRatio(rounds, &Round::floorMs, &Round::minimalMs);
-        Row("Start-up to the window shown and painted, median of " + std::to_string(rounds.size()) +
-                " rounds (ratio: median of the rounds' ratios)",
-            Number(Median(huetroveStarts), "ms"), Number(Median(minimalStarts), "ms"), RatioText(huetroveToMinimal));
-        Row("Working set after start-up", Kb(huetroveAtStart.workingSetKb), Kb(minimalAtStart.workingSetKb),
-            Ratio(static_cast<double>(huetroveAtStart.workingSetKb), static_cast<double>(minimalAtStart.workingSetKb)));
-        Row("Private bytes after start-up", Kb(huetroveAtStart.privateKb), Kb(minimalAtStart.privateKb),
-            Ratio(static_cast<double>(huetroveAtStart.privateKb), static_cast<double>(minimalAtStart.privateKb)));
-        Row("Working set after " + std::to_string(kPicks) + " picks and " + std::to_string(kSwitches) +
-                " chart switches",
-            Kb(huetroveAfter.workingSetKb), Kb(minimalAtStart.workingSetKb) + " (after start-up)",
-            Ratio(static_cast<double>(huetroveAfter.workingSetKb), static_cast<double>(minimalAtStart.workingSetKb)));
-        Row("Private bytes after the picks and switches", Kb(huetroveAfter.privateKb),
-            Kb(minimalAtStart.privateKb) + " (after start-up)",
-            Ratio(static_cast<double>(huetroveAfter.privateKb), static_cast<double>(minimalAtStart.privateKb)));
-        Row("GDI / USER objects / handles after start-up", Objects(huetroveAtStart), Objects(minimalAtStart), "");
-        Row("GDI / USER objects / handles after the picks and switches", Objects(huetroveAfter), "", "");
-        if (latencies.empty()) {
-            Row("Pick latency, click posted to new HTML code", "no pick seen within 2 s", "", "");
-        } else {
-            char text[96];
-            std::snprintf(text, sizeof text, "%.1f ms median, %.1f ms max", Median(latencies),
-                          *std::max_element(latencies.begin(), latencies.end()));
-            Row("Pick latency, click posted to new HTML code, " + std::to_string(latencies.size()) + " picks", text, "",
-                "");
-        }
-        Row("Executable size", FileSize(huetrove.exe), FileSize(minimal.exe), "");
-        Row("Installer size", FileSize(dir + "\\Huetrove-1.0-setup.exe"), "", "");
-        Row("Portable zip size", FileSize(dir + "\\Huetrove-1.0-portable.zip"), "", "");
-        std::printf("\nCounted at %d DPI. %s.\n", dpi, HowCounted(huetroveAfter).c_str());
-
-        // What the libraries that Huetrove's controls need cost on their own, and what
-        // Huetrove adds to them.
-        std::printf("\n| After start-up | Huetrove | Library floor | Minimal program | Floor / minimal | "
-                    "Huetrove / floor |\n|---|---|---|---|---|---|\n");
-        std::printf("| Start-up to the window shown and painted, median of %zu rounds (ratios: median of the "
-                    "rounds' ratios) | %s | %s | %s | %s | %s |\n",
-                    rounds.size(), Number(Median(huetroveStarts), "ms").c_str(),
-                    Number(Median(floorStarts), "ms").c_str(), Number(Median(minimalStarts), "ms").c_str(),
-                    RatioText(floorToMinimal).c_str(), RatioText(huetroveToFloor).c_str());
-        auto floorRow = [](const char* figure, unsigned long long h, unsigned long long f, unsigned long long m) {
-            std::printf("| %s | %s | %s | %s | %s | %s |\n", figure, Kb(h).c_str(), Kb(f).c_str(), Kb(m).c_str(),
-                        Ratio(static_cast<double>(f), static_cast<double>(m)).c_str(),
-                        Ratio(static_cast<double>(h), static_cast<double>(f)).c_str());
-        };
-        floorRow("Working set", huetroveAtStart.workingSetKb, floorAtStart.workingSetKb, minimalAtStart.workingSetKb);
-        floorRow("Private bytes", huetroveAtStart.privateKb, floorAtStart.privateKb, minimalAtStart.privateKb);
-
-        // The start-up profile: the median time from process creation to each mark, and the
-        // same for the replay of the same windows; the difference is the program's own.
-        std::printf("\n| Start-up phase (median of %zu) | Reached after | Phase took | Same windows, bare Win32: "
-                    "reached after | Same windows, bare Win32: phase took | The program's own |\n"
-                    "|---|---|---|---|---|---|\n",
-                    rounds.size());
-        double previous = 0, replayPrevious = 0;
-        for (size_t i = 0; i < kMarkNames.size(); ++i) {
-            std::vector<double> at, replayAt;
-            for (const Round& r : rounds) {
-                at.push_back(r.marks[i]);
-                replayAt.push_back(r.replayMarks[i]);
-            }
-            const double reached = Median(at);
-            const double replayReached = Median(replayAt);
-            if (reached < 0) {
-                std::printf("| %s | not recorded | | | | |\n", kMarkNames[i]);
-                continue;
-            }
-            std::printf("| %s | %.1f ms | %.1f ms |", kMarkNames[i], reached, reached - previous);
-            if (replayReached > 0)
-                std::printf(" %.1f ms | %.1f ms | %.1f ms |\n", replayReached, replayReached - replayPrevious,
-                            (reached - previous) - (replayReached - replayPrevious));
-            else
-                std::printf(" not recorded | | |\n");
-            previous = reached;
-            replayPrevious = replayReached > 0 ? replayReached : replayPrevious;
-        }
-        std::vector<double> windows;
-        for (const Round& r : rounds)
-            if (r.windows > 0)
-                windows.push_back(static_cast<double>(r.windows));
-        if (!windows.empty())
-            std::printf("| Windows of the process once the main window is painted | %.0f | | | | |\n",
-                        Median(windows));
-
-        // Start-up of the replay beside Huetrove's and the floor's, from the same rounds.
-        std::vector<double> replayStarts;
-        for (const Round& r : rounds)
-            if (r.replayMs > 0)
-                replayStarts.push_back(r.replayMs);
-        if (!replayStarts.empty()) {
-            std::printf("\n| Start-up to the window shown and painted, median of %zu rounds | Time | Ratio to the "
-                        "library floor (median of the rounds' ratios) |\n|---|---|---|\n",
-                        rounds.size());
-            std::printf("| Huetrove | %s | %s |\n", Number(Median(huetroveStarts), "ms").c_str(),
-                        RatioText(huetroveToFloor).c_str());
-            std::printf("| Huetrove's windows, bare Win32 (`tests/bench/window_replay.cpp`) | %s | %s |\n",
-                        Number(Median(replayStarts), "ms").c_str(),
-                        RatioText(MedianRatio(rounds, &Round::replayMs, &Round::floorMs)).c_str());
-            std::printf("| Library floor | %s | 1.00 |\n", Number(Median(floorStarts), "ms").c_str());
-            // The program's own share of the time from WinMain to the first paint, paired by
-            // round as the ratios are.
-            std::vector<double> own;
-            for (const Round& r : rounds)
-                if (r.marks.front() > 0 && r.marks.back() > 0 && r.replayMarks.front() > 0 && r.replayMarks.back() > 0)
-                    own.push_back((r.marks.back() - r.marks.front()) - (r.replayMarks.back() - r.replayMarks.front()));
-            if (!own.empty())
-                std::printf("\nThe program's own share from WinMain to the first paint, median of the rounds' own "
-                            "differences: %.1f ms.\n",
-                            Median(own));
-        }
-        h.process->Terminate();
-    }
+    StartUps startUps = MeasureStartUps(programs);
+    const ProcessResources after = SwitchAndPick(startUps.huetrove, programs.dpi);
+    const std::vector<double> latencies = PickLatencies(startUps.huetrove.window, programs.dpi);
+    PrintMainTable(programs, startUps, after, latencies);
+    PrintFloorTable(startUps);
+    PrintPhases(startUps.rounds);
+    PrintReplay(startUps.rounds);
+    startUps.huetrove.process->Terminate();
     return 0;
 }

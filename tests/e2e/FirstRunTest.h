@@ -1,26 +1,43 @@
 #pragma once
-// A test of the program as on its first run: no settings, so the web colours are on show,
-// started afresh for each case; the screen is kept when a case fails.
+// Tests of the program as on its first run: no settings before a case and none left after
+// it, and the screen kept when a case fails. A HuetroveTest starts the program when the
+// case says (after storing settings, or from another folder); a FirstRunTest starts it
+// afresh for each case, so the web colours are on show.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "HuetroveWindow.h"
 
 namespace harness {
 
-class FirstRunTest : public testing::Test {
+class HuetroveTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { DeleteRegistryKey(kSettingsKey); }
-
-    void SetUp() override { app = std::make_unique<Huetrove>(ProgramDirectory()); }
+    void SetUp() override { RemoveAllSettings(); }
 
     void TearDown() override {
-        SaveScreenOnFailure();
+        SaveScreenOnFailure(screenSuffix);
         app.reset();
+        RemoveAllSettings();
+    }
+
+    // Starts the program, by default the build's in its own folder, and waits for its main window.
+    Huetrove& Start(const std::string& workingDirectory = ProgramDirectory(), const std::string& exe = {}) {
+        app = std::make_unique<Huetrove>(workingDirectory, exe);
+        return *app;
     }
 
     std::unique_ptr<Huetrove> app;
+    std::string screenSuffix;  // tells the screens of one case's runs apart
+};
+
+class FirstRunTest : public HuetroveTest {
+protected:
+    void SetUp() override {
+        HuetroveTest::SetUp();
+        Start();
+    }
 };
 
 }  // namespace harness

@@ -15,10 +15,14 @@ Huetrove::Huetrove(const std::wstring& workingDirectory, const std::wstring& exe
     : Huetrove(Process::Launch(exe, {}, workingDirectory)) {}
 
 Huetrove::Huetrove(Process process) : process_(std::move(process)) {
-    main_ = WaitForTopLevelWindow(process_.Id(), {.caption = kMainCaption, .visibleOnly = true}, 30s);
+    main_ = WaitForMainWindow(process_.Id());
     if (!main_)
         throw std::runtime_error("the main window did not appear");
     process_.WaitForInputIdle(10s);
+}
+
+HWND WaitForMainWindow(DWORD processId) {
+    return WaitForTopLevelWindow(processId, {.caption = kMainCaption, .visibleOnly = true}, 30s);
 }
 
 HWND Huetrove::At(int x, int y) const {
@@ -81,10 +85,35 @@ bool Huetrove::MenuCommand(WORD menuKey, WORD itemKey, const std::string& what, 
         done, limits);
 }
 
+HWND Huetrove::Shown(const WindowQuery& query) const {
+    return WaitForWindow(query, 0s);
+}
+
 HWND Huetrove::WaitForWindow(const WindowQuery& query, Duration timeout) const {
     WindowQuery visible = query;
     visible.visibleOnly = true;
     return WaitForTopLevelWindow(process_.Id(), visible, timeout);
+}
+
+HWND Huetrove::OpenAbout() const {
+    const auto about = [&] { return Shown({.caption = kAboutCaption}); };
+    MenuCommand('H', 'A', "Help > About opens the About window", [&] { return about() != nullptr; });
+    return about();
+}
+
+HWND Huetrove::OpenPreferences() const {
+    const auto preferences = [&] { return Shown({.caption = kPreferencesCaption}); };
+    PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return preferences() != nullptr; });
+    return preferences();
+}
+
+HWND Huetrove::OpenColourDialog() const {
+    PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'}, [&] { return ColourDialog() != nullptr; });
+    return ColourDialog();
+}
+
+bool Huetrove::PickAt(POINT screenPoint, const std::string& html) const {
+    return ClickUntil("a click picks " + html, screenPoint, [&] { return Html() == html; });
 }
 
 void ExpectHelpOpens(const Huetrove& app) {
@@ -101,22 +130,19 @@ void ExpectHelpOpens(const Huetrove& app) {
 }
 
 HWND FindWindowOfClass(const char* className, const std::string& part) {
-    struct Search {
-        const char* className;
-        std::string part;
-        HWND found = nullptr;
-    } search{className, part};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            if (IsWindowVisible(w) && ClassName(w) == s->className && Caption(w).find(s->part) != std::string::npos) {
-                s->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND w : TopLevelWindows(0, {.className = className, .visibleOnly = true})) {
+        if (Caption(w).find(part) != std::string::npos)
+            return w;
+    }
+    return nullptr;
+}
+
+bool EndSession(HWND window) {
+    DWORD_PTR answer = 0;
+    const bool answered = SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer) != 0;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &ignored);
+    return answered && answer == TRUE;
 }
 
 void CloseViewer(HWND viewer) {

@@ -12,7 +12,11 @@
 namespace harness {
 
 inline constexpr char kMainCaption[] = " Huetrove v1.0";
+inline constexpr char kAboutCaption[] = " About ...";
+inline constexpr char kPreferencesCaption[] = " Preferences ...";
 
+// The main window of a process once it shows, or null after 30 s.
+HWND WaitForMainWindow(DWORD processId);
 // The chart image on show in a main window, or null.
 HWND ShownChartOf(HWND main);
 
@@ -53,8 +57,18 @@ public:
     // A command of the menu bar, by its menu's and its item's access keys, until `done`.
     bool MenuCommand(WORD menuKey, WORD itemKey, const std::string& what, const std::function<bool()>& done,
                      StepLimits limits = {}) const;
-    // A visible top-level window of the program with this caption or class, once it shows.
+    // A visible top-level window of the program with this caption or class, or null; and once it shows.
+    HWND Shown(const WindowQuery& query) const;
     HWND WaitForWindow(const WindowQuery& query, Duration timeout = 10s) const;
+    // The system colour dialog while it shows, or null.
+    HWND ColourDialog() const { return Shown({.className = "#32770"}); }
+    // Help > About, Ctrl+O and Ctrl+P until their window shows: the window, or null.
+    HWND OpenAbout() const;
+    HWND OpenPreferences() const;
+    HWND OpenColourDialog() const;
+    // A click on a screen point until the HTML box shows `html` (a second pick of the same
+    // point changes nothing).
+    bool PickAt(POINT screenPoint, const std::string& html) const;
 
 private:
     explicit Huetrove(Process process);
@@ -73,6 +87,10 @@ void ExpectHelpOpens(const Huetrove& app);
 
 // A visible top-level window of any process with that class whose caption contains `part`.
 HWND FindWindowOfClass(const char* className, const std::string& part);
+
+// The end of the Windows session as the system announces it to a window: true when the
+// window answered WM_QUERYENDSESSION with yes; WM_ENDSESSION follows all the same.
+bool EndSession(HWND window);
 
 // Closes a viewer the shell started for a test, and waits for it to go.
 void CloseViewer(HWND viewer);

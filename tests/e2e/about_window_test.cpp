@@ -4,25 +4,17 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 
 using namespace harness;
 
 namespace {
 
 constexpr Duration kReact = 10s;
-constexpr char kAboutCaption[] = " About ...";
 constexpr char kMemoryPrefix[] = "Available memory : ";
-
-std::string FileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 unsigned long long AvailableKb() {
     MEMORYSTATUSEX status{};
@@ -31,21 +23,10 @@ unsigned long long AvailableKb() {
     return status.ullAvailPhys >> 10;
 }
 
-class AboutWindow : public ::testing::Test {
+class AboutWindow : public HuetroveTest {
 protected:
-    void TearDown() override { SaveScreenOnFailure(); }
-
-    void Start(const std::string& workingDirectory = {}, const std::string& exe = {}) {
-        app_ = std::make_unique<Huetrove>(workingDirectory, exe);
-    }
-    Huetrove& app() { return *app_; }
-
-    HWND About() { return FindTopLevelWindow(app().process().Id(), {.caption = kAboutCaption, .visibleOnly = true}); }
-    // Help > About ... from the keyboard.
-    HWND Open() {
-        app().MenuCommand('H', 'A', "Help > About opens the About window", [&] { return About() != nullptr; });
-        return About();
-    }
+    HWND About() { return app->Shown({.caption = kAboutCaption}); }
+    HWND Open() { return app->OpenAbout(); }
     bool WaitClosed() {
         return WaitUntil([&] { return About() == nullptr; }, kReact);
     }
@@ -62,12 +43,6 @@ protected:
                 return child;
         }
         return nullptr;
-    }
-    static POINT ClientPos(HWND about, HWND control) {
-        RECT r = WindowRect(control);
-        POINT p{r.left, r.top};
-        ScreenToClient(about, &p);
-        return p;
     }
     // The figure shown, read while the system's own is read around it.
     static bool ReadMemory(HWND about, unsigned long long& shown, unsigned long long& low, unsigned long long& high) {
@@ -88,15 +63,13 @@ protected:
         high = a < b ? b : a;
         return true;
     }
-
-    std::unique_ptr<Huetrove> app_;
 };
 
 TEST_F(AboutWindow, ShowsItsTextsInTheirPlaces) {
     Start();
     HWND about = Open();
     ASSERT_NE(about, nullptr) << "Help > About opened no window";
-    EXPECT_EQ(Owner(about), Owner(app().main()));  // the application window
+    EXPECT_EQ(Owner(about), Owner(app->main()));  // the application window
     const LONG ex = GetWindowLongA(about, GWL_EXSTYLE);
     EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
@@ -122,19 +95,19 @@ TEST_F(AboutWindow, ShowsItsTextsInTheirPlaces) {
     for (const Expected& e : texts) {
         HWND control = Control(about, e.text);
         ASSERT_NE(control, nullptr) << e.text;
-        const POINT p = ClientPos(about, control);
+        const POINT p = TopLeftIn(about, control);
         EXPECT_EQ(p.x, e.at.x) << e.text;
         EXPECT_EQ(p.y, e.at.y) << e.text;
     }
     HWND copyright = Control(about, "Copyright", true);
     ASSERT_NE(copyright, nullptr);
     EXPECT_EQ(WindowText(copyright).find('\n'), std::string::npos);
-    EXPECT_EQ(ClientPos(about, copyright).x, 20);
-    EXPECT_EQ(ClientPos(about, copyright).y, 76);
+    EXPECT_EQ(TopLeftIn(about, copyright).x, 20);
+    EXPECT_EQ(TopLeftIn(about, copyright).y, 76);
     HWND memory = Control(about, kMemoryPrefix, true);
     ASSERT_NE(memory, nullptr);
-    EXPECT_EQ(ClientPos(about, memory).x, 20);
-    EXPECT_EQ(ClientPos(about, memory).y, 196);
+    EXPECT_EQ(TopLeftIn(about, memory).x, 20);
+    EXPECT_EQ(TopLeftIn(about, memory).y, 196);
     EXPECT_EQ(WindowRect(Control(about, "&Ok")).right - WindowRect(Control(about, "&Ok")).left, 75);
 
     // The white band at the top with the program's icon.
@@ -175,10 +148,10 @@ TEST_F(AboutWindow, ShowsTheTrueFreeMemoryAndComputesItAtEachOpening) {
 
 TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     Start();
-    const std::string html = app().Html();
+    const std::string html = app->Html();
     HWND about = Open();
     ASSERT_NE(about, nullptr);
-    EXPECT_FALSE(IsWindowEnabled(app().main()));
+    EXPECT_FALSE(IsWindowEnabled(app->main()));
     // The user moves it; it reopens where it was left.
     const RECT r = WindowRect(about);
     SetWindowPos(about, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -203,10 +176,10 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     ASSERT_TRUE(WaitClosed()) << "the Ok button";
 
     // The main window is as it was, and takes input again.
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app().main()) != FALSE; }, kReact));
-    EXPECT_TRUE(IsVisible(app().main()));
-    EXPECT_EQ(app().Html(), html);
-    EXPECT_TRUE(app().process().IsRunning());
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app->main()) != FALSE; }, kReact));
+    EXPECT_TRUE(IsVisible(app->main()));
+    EXPECT_EQ(app->Html(), html);
+    EXPECT_TRUE(app->process().IsRunning());
 }
 
 // Clicks the link and waits for the viewer the shell starts with the licence text. The
@@ -277,7 +250,7 @@ TEST_F(AboutWindow, WithoutTheLicenceTheLinkDoesNothing) {
     Click(CenterOf(WindowRect(Control(about, "License Agreement"))));
     // Nothing may appear: give it the time a viewer would take, then look.
     EXPECT_EQ(WaitFor([] { return FindWindowOfClass("Notepad", ""); }, 3s), nullptr);
-    EXPECT_TRUE(MessageBoxes(app().process().Id()).empty());
+    EXPECT_TRUE(MessageBoxes(app->process().Id()).empty());
     EXPECT_TRUE(IsVisible(about));
     EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
 }

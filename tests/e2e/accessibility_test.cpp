@@ -125,7 +125,6 @@ protected:
         EXPECT_EQ(ReadClipboardText(), app->Html()) << what;
         EXPECT_TRUE(WaitUntil([&] { return ShownMenu(id) == nullptr; }, 5s));
     }
-
 };
 
 TEST_F(Accessibility, ReadersHearNamesAndValuesThatFollowPicksAndChartSwitches) {

@@ -19,38 +19,29 @@ constexpr Duration kReact = 10s;
 
 class ChartsAndPicking : public FirstRunTest {
 protected:
-    HWND Main() const { return app->main(); }
-    int ClientHeight() const { return ClientSize(Main()).cy; }
+    int ClientHeight() const { return ClientSize(app->main()).cy; }
     bool WaitForClientHeight(int height) const {
         return WaitUntil([&] { return ClientHeight() == height; }, kReact);
     }
-    HWND ShownChart() const { return app->ShownChart(); }
-    HWND PickingWindow() const { return app->PickingWindow(); }
-    POINT OnChart(int x, int y) const { return ClientToScreenPoint(ShownChart(), POINT{x, y}); }
-    // A click that picks: done once the HTML box shows `html` (a second pick of the same
-    // point changes nothing).
-    bool PickAt(POINT point, const std::string& html) const {
-        return ClickUntil("a click picks " + html, point, [&] { return app->Html() == html; });
-    }
+    POINT OnChart(int x, int y) const { return ClientToScreenPoint(app->ShownChart(), POINT{x, y}); }
     // A key chord that shows or hides a chart: done once another chart, or none, is on
     // show (two charts may have the same height).
     bool ToggleChart(const std::vector<WORD>& keys) const {
         return ToggleUntilChanged(
             "a chart key shows or hides its chart",
             [&] {
-                if (!BringToForeground(Main()))
+                if (!BringToForeground(app->main()))
                     return false;
                 PressKeys(keys);
                 return true;
             },
-            [&] { return std::make_pair(ShownChart(), ClientHeight()); });
+            [&] { return std::make_pair(app->ShownChart(), ClientHeight()); });
     }
     // Ctrl+S until the picking window covers the screen.
     HWND StartPicking() const {
-        app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return PickingWindow() != nullptr; });
-        return PickingWindow();
+        app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return app->PickingWindow() != nullptr; });
+        return app->PickingWindow();
     }
-
 };
 
 struct Key {
@@ -88,32 +79,16 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
 
         // What the screen shows in the chart: every pixel of the image but its last
         // row, which the panel cuts off.
-        HWND chart = ShownChart();
+        HWND chart = app->ShownChart();
         ASSERT_NE(chart, nullptr);
-        const oracle::PaletteImage image = oracle::DrawPaletteImage(*entry);
-        const POINT origin = ClientToScreenPoint(chart, POINT{0, 0});
-        int wrong = 0;
-        const bool painted = WaitUntil(
-            [&] {
-                wrong = 0;
-                HDC screen = GetDC(nullptr);
-                for (int y = 0; y < image.height - 1; ++y) {
-                    for (int x = 0; x < image.width; ++x) {
-                        const COLORREF got = GetPixel(screen, origin.x + x, origin.y + y);
-                        const std::uint32_t rgb = image.At(x, y);
-                        if (got != RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF))
-                            ++wrong;
-                    }
-                }
-                ReleaseDC(nullptr, screen);
-                return wrong == 0;
-            },
-            kReact, 200ms);
-        EXPECT_TRUE(painted) << wrong << " pixels differ";
+        const oracle::PaletteImage image = oracle::DrawnChart(*entry);
+        const int wrong = WrongScreenPixels(ClientToScreenPoint(chart, POINT{0, 0}), {image.width, image.height - 1},
+                                            [&](int x, int y) { return image.At(x, y); }, kReact);
+        EXPECT_EQ(wrong, 0) << wrong << " pixels differ";
 
         ASSERT_TRUE(ToggleChart(key.keys));
         ASSERT_TRUE(WaitForClientHeight(56)) << "the same key hides it";
-        EXPECT_EQ(ShownChart(), nullptr);
+        EXPECT_EQ(app->ShownChart(), nullptr);
         EXPECT_EQ(app->ChartCaption(), std::string(entry->caption)) << "the label keeps the last name";
         ASSERT_TRUE(ToggleChart(key.keys));
         ASSERT_TRUE(WaitForClientHeight(key.clientHeight)) << "and shows it again";
@@ -131,20 +106,20 @@ TEST_F(ChartsAndPicking, SchemeKeyMovesFromAPalette) {
 TEST_F(ChartsAndPicking, ClicksOnTheChartPickCellsLinesAndFillersAsShown) {
     app->PressUntil("F3 shows the web safe colours", {VK_F3}, [&] { return ClientHeight() == 181; });
     ASSERT_TRUE(WaitForClientHeight(181));
-    ASSERT_NE(ShownChart(), nullptr);
+    ASSERT_NE(app->ShownChart(), nullptr);
 
-    PickAt(OnChart(2 * 8 + 4, 4), "#FFFF99");  // row 0, column 2
+    app->PickAt(OnChart(2 * 8 + 4, 4), "#FFFF99");  // row 0, column 2
     ASSERT_EQ(app->Html(), "#FFFF99");
     EXPECT_EQ(app->Red(), "255");
     EXPECT_EQ(app->Green(), "255");
     EXPECT_EQ(app->Blue(), "153");
 
-    PickAt(OnChart(8, 4), "#000000");  // the line between columns 0 and 1
+    app->PickAt(OnChart(8, 4), "#000000");  // the line between columns 0 and 1
     ASSERT_EQ(app->Html(), "#000000");
 
-    PickAt(OnChart(7 * 8 + 4, 2 * 8 + 4), "#CCFF66");  // row 2, column 7
+    app->PickAt(OnChart(7 * 8 + 4, 2 * 8 + 4), "#CCFF66");  // row 2, column 7
     ASSERT_EQ(app->Html(), "#CCFF66");
-    PickAt(OnChart(10 * 8 + 4, 13 * 8 + 4), "#000000");  // a filler after the last colour
+    app->PickAt(OnChart(10 * 8 + 4, 13 * 8 + 4), "#000000");  // a filler after the last colour
     ASSERT_EQ(app->Html(), "#000000");
     EXPECT_EQ(ClientHeight(), 181) << "picking changes no chart";
 }
@@ -155,16 +130,16 @@ TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWin
     ASSERT_TRUE(other.WaitShown(target));
 
     ASSERT_NE(StartPicking(), nullptr);
-    EXPECT_FALSE(IsVisible(Main()));
+    EXPECT_FALSE(IsVisible(app->main()));
     EXPECT_EQ(ReadPixel(target), RGB(0x12, 0x9A, 0xFE)) << "the screen looks as before";
 
-    PickAt(target, "#129AFE");
+    app->PickAt(target, "#129AFE");
     ASSERT_EQ(app->Html(), "#129AFE");
     EXPECT_EQ(app->Red(), "18");
     EXPECT_EQ(app->Green(), "154");
     EXPECT_EQ(app->Blue(), "254");
-    EXPECT_TRUE(WaitUntil([&] { return PickingWindow() == nullptr; }, kReact));
-    EXPECT_TRUE(WaitUntil([&] { return IsVisible(Main()) && IsForeground(Main()); }, kReact));
+    EXPECT_TRUE(WaitUntil([&] { return app->PickingWindow() == nullptr; }, kReact));
+    EXPECT_TRUE(WaitUntil([&] { return IsVisible(app->main()) && IsForeground(app->main()); }, kReact));
 }
 
 TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
@@ -179,20 +154,20 @@ TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
     Click(target, MouseButton::Right);
     PressKey(VK_F1);
     // Nothing to wait for: give the program time to have handled them, then look.
-    EXPECT_FALSE(WaitUntil([&] { return PickingWindow() == nullptr || app->Html() != before; }, 1s));
+    EXPECT_FALSE(WaitUntil([&] { return app->PickingWindow() == nullptr || app->Html() != before; }, 1s));
 
-    PickAt(target, "#4080C0");
+    app->PickAt(target, "#4080C0");
     ASSERT_EQ(app->Html(), "#4080C0");
-    EXPECT_TRUE(WaitUntil([&] { return IsVisible(Main()); }, kReact));
+    EXPECT_TRUE(WaitUntil([&] { return IsVisible(app->main()); }, kReact));
 }
 
 TEST_F(ChartsAndPicking, AltF4EndsPickingWithoutAPickAndTheMainWindowStaysHidden) {
     const std::string before = app->Html();
     HWND picking = StartPicking();
     ASSERT_NE(picking, nullptr);
-    PressUntil("Alt+F4 ends picking", picking, {VK_MENU, VK_F4}, [&] { return PickingWindow() == nullptr; });
-    ASSERT_EQ(PickingWindow(), nullptr);
-    EXPECT_FALSE(IsVisible(Main()));
+    PressUntil("Alt+F4 ends picking", picking, {VK_MENU, VK_F4}, [&] { return app->PickingWindow() == nullptr; });
+    ASSERT_EQ(app->PickingWindow(), nullptr);
+    EXPECT_FALSE(IsVisible(app->main()));
     EXPECT_EQ(app->Html(), before);
     EXPECT_TRUE(app->process().IsRunning());
 }

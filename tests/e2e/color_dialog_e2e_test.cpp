@@ -10,7 +10,7 @@
 #include <string>
 
 #include "ColourDialog.h"
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 
 using namespace harness;
 
@@ -26,15 +26,12 @@ Rgb RgbOf(COLORREF c) {
     return {std::to_string(GetRValue(c)), std::to_string(GetGValue(c)), std::to_string(GetBValue(c))};
 }
 
-class ColorDialogE2E : public ::testing::Test {
+class ColorDialogE2E : public FirstRunTest {
 protected:
-    void TearDown() override { SaveScreenOnFailure(); }
-
-    HWND Dialog() const { return FindTopLevelWindow(app.process().Id(), {.className = "#32770", .visibleOnly = true}); }
     bool WaitForDialogGone() const {
-        return WaitUntil([&] { return Dialog() == nullptr; }, kReact);
+        return WaitUntil([&] { return app->ColourDialog() == nullptr; }, kReact);
     }
-    HWND ApplicationWindow() const { return FindTopLevelWindow(app.process().Id(), {.className = "fwApplication"}); }
+    HWND ApplicationWindow() const { return FindTopLevelWindow(app->process().Id(), {.className = "fwApplication"}); }
 
     static Rgb ReadDialogRgb(HWND dlg) {
         return {WindowText(GetDlgItem(dlg, kRedEdit)), WindowText(GetDlgItem(dlg, kGreenEdit)),
@@ -59,7 +56,7 @@ protected:
             rgb = {"-1", "-1", "-1"};  // fails every comparison rather than throwing
         return rgb;
     }
-    Rgb MainRgb() const { return {app.Red(), app.Green(), app.Blue()}; }
+    Rgb MainRgb() const { return {app->Red(), app->Green(), app->Blue()}; }
 
     // The point in the middle of one cell of a colour well of `columns` x `rows` cells.
     static POINT Cell(HWND dlg, int wellId, int columns, int rows, int index) {
@@ -95,75 +92,70 @@ protected:
     void ExpectPlacedAndOwned(HWND dlg) const {
         MONITORINFO mi{};
         mi.cbSize = sizeof mi;
-        GetMonitorInfoA(MonitorFromWindow(app.main(), MONITOR_DEFAULTTOPRIMARY), &mi);
+        GetMonitorInfoA(MonitorFromWindow(app->main(), MONITOR_DEFAULTTOPRIMARY), &mi);
         const RECT& m = mi.rcMonitor;
         const RECT r = WindowRect(dlg);
         EXPECT_EQ(r.left, m.left + (m.right - m.left - (r.right - r.left)) / 2);
         EXPECT_EQ(r.top, m.top + (m.bottom - m.top - (r.bottom - r.top)) / 3);
         EXPECT_EQ(Owner(dlg), ApplicationWindow());
-        EXPECT_FALSE(IsWindowEnabled(app.main()));
+        EXPECT_FALSE(IsWindowEnabled(app->main()));
     }
 
-    HWND OpenWithCtrlP() const {
-        app.PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'}, [&] { return Dialog() != nullptr; });
-        return Dialog();
-    }
     HWND OpenWithSwatch() const {
-        BringToForeground(app.main());
-        ClickUntil("a click on the swatch opens the colour dialog", CenterOf(WindowRect(app.Swatch())),
-                   [&] { return Dialog() != nullptr; }, app.main());
-        return Dialog();
+        BringToForeground(app->main());
+        ClickUntil("a click on the swatch opens the colour dialog", CenterOf(WindowRect(app->Swatch())),
+                   [&] { return app->ColourDialog() != nullptr; }, app->main());
+        return app->ColourDialog();
     }
     HWND OpenWithMenu() const {
-        app.MenuCommand('O', 'P', "Options > Select color from the picker opens the colour dialog",
-                        [&] { return Dialog() != nullptr; });
-        return Dialog();
+        app->MenuCommand('O', 'P', "Options > Select color from the picker opens the colour dialog",
+                         [&] { return app->ColourDialog() != nullptr; });
+        return app->ColourDialog();
     }
 
     void PressOk(HWND dlg) const {
-        ClickButtonUntil("OK closes the colour dialog", GetDlgItem(dlg, IDOK), [&] { return Dialog() == nullptr; });
+        ClickButtonUntil("OK closes the colour dialog", GetDlgItem(dlg, IDOK),
+                         [&] { return app->ColourDialog() == nullptr; });
         ASSERT_TRUE(WaitForDialogGone());
     }
     void PressCancel(HWND dlg) const {
         ClickButtonUntil("Cancel closes the colour dialog", GetDlgItem(dlg, IDCANCEL),
-                         [&] { return Dialog() == nullptr; });
+                         [&] { return app->ColourDialog() == nullptr; });
         ASSERT_TRUE(WaitForDialogGone());
     }
     // The main window takes input again once the dialog has gone.
     void ExpectMainBack() const {
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.main()) != FALSE; }, kReact));
-        EXPECT_TRUE(WaitUntil([&] { return IsForeground(app.main()); }, kReact));
-        EXPECT_TRUE(IsVisible(app.main()));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app->main()) != FALSE; }, kReact));
+        EXPECT_TRUE(WaitUntil([&] { return IsForeground(app->main()); }, kReact));
+        EXPECT_TRUE(IsVisible(app->main()));
     }
-
-    mutable Huetrove app;
 };
 
 TEST_F(ColorDialogE2E, RightAfterStartUpOpensOnTheDesktopColourAndOkKeepsIt) {
     const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
-    ASSERT_EQ(app.Html(), HtmlOf(desktop));
-    HWND dlg = OpenWithCtrlP();
+    ASSERT_EQ(app->Html(), HtmlOf(desktop));
+    HWND dlg = app->OpenColourDialog();
     ASSERT_NE(dlg, nullptr) << "Ctrl+P opened no dialog";
     EXPECT_EQ(DialogRgb(dlg), RgbOf(desktop));
     ExpectPlacedAndOwned(dlg);
     PressOk(dlg);
     ExpectMainBack();
-    EXPECT_EQ(app.Html(), HtmlOf(desktop));
+    EXPECT_EQ(app->Html(), HtmlOf(desktop));
     EXPECT_EQ(MainRgb(), RgbOf(desktop));
 }
 
 TEST_F(ColorDialogE2E, CtrlPTheSwatchAndTheMenuOpenTheSameDialogOnTheCurrentColour) {
     // Ctrl+P: choose a basic colour and confirm it.
-    HWND dlg = OpenWithCtrlP();
+    HWND dlg = app->OpenColourDialog();
     ASSERT_NE(dlg, nullptr) << "Ctrl+P opened no dialog";
     ExpectPlacedAndOwned(dlg);
     const Rgb first = ClickBasic(dlg, 8);  // second row, first column
     ASSERT_NE(first, RgbOf(GetSysColor(COLOR_BACKGROUND)));
     PressOk(dlg);
     ExpectMainBack();
-    EXPECT_TRUE(WaitUntil([&] { return MainRgb() == first; }, kReact)) << app.Html();
+    EXPECT_TRUE(WaitUntil([&] { return MainRgb() == first; }, kReact)) << app->Html();
     const COLORREF firstColor = RGB(std::stoi(first[0]), std::stoi(first[1]), std::stoi(first[2]));
-    EXPECT_EQ(app.Html(), HtmlOf(firstColor));
+    EXPECT_EQ(app->Html(), HtmlOf(firstColor));
 
     // The swatch: opens on that colour; choose another.
     dlg = OpenWithSwatch();
@@ -174,7 +166,7 @@ TEST_F(ColorDialogE2E, CtrlPTheSwatchAndTheMenuOpenTheSameDialogOnTheCurrentColo
     ASSERT_NE(second, first);
     PressOk(dlg);
     ExpectMainBack();
-    EXPECT_TRUE(WaitUntil([&] { return MainRgb() == second; }, kReact)) << app.Html();
+    EXPECT_TRUE(WaitUntil([&] { return MainRgb() == second; }, kReact)) << app->Html();
 
     // The menu item: opens on the newest colour.
     dlg = OpenWithMenu();
@@ -187,7 +179,7 @@ TEST_F(ColorDialogE2E, CtrlPTheSwatchAndTheMenuOpenTheSameDialogOnTheCurrentColo
 }
 
 TEST_F(ColorDialogE2E, CancelEscapeAndTheCloseBoxChangeNothing) {
-    const std::string html = app.Html();
+    const std::string html = app->Html();
     const Rgb rgb = MainRgb();
     const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
 
@@ -205,21 +197,21 @@ TEST_F(ColorDialogE2E, CancelEscapeAndTheCloseBoxChangeNothing) {
     int round = 0;
     for (auto dismiss : dismissals) {
         SCOPED_TRACE("dismissal " + std::to_string(round++));
-        HWND dlg = OpenWithCtrlP();
+        HWND dlg = app->OpenColourDialog();
         ASSERT_NE(dlg, nullptr);
         EXPECT_EQ(DialogRgb(dlg), RgbOf(desktop));
         ClickBasic(dlg, 3);
         dismiss(dlg);
         ASSERT_TRUE(WaitForDialogGone());
         ExpectMainBack();
-        EXPECT_EQ(app.Html(), html);
+        EXPECT_EQ(app->Html(), html);
         EXPECT_EQ(MainRgb(), rgb);
     }
 }
 
 TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     // Define a custom colour and confirm.
-    HWND dlg = OpenWithCtrlP();
+    HWND dlg = app->OpenColourDialog();
     ASSERT_NE(dlg, nullptr);
     const Rgb kept = ClickBasic(dlg, 9);
     const COLORREF keptColor = RGB(std::stoi(kept[0]), std::stoi(kept[1]), std::stoi(kept[2]));
@@ -228,7 +220,7 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     ExpectMainBack();
 
     // It is offered again; define another and cancel.
-    dlg = OpenWithCtrlP();
+    dlg = app->OpenColourDialog();
     ASSERT_NE(dlg, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == keptColor; }, kReact))
         << HtmlOf(CustomPixel(dlg, 0)) << " instead of " << HtmlOf(keptColor);
@@ -245,7 +237,7 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     ExpectMainBack();
 
     // The confirmed one is still there, the cancelled one is not.
-    dlg = OpenWithCtrlP();
+    dlg = app->OpenColourDialog();
     ASSERT_NE(dlg, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == keptColor; }, kReact));
     for (int i = 0; i < 16; ++i)
@@ -253,17 +245,14 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     PressCancel(dlg);
 
     // A new run of the program starts with all sixteen unset.
-    app.process().Terminate();
-    Huetrove again;
-    again.PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'},
-                     [&] { return FindTopLevelWindow(again.process().Id(), {.className = "#32770", .visibleOnly = true}) != nullptr; });
-    dlg = again.WaitForWindow({.className = "#32770"}, kReact);
+    app->process().Terminate();
+    Start();
+    dlg = app->OpenColourDialog();
     ASSERT_NE(dlg, nullptr);
     // The first cell looks like the last one, which nobody ever set.
     EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == CustomPixel(dlg, 15); }, kReact));
     EXPECT_NE(CustomPixel(dlg, 0), keptColor);
-    ClickButtonUntil("Cancel closes the colour dialog", GetDlgItem(dlg, IDCANCEL),
-                     [&] { return !IsWindow(dlg) || !IsWindowVisible(dlg); });
+    PressCancel(dlg);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ChartPixels.h"
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 #include "framework/DpiScale.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
@@ -33,28 +33,18 @@ COLORREF PatternAt(POINT screen) {
     return RGB(screen.x & 0xFF, screen.y & 0xFF, 0x5A);
 }
 
-class DisplayScaling : public testing::Test {
+class DisplayScaling : public FirstRunTest {
 protected:
-    // A first run: the web colours on show.
-    static void SetUpTestSuite() { DeleteRegistryKey(kSettingsKey); }
-
     void SetUp() override {
         dpi = ScreenDpi();
+        screenSuffix = "-" + std::to_string(dpi) + "dpi";
         ASSERT_EQ(dpi, SessionDpi()) << "the session runs at another scale than the test was meant for";
-        app = std::make_unique<Huetrove>(ProgramDirectory());
-    }
-
-    void TearDown() override {
-        SaveScreenOnFailure("-" + std::to_string(dpi) + "dpi");
-        app.reset();
+        FirstRunTest::SetUp();
     }
 
     int Scaled(int value) const { return fw::ScaleToDpi(value, dpi); }
-    HWND Main() const { return app->main(); }
-
-    HWND ShownChart() const { return app->ShownChart(); }
     HWND Caption() const {
-        const auto labels = ChildWindows(Main(), "fwLabel");
+        const auto labels = ChildWindows(app->main(), "fwLabel");
         return labels.empty() ? nullptr : labels.front();
     }
     // The client size the window must have with `entry` on show.
@@ -66,36 +56,10 @@ protected:
     bool WaitForClientSize(SIZE size) const {
         return WaitUntil(
             [&] {
-                const SIZE now = ClientSize(Main());
+                const SIZE now = ClientSize(app->main());
                 return now.cx == size.cx && now.cy == size.cy;
             },
             kReact);
-    }
-    // A click that picks: done once the HTML box shows `html`.
-    bool PickAt(POINT point, const std::string& html) const {
-        return ClickUntil("a click picks " + html, point, [&] { return app->Html() == html; });
-    }
-    // Counts the chart's pixels on the screen that differ from its drawing (all rows
-    // but the last, which the panel cuts off), waiting for a repaint to settle.
-    int WrongChartPixels(HWND chart, const oracle::PaletteImage& image) const {
-        const POINT origin = ClientToScreenPoint(chart, POINT{0, 0});
-        int wrong = 0;
-        WaitUntil(
-            [&] {
-                wrong = 0;
-                HDC screen = GetDC(nullptr);
-                for (int y = 0; y < image.height - 1; ++y) {
-                    for (int x = 0; x < image.width; ++x) {
-                        const std::uint32_t rgb = image.At(x, y);
-                        if (GetPixel(screen, origin.x + x, origin.y + y) != RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF))
-                            ++wrong;
-                    }
-                }
-                ReleaseDC(nullptr, screen);
-                return wrong == 0;
-            },
-            kReact, 200ms);
-        return wrong;
     }
     // A window and its controls have painted once its face colour shows in the corner
     // and no control is still the solid black of a window that has not drawn yet
@@ -164,7 +128,6 @@ protected:
     }
 
     int dpi = fw::kDesignDpi;
-    std::unique_ptr<Huetrove> app;
 };
 
 TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
@@ -179,38 +142,41 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         const SIZE want = ExpectedClientSize(*entry);
         if (!step.keys.empty())
             app->PressUntil("a chart key shows its chart", {step.keys[0], step.keys[1]}, [&] {
-                const SIZE now = ClientSize(Main());
+                const SIZE now = ClientSize(app->main());
                 return now.cx == want.cx && now.cy == want.cy;
             });
-        ASSERT_TRUE(WaitForClientSize(want)) << "client " << ClientSize(Main()).cx << " x " << ClientSize(Main()).cy
-                                             << ", want " << want.cx << " x " << want.cy;
+        ASSERT_TRUE(WaitForClientSize(want)) << "client " << ClientSize(app->main()).cx << " x "
+                                             << ClientSize(app->main()).cy << ", want " << want.cx << " x " << want.cy;
 
-        HWND chart = ShownChart();
+        HWND chart = app->ShownChart();
         ASSERT_NE(chart, nullptr);
         const palettes::ChartSize size = palettes::ChartImageSize(*entry, dpi);
         EXPECT_EQ(ClientSize(chart).cx, size.width);
         EXPECT_EQ(ClientSize(chart).cy, size.height);
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
         POINT chartTopLeft = ClientToScreenPoint(chart, POINT{0, 0});
-        ScreenToClient(Main(), &chartTopLeft);
+        ScreenToClient(app->main(), &chartTopLeft);
         EXPECT_EQ(chartTopLeft.x, frame.panelLeft + 1);
         EXPECT_EQ(chartTopLeft.y, frame.panelTop + 1);
 
         // The caption sits one pixel under the panel and is not cut off by the window's edge.
-        RECT caption = WindowRect(Caption());
-        POINT captionTopLeft{caption.left, caption.top};
-        ScreenToClient(Main(), &captionTopLeft);
+        const RECT caption = WindowRect(Caption());
+        const POINT captionTopLeft = TopLeftIn(app->main(), Caption());
         EXPECT_EQ(captionTopLeft.y, frame.panelTop + size.height + 1);
         EXPECT_LE(captionTopLeft.y + (caption.bottom - caption.top), want.cy);
 
-        EXPECT_EQ(WrongChartPixels(chart, oracle::DrawPaletteImage(*entry, dpi)), 0);
+        // Every pixel of the chart's drawing but the last row, which the panel cuts off.
+        const oracle::PaletteImage image = oracle::DrawnChart(*entry, dpi);
+        EXPECT_EQ(WrongScreenPixels(ClientToScreenPoint(chart, POINT{0, 0}), {image.width, image.height - 1},
+                                    [&](int x, int y) { return image.At(x, y); }, kReact),
+                  0);
     }
 }
 
 TEST_F(DisplayScaling, ClicksNearTheChartsFarCornerPickThatCell) {
     const palettes::PaletteEntry* web = palettes::FindPaletteEntry("palWeb");
     ASSERT_TRUE(WaitForClientSize(ExpectedClientSize(*web)));
-    HWND chart = ShownChart();
+    HWND chart = app->ShownChart();
     ASSERT_NE(chart, nullptr);
     const int pitch = palettes::ChartPitch(web->group, dpi);
     const std::vector<std::uint32_t> cells = palettes::PaletteCellColors(*web);
@@ -229,10 +195,10 @@ TEST_F(DisplayScaling, ClicksNearTheChartsFarCornerPickThatCell) {
         // The cell's last pixel before the grid lines: one pixel further is a line.
         const int x = cell.column * pitch + pitch - 1;
         const int y = cell.row * pitch + pitch - 1;
-        PickAt(ClientToScreenPoint(chart, POINT{x, y}), HtmlOf(want));
+        app->PickAt(ClientToScreenPoint(chart, POINT{x, y}), HtmlOf(want));
         EXPECT_EQ(app->Html(), HtmlOf(want));
         // And the line right after it picks black.
-        PickAt(ClientToScreenPoint(chart, POINT{x + 1, y}), "#000000");
+        app->PickAt(ClientToScreenPoint(chart, POINT{x + 1, y}), "#000000");
         EXPECT_EQ(app->Html(), "#000000");
     }
 }
@@ -254,16 +220,13 @@ TEST_F(DisplayScaling, AScreenPickFarFromTheOriginReadsThePixelUnderTheHotSpot) 
     EXPECT_EQ(covered.right - covered.left, width) << "the picking window covers the whole monitor";
     EXPECT_EQ(covered.bottom - covered.top, height);
 
-    PickAt(target, HtmlOf(PatternAt(target)));
+    app->PickAt(target, HtmlOf(PatternAt(target)));
     EXPECT_EQ(app->Html(), HtmlOf(PatternAt(target)));
-    EXPECT_TRUE(WaitUntil([&] { return IsVisible(Main()); }, kReact));
+    EXPECT_TRUE(WaitUntil([&] { return IsVisible(app->main()); }, kReact));
 }
 
 TEST_F(DisplayScaling, AboutAndPreferencesShowTheirTextsWhole) {
-    const WindowQuery aboutWindow{.caption = " About ...", .visibleOnly = true};
-    app->MenuCommand('H', 'A', "Help > About opens the About window",
-                     [&] { return FindTopLevelWindow(app->process().Id(), aboutWindow) != nullptr; });
-    HWND about = FindTopLevelWindow(app->process().Id(), aboutWindow);
+    HWND about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(ClientSize(about).cx, Scaled(327));
     EXPECT_EQ(ClientSize(about).cy, Scaled(233));
@@ -271,10 +234,7 @@ TEST_F(DisplayScaling, AboutAndPreferencesShowTheirTextsWhole) {
     PressUntil("Escape closes the About window", about, {VK_ESCAPE}, [&] { return !IsVisible(about); });
     ASSERT_FALSE(IsVisible(about));
 
-    const WindowQuery preferencesWindow{.caption = " Preferences ...", .visibleOnly = true};
-    app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'},
-                    [&] { return FindTopLevelWindow(app->process().Id(), preferencesWindow) != nullptr; });
-    HWND preferences = FindTopLevelWindow(app->process().Id(), preferencesWindow);
+    HWND preferences = app->OpenPreferences();
     ASSERT_NE(preferences, nullptr);
     ExpectWholeTexts(preferences, "preferences");
     PressUntil("Escape closes Preferences", preferences, {VK_ESCAPE}, [&] { return !IsVisible(preferences); });

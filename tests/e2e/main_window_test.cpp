@@ -21,13 +21,6 @@ std::string FileBesideProgram(const std::string& name) {
     return ProgramDirectory() + "\\" + name;
 }
 
-// The window of the program's that has the keyboard focus, or null.
-HWND FocusOf(HWND main) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 void Select(HWND box, int start, int end) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(box, EM_SETSEL, static_cast<WPARAM>(start), end, SMTO_ABORTIFHUNG, 5000, &ignored);

@@ -4,15 +4,14 @@
 
 #include <string>
 
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 
 using namespace harness;
 
 namespace {
 
-
 HCURSOR CursorOverChart(const Huetrove& app) {
-    HWND chart = ShownChartOf(app.main());
+    HWND chart = app.ShownChart();
     return chart ? CursorAt(CenterOf(WindowRect(chart))) : nullptr;
 }
 
@@ -21,18 +20,14 @@ HCURSOR CursorOverBackground(const Huetrove& app) {
     return CursorAt(ClientToScreenPoint(app.main(), POINT{5, 50}));
 }
 
-class PickCursor : public testing::Test {
-protected:
-    static void SetUpTestSuite() { DeleteRegistryKey(kSettingsKey); }
-};
+using PickCursor = HuetroveTest;
 
 }  // namespace
 
 TEST_F(PickCursor, ChartsShowTheProgramsOwnCursor) {
-    Huetrove app(ProgramDirectory());
-    BringToForeground(app.main());
-    const HCURSOR arrow = CursorOverBackground(app);
-    const HCURSOR overChart = CursorOverChart(app);
+    BringToForeground(Start().main());
+    const HCURSOR arrow = CursorOverBackground(*app);
+    const HCURSOR overChart = CursorOverChart(*app);
     ASSERT_NE(arrow, nullptr);
     ASSERT_NE(overChart, nullptr);
     EXPECT_NE(overChart, arrow);
@@ -41,9 +36,9 @@ TEST_F(PickCursor, ChartsShowTheProgramsOwnCursor) {
 TEST_F(PickCursor, WithoutTheFileTheChartsShowTheArrow) {
     ScratchDirectory lone;
     ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
-    Huetrove app(lone.Path(), lone.Path() + "\\Huetrove.exe");
-    BringToForeground(app.main());
-    const HCURSOR arrow = CursorOverBackground(app);
+    Huetrove copy(lone.Path(), lone.Path() + "\\Huetrove.exe");  // ends before its folder goes
+    BringToForeground(copy.main());
+    const HCURSOR arrow = CursorOverBackground(copy);
     ASSERT_NE(arrow, nullptr);
-    EXPECT_EQ(CursorOverChart(app), arrow);
+    EXPECT_EQ(CursorOverChart(copy), arrow);
 }

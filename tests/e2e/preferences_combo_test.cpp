@@ -3,47 +3,29 @@
 // with a flat frame rather than a sunken 3-D edge.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 
 using namespace harness;
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
 constexpr char kHint[] = "What Huetrove should do when you double-click on the tray icon";
 
-// The text of a tooltip of the process on show, if any.
-std::optional<std::string> ShownTooltip(DWORD processId) {
-    for (HWND tip : TopLevelWindows(processId, {.className = "tooltips_class32", .visibleOnly = true})) {
-        const std::string text = WindowText(tip);
-        if (!text.empty())
-            return text;
-    }
-    return std::nullopt;
-}
-
-class PreferencesCombo : public testing::Test {
+class PreferencesCombo : public FirstRunTest {
 protected:
     void SetUp() override {
-        DeleteRegistryKey(kSettingsKey);
-        app = std::make_unique<Huetrove>();
-        const auto preferences = [&] {
-            return FindTopLevelWindow(app->process().Id(), {.caption = " Preferences ...", .visibleOnly = true});
-        };
-        app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return preferences() != nullptr; });
-        dialog = preferences();
+        FirstRunTest::SetUp();
+        dialog = app->OpenPreferences();
         ASSERT_TRUE(dialog);
         combo = FindChildWindow(dialog, "ComboBox");
         ASSERT_TRUE(combo);
     }
     void TearDown() override {
         MoveMouse({10, 10});
-        app.reset();
-        DeleteRegistryKey(kSettingsKey);
+        FirstRunTest::TearDown();
     }
 
     // Rests the pointer on a point, coming from outside the dialog each time so the
@@ -59,7 +41,6 @@ protected:
             15s, 0ms);
     }
 
-    std::unique_ptr<Huetrove> app;
     HWND dialog = nullptr;
     HWND combo = nullptr;
 };

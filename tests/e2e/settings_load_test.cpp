@@ -8,54 +8,23 @@
 #include <aclapi.h>
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 
 using namespace harness;
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Brightquill\\Huetrove";
-constexpr char kMakerKey[] = "Software\\Brightquill";
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kTitle[] = "Huetrove v1.0";
 
-void RemoveAllSettings() {
-    DeleteRegistryKey(kMakerKey);
-    DeleteRegistryValue(kRunKey, "Huetrove");
-}
-
-std::optional<std::string> Setting(const char* name) {
-    return ReadRegistryString(kSettingsKey, name);
-}
-std::optional<DWORD> NumberSetting(const char* name) {
-    return ReadRegistryDword(kSettingsKey, name);
-}
-
-void StoreGoodSettings(int left, int top, const char* activePS) {
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", static_cast<DWORD>(left)));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowTop", static_cast<DWORD>(top)));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", activePS));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 1));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "DblClickAction", "None"));
-}
-
-HWND WaitForMain(DWORD processId) {
-    return WaitForTopLevelWindow(processId, {.caption = kMainCaption, .visibleOnly = true}, 30s);
-}
-
-class SettingsLoadE2E : public testing::Test {
+// Some cases start the program themselves, to meet the box it shows before its main window.
+class SettingsLoadE2E : public HuetroveTest {
 protected:
-    void SetUp() override { RemoveAllSettings(); }
     void TearDown() override {
-        if (program && program->IsRunning())
-            program->Terminate();
         program.reset();
-        RemoveAllSettings();
+        HuetroveTest::TearDown();
     }
 
     std::optional<Process> program;
@@ -63,13 +32,10 @@ protected:
 
 TEST_F(SettingsLoadE2E, TheSessionEndingWhileAStartUpErrorIsShownKeepsEveryStoredValue) {
     const std::string run = "\"C:\\Programs\\Huetrove\\Huetrove.exe\"";
+    ASSERT_TRUE(
+        StoreSettings({.activePS = "schXP", .minimizeClose = 0, .systemStartup = 1, .dblClickAction = "Picker"}));
     ASSERT_TRUE(WriteRegistryString(kSettingsKey, "WindowTop", "1"));  // unreadable as a number
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", 300));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "schXP"));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 1));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "DblClickAction", "Picker"));
-    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", run));
+    ASSERT_TRUE(WriteRegistryString(kRunKey, kRunValue, run));
 
     program.emplace(Process::Launch(ProgramPath()));
     auto box = WaitForMessageBox(program->Id(), 30s);
@@ -77,18 +43,15 @@ TEST_F(SettingsLoadE2E, TheSessionEndingWhileAStartUpErrorIsShownKeepsEveryStore
     EXPECT_EQ(box->text, "Invalid data type for 'WindowTop'");
     HWND application = box->owner;
     ASSERT_NE(application, nullptr);
-    DWORD_PTR answer = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(application, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
-    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
-    SendMessageTimeoutA(application, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer);
+    EXPECT_TRUE(EndSession(application));
     EXPECT_TRUE(program->WaitForExit(15s)) << "the end of the session did not end the program";
 
-    EXPECT_EQ(Setting("WindowTop"), "1");
-    EXPECT_EQ(NumberSetting("WindowLeft"), 300u);
-    EXPECT_EQ(Setting("ActivePS"), "schXP");
-    EXPECT_EQ(NumberSetting("MinimizeClose"), 0u);
-    EXPECT_EQ(NumberSetting("SystemStartup"), 1u);
-    EXPECT_EQ(Setting("DblClickAction"), "Picker");
+    EXPECT_EQ(StoredText("WindowTop"), "1");
+    EXPECT_EQ(StoredNumber("WindowLeft"), 300u);
+    EXPECT_EQ(StoredText("ActivePS"), "schXP");
+    EXPECT_EQ(StoredNumber("MinimizeClose"), 0u);
+    EXPECT_EQ(StoredNumber("SystemStartup"), 1u);
+    EXPECT_EQ(StoredText("DblClickAction"), "Picker");
     EXPECT_EQ(ReadRegistryString(kRunKey, "Huetrove"), run);
 }
 
@@ -108,7 +71,7 @@ TEST_F(SettingsLoadE2E, AKeyWithNoValuesIsReportedInOneBox) {
               "Failed to get data for 'MinimizeClose'\nFailed to get data for 'SystemStartup'");
     ClickButton(box->buttons.at(0).window);
 
-    HWND main = WaitForMain(program->Id());
+    HWND main = WaitForMainWindow(program->Id());
     ASSERT_NE(main, nullptr) << "start-up did not complete";
     EXPECT_TRUE(MessageBoxes(program->Id()).empty()) << "a second box followed";
     // Each bad value took its default: the first-run place (measured at the designed
@@ -130,16 +93,16 @@ struct StrandedPosition {
 class OutOfReach : public SettingsLoadE2E, public testing::WithParamInterface<StrandedPosition> {};
 
 TEST_P(OutOfReach, TheWindowOpensWhereAFirstRunPutsItAndExitSavesThat) {
-    StoreGoodSettings(GetParam().left, GetParam().top, "palWeb");
-    auto app = std::make_unique<Huetrove>();
+    ASSERT_TRUE(StoreSettings({.windowLeft = GetParam().left, .windowTop = GetParam().top}));
+    Start();
     const RECT rc = WindowRect(app->main());
     EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15) << GetParam().why;
     EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN) - 83) << GetParam().why;
 
     ASSERT_TRUE(app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
                                  {.deadline = 15s}));
-    EXPECT_EQ(NumberSetting("WindowLeft"), static_cast<DWORD>(rc.left));
-    EXPECT_EQ(NumberSetting("WindowTop"), static_cast<DWORD>(rc.top));
+    EXPECT_EQ(StoredNumber("WindowLeft"), static_cast<DWORD>(rc.left));
+    EXPECT_EQ(StoredNumber("WindowTop"), static_cast<DWORD>(rc.top));
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions,
@@ -150,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Positions,
 TEST_F(SettingsLoadE2E, APositionWithTheCaptionInReachIsKept) {
     // Most of the window is off the right edge, but 40 columns of its caption show.
     const int left = GetSystemMetrics(SM_CXSCREEN) - 40;
-    StoreGoodSettings(left, 200, "palWeb");
-    auto app = std::make_unique<Huetrove>();
+    ASSERT_TRUE(StoreSettings({.windowLeft = left}));
+    Start();
     EXPECT_EQ(WindowRect(app->main()).left, left);
     EXPECT_EQ(WindowRect(app->main()).top, 200);
 }
@@ -197,13 +160,13 @@ bool KeyOpensForWriting() {
 }
 
 TEST_F(SettingsLoadE2E, AKeyThatMayOnlyBeReadLoadsWithoutErrors) {
-    StoreGoodSettings(300, 200, "schXP");
+    ASSERT_TRUE(StoreSettings({.activePS = "schXP"}));
     ReadOnlyStore readOnly;
     ASSERT_TRUE(readOnly.ok());
     if (KeyOpensForWriting())
         GTEST_SKIP() << "this system does not enforce a key's access list; the registry layer's own test covers it";
 
-    auto app = std::make_unique<Huetrove>();
+    Start();
     EXPECT_TRUE(MessageBoxes(app->process().Id()).empty());
     EXPECT_EQ(WindowRect(app->main()).left, 300);
     ASSERT_NE(app->ShownChart(), nullptr) << "no chart on show";
@@ -216,21 +179,16 @@ TEST_F(SettingsLoadE2E, AProgramPathInAnotherScriptIsWrittenToTheRunValueAsItIs)
     std::filesystem::create_directories(folder);
     const std::filesystem::path exe = folder / L"Huetrove.exe";
     ASSERT_TRUE(CopyFileW(std::filesystem::path(ProgramPath()).c_str(), exe.c_str(), FALSE));
-    StoreGoodSettings(300, 200, "palWeb");
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 1));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
+    ASSERT_TRUE(StoreSettings({.minimizeClose = 0, .systemStartup = 1}));
     {
-        Huetrove app(folder.wstring(), exe.wstring());
+        Huetrove copy(folder.wstring(), exe.wstring());
         // Closes end the program here, and save first, the Run value included.
-        PostMessageA(app.main(), WM_CLOSE, 0, 0);
-        if (!app.process().WaitForExit(15s)) {
-            const auto box = WaitForMessageBox(app.ProcessId(), 0s);
+        PostMessageA(copy.main(), WM_CLOSE, 0, 0);
+        if (!copy.process().WaitForExit(15s)) {
+            const auto box = WaitForMessageBox(copy.ProcessId(), 0s);
             ADD_FAILURE() << "the program did not end: " << (box ? box->text : "no box");
         }
-        const std::wstring runKey(kRunKey, kRunKey + sizeof kRunKey - 1);
-        const auto run = ReadRegistryWideString(runKey, L"Huetrove");
-        EXPECT_TRUE(run && lstrcmpiW(run->c_str(), (L"\"" + exe.wstring() + L"\"").c_str()) == 0)
-            << "not the quoted program path";
+        EXPECT_TRUE(RunValueStarts(exe)) << "not the quoted program path";
     }
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);

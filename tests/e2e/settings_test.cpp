@@ -4,43 +4,19 @@
 // the keyboard and the mouse. Every test starts without settings and leaves none.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 
 using namespace harness;
 
 namespace {
 
-constexpr char kPreferencesCaption[] = " Preferences ...";
 constexpr char kTitle[] = "Huetrove v1.0";
 
 size_t ValueCount(const char* keyPath) {
     return RegistryValues(keyPath).size();
-}
-
-std::optional<std::string> Setting(const char* name) {
-    return ReadRegistryString(kSettingsKey, name);
-}
-std::optional<DWORD> NumberSetting(const char* name) {
-    return ReadRegistryDword(kSettingsKey, name);
-}
-
-// Returns once the program's thread has gone back to its message loop, so whatever
-// the last input started (a save included) has finished.
-void Sync(HWND window) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-}
-
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
 }
 
 bool IsChecked(HWND checkBox) {
@@ -61,15 +37,6 @@ void Toggle(HWND checkBox) {
     const bool before = IsChecked(checkBox);
     ClickControl(checkBox);
     EXPECT_TRUE(WaitUntil([&] { return IsChecked(checkBox) != before; }, 5s));
-}
-
-// A key pressed in a window until `done`.
-bool KeyUntil(const std::string& what, HWND window, WORD key, const std::function<bool()>& done) {
-    return PressUntil(what, window, {key}, done);
-}
-
-bool CaseInsensitiveEqual(const std::string& a, const std::string& b) {
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
 // The Preferences dialog of a running program, its controls found by their texts.
@@ -103,28 +70,12 @@ struct Preferences {
     std::string Action() const { return WindowText(actionBox); }
 };
 
-class SettingsE2E : public testing::Test {
+class SettingsE2E : public HuetroveTest {
 protected:
-    void SetUp() override { RemoveAllSettings(); }
-    void TearDown() override {
-        if (app && app->process().IsRunning())
-            app->process().Terminate();
-        app.reset();
-        RemoveAllSettings();
-    }
-
-    void Start() {
-        app = std::make_unique<Huetrove>();
-        Sync(app->main());
-    }
-
-    HWND ShownPreferences() const {
-        return FindTopLevelWindow(app->process().Id(), {.caption = kPreferencesCaption, .visibleOnly = true});
-    }
+    void Start() { Settle(HuetroveTest::Start().main()); }
 
     Preferences Open() {
-        app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return ShownPreferences() != nullptr; });
-        HWND dialog = ShownPreferences();
+        HWND dialog = app->OpenPreferences();
         EXPECT_NE(dialog, nullptr);
         Preferences preferences(dialog);
         EXPECT_TRUE(preferences.Complete());
@@ -135,43 +86,40 @@ protected:
 
     // A key that closes the dialog, pressed in it.
     void CloseWith(const Preferences& preferences, WORD key) {
-        EXPECT_TRUE(KeyUntil(key == VK_ESCAPE ? "Escape closes Preferences" : "Enter closes Preferences",
-                             preferences.window, key, [&] { return !IsVisible(preferences.window); }));
+        EXPECT_TRUE(PressUntil(key == VK_ESCAPE ? "Escape closes Preferences" : "Enter closes Preferences",
+                               preferences.window, {key}, [&] { return !IsVisible(preferences.window); }));
+        Closed(preferences);
+    }
+
+    // OK by the mouse.
+    void ClickOk(const Preferences& preferences) {
+        ClickControl(preferences.ok);
         Closed(preferences);
     }
 
     // Waits for the dialog to go and the command that showed it to finish.
     void Closed(const Preferences& preferences) {
         ASSERT_TRUE(WaitUntil([&] { return !IsVisible(preferences.window); }, 10s));
-        Sync(app->main());
+        Settle(app->main());
     }
 
-    // File > Exit: the program ends, or reports that it could not save.
     // Clicks into the action box and types the text over the whole of its text; a
     // retyping replaces it all.
     static void TypeInto(const Preferences& p, const std::string& text) {
         ClickControl(p.ActionEdit());
         // Selected only once the click has put the caret there.
         ASSERT_TRUE(WaitUntil([&] { return FocusOf(p.window) == p.ActionEdit(); }, 5s));
-        Sync(p.window);
-        SendUntil(
-            "typing \"" + text + "\" into the action box",
-            [&] {
-                SendMessageA(p.ActionEdit(), EM_SETSEL, 0, -1);
-                TypeText(text);
-                return true;
-            },
-            [&] { return p.Action() == text; });
+        Settle(p.window);
+        TypeOver(p.ActionEdit(), text);
     }
 
+    // File > Exit: the program ends, or reports that it could not save.
     void Exit() {
         const DWORD id = app->process().Id();
         app->MenuCommand('F', 'X', "File > Exit ends the program or reports",
                          [&] { return !app->process().IsRunning() || !MessageBoxes(id).empty(); },
                          {.deadline = 15s, .attempts = kStepAttempts});
     }
-
-    std::unique_ptr<Huetrove> app;
 };
 
 TEST_F(SettingsE2E, AFirstRunWritesNothingAndExitWritesTheSixValues) {
@@ -184,12 +132,12 @@ TEST_F(SettingsE2E, AFirstRunWritesNothingAndExitWritesTheSixValues) {
     Exit();
     ASSERT_TRUE(app->process().WaitForExit(15s));
     EXPECT_EQ(ValueCount(kSettingsKey), 6u);
-    EXPECT_EQ(NumberSetting("WindowTop"), static_cast<DWORD>(rc.top));
-    EXPECT_EQ(NumberSetting("WindowLeft"), static_cast<DWORD>(rc.left));
-    EXPECT_EQ(Setting("ActivePS"), "palWeb");
-    EXPECT_EQ(NumberSetting("MinimizeClose"), 1u);
-    EXPECT_EQ(NumberSetting("SystemStartup"), 0u);
-    EXPECT_EQ(Setting("DblClickAction"), "None");
+    EXPECT_EQ(StoredNumber("WindowTop"), static_cast<DWORD>(rc.top));
+    EXPECT_EQ(StoredNumber("WindowLeft"), static_cast<DWORD>(rc.left));
+    EXPECT_EQ(StoredText("ActivePS"), "palWeb");
+    EXPECT_EQ(StoredNumber("MinimizeClose"), 1u);
+    EXPECT_EQ(StoredNumber("SystemStartup"), 0u);
+    EXPECT_EQ(StoredText("DblClickAction"), "None");
     EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
 }
 
@@ -197,7 +145,7 @@ TEST_F(SettingsE2E, ClosingWhileClosesHideSavesNothing) {
     Start();
     PostMessageA(app->main(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsVisible(app->main()); }, 10s));
-    Sync(app->main());
+    Settle(app->main());
     EXPECT_TRUE(app->process().IsRunning());
     EXPECT_FALSE(RegistryKeyExists(kMakerKey));
 }
@@ -210,12 +158,8 @@ struct UnreadableTop {
 class UnreadableWindowTop : public SettingsE2E, public testing::WithParamInterface<UnreadableTop> {};
 
 TEST_P(UnreadableWindowTop, IsReportedAndStartUpStillCompletes) {
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", 300));
+    ASSERT_TRUE(StoreSettings({.activePS = "schWXP", .minimizeClose = 0}));
     ASSERT_TRUE(WriteRegistryString(kSettingsKey, "WindowTop", GetParam().stored));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "schWXP"));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "DblClickAction", "None"));
 
     Process process = Process::Launch(ProgramPath());
     auto box = WaitForMessageBox(process.Id(), 30s);
@@ -225,7 +169,7 @@ TEST_P(UnreadableWindowTop, IsReportedAndStartUpStillCompletes) {
     EXPECT_NE(box->icon, nullptr);
     AnswerMessageBox(box->window, box->buttons.at(0).window);
 
-    HWND main = WaitForTopLevelWindow(process.Id(), {.caption = kMainCaption, .visibleOnly = true}, 30s);
+    HWND main = WaitForMainWindow(process.Id());
     ASSERT_NE(main, nullptr) << "start-up did not complete";
     EXPECT_TRUE(MessageBoxes(process.Id()).empty());
     EXPECT_EQ(WindowRect(main).left, 300);
@@ -234,8 +178,8 @@ TEST_P(UnreadableWindowTop, IsReportedAndStartUpStillCompletes) {
     // MinimizeClose reads false and a close ends the program, saving a repaired store.
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(process.WaitForExit(15s));
-    EXPECT_TRUE(NumberSetting("WindowTop").has_value());
-    EXPECT_EQ(Setting("ActivePS"), "schWXP");
+    EXPECT_TRUE(StoredNumber("WindowTop").has_value());
+    EXPECT_EQ(StoredText("ActivePS"), "schWXP");
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts,
@@ -244,11 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Texts,
                                          UnreadableTop{"12345", "Failed to get data for 'WindowTop'"}));
 
 TEST_F(SettingsE2E, AnOffScreenPositionOpensTheWindowWhereAFirstRunWould) {
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", static_cast<DWORD>(-3000)));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowTop", 200));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "palWeb"));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 1));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
+    ASSERT_TRUE(StoreSettings({.windowLeft = -3000, .dblClickAction = nullptr}));
     Start();
     const RECT rc = WindowRect(app->main());
     EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15);
@@ -271,7 +211,7 @@ TEST_F(SettingsE2E, AFailedSaveAtExitKeepsTheProgramRunningAndExitTriesAgain) {
     EXPECT_EQ(box->owner, Owner(app->main()));
     AnswerMessageBox(box->window, box->buttons.at(0).window);
     ASSERT_TRUE(WaitUntil([&] { return MessageBoxes(app->process().Id()).empty(); }, 10s));
-    Sync(app->main());
+    Settle(app->main());
     EXPECT_FALSE(app->process().WaitForExit(1s));
     EXPECT_TRUE(IsVisible(app->main()));
 
@@ -286,12 +226,9 @@ TEST_F(SettingsE2E, TheEndOfTheSessionSavesWithoutAsking) {
     Start();
     HWND application = Owner(app->main());
     ASSERT_NE(application, nullptr);
-    DWORD_PTR answer = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(application, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
-    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
-    SendMessageTimeoutA(application, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer);
+    EXPECT_TRUE(EndSession(application));
     EXPECT_EQ(ValueCount(kSettingsKey), 6u);
-    EXPECT_EQ(Setting("ActivePS"), "palWeb");
+    EXPECT_EQ(StoredText("ActivePS"), "palWeb");
     ASSERT_TRUE(app->process().WaitForExit(15s));
 }
 
@@ -351,13 +288,12 @@ TEST_F(SettingsE2E, EnterCancelsAtTheFirstOpening) {
 TEST_F(SettingsE2E, AfterOkByMouseEnterConfirmsTheNextOpening) {
     Start();
     Preferences p = Open();
-    ClickControl(p.ok);
-    Closed(p);
+    ClickOk(p);
     // OK without a change still saves everything.
     ASSERT_TRUE(RegistryKeyExists(kSettingsKey));
     EXPECT_EQ(ValueCount(kSettingsKey), 6u);
-    EXPECT_EQ(NumberSetting("WindowLeft"), static_cast<DWORD>(WindowRect(app->main()).left));
-    EXPECT_EQ(Setting("ActivePS"), "palWeb");
+    EXPECT_EQ(StoredNumber("WindowLeft"), static_cast<DWORD>(WindowRect(app->main()).left));
+    EXPECT_EQ(StoredText("ActivePS"), "palWeb");
 
     RemoveAllSettings();
     Preferences again = Open();
@@ -394,18 +330,16 @@ TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
     Preferences p = Open();
     TypeInto(p, "Screen");
     ASSERT_EQ(p.Action(), "Screen");
-    ClickControl(p.ok);
-    Closed(p);
-    EXPECT_EQ(Setting("DblClickAction"), "None");
+    ClickOk(p);
+    EXPECT_EQ(StoredText("DblClickAction"), "None");
 
     // The full text of the second item, typed, is stored as "Screen" and shown again.
     p = Open();
     EXPECT_EQ(p.Action(), "None");
     TypeInto(p, "Select color from the screen");
     ASSERT_EQ(p.Action(), "Select color from the screen");
-    ClickControl(p.ok);
-    Closed(p);
-    EXPECT_EQ(Setting("DblClickAction"), "Screen");
+    ClickOk(p);
+    EXPECT_EQ(StoredText("DblClickAction"), "Screen");
 
     p = Open();
     EXPECT_EQ(p.Action(), "Select color from the screen");
@@ -413,68 +347,52 @@ TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
 }
 
 TEST_F(SettingsE2E, AStoredActionOtherThanScreenOrPickerShowsAndIsStoredAsNone) {
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", 300));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowTop", 300));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "palWeb"));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 1));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "DblClickAction", "screen"));
+    ASSERT_TRUE(StoreSettings({.windowTop = 300, .dblClickAction = "screen"}));
     Start();
     Preferences p = Open();
     EXPECT_EQ(p.Action(), "None");
-    ClickControl(p.ok);
-    Closed(p);
-    EXPECT_EQ(Setting("DblClickAction"), "None");
+    ClickOk(p);
+    EXPECT_EQ(StoredText("DblClickAction"), "None");
 }
 
 TEST_F(SettingsE2E, LaunchOnStartupWritesAndRemovesTheRunValueAtOnce) {
     Start();
     Preferences p = Open();
     Toggle(p.systemStartup);
-    ClickControl(p.ok);
-    Closed(p);
-    const auto run = ReadRegistryString(kRunKey, "Huetrove");
-    ASSERT_TRUE(run.has_value());
-    EXPECT_TRUE(CaseInsensitiveEqual(*run, "\"" + ProgramPath() + "\"")) << *run;
-    EXPECT_EQ(NumberSetting("SystemStartup"), 1u);
+    ClickOk(p);
+    EXPECT_TRUE(RunValueStarts(ProgramPath())) << ReadRegistryString(kRunKey, "Huetrove").value_or("no Run value");
+    EXPECT_EQ(StoredNumber("SystemStartup"), 1u);
 
     p = Open();
     EXPECT_TRUE(IsChecked(p.systemStartup));
     Toggle(p.systemStartup);
-    ClickControl(p.ok);
-    Closed(p);
+    ClickOk(p);
     EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
-    EXPECT_EQ(NumberSetting("SystemStartup"), 0u);
+    EXPECT_EQ(StoredNumber("SystemStartup"), 0u);
 }
 
 TEST_F(SettingsE2E, ClearingMinimizeToTrayMakesTheNextCloseSaveAndEndTheProgram) {
     Start();
     Preferences p = Open();
     Toggle(p.minimizeClose);
-    ClickControl(p.ok);
-    Closed(p);
-    EXPECT_EQ(NumberSetting("MinimizeClose"), 0u);
+    ClickOk(p);
+    EXPECT_EQ(StoredNumber("MinimizeClose"), 0u);
 
     RemoveAllSettings();
     PostMessageA(app->main(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(app->process().WaitForExit(15s));
     EXPECT_EQ(ValueCount(kSettingsKey), 6u);
-    EXPECT_EQ(NumberSetting("MinimizeClose"), 0u);
+    EXPECT_EQ(StoredNumber("MinimizeClose"), 0u);
 }
 
 TEST_F(SettingsE2E, TickingMinimizeToTrayAgainMakesClosesHide) {
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowLeft", 300));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "WindowTop", 300));
-    ASSERT_TRUE(WriteRegistryString(kSettingsKey, "ActivePS", "palWeb"));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
-    ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "SystemStartup", 0));
+    ASSERT_TRUE(StoreSettings({.windowTop = 300, .minimizeClose = 0, .dblClickAction = nullptr}));
     Start();
     Preferences p = Open();
     EXPECT_FALSE(IsChecked(p.minimizeClose));
     Toggle(p.minimizeClose);
-    ClickControl(p.ok);
-    Closed(p);
-    EXPECT_EQ(NumberSetting("MinimizeClose"), 1u);
+    ClickOk(p);
+    EXPECT_EQ(StoredNumber("MinimizeClose"), 1u);
     PostMessageA(app->main(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsVisible(app->main()); }, 10s));
     EXPECT_FALSE(app->process().WaitForExit(1s));

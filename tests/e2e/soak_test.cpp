@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 
 using namespace harness;
 
@@ -46,35 +46,18 @@ private:
     HWND window_ = nullptr;
 };
 
-class Soak : public testing::Test {
+class Soak : public FirstRunTest {
 protected:
-    static void SetUpTestSuite() { DeleteRegistryKey(kSettingsKey); }
-
     void SetUp() override {
-        app = std::make_unique<Huetrove>(ProgramDirectory());
+        FirstRunTest::SetUp();
         ASSERT_TRUE(WaitUntil([] { return WindowRect(Taskbar()).right - WindowRect(Taskbar()).left > 100; }, 10s));
         icon = FirstIconSlot();
         ASSERT_TRUE(WaitUntil([&] { return IconDrawnAt(icon); }, 10s)) << "no icon in the tray";
     }
 
-    void TearDown() override {
-        SaveScreenOnFailure();
-        app.reset();
-    }
-
-    HWND Main() const { return app->main(); }
-    DWORD Id() { return app->process().Id(); }
-
-    HWND PickingWindow() const { return app->PickingWindow(); }
-    HWND ColourDialog() { return FindTopLevelWindow(Id(), {.className = "#32770", .visibleOnly = true}); }
-    HWND ShownChart() const { return app->ShownChart(); }
 
     // The main window in front, as a user brings it back before typing.
-    bool Front() {
-        if (IsForeground(Main()))
-            return true;
-        return BringToForeground(Main());
-    }
+    bool Front() { return BringToForeground(app->main()); }
 
     // Chart keys F2..F8 in turn: each shows another chart.
     void SwitchCharts(int count) {
@@ -89,7 +72,7 @@ protected:
 
     void ClickPalette(int count) {
         ASSERT_TRUE(Front());
-        HWND chart = WaitFor([&] { return ShownChart(); }, 5s);
+        HWND chart = WaitFor([&] { return app->ShownChart(); }, 5s);
         ASSERT_NE(chart, nullptr);
         const SIZE size = ClientSize(chart);
         for (int i = 0; i < count; ++i)
@@ -100,10 +83,10 @@ protected:
     void PickFromScreen(int count) {
         for (int i = 0; i < count; ++i) {
             ASSERT_TRUE(app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'},
-                                        [&] { return PickingWindow() != nullptr; }))
+                                        [&] { return app->PickingWindow() != nullptr; }))
                 << "screen picking did not start";
             ASSERT_TRUE(ClickUntil("a click ends picking", POINT{300 + i % 200, 400},
-                                   [&] { return PickingWindow() == nullptr && IsVisible(Main()); }))
+                                   [&] { return app->PickingWindow() == nullptr && IsVisible(app->main()); }))
                 << "screen picking did not end with a click";
         }
     }
@@ -111,13 +94,11 @@ protected:
     // Ctrl+P, then OK and Cancel in turn.
     void RunColourDialog(int count) {
         for (int i = 0; i < count; ++i) {
-            ASSERT_TRUE(app->PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'},
-                                        [&] { return ColourDialog() != nullptr; }))
-                << "the colour dialog did not open";
-            HWND dialog = ColourDialog();
+            HWND dialog = app->OpenColourDialog();
+            ASSERT_NE(dialog, nullptr) << "the colour dialog did not open";
             ASSERT_TRUE(PressUntil(i % 2 ? "Escape cancels the colour dialog" : "Enter confirms the colour dialog",
                                    dialog, {static_cast<WORD>(i % 2 ? VK_ESCAPE : VK_RETURN)},
-                                   [&] { return ColourDialog() == nullptr; }))
+                                   [&] { return app->ColourDialog() == nullptr; }))
                 << "the colour dialog did not close";
         }
     }
@@ -126,7 +107,7 @@ protected:
         for (int i = 0; i < count; ++i) {
             BringToForeground(other.Handle());
             PumpMessages();
-            ASSERT_TRUE(BringToForeground(Main())) << "the main window did not become active";
+            ASSERT_TRUE(BringToForeground(app->main())) << "the main window did not become active";
         }
     }
 
@@ -135,10 +116,10 @@ protected:
         for (int i = 0; i < count; ++i) {
             ASSERT_TRUE(ToggleUntilChanged(
                 "a click on the icon hides or shows the main window", [&] { return Click(NextIconSpot(icon)); },
-                [&] { return IsVisible(Main()); }))
+                [&] { return IsVisible(app->main()); }))
                 << "a tray click did not toggle the main window";
         }
-        ASSERT_TRUE(IsVisible(Main()));
+        ASSERT_TRUE(IsVisible(app->main()));
     }
 
     void Round(const OtherWindow& other) {
@@ -149,12 +130,7 @@ protected:
         Activate(kActivations / kRounds, other);
         ClickTray(kTrayClicks / kRounds);
         // Everything handed over has been handled before anything is counted.
-        ASSERT_TRUE(WaitUntil(
-            [&] {
-                DWORD_PTR result = 0;
-                return SendMessageTimeoutA(Main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
-            },
-            10s));
+        ASSERT_TRUE(Settle(app->main()));
         ASSERT_TRUE(app->process().WaitForInputIdle(10s));
     }
 
@@ -165,7 +141,6 @@ protected:
             std::printf("  GDI objects by type: %s\n", r.gdiByType.c_str());
     }
 
-    std::unique_ptr<Huetrove> app;
     POINT icon{};
     int switches_ = 0;
 };
@@ -207,11 +182,11 @@ TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstTwoDid) {
     // F3 hides its own chart when that is the one on show, and a dropped chart key may
     // have left it there: done is the web safe chart on show, whatever was before.
     app->PressUntil("F3 shows the web safe colours", {VK_F3},
-                    [&] { return ShownChart() != nullptr && app->ChartCaption() == "Web safe colors"; });
-    HWND chart = ShownChart();
+                    [&] { return app->ShownChart() != nullptr && app->ChartCaption() == "Web safe colors"; });
+    HWND chart = app->ShownChart();
     ASSERT_NE(chart, nullptr);
     const POINT cell = ClientToScreenPoint(chart, POINT{MulDiv(2 * 8 + 4, ScreenDpi(), 96), MulDiv(4, ScreenDpi(), 96)});
-    ClickUntil("a click picks #FFFF99", cell, [&] { return app->Html() == "#FFFF99"; });
+    app->PickAt(cell, "#FFFF99");
     EXPECT_EQ(app->Html(), "#FFFF99");
 }
 

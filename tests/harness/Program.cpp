@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace harness {
@@ -22,6 +24,21 @@ std::string ProgramPath() {
 
 std::string ProgramDirectory() {
     return EnvironmentOr("HUETROVE_DIR", ".");
+}
+
+std::string ThisTestProgram() {
+    char path[MAX_PATH * 2] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    return path;
+}
+
+std::string BesideThisTest(const std::string& name) {
+    return (std::filesystem::path(ThisTestProgram()).parent_path() / name).string();
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 ScratchDirectory::ScratchDirectory() {

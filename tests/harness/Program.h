@@ -10,6 +10,13 @@ namespace harness {
 std::string ProgramPath();
 std::string ProgramDirectory();
 
+// This test's own executable, and a file beside it (a helper built with the test, or a
+// file the test puts there).
+std::string ThisTestProgram();
+std::string BesideThisTest(const std::string& name);
+// The whole of a file, empty when it cannot be read.
+std::string FileText(const std::string& path);
+
 // A new empty folder for one test, removed with everything in it at the end:
 // a working directory in which the test decides which companion files exist.
 class ScratchDirectory {

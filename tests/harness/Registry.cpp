@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <vector>
 
@@ -167,6 +169,18 @@ bool CreateVolatileRegistryKey(const std::string& key) {
         return false;
     RegCloseKey(created);
     return true;
+}
+
+void TestKey::Put(const std::string& name, DWORD type, const void* data, size_t size) const {
+    ASSERT_TRUE(WriteRegistryValue(path, name, type, data, size)) << name;
+}
+
+void TestKey::PutText(const std::string& name, const std::string& text, DWORD type) const {
+    Put(name, type, text.c_str(), text.size() + 1);
+}
+
+void TestKey::PutDword(const std::string& name, DWORD value) const {
+    Put(name, REG_DWORD, &value, sizeof value);
 }
 
 }  // namespace harness

@@ -39,4 +39,12 @@ bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD t
 // A volatile key: the system refuses lasting keys below it, as when the user may not write there.
 bool CreateVolatileRegistryKey(const std::string& key);
 
+// A key that a test fills with values of any shape; a write that fails fails the test.
+struct TestKey {
+    std::string path;  // below HKCU
+    void Put(const std::string& name, DWORD type, const void* data, size_t size) const;
+    void PutText(const std::string& name, const std::string& text, DWORD type = REG_SZ) const;
+    void PutDword(const std::string& name, DWORD value) const;
+};
+
 }  // namespace harness

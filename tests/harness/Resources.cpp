@@ -139,7 +139,7 @@ ProcessResources MeasureResources(HANDLE process) {
         r.userObjects = r.windows;
     DWORD handles = 0;
     r.handlesCountedBySystem = GetProcessHandleCount(process, &handles) && handles > 0;
-    r.handles = r.handlesCountedBySystem ? static_cast<long>(handles) : CountHandlesByTrying(process);
+    r.handles = HandleCount(process);
 
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
@@ -150,6 +150,12 @@ ProcessResources MeasureResources(HANDLE process) {
     if (r.privateKb == 0)
         r.privateKb = PrivateCommittedKb(process);
     return r;
+}
+
+long HandleCount(HANDLE process) {
+    DWORD handles = 0;
+    return GetProcessHandleCount(process, &handles) && handles > 0 ? static_cast<long>(handles)
+                                                                   : CountHandlesByTrying(process);
 }
 
 std::string HowCounted(const ProcessResources& r) {

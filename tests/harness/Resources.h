@@ -28,6 +28,10 @@ struct ProcessResources {
 // `process` needs query, read and duplicate-handle rights (a handle from CreateProcess has them).
 ProcessResources MeasureResources(HANDLE process);
 
+// The kernel handles a process holds, counted as MeasureResources counts them. Unlike it,
+// this touches no window, so it opens no window station or desktop of its own.
+long HandleCount(HANDLE process);
+
 // How each count was taken, for a report: "system" or the outside method.
 std::string HowCounted(const ProcessResources& r);
 

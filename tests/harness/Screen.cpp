@@ -79,6 +79,26 @@ COLORREF ReadPixel(POINT screenPoint) {
     return GetPixel(screen.Get(), screenPoint.x, screenPoint.y);
 }
 
+int WrongScreenPixels(POINT origin, SIZE size, const std::function<std::uint32_t(int x, int y)>& want,
+                      Duration timeout) {
+    int wrong = 0;
+    WaitUntil(
+        [&] {
+            wrong = 0;
+            DesktopDc screen;
+            for (int y = 0; y < size.cy; ++y) {
+                for (int x = 0; x < size.cx; ++x) {
+                    const std::uint32_t rgb = want(x, y);
+                    const COLORREF colour = RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
+                    wrong += GetPixel(screen.Get(), origin.x + x, origin.y + y) != colour;
+                }
+            }
+            return wrong == 0;
+        },
+        timeout, 200ms);
+    return wrong;
+}
+
 bool SaveScreenshot(const RECT& screenRect, const std::string& path) {
     if (screenRect.right <= screenRect.left || screenRect.bottom <= screenRect.top) {
         return false;

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
 #include <string>
+
+#include "Wait.h"
 
 namespace harness {
 
@@ -11,6 +15,12 @@ int ScreenDpi();
 
 // The colour of one screen pixel, read from the desktop window's device context.
 COLORREF ReadPixel(POINT screenPoint);
+
+// How many pixels of the screen region from `origin` over `size` differ from `want(x, y)`
+// (0xRRGGBB, x and y counted from the origin), read again until none do, or until `timeout`
+// has passed: a window may still be painting.
+int WrongScreenPixels(POINT origin, SIZE size, const std::function<std::uint32_t(int x, int y)>& want,
+                      Duration timeout);
 
 // Writes a region of the screen to a 24-bit BMP file, for looking at a failure.
 bool SaveScreenshot(const RECT& screenRect, const std::string& path);

@@ -5,7 +5,9 @@
 #include <optional>
 
 #include "MessageBoxes.h"
+#include "Program.h"
 #include "WindowFinder.h"
+#include "WindowText.h"
 
 namespace harness {
 
@@ -13,9 +15,7 @@ namespace {
 
 // This test program's file name, so that a report read away from its test still says whose it is.
 std::string ProgramName() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string full(path);
+    const std::string full = ThisTestProgram();
     return full.substr(full.find_last_of("\\/") + 1);
 }
 
@@ -115,6 +115,17 @@ bool PressUntil(const std::string& what, HWND window, std::initializer_list<WORD
             return true;
         },
         done, limits);
+}
+
+bool TypeOver(HWND edit, const std::string& text, StepLimits limits) {
+    return SendUntil(
+        "typing \"" + text + "\"",
+        [&] {
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            TypeText(text);
+            return true;
+        },
+        [&] { return WindowText(edit) == text; }, limits);
 }
 
 bool ClickButtonUntil(const std::string& what, HWND button, const std::function<bool()>& done,

@@ -51,6 +51,10 @@ bool ClickUntil(const std::string& what, POINT screenPoint, const std::function<
 bool PressUntil(const std::string& what, HWND window, std::initializer_list<WORD> keys,
                 const std::function<bool()>& done, StepLimits limits = {});
 
+// Types printable text over the whole text of an edit control (so that a repeat replaces
+// what a lost key left) until the control shows it.
+bool TypeOver(HWND edit, const std::string& text, StepLimits limits = {});
+
 // A dialog button clicked as the user would (ClickButton) until `done`.
 bool ClickButtonUntil(const std::string& what, HWND button, const std::function<bool()>& done,
                       StepLimits limits = {});

@@ -1,5 +1,7 @@
 #include "WindowFinder.h"
 
+#include "WindowText.h"
+
 namespace harness {
 
 namespace {
@@ -27,7 +29,7 @@ struct TopLevelSearch {
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<TopLevelSearch*>(param);
-    if (ProcessOf(window) == search->processId && Matches(window, *search->query)) {
+    if ((!search->processId || ProcessOf(window) == search->processId) && Matches(window, *search->query)) {
         search->found.push_back(window);
     }
     return TRUE;
@@ -129,6 +131,13 @@ POINT ClientToScreenPoint(HWND window, POINT clientPoint) {
     return clientPoint;
 }
 
+POINT TopLeftIn(HWND parent, HWND window) {
+    const RECT rect = WindowRect(window);
+    POINT topLeft{rect.left, rect.top};
+    ScreenToClient(parent, &topLeft);
+    return topLeft;
+}
+
 POINT CenterOf(const RECT& rect) {
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
@@ -139,6 +148,22 @@ bool IsVisible(HWND window) {
 
 bool IsForeground(HWND window) {
     return GetForegroundWindow() == window;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+std::optional<std::string> ShownTooltip(DWORD processId) {
+    for (HWND tip : TopLevelWindows(processId, {.className = "tooltips_class32", .visibleOnly = true})) {
+        const std::string text = WindowText(tip);
+        if (!text.empty())
+            return text;
+    }
+    return std::nullopt;
 }
 
 }  // namespace harness

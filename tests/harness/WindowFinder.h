@@ -17,7 +17,7 @@ struct WindowQuery {
     bool visibleOnly = false;
 };
 
-// Top-level windows of a process, visible or not, in z-order.
+// Top-level windows of a process (of any process for 0), visible or not, in z-order.
 std::vector<HWND> TopLevelWindows(DWORD processId, const WindowQuery& query = {});
 HWND FindTopLevelWindow(DWORD processId, const WindowQuery& query);
 HWND WaitForTopLevelWindow(DWORD processId, const WindowQuery& query, Duration timeout);
@@ -43,9 +43,15 @@ SIZE ClientSize(HWND window);
 // The client area in screen coordinates, and one client point on the screen.
 RECT ClientRectOnScreen(HWND window);
 POINT ClientToScreenPoint(HWND window, POINT clientPoint);
+// Where a window's top-left corner lies in the client area of `parent` (or of any window).
+POINT TopLeftIn(HWND parent, HWND window);
 POINT CenterOf(const RECT& rect);
 
 bool IsVisible(HWND window);
 bool IsForeground(HWND window);
+// The window that has the keyboard focus on the thread of `window`.
+HWND FocusOf(HWND window);
+// The text of a tooltip of the process (of any process for 0) on show, if any.
+std::optional<std::string> ShownTooltip(DWORD processId);
 
 }  // namespace harness

@@ -37,4 +37,9 @@ std::pair<int, int> EditSelection(HWND edit) {
     return {LOWORD(packed), HIWORD(packed)};
 }
 
+bool Settle(HWND window, Duration timeout) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()), &ignored) != 0;
+}
+
 }  // namespace harness

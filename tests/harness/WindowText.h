@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "Wait.h"
+
 namespace harness {
 
 // The text of a window of any process, asked of the window itself with
@@ -18,5 +20,9 @@ std::string WindowText(HWND window);
 // The selection of an edit or rich edit control: {start, end} as EM_GETSEL
 // returns them packed in its result (no pointers, so it works across processes).
 std::pair<int, int> EditSelection(HWND edit);
+
+// Returns once the thread of `window` is back in its message loop, so whatever the last
+// input started (a save included) has finished; false when it did not answer in time.
+bool Settle(HWND window, Duration timeout = 10s);
 
 }  // namespace harness

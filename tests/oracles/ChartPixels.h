@@ -1,8 +1,8 @@
 #pragma once
-// What the charts should look like, drawn here apart from the program's own drawing so
-// that the tests can compare the two: every pixel as 0xRRGGBB, and the bytes a bottom-up
-// 24-bit DIB holds for them.
-#include <algorithm>
+// The charts as the program draws them, read back pixel by pixel from the bits it fills
+// (palettes::DrawPaletteDib24) by the layout every 24-bit DIB has, and the rule of lines
+// and cells the tests hold those pixels to: so a test of a chart's pixels tests the
+// program's own drawing.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -10,7 +10,6 @@
 #include "framework/DpiScale.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteCells.h"
 
 namespace oracle {
 
@@ -22,37 +21,40 @@ struct PaletteImage {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
-// Black on every line of the grid (each pitch-th row and column, from 0), the cell's
-// colour elsewhere.
-inline PaletteImage DrawPaletteImage(const palettes::PaletteEntry& entry, int dpi = fw::kDesignDpi) {
-    const int pitch = palettes::ChartPitch(entry.group, dpi);
-    const std::vector<std::uint32_t> cells = palettes::PaletteCellColors(entry);
-    const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
-    PaletteImage image{size.width, size.height, {}};
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            const bool line = x % pitch == 0 || y % pitch == 0;
-            image.pixels.push_back(line ? 0 : cells[static_cast<std::size_t>(y / pitch * entry.columns + x / pitch)]);
-        }
+// Bytes in a row of a 24-bit DIB: three a pixel, padded to a multiple of four.
+inline std::size_t Stride24(int width) {
+    return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+}
+
+// The pixels of a bottom-up 24-bit DIB: last row first, each pixel as blue, green, red.
+inline PaletteImage ReadBottomUpDib24(const std::uint8_t* bits, int width, int height) {
+    PaletteImage image{width, height, {}};
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = bits + Stride24(width) * static_cast<std::size_t>(height - 1 - y);
+        for (const std::uint8_t* pixel = row; pixel < row + 3 * width; pixel += 3)
+            image.pixels.push_back(std::uint32_t{pixel[2]} << 16 | std::uint32_t{pixel[1]} << 8 | pixel[0]);
     }
     return image;
 }
 
-// Last row first, each pixel as blue, green, red, each row padded with zeros to a
-// multiple of four bytes.
-inline std::vector<std::uint8_t> ToBottomUpDib24(const PaletteImage& image) {
-    const std::size_t stride = (static_cast<std::size_t>(image.width) * 3 + 3) / 4 * 4;
-    std::vector<std::uint8_t> bits(stride * image.height, 0);
-    for (int y = 0; y < image.height; ++y) {
-        std::uint8_t* row = &bits[stride * static_cast<std::size_t>(image.height - 1 - y)];
-        for (int x = 0; x < image.width; ++x) {
-            const std::uint32_t rgb = image.At(x, y);
-            row[3 * x] = static_cast<std::uint8_t>(rgb);
-            row[3 * x + 1] = static_cast<std::uint8_t>(rgb >> 8);
-            row[3 * x + 2] = static_cast<std::uint8_t>(rgb >> 16);
-        }
-    }
+// The bits the program draws a chart into at `dpi`, in a buffer first filled with `fill`.
+inline std::vector<std::uint8_t> DrawnDib(const palettes::PaletteEntry& entry, int dpi, std::uint8_t fill = 0xAB) {
+    const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
+    std::vector<std::uint8_t> bits(Stride24(size.width) * static_cast<std::size_t>(size.height), fill);
+    palettes::DrawPaletteDib24(entry, dpi, bits.data());
     return bits;
+}
+
+// The program's drawing of a chart, pixel by pixel.
+inline PaletteImage DrawnChart(const palettes::PaletteEntry& entry, int dpi = fw::kDesignDpi) {
+    const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
+    return ReadBottomUpDib24(DrawnDib(entry, dpi).data(), size.width, size.height);
+}
+
+// The rule: black on every line of the grid (each pitch-th row and column, from 0), else
+// the colour of the pixel's cell among `cells`, `columns` to a row in reading order.
+inline std::uint32_t RulePixel(const std::vector<std::uint32_t>& cells, int columns, int pitch, int x, int y) {
+    return x % pitch == 0 || y % pitch == 0 ? 0 : cells[static_cast<std::size_t>(y / pitch * columns + x / pitch)];
 }
 
 }  // namespace oracle

@@ -5,6 +5,7 @@
 #include "ChartPixels.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/PaletteCatalogue.h"
+#include "palettes/PaletteCells.h"
 #include "palettes/PaletteLayout.h"
 
 #include <string>
@@ -79,23 +80,16 @@ TEST(ScaledCharts, EveryChartIsFlatCellsBetweenOnePixelLinesAtEveryDpi) {
         for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
             SCOPED_TRACE(std::string(entry.identifier) + " at " + std::to_string(dpi));
             const int pitch = palettes::ChartPitch(entry.group, dpi);
-            const oracle::PaletteImage image = oracle::DrawPaletteImage(entry, dpi);
-            const oracle::PaletteImage design = oracle::DrawPaletteImage(entry);
+            const oracle::PaletteImage image = oracle::DrawnChart(entry, dpi);
             ASSERT_EQ(image.width, entry.columns * pitch + 1);
             ASSERT_EQ(image.height, entry.rows * pitch + 1);
             ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(image.width) * image.height);
-            const int designPitch = entry.Pitch();
+            // The same cells' colours as at 96 DPI, at this pitch.
+            const std::vector<std::uint32_t> cells = palettes::PaletteCellColors(entry);
             int wrong = 0;
             for (int y = 0; y < image.height; ++y) {
-                for (int x = 0; x < image.width; ++x) {
-                    const bool line = x % pitch == 0 || y % pitch == 0;
-                    // The same cell's colour as at 96 DPI, taken from the cell's centre there.
-                    const std::uint32_t want =
-                        line ? 0x000000u
-                             : design.At(x / pitch * designPitch + designPitch / 2, y / pitch * designPitch + designPitch / 2);
-                    if (image.At(x, y) != want)
-                        ++wrong;
-                }
+                for (int x = 0; x < image.width; ++x)
+                    wrong += image.At(x, y) != oracle::RulePixel(cells, entry.columns, pitch, x, y);
             }
             EXPECT_EQ(wrong, 0);
         }
@@ -136,13 +130,18 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
     }
 }
 
-TEST(ChartDib, DrawnStraightIntoTheBitsAsTheConversionGivesThem) {
+TEST(ChartDib, DrawnStraightIntoTheBitsEveryByteWrittenAndRowsPaddedWithZeros) {
     for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
         for (int dpi : {96, 120, 144, 192}) {
-            const std::vector<std::uint8_t> expected = oracle::ToBottomUpDib24(oracle::DrawPaletteImage(entry, dpi));
-            std::vector<std::uint8_t> bits(expected.size(), 0xAB);
-            palettes::DrawPaletteDib24(entry, dpi, bits.data());
-            EXPECT_TRUE(bits == expected) << entry.identifier << " at " << dpi << " DPI";
+            SCOPED_TRACE(std::string(entry.identifier) + " at " + std::to_string(dpi));
+            const std::vector<std::uint8_t> bits = oracle::DrawnDib(entry, dpi);
+            EXPECT_TRUE(bits == oracle::DrawnDib(entry, dpi, 0x00)) << "a byte is left as it was";
+            const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
+            const std::size_t stride = oracle::Stride24(size.width);
+            for (std::size_t row = 0; row < static_cast<std::size_t>(size.height); ++row) {
+                for (std::size_t pad = static_cast<std::size_t>(size.width) * 3; pad < stride; ++pad)
+                    ASSERT_EQ(bits[row * stride + pad], 0) << "row " << row;
+            }
         }
     }
 }

@@ -1,6 +1,6 @@
 // The chart catalogue and its images. Every expectation here is built without the
 // drawing code: tables are parsed from their written rows, rules are restated in a
-// different form, and every pixel of every image is compared.
+// different form, and every pixel of every image the program draws is compared.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -205,7 +205,7 @@ Cells ExpectedCells(std::string_view identifier) {
 // Reads each cell back from the drawn image, at the cell's middle pixel.
 Cells CellsOf(std::string_view identifier) {
     const ExpectedEntry& e = Expected(identifier);
-    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry(identifier));
+    const oracle::PaletteImage image = oracle::DrawnChart(Entry(identifier));
     const int p = Pitch(e);
     Cells cells;
     for (int r = 0; r < e.rows; ++r) {
@@ -334,18 +334,16 @@ TEST_P(PaletteImageTest, EveryPixelIsLineOrItsCellColour) {
     const Cells cells = ExpectedCells(e.identifier);
     ASSERT_EQ(cells.size(), static_cast<std::size_t>(e.rows * e.columns));
 
-    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry(e.identifier));
+    const oracle::PaletteImage image = oracle::DrawnChart(Entry(e.identifier));
     ASSERT_EQ(image.width, 129);
     ASSERT_EQ(image.height, e.height);
     ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(129 * e.height));
 
     // A cell of pitch p covers p-1 pixels after each line; lines sit at every multiple of p.
-    const int p = Pitch(e);
     int wrong = 0;
     for (int y = 0; y < e.height; ++y) {
         for (int x = 0; x < 129; ++x) {
-            const bool line = x % p == 0 || y % p == 0;
-            const std::uint32_t want = line ? 0x000000 : cells[static_cast<std::size_t>((y / p) * e.columns + x / p)];
+            const std::uint32_t want = oracle::RulePixel(cells, e.columns, Pitch(e), x, y);
             const std::uint32_t got = image.At(x, y);
             if (got != want && ++wrong <= 5)
                 ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << Hex(got) << ", expected " << Hex(want);
@@ -359,23 +357,17 @@ TEST_P(PaletteImageTest, EveryPixelIsLineOrItsCellColour) {
 
 TEST_P(PaletteImageTest, DibIsBottomUpBgrWithPaddedRows) {
     const ExpectedEntry& e = GetParam();
-    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry(e.identifier));
-    const std::vector<std::uint8_t> dib = oracle::ToBottomUpDib24(image);
+    const Cells cells = ExpectedCells(e.identifier);
+    const std::vector<std::uint8_t> dib = oracle::DrawnDib(Entry(e.identifier), 96);
     constexpr std::size_t kStride = 388;  // 129 * 3 = 387, padded to a multiple of four
     ASSERT_EQ(dib.size(), kStride * static_cast<std::size_t>(e.height));
-    int wrong = 0;
-    for (int y = 0; y < e.height; ++y) {
-        const std::uint8_t* row = &dib[kStride * static_cast<std::size_t>(e.height - 1 - y)];
-        for (int x = 0; x < 129; ++x) {
-            const std::uint32_t rgb = image.At(x, y);
-            const std::uint32_t fromDib = std::uint32_t{row[3 * x + 2]} << 16 | row[3 * x + 1] << 8 | row[3 * x];
-            if (fromDib != rgb && ++wrong <= 5)
-                ADD_FAILURE() << "DIB pixel (" << x << ", " << y << ") is " << Hex(fromDib) << ", expected "
-                              << Hex(rgb);
-        }
-        EXPECT_EQ(row[387], 0) << "padding of row " << y;
-    }
-    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(dib, oracle::DrawnDib(Entry(e.identifier), 96, 0x00)) << "a byte is left as it was";
+    for (int y = 0; y < e.height; ++y)
+        EXPECT_EQ(dib[kStride * static_cast<std::size_t>(y) + 387], 0) << "padding of row " << y;
+    // The first cell's middle pixel is in the last row of bytes but for p/2, as blue, green, red.
+    const std::size_t p = static_cast<std::size_t>(Pitch(e));
+    const std::uint8_t* first = &dib[kStride * (static_cast<std::size_t>(e.height) - 1 - p / 2) + 3 * (p / 2)];
+    EXPECT_EQ(Hex(std::uint32_t{first[2]} << 16 | std::uint32_t{first[1]} << 8 | first[0]), Hex(cells[0]));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEntries,
@@ -392,10 +384,11 @@ TEST(PaletteImage, DibStridePadsToFourBytes) {
     EXPECT_EQ(palettes::DibStride(4), 12);
     EXPECT_EQ(palettes::DibStride(129), 388);
 
-    oracle::PaletteImage tiny{2, 2, {0x112233, 0x445566, 0x778899, 0xAABBCC}};
-    const std::vector<std::uint8_t> want = {0x99, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0, 0,
+    // The reader of the program's drawings, on bytes laid out by hand.
+    const std::vector<std::uint8_t> tiny = {0x99, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0, 0,
                                             0x33, 0x22, 0x11, 0x66, 0x55, 0x44, 0, 0};
-    EXPECT_EQ(oracle::ToBottomUpDib24(tiny), want);
+    EXPECT_EQ(oracle::ReadBottomUpDib24(tiny.data(), 2, 2).pixels,
+              (std::vector<std::uint32_t>{0x112233, 0x445566, 0x778899, 0xAABBCC}));
 }
 
 // ---- What the charts are said to hold ----
@@ -416,7 +409,7 @@ TEST(PaletteContents, WebFollowsTheRampExamples) {
     EXPECT_EQ(row(4), u);
     EXPECT_EQ(row(13), LowerRamp());
 
-    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry("palWeb"));
+    const oracle::PaletteImage image = oracle::DrawnChart(Entry("palWeb"));
     EXPECT_EQ(std::count(image.pixels.begin(), image.pixels.end(), 0x66FF00u), 0);
     for (int i = 341; i <= 351; ++i)
         EXPECT_EQ(cells[static_cast<std::size_t>(i)], 0x000000u) << "cell " << i;
@@ -429,7 +422,7 @@ TEST(PaletteContents, WebSafeDescendsAndEndsInOneBlackArea) {
     EXPECT_EQ(std::set<std::uint32_t>(cells.begin(), cells.begin() + 216).size(), 216u);
 
     // Cell 215 (row 13, column 7) and the eight fillers after it, lines included.
-    const oracle::PaletteImage image = oracle::DrawPaletteImage(Entry("palWebSafe"));
+    const oracle::PaletteImage image = oracle::DrawnChart(Entry("palWebSafe"));
     for (int y = 13 * 8; y < 113; ++y) {
         for (int x = 7 * 8; x < 129; ++x)
             ASSERT_EQ(image.At(x, y), 0x000000u) << x << ", " << y;
@@ -534,7 +527,7 @@ TEST(PaletteContents, FillersWhereTheChartsEnd) {
     EXPECT_EQ(std::count(wxp.begin(), wxp.begin() + 12, 0x000000u), 0);
 
     // No fillers and no black cell: every black pixel of the image is a line.
-    const oracle::PaletteImage xp = oracle::DrawPaletteImage(Entry("schXP"));
+    const oracle::PaletteImage xp = oracle::DrawnChart(Entry("schXP"));
     for (int y = 0; y < xp.height; ++y) {
         for (int x = 0; x < xp.width; ++x) {
             if (x % 16 != 0 && y % 16 != 0) {

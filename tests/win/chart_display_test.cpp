@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ChartPixels.h"
+#include "Harness.h"
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
@@ -90,11 +91,7 @@ protected:
 
     std::string ItemOf(const std::string& identifier) const { return "M" + identifier; }
 
-    int ClientHeight() const {
-        RECT rc{};
-        GetClientRect(form->Handle(), &rc);
-        return rc.bottom;
-    }
+    int ClientHeight() const { return harness::ClientSize(form->Handle()).cy; }
 
     std::unique_ptr<TMainForm> form;
 };
@@ -104,11 +101,7 @@ TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
         SCOPED_TRACE(s.identifier);
         // Start from an entry of the other group, whose check mark must go.
         Show(IsScheme(s.identifier) ? "palWindows" : "schXP");
-        const RECT before = [&] {
-            RECT r;
-            GetWindowRect(form->Handle(), &r);
-            return r;
-        }();
+        const RECT before = harness::WindowRect(form->Handle());
         Show(s.identifier);
         EXPECT_EQ(VisibleImages(), std::set<std::string>{s.identifier});
         EXPECT_EQ(CheckedItems(), std::set<std::string>{ItemOf(s.identifier)});
@@ -116,8 +109,7 @@ TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
         EXPECT_EQ(form->PaletteName->Top(), s.labelTop);
         EXPECT_EQ(form->PaletteName->Caption(), s.caption);
         // The window keeps its top-left corner.
-        RECT after;
-        GetWindowRect(form->Handle(), &after);
+        const RECT after = harness::WindowRect(form->Handle());
         EXPECT_EQ(after.left, before.left);
         EXPECT_EQ(after.top, before.top);
 
@@ -239,12 +231,6 @@ TEST_F(ChartDisplay, RadioRuleStaysInsideEachSubmenu) {
 
 namespace {
 
-void MoveToScale(TMainForm& form, int dpi) {
-    RECT suggested{};
-    GetWindowRect(form.Handle(), &suggested);
-    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
 // The bitmap's pixels as 0xRRGGBB, row 0 at the top.
 std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
     BITMAPINFO info{};
@@ -267,11 +253,10 @@ std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
 TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindow) {
     const int start = form->Dpi();
     Show("palWindows");
-    RECT before{};
-    GetWindowRect(form->Handle(), &before);
+    const RECT before = harness::WindowRect(form->Handle());
     for (int dpi : {144, 120, 192}) {
         SCOPED_TRACE(dpi);
-        MoveToScale(*form, dpi);
+        MoveToScale(form->Handle(), dpi);
         const palettes::PaletteEntry& entry = *palettes::FindPaletteEntry("palWindows");
         const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
@@ -280,7 +265,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
         EXPECT_EQ(image->Height(), size.height);
         EXPECT_EQ(image->Left(), 1);
         EXPECT_EQ(image->Top(), 1);
-        const oracle::PaletteImage drawn = oracle::DrawPaletteImage(entry, dpi);
+        const oracle::PaletteImage drawn = oracle::DrawnChart(entry, dpi);
         EXPECT_TRUE(PixelsOf(image->Bitmap(), size.width, size.height) == drawn.pixels) << "crisp cells at the new pitch";
         EXPECT_EQ(form->PalettePanel->Left(), frame.panelLeft);
         EXPECT_EQ(form->PalettePanel->Top(), frame.panelTop);
@@ -290,14 +275,13 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
         EXPECT_EQ(form->ClientWidth(), frame.clientWidth);
         EXPECT_EQ(ClientHeight(), fit.clientHeight);
         EXPECT_EQ(form->PaletteName->Top(), fit.captionTop);
-        RECT now{};
-        GetWindowRect(form->Handle(), &now);
+        const RECT now = harness::WindowRect(form->Handle());
         EXPECT_EQ(now.left, before.left);
         EXPECT_EQ(now.top, before.top);
         EXPECT_EQ(VisibleImages(), std::set<std::string>{"palWindows"});
         EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWindows"});
     }
-    MoveToScale(*form, start);
+    MoveToScale(form->Handle(), start);
     EXPECT_EQ(ClientHeight(), palettes::FitWindow(false, palettes::FrameForDpi(start).panelTop,
                                                   palettes::ChartImageSize(*palettes::FindPaletteEntry("palWindows"), start).height, start)
                                   .clientHeight)
@@ -307,7 +291,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
 TEST_F(ChartDisplay, ACollapsedWindowStaysCollapsedAtAnotherScale) {
     Show("palWeb");
     Show("");
-    MoveToScale(*form, 144);
+    MoveToScale(form->Handle(), 144);
     EXPECT_EQ(ClientHeight(), palettes::FrameForDpi(144).panelTop);
     EXPECT_TRUE(VisibleImages().empty());
     Show("palWeb");
@@ -318,7 +302,7 @@ TEST_F(ChartDisplay, ACollapsedWindowStaysCollapsedAtAnotherScale) {
 
 TEST_F(ChartDisplay, AnUnknownChartKeepsTheDesignedPanelHeightScaled) {
     form->ShowPalette("palweb");
-    MoveToScale(*form, 192);
+    MoveToScale(form->Handle(), 192);
     EXPECT_EQ(form->PalettePanel->Height(), MulDiv(185, 192, 96));
     EXPECT_EQ(ClientHeight(), MulDiv(56, 192, 96) + MulDiv(185, 192, 96) + MulDiv(12, 192, 96));
 }

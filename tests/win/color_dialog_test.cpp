@@ -42,12 +42,6 @@ HostForm* Host() {
     return host;
 }
 
-std::string Text(HWND w) {
-    char text[64] = {};
-    GetWindowTextA(w, text, sizeof text);
-    return text;
-}
-
 // What the watcher saw while the dialog was up.
 struct Seen {
     HWND dialog = nullptr;
@@ -68,9 +62,9 @@ bool RunWatched(TColorDialog& dialog, Seen& seen, int button, const std::functio
         seen.owner = GetWindow(dlg, GW_OWNER);
         GetWindowRect(dlg, &seen.rect);
         seen.hostEnabled = IsWindowEnabled(Host()->Handle());
-        seen.red = Text(GetDlgItem(dlg, kRedEdit));
-        seen.green = Text(GetDlgItem(dlg, kGreenEdit));
-        seen.blue = Text(GetDlgItem(dlg, kBlueEdit));
+        seen.red = harness::Caption(GetDlgItem(dlg, kRedEdit));
+        seen.green = harness::Caption(GetDlgItem(dlg, kGreenEdit));
+        seen.blue = harness::Caption(GetDlgItem(dlg, kBlueEdit));
         seen.helpVisible = IsWindowVisible(GetDlgItem(dlg, kHelpButton));
         seen.addVisible = IsWindowVisible(GetDlgItem(dlg, kAddToCustom));
         seen.defineVisible = IsWindowVisible(GetDlgItem(dlg, kDefineCustom));

@@ -58,11 +58,6 @@ Layout LayoutOf(HWND form) {
     return layout;
 }
 
-// Tells the window that it is now on a monitor of `dpi`, with the rectangle the system suggests there.
-void MoveToScale(HWND form, int dpi, RECT suggested) {
-    SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
 // The system colours the boxes use, set for one test and put back after it: other
 // tests of the session share them.
 class SystemColors {

@@ -31,21 +31,7 @@ std::string TextWithNul(const std::string& text) {
     return text + '\0';
 }
 
-void Put(const char* name, DWORD type, const void* data, size_t size) {
-    ASSERT_TRUE(WriteRegistryValue(kSettingsKey, name, type, data, size)) << name;
-}
-void PutText(const char* name, const std::string& text) {
-    Put(name, REG_SZ, text.c_str(), text.size() + 1);
-}
-void PutDword(const char* name, DWORD value) {
-    Put(name, REG_DWORD, &value, sizeof value);
-}
-
-std::string ModulePath() {
-    char path[MAX_PATH * 2] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return path;
-}
+const TestKey kStore{kSettingsKey};
 
 class SettingsStore : public testing::Test {
 protected:
@@ -69,19 +55,11 @@ protected:
 
     // A complete store with no first-run value in it, so every default shows.
     static void PutCompleteStore() {
-        PutDword("WindowTop", 100);
-        PutDword("WindowLeft", 200);
-        PutText("ActivePS", "schXP");
-        PutDword("MinimizeClose", 0);
-        PutDword("SystemStartup", 1);
-        PutText("DblClickAction", "Picker");
+        ASSERT_TRUE(StoreSettings({.windowLeft = 200, .windowTop = 100, .activePS = "schXP", .minimizeClose = 0,
+                                   .systemStartup = 1, .dblClickAction = "Picker"}));
     }
 
-    RECT Rect() const {
-        RECT rc{};
-        GetWindowRect(form->Handle(), &rc);
-        return rc;
-    }
+    RECT Rect() const { return WindowRect(form->Handle()); }
     int OuterHeight() const { return Rect().bottom - Rect().top; }
     int OuterWidth() const { return Rect().right - Rect().left; }
 
@@ -178,8 +156,8 @@ TEST_F(SettingsStore, AStoredSetLoadsAsItWasSaved) {
 TEST_F(SettingsStore, NegativeEdgesAreReadAsSignedNumbers) {
     PutCompleteStore();
     // Left of the screen, with enough of the caption bar still on it to be grabbed.
-    PutDword("WindowLeft", static_cast<DWORD>(-20));
-    PutDword("WindowTop", 10);
+    kStore.PutDword("WindowLeft", static_cast<DWORD>(-20));
+    kStore.PutDword("WindowTop", 10);
     Start();
     EXPECT_EQ(Rect().left, -20);
     EXPECT_EQ(Rect().top, 10);
@@ -196,7 +174,7 @@ class StoredChart : public SettingsStore, public testing::WithParamInterface<Cha
 
 TEST_P(StoredChart, ShowsWhatTheIdentifierNames) {
     PutCompleteStore();
-    PutText("ActivePS", GetParam().stored);
+    kStore.PutText("ActivePS", GetParam().stored);
     Start();
     const std::string shown = GetParam().shown;
     EXPECT_EQ(VisibleCharts(), shown.empty() ? std::set<std::string>{} : std::set<std::string>{shown});
@@ -239,7 +217,7 @@ TEST_P(CorruptValue, IsReportedTakesItsDefaultAndTheRestStillLoads) {
     if (c.type == REG_NONE)
         ASSERT_TRUE(DeleteRegistryValue(kSettingsKey, c.name));
     else
-        Put(c.name, c.type, c.data.data(), c.data.size());
+        kStore.Put(c.name, c.type, c.data.data(), c.data.size());
     Start();
 
     const auto boxes = watcher->Seen();
@@ -293,10 +271,10 @@ INSTANTIATE_TEST_SUITE_P(
         CorruptCase{"DblClickAction", REG_NONE, "", ""}));
 
 TEST_F(SettingsStore, EveryBadValueIsReportedInOrderInOneBoxAndStartUpStillCompletes) {
-    PutText("WindowTop", "1");
-    PutText("WindowLeft", "12345");
-    PutDword("ActivePS", 3);
-    PutText("MinimizeClose", "x");
+    kStore.PutText("WindowTop", "1");
+    kStore.PutText("WindowLeft", "12345");
+    kStore.PutDword("ActivePS", 3);
+    kStore.PutText("MinimizeClose", "x");
     Start();
     std::vector<std::string> texts;
     for (const MessageBoxInfo& box : watcher->Seen())
@@ -316,9 +294,9 @@ TEST_F(SettingsStore, EveryBadValueIsReportedInOrderInOneBoxAndStartUpStillCompl
 
 TEST_F(SettingsStore, TextsWithoutTheirNulOrOfAnyLengthLoadSafely) {
     PutCompleteStore();
-    Put("ActivePS", REG_SZ, "palVB1", 6);  // no terminating NUL
+    kStore.Put("ActivePS", REG_SZ, "palVB1", 6);  // no terminating NUL
     const std::string huge(100000, 'S');
-    PutText("DblClickAction", huge);
+    kStore.PutText("DblClickAction", huge);
     Start();
     EXPECT_EQ(VisibleCharts(), std::set<std::string>{"palVB1"});
     EXPECT_EQ(form->DblClickAction, huge);
@@ -327,8 +305,8 @@ TEST_F(SettingsStore, TextsWithoutTheirNulOrOfAnyLengthLoadSafely) {
 
 TEST_F(SettingsStore, AnyNonZeroNumberIsTrueAndIsWrittenBackAsOne) {
     PutCompleteStore();
-    PutDword("MinimizeClose", 7);
-    PutDword("SystemStartup", 0x80000000u);
+    kStore.PutDword("MinimizeClose", 7);
+    kStore.PutDword("SystemStartup", 0x80000000u);
     Start();
     EXPECT_TRUE(form->MinimizeClose);
     EXPECT_TRUE(form->SystemStartup);
@@ -347,8 +325,8 @@ TEST_F(SettingsStore, APositionOffEveryDisplayIsReplacedByTheFirstRunOne) {
                                {INT_MAX, INT_MAX}, {width - 5, 10}, {10, height - 5}, {-100, -100}, {width - 31, 10}};
     for (const POINT& stored : offScreen) {
         PutCompleteStore();
-        PutDword("WindowLeft", static_cast<DWORD>(stored.x));
-        PutDword("WindowTop", static_cast<DWORD>(stored.y));
+        kStore.PutDword("WindowLeft", static_cast<DWORD>(stored.x));
+        kStore.PutDword("WindowTop", static_cast<DWORD>(stored.y));
         Start();
         EXPECT_EQ(Rect().left, FirstRunPosition().x) << stored.x << "," << stored.y;
         EXPECT_EQ(Rect().top, FirstRunPosition().y) << stored.x << "," << stored.y;
@@ -365,8 +343,8 @@ TEST_F(SettingsStore, APartlyVisiblePositionIsKept) {
     const POINT partly[] = {{-100, 10}, {width - 32, 10}, {10, work.bottom - 8}, {-100, 0}};
     for (const POINT& stored : partly) {
         PutCompleteStore();
-        PutDword("WindowLeft", static_cast<DWORD>(stored.x));
-        PutDword("WindowTop", static_cast<DWORD>(stored.y));
+        kStore.PutDword("WindowLeft", static_cast<DWORD>(stored.x));
+        kStore.PutDword("WindowTop", static_cast<DWORD>(stored.y));
         Start();
         EXPECT_EQ(Rect().left, stored.x);
         EXPECT_EQ(Rect().top, stored.y);
@@ -382,7 +360,7 @@ TEST_F(SettingsStore, TheRunValueFollowsSystemStartupOnEverySave) {
     ASSERT_EQ(run.count("Huetrove"), 1u);
     EXPECT_EQ(run.at("Huetrove").type, static_cast<DWORD>(REG_SZ));
     // Quoted, so a path with spaces names one program.
-    EXPECT_EQ(run.at("Huetrove").Bytes(), TextWithNul("\"" + ModulePath() + "\""));
+    EXPECT_EQ(run.at("Huetrove").Bytes(), TextWithNul("\"" + ThisTestProgram() + "\""));
 
     // Something else removed it: the next save brings it back.
     RemoveAllSettings();

@@ -23,13 +23,6 @@ std::string SystemProgram(const std::string& name) {
     return std::string(folder) + "\\" + name;
 }
 
-// A helper program built beside this test.
-std::string CompanionProgram(const std::string& name) {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    return (std::filesystem::path(self).parent_path() / name).string();
-}
-
 // Runs a console program to its end and returns its exit code.
 std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments) {
     Process process = Process::Launch(exe, arguments);
@@ -54,14 +47,7 @@ protected:
 
     // Typed over the whole text, so that a repeat replaces what a lost key left.
     void Type(const std::string& text) {
-        SendUntil(
-            "typing \"" + text + "\"",
-            [&] {
-                SendMessageA(edit_, EM_SETSEL, 0, -1);
-                TypeText(text);
-                return true;
-            },
-            [&] { return WindowText(edit_) == text; });
+        TypeOver(edit_, text);
         ASSERT_EQ(WindowText(edit_), text);
     }
 
@@ -209,7 +195,7 @@ TEST(RegistryTest, ValuesAreSharedWithOtherProcesses) {
 TEST(RichEditTest, WindowTextReadsRichEditsOfAnotherProcess) {
     for (const std::string className : {"RICHEDIT50W", "RichEdit20A", "RichEdit20W"}) {
         SCOPED_TRACE(className);
-        Process host = Process::Launch(CompanionProgram("richedit_host.exe"), className + " \"#00FF80 R:0\"");
+        Process host = Process::Launch(BesideThisTest("richedit_host.exe"), className + " \"#00FF80 R:0\"");
         HWND window = WaitForTopLevelWindow(host.Id(), {.caption = "RichEditHost", .visibleOnly = true}, kStartTimeout);
         ASSERT_NE(window, nullptr) << "exit code " << host.ExitCode().value_or(0);
         HWND richEdit = WaitFor([&] { return FindChildWindow(window, className); }, kReactTimeout);
