@@ -13,9 +13,21 @@
 ;   SIGN_CMAKE    cmake
 ;   SIGN_SETTINGS the signing settings the configure step wrote (installer/Signing.cmake)
 ;   SIGN_SCRIPT   installer/sign_file.cmake
+; and either UNINSTALLER_FILE, the Uninstall.exe that the setup installs, or UNINSTALLER
+; (with no value) to build that Uninstall.exe itself into OUTFILE.
+;
+; Uninstall.exe is a program of its own rather than the uninstaller NSIS writes: started
+; without `_?=`, that one copies itself to the temporary folder, starts the copy and ends at
+; once with exit code 0, so whoever started it (the list of installed apps, winget, a script)
+; learns nothing of how the uninstall went. Uninstall.exe writes that uninstaller into its
+; own temporary folder, runs it on the folder it stands in, waits for it and ends with its
+; exit code.
 
 !ifndef VERSION | VERSION_QUAD | PUBLISHER | COPYRIGHT | FILES_DIR | ICON | OUTFILE
     !error "Build with -DVERSION=... -DVERSION_QUAD=... -DPUBLISHER=... -DCOPYRIGHT=... -DFILES_DIR=... -DICON=... -DOUTFILE=..."
+!endif
+!ifndef UNINSTALLER_FILE & UNINSTALLER
+    !error "Build with -DUNINSTALLER_FILE=... (the setup) or -DUNINSTALLER (its Uninstall.exe)"
 !endif
 
 ; The uninstaller is signed before it goes into the setup. (The build signs the setup once
@@ -61,7 +73,11 @@ VIProductVersion "${VERSION_QUAD}"
 VIFileVersion "${VERSION_QUAD}"
 VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+!ifdef UNINSTALLER
+    VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Uninstall"
+!else
+    VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+!endif
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION_QUAD}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "${COPYRIGHT}"
@@ -75,14 +91,16 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${COPYRIGHT}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 
-!insertmacro MUI_PAGE_LICENSE "${FILES_DIR}\license.txt"
-!insertmacro MUI_PAGE_DIRECTORY
-!insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Huetrove.exe"
-!insertmacro MUI_PAGE_FINISH
-
-!insertmacro MUI_UNPAGE_CONFIRM
-!insertmacro MUI_UNPAGE_INSTFILES
+!ifdef UNINSTALLER
+    !insertmacro MUI_UNPAGE_CONFIRM
+    !insertmacro MUI_UNPAGE_INSTFILES
+!else
+    !insertmacro MUI_PAGE_LICENSE "${FILES_DIR}\license.txt"
+    !insertmacro MUI_PAGE_DIRECTORY
+    !insertmacro MUI_PAGE_INSTFILES
+    !define MUI_FINISHPAGE_RUN "$INSTDIR\Huetrove.exe"
+    !insertmacro MUI_PAGE_FINISH
+!endif
 
 !insertmacro MUI_LANGUAGE "English"
 
@@ -188,8 +206,11 @@ Var Failed
         !insertmacro FAIL ${EXIT_PROGRAM_RUNNING} "${PRODUCT} did not close. Close it yourself, then try again."
     FunctionEnd
 !macroend
-!insertmacro CLOSE_RUNNING_PROGRAM ""
-!insertmacro CLOSE_RUNNING_PROGRAM "un."
+!ifdef UNINSTALLER
+    !insertmacro CLOSE_RUNNING_PROGRAM "un."
+!else
+    !insertmacro CLOSE_RUNNING_PROGRAM ""
+!endif
 
 ; Waits until every file of the installation can be written: a program that has just
 ; ended lets go of its own file a moment after its window went. Fails the run when one
@@ -209,9 +230,51 @@ Var Failed
         !insertmacro FAIL ${EXIT_FILE_IN_USE} "$Locked is in use by another program. Close that program, then try again."
     FunctionEnd
 !macroend
-; The uninstaller runs from its own folder when started in place: it is not checked.
-!insertmacro WAIT_UNTIL_FILES_FREE "" FOR_EACH_INSTALLED_FILE
+!ifdef UNINSTALLER
+; Uninstall.exe waits in the folder for the uninstaller: it is not checked.
 !insertmacro WAIT_UNTIL_FILES_FREE "un." FOR_EACH_PROGRAM_FILE
+
+; Uninstall.exe: the uninstaller, run from the temporary folder on this one, waited for.
+; An `_?=` given on the command line, last as NSIS wants it, names the folder instead.
+Function .onInit
+    SetShellVarContext current
+    InitPluginsDir
+    ${GetParameters} $0
+    ${GetOptions} $0 "_?=" $1
+    ${If} ${Errors}
+        StrCpy $0 "$0 _?=$EXEDIR"
+    ${EndIf}
+    ClearErrors
+    WriteUninstaller "$PLUGINSDIR\Uninstall.exe"
+    ${IfNot} ${Errors}
+        ExecWait '"$PLUGINSDIR\Uninstall.exe" $0' $1
+    ${EndIf}
+    ${If} ${Errors}
+        !insertmacro FAIL ${EXIT_FILE_IN_USE} "The uninstaller cannot be started from $PLUGINSDIR."
+    ${EndIf}
+    ; This file could not go while it waited: a second run of the uninstaller removes it,
+    ; and the folder with it, once this process has ended. This ends only when that run has
+    ; started (or after a while), so that it is already at work when the file is let go.
+    ${If} $1 == 0
+        Exec '"$PLUGINSDIR\Uninstall.exe" /REMOVEUNINSTALL $0'
+        StrCpy $2 0
+        ${Do}
+            ${If} ${FileExists} "$PLUGINSDIR\removing"
+                ${Break}
+            ${EndIf}
+            Sleep 20
+            IntOp $2 $2 + 20
+        ${LoopUntil} $2 >= ${FILES_DEADLINE}
+    ${EndIf}
+    SetErrorLevel $1
+    Quit
+FunctionEnd
+
+; Placeholder: an installer needs a section, and this one ends in .onInit.
+Section
+SectionEnd
+!else
+!insertmacro WAIT_UNTIL_FILES_FREE "" FOR_EACH_INSTALLED_FILE
 
 Function .onInit
     SetShellVarContext current
@@ -319,7 +382,11 @@ Section "Huetrove" SecProgram
     SetOverwrite try
     ClearErrors
     !insertmacro FOR_EACH_PROGRAM_FILE STAGE_NEW
-    WriteUninstaller "$INSTDIR\Uninstall.exe.new"
+    ; Dated when it is written, as the uninstaller NSIS writes would be: the build's own time
+    ; is not one the packages may carry.
+    SetDateSave off
+    File "/oname=$INSTDIR\Uninstall.exe.new" "${UNINSTALLER_FILE}"
+    SetDateSave on
     ${If} ${Errors}
         !insertmacro FOR_EACH_INSTALLED_FILE DELETE_NEW
         !insertmacro FAIL ${EXIT_FILE_IN_USE} "The files cannot be written to $INSTDIR."
@@ -358,9 +425,33 @@ Section "Huetrove" SecProgram
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
+!endif
 
+!ifdef UNINSTALLER
 Function un.onInit
     SetShellVarContext current
+    ; The second run, from the temporary folder of Uninstall.exe, which waits there for its
+    ; sign: once that process has ended and let go of its file, the file goes, and the
+    ; folder. Tried often while the file stays in use, and stopped at the first removal (or
+    ; absence): a file of that name later on would be a new installation's.
+    ${GetOptions} $CMDLINE "/REMOVEUNINSTALL" $0
+    ${IfNot} ${Errors}
+        FileOpen $0 "$EXEDIR\removing" w
+        FileClose $0
+        StrCpy $1 0
+        ${Do}
+            ClearErrors
+            Delete "$INSTDIR\Uninstall.exe"
+            ${IfNot} ${Errors}
+            ${OrIfNot} ${FileExists} "$INSTDIR\Uninstall.exe"
+                ${Break}
+            ${EndIf}
+            Sleep 20
+            IntOp $1 $1 + 20
+        ${LoopUntil} $1 >= ${CLOSE_DEADLINE}
+        RMDir "$INSTDIR"
+        Quit
+    ${EndIf}
 FunctionEnd
 
 ; Moved aside first, all or none, so a file in use stops the run before anything is gone.
@@ -376,20 +467,9 @@ Section "Uninstall"
         !insertmacro FAIL ${EXIT_FILE_IN_USE} "$Failed cannot be removed."
     ${EndIf}
     !insertmacro FOR_EACH_PROGRAM_FILE DELETE_OLD
-    ; Run in place, the uninstaller cannot delete itself; whoever ran it so removes it.
-    ; Started plainly, this is a copy in the temporary folder, and the uninstaller's file
-    ; goes once the first process, which started the copy, has ended: a moment later, and
-    ; only then can the folder go.
-    StrCpy $1 0
-    ${Do}
-        Delete "$INSTDIR\Uninstall.exe"
-        ${IfNot} ${FileExists} "$INSTDIR\Uninstall.exe"
-        ${OrIf} $EXEDIR == $INSTDIR
-            ${Break}
-        ${EndIf}
-        Sleep 100
-        IntOp $1 $1 + 100
-    ${LoopUntil} $1 >= ${FILES_DEADLINE}
+    ; Uninstall.exe, which waits for this, goes after it (un.onInit), and the folder with
+    ; it; both go now only when Uninstall.exe was given another folder.
+    Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
 
@@ -424,3 +504,4 @@ Function un.RemoveSettings
     DeleteRegKey HKCU "${SETTINGS_KEY}"
     DeleteRegKey /ifempty HKCU "${MAKER_KEY}"
 FunctionEnd
+!endif

@@ -7,6 +7,8 @@ need=()
 have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_cmd cmake || need+=(cmake)
 have_cmd make || need+=(make)
+# The test command's multi-configuration build.
+have_cmd ninja || need+=(ninja-build)
 have_cmd g++ || need+=(g++)
 have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 have_cmd x86_64-w64-mingw32-windres || need+=(binutils-mingw-w64-x86-64)

@@ -1,10 +1,9 @@
 #include "framework/Application.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <exception>
 
+#include "framework/CommonControls.h"
 #include "framework/ErrorText.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"
@@ -27,7 +26,8 @@ TApplication::~TApplication() {
 
 void TApplication::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
+    if (const auto initialize = CommonControls().initCommonControlsEx)
+        initialize(&icc);
     LoadRichEditLibrary();
 
     RegisterWindowClasses();

@@ -31,4 +31,15 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
     return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+void AnchorSystemLibraries() {
+    // The theme library is loaded for the first themed window, the composition library by
+    // it and by the common controls, the version library by the shell and the dialogs: each
+    // by bare name, and none is one of the system's known libraries. Loaded from the system
+    // folder now, such a load finds them in the process, even where Windows 7 lacks the
+    // restricted search or a caller asks for the standard one. Never freed.
+    constexpr const wchar_t* kNames[] = {L"uxtheme.dll", L"dwmapi.dll", L"version.dll"};
+    for (const wchar_t* name : kNames)
+        LoadSystemLibrary(name);
+}
+
 }  // namespace fw

@@ -10,6 +10,11 @@ namespace fw {
 // where Windows lacks the call, nothing changes.
 void RestrictLibrarySearchToSystem();
 
+// Loads from the system folder, and keeps, the libraries that Windows' own libraries load
+// later by bare name, so that such a load finds the system's copy already in the process.
+// Right after RestrictLibrarySearchToSystem.
+void AnchorSystemLibraries();
+
 // Loads a system library by its file name, from the system folder alone; null when it
 // cannot be loaded.
 HMODULE LoadSystemLibrary(const wchar_t* name);

@@ -1,7 +1,5 @@
 #include "framework/Window.h"
 
-#include <commctrl.h>
-
 #include "framework/Application.h"
 #include "framework/DebugReport.h"
 
@@ -117,46 +115,31 @@ LRESULT TUtilityWindow::WindowMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
 void TWindowHook::Install(HWND wnd, Method method) {
     Remove();
     method_ = std::move(method);
-    if (TWindowTarget* target = TWindowTarget::Bound(wnd); target && target->RunsWindowProc()) {
-        next_ = target->hooks_;
-        target->hooks_ = this;
-        target_ = target;
-        wnd_ = wnd;
+    // Only the framework's own windows run hooks. Another window would need the system's
+    // subclassing, and with it the common controls library before the program could load
+    // it safely; no window of the program needs that.
+    TWindowTarget* target = TWindowTarget::Bound(wnd);
+    if (!target || !target->RunsWindowProc()) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        ReportFailure("TWindowHook::Install");
         return;
     }
-    if (wnd && Reported(SetWindowSubclass(wnd, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this),
-                                          reinterpret_cast<DWORD_PTR>(this)),
-                        "SetWindowSubclass"))
-        wnd_ = wnd;
+    next_ = target->hooks_;
+    target->hooks_ = this;
+    target_ = target;
 }
 
 void TWindowHook::Remove() {
-    if (target_) {
-        for (TWindowHook** link = &target_->hooks_; *link; link = &(*link)->next_) {
-            if (*link == this) {
-                *link = next_;
-                break;
-            }
+    if (!target_)
+        return;
+    for (TWindowHook** link = &target_->hooks_; *link; link = &(*link)->next_) {
+        if (*link == this) {
+            *link = next_;
+            break;
         }
-        target_ = nullptr;
-        next_ = nullptr;
-    } else if (wnd_) {
-        RemoveWindowSubclass(wnd_, &TWindowHook::Proc, reinterpret_cast<UINT_PTR>(this));
     }
-    wnd_ = nullptr;
-}
-
-LRESULT CALLBACK TWindowHook::Proc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* hook = reinterpret_cast<TWindowHook*>(data);
-    bool handled = false;
-    const LRESULT result = Guarded([&] { return hook->method_(msg, wParam, lParam, handled); });
-    if (msg == WM_NCDESTROY) {
-        // The window goes first: forget it, so that removing the hook later does nothing.
-        hook->Remove();
-        return DefSubclassProc(wnd, msg, wParam, lParam);
-    }
-    // cppcheck-suppress knownConditionTrueFalse ; the handler sets `handled` through the lambda's reference
-    return handled ? result : DefSubclassProc(wnd, msg, wParam, lParam);
+    target_ = nullptr;
+    next_ = nullptr;
 }
 
 }  // namespace fw

@@ -7,8 +7,6 @@
 // GWLP_USERDATA (TControl::FromHandle).
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <functional>
 
 namespace fw {
@@ -104,9 +102,8 @@ private:
 // Places a handler in front of a window's own procedure; removed in any order. The
 // handler sets `handled` to answer a message itself; otherwise the window's own
 // procedure sees it too. WM_NCDESTROY reaches the handler and then takes the hook off.
-// On a window of the framework's classes the bound object runs the hooks itself; any
-// other window is hooked through the system's subclassing, which under Wine asks the
-// wineserver for the subclass data on every message.
+// For a window of the framework's own classes, whose bound object runs the hooks itself;
+// any other window is left unhooked (a debug build reports it).
 class TWindowHook {
 public:
     using Method = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled)>;
@@ -120,8 +117,6 @@ public:
 
 private:
     friend class TWindowTarget;
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    HWND wnd_ = nullptr;
     Method method_;
     TWindowTarget* target_ = nullptr;  // the bound object whose chain holds this hook
     TWindowHook* next_ = nullptr;

@@ -23,8 +23,11 @@ void __gnu_cxx::__verbose_terminate_handler() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before any library is loaded: a file planted beside the program (a download
-    // folder holds anything) must never stand in for a system library.
+    // folder holds anything) must never stand in for a system library. The program
+    // imports only Windows' known libraries, which never come from its folder, so
+    // nothing was looked for there before this point.
     fw::RestrictLibrarySearchToSystem();
+    fw::AnchorSystemLibraries();
     huetrove::MarkStartup(huetrove::TStartupMark::WinMain);
     fw::TApplication& application = fw::Application();
     // Errors in handlers are shown where they happen; one that escapes all of them

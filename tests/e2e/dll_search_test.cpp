@@ -1,7 +1,10 @@
 // A folder that holds libraries named like the system's (a download folder, say) with a
 // copy of the program: the program loads none of them, at start-up or on first use of
-// the colour dialog and Preferences, or when a screen reader first asks. Wine prefers its own libraries to any file; it is
-// told to prefer files for these names, as Windows would in the program's folder.
+// the colour dialog and Preferences, or when a screen reader first asks. Among them are
+// the theme and composition libraries, which the system's own libraries load by bare name.
+// Wine prefers its own libraries to any file; it is told to prefer files for these names,
+// as Windows would in the program's folder. Not for the version library: Wine's own
+// advapi32 imports it, from the program's folder, before the program runs; Windows' does not.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -22,7 +25,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kPlanted[] = {"riched20.dll", "msftedit.dll", "comdlg32.dll", "oleacc.dll"};
+constexpr const char* kPlanted[] = {"riched20.dll", "msftedit.dll", "comdlg32.dll", "oleacc.dll", "uxtheme.dll",
+                                    "dwmapi.dll"};
 constexpr const char* kCompanions[] = {"Help.chm", "license.txt", "cur.dat"};
 
 // The marker library, built beside this test.
@@ -43,7 +47,7 @@ std::vector<std::string> Loaded(const ScratchDirectory& dir) {
 }
 
 // Files before Wine's own libraries for these names, in Huetrove.exe alone: the
-// registry's form of WINEDLLOVERRIDES=riched20,msftedit,comdlg32,oleacc=n,b (the variable
+// registry's form of WINEDLLOVERRIDES=riched20,msftedit,comdlg32,oleacc,...=n,b (the variable
 // itself would not reach a program that this test starts).
 class PreferPlantedFiles {
 public:

@@ -1,14 +1,17 @@
 // What the shipped executable's headers promise Windows, read from the file itself: it
-// exports nothing (the benchmark finds the start-up marks in their own section), and it
-// runs on a terminal server without the system's compatibility shims.
+// exports nothing (the benchmark finds the start-up marks in their own section), it runs
+// on a terminal server without the system's compatibility shims, and it imports nothing
+// that the loader could take from the program's folder.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,7 +46,44 @@ struct Image {
         }
         return names;
     }
+
+    // Where a relative address lies in the file; 0 outside every section.
+    size_t Offset(DWORD rva) const {
+        const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+        for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
+            const DWORD size = std::max(section->Misc.VirtualSize, section->SizeOfRawData);
+            if (rva >= section->VirtualAddress && rva - section->VirtualAddress < size)
+                return section->PointerToRawData + (rva - section->VirtualAddress);
+        }
+        return 0;
+    }
+
+    // The libraries of the import directory, in lower case.
+    std::vector<std::string> ImportedLibraries() const {
+        std::vector<std::string> names;
+        const DWORD table = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        for (size_t at = Offset(table); at != 0 && at + sizeof(IMAGE_IMPORT_DESCRIPTOR) <= bytes.size();
+             at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+            IMAGE_IMPORT_DESCRIPTOR entry;
+            std::memcpy(&entry, bytes.data() + at, sizeof entry);
+            const size_t name = Offset(entry.Name);
+            if (entry.Name == 0 || name == 0)
+                break;
+            std::string text(bytes.data() + name, strnlen(bytes.data() + name, bytes.size() - name));
+            std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+            names.push_back(text);
+        }
+        return names;
+    }
 };
+
+// Windows 10's and 11's KnownDLLs: the loader maps these from the system alone.
+const std::set<std::string> kKnownLibraries = {
+    "advapi32.dll", "clbcatq.dll", "combase.dll", "comdlg32.dll", "coml2.dll",    "gdi32.dll",
+    "gdiplus.dll",  "imagehlp.dll", "imm32.dll",  "kernel32.dll", "msctf.dll",    "msvcrt.dll",
+    "normaliz.dll", "nsi.dll",      "ole32.dll",  "oleaut32.dll", "psapi.dll",    "rpcrt4.dll",
+    "sechost.dll",  "setupapi.dll", "shcore.dll", "shell32.dll",  "shlwapi.dll",  "user32.dll",
+    "wldap32.dll",  "ws2_32.dll"};
 
 }  // namespace
 
@@ -61,4 +101,17 @@ TEST(ExecutableImage, ExportsNothingAndIsTerminalServerAware) {
     EXPECT_EQ(std::count(sections.begin(), sections.end(), ".hmarks"), 1) << "the start-up marks' section";
 
     EXPECT_TRUE(image.nt->OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE);
+}
+
+// The loader resolves the imports before WinMain restricts the search, and looks in the
+// program's folder first for any library that is not a known one (comctl32, for one): the
+// rest is loaded while the program runs, from the system folder.
+TEST(ExecutableImage, ImportsOnlyWindowsKnownLibraries) {
+    const Image image(ProgramPath());
+    ASSERT_NE(image.nt, nullptr) << ProgramPath();
+    const std::vector<std::string> imports = image.ImportedLibraries();
+    EXPECT_TRUE(std::count(imports.begin(), imports.end(), "kernel32.dll")) << "the import table was not read";
+    for (const std::string& name : imports)
+        EXPECT_TRUE(kKnownLibraries.count(name)) << name << " is imported and is not a known library";
+    EXPECT_EQ(image.nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT].Size, 0u) << "delayed imports";
 }

@@ -9,6 +9,7 @@
 
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -168,10 +169,10 @@ std::optional<DWORD> Install(const std::string& options = {}) {
     return RunToEnd(SetupPath(), options.empty() ? "/S" : "/S " + options);
 }
 
-// Started plainly, the uninstaller copies itself to the temporary folder, starts the
-// copy and returns at once, and the copy stays there until the next restart. Run in
-// place (`_?=`, last and unquoted) it works to its end, returns its exit code, and
-// leaves nothing but itself, which RemoveUninstaller then deletes.
+// Uninstall.exe runs the uninstaller from the temporary folder on the folder that `_?=`
+// (last and unquoted, as NSIS has it) names, or else on its own, and returns its exit
+// code. Its own file, and with it the folder, go a moment after it ends, when the
+// uninstall went through; RemoveUninstaller waits for that.
 std::optional<DWORD> Uninstall(const std::string& options = {}) {
     const std::string uninstaller = Uninstaller();
     return RunToEnd(uninstaller, "/S " + (options.empty() ? "" : options + " ") + "_?=" + InstallDir());
@@ -202,6 +203,28 @@ bool HasChildOfClass(HWND window, const std::string& className) {
     return !ChildWindows(window, className).empty();
 }
 
+// The dialogs of a process and of those it started: Uninstall.exe shows nothing itself,
+// the uninstaller it runs shows the wizard.
+std::vector<HWND> DialogsOf(DWORD id) {
+    std::vector<DWORD> ids{id};
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+        PROCESSENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+            if (entry.th32ParentProcessID == id)
+                ids.push_back(entry.th32ProcessID);
+        }
+        CloseHandle(snapshot);
+    }
+    std::vector<HWND> dialogs;
+    for (DWORD each : ids) {
+        for (HWND dialog : TopLevelWindows(each, {.className = "#32770", .visibleOnly = true}))
+            dialogs.push_back(dialog);
+    }
+    return dialogs;
+}
+
 // Plays the user of a setup program or an uninstaller: the forward button of every page,
 // "Run Huetrove" unticked on the last page, and `answer` (a button id) for each message box.
 InteractiveRun RunInteractively(const std::string& exe, const std::string& arguments,
@@ -211,7 +234,7 @@ InteractiveRun RunInteractively(const std::string& exe, const std::string& argum
     std::set<HWND> answered;
     std::set<HWND> pagesDone;
     const auto step = [&] {
-        for (HWND dialog : TopLevelWindows(run.Id(), {.className = "#32770", .visibleOnly = true})) {
+        for (HWND dialog : DialogsOf(run.Id())) {
             // The wizard holds its pages in a frame (control 1018) from the moment it shows; a
             // message box has none.
             if (!GetDlgItem(dialog, kPageFrame)) {
@@ -388,7 +411,7 @@ void RemoveAnyInstallation() {
 // After an uninstall: nothing of the installation is left.
 void ExpectInstallationGone() {
     std::vector<std::string> left = FilesIn(InstallDir());
-    std::erase(left, "Uninstall.exe");  // in place, it cannot delete itself
+    std::erase(left, "Uninstall.exe");  // it goes a moment after its run
     EXPECT_TRUE(left.empty()) << "left in the install folder: " << testing::PrintToString(left);
     EXPECT_TRUE(RemoveUninstaller()) << "the install folder stays: " << testing::PrintToString(FilesIn(InstallDir()));
     EXPECT_FALSE(fs::exists(ShortcutPath()));
@@ -786,16 +809,26 @@ TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten)
     ExpectTheMarkedInstallation(before);
 }
 
+// As the list of installed programs, winget or a script runs it: the quiet command, which
+// waits for the uninstall and ends with its exit code.
 TEST_F(Installer, UninstallStartedAsWindowsStartsItLeavesNoFileOfTheProgram) {
     ASSERT_EQ(Install(), 0u);
     ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", InstalledProgram()));
-    // As the list of installed programs runs it: the quiet command, which hands the work
-    // to a copy in the temporary folder and returns at once.
-    Process uninstaller = Process::Launch(Uninstaller(), "/S");
-    ASSERT_TRUE(uninstaller.WaitForExit(kSetupTimeout));
-    EXPECT_TRUE(WaitUntil([] { return !fs::exists(InstallDir()); }, kSetupTimeout, 100ms))
-        << "left in the install folder: " << testing::PrintToString(FilesIn(InstallDir()));
-    EXPECT_TRUE(WaitUntil([] { return !RegistryKeyExists(kUninstallKey); }, kSetupTimeout, 100ms));
+    ASSERT_EQ(RunToEnd(Uninstaller(), std::string("/S")), 0u);
+    EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     EXPECT_FALSE(fs::exists(ShortcutPath()));
     EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
+    // Uninstall.exe itself goes once it has ended, and the folder with it.
+    EXPECT_TRUE(WaitUntil([] { return !fs::exists(InstallDir()); }, kSetupTimeout, 100ms))
+        << "left in the install folder: " << testing::PrintToString(FilesIn(InstallDir()));
+}
+
+TEST_F(Installer, QuietUninstallEndsWithTheExitCodeOfAFileInUse) {
+    ASSERT_EQ(Install(), 0u);
+    const Installation before = CurrentInstallation();
+    const HeldFile held(InstallDir() + "\\Help.chm", FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(held.Held());
+    EXPECT_EQ(RunToEnd(Uninstaller(), std::string("/S")), 3u);
+    EXPECT_TRUE(CurrentInstallation() == before) << "a failed uninstall changed the installation";
+    EXPECT_TRUE(fs::exists(ShortcutPath()));
 }
