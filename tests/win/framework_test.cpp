@@ -430,20 +430,6 @@ TEST(ErrorBox, APaintThatFailsIsEndedAndShowsOneBox) {
 
 namespace {
 
-// Tells a form that it moved to a monitor of `dpi`, as Windows does.
-void MoveToScale(TForm& form, int dpi) {
-    RECT suggested{};
-    GetWindowRect(form.Handle(), &suggested);
-    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
-RECT BoundsInParent(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 LONG FontHeight(HWND control) {
     LOGFONTA lf{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
@@ -492,27 +478,26 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
 
     for (int dpi : {144, 120, 192, start}) {
         SCOPED_TRACE(dpi);
-        MoveToScale(form, dpi);
+        MoveToScale(form.Handle(), dpi);
         EXPECT_EQ(form.Dpi(), dpi);
-        RECT window{};
-        GetWindowRect(form.Handle(), &window);
+        const RECT window = harness::WindowRect(form.Handle());
         EXPECT_EQ(window.left, 40) << "the top-left corner stays";
         EXPECT_EQ(window.top, 30);
         EXPECT_EQ(form.ClientWidth(), scaled(200, dpi));
         EXPECT_EQ(form.ClientHeight(), scaled(100, dpi));
-        const RECT r = BoundsInParent(editWindow);
-        EXPECT_EQ(r.left, scaled(10, dpi));
-        EXPECT_EQ(r.top, scaled(12, dpi));
+        EXPECT_EQ(harness::TopLeftIn(form.Handle(), editWindow).x, scaled(10, dpi));
+        EXPECT_EQ(harness::TopLeftIn(form.Handle(), editWindow).y, scaled(12, dpi));
+        const RECT r = harness::WindowRect(editWindow);
         EXPECT_EQ(r.right - r.left, scaled(94, dpi));
         EXPECT_EQ(r.bottom - r.top, scaled(16, dpi));
         EXPECT_EQ(FontHeight(Part<TControl>(form, "Button")->Handle()), -MulDiv(8, dpi, 72))
             << "the form's font at the new scale";
-        const RECT l = BoundsInParent(lineWindow);
+        const RECT l = harness::WindowRect(lineWindow);
         EXPECT_EQ(l.right - l.left, form.ClientWidth()) << "a top-aligned control spans the new width";
         EXPECT_EQ(l.bottom - l.top, scaled(3, dpi));
     }
     EXPECT_EQ(form.count, 4) << "the form's own layout ran after each change";
-    MoveToScale(form, start);
+    MoveToScale(form.Handle(), start);
     EXPECT_EQ(form.count, 4) << "no change, no new layout";
 }
 
