@@ -8,11 +8,6 @@ namespace fw {
 
 namespace {
 
-struct GlobalMemoryTraits {
-    static void Close(HGLOBAL h) { GlobalFree(h); }
-};
-using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
-
 // The clipboard opened for one change, closed again whatever happens.
 class OpenedClipboard {
 public:

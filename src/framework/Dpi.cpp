@@ -1,6 +1,7 @@
 #include "framework/Dpi.h"
 
 #include "framework/Handles.h"
+#include "framework/SystemLibrary.h"
 
 namespace fw {
 
@@ -12,8 +13,7 @@ using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UIN
 // Looked up once: the program also runs where these calls do not exist yet.
 template <typename Fn>
 Fn User32Function(const char* name) {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+    return LibraryFunction<Fn>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 const auto kGetDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
@@ -22,7 +22,8 @@ using GetWindowDpiAwarenessContextFn = HANDLE(WINAPI*)(HWND);
 using AreDpiAwarenessContextsEqualFn = BOOL(WINAPI*)(HANDLE, HANDLE);
 const auto kGetWindowDpiAwarenessContext =
     User32Function<GetWindowDpiAwarenessContextFn>("GetWindowDpiAwarenessContext");
-const auto kAreDpiAwarenessContextsEqual = User32Function<AreDpiAwarenessContextsEqualFn>("AreDpiAwarenessContextsEqual");
+const auto kAreDpiAwarenessContextsEqual =
+    User32Function<AreDpiAwarenessContextsEqualFn>("AreDpiAwarenessContextsEqual");
 const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
 const auto kAdjustWindowRectExForDpi = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
 

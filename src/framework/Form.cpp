@@ -16,6 +16,7 @@
 #include "framework/Dpi.h"
 #include "framework/Exception.h"
 #include "framework/Graphics.h"
+#include "framework/Monitor.h"
 #include "framework/Image.h"
 #include "framework/Label.h"
 #include "framework/Menu.h"

@@ -4,14 +4,6 @@
 
 namespace fw {
 
-RECT MonitorRect(HWND window) {
-    MONITORINFO mi{};
-    mi.cbSize = sizeof mi;
-    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &mi))
-        return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    return mi.rcMonitor;
-}
-
 void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
     SetBkColor(dc, color);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);

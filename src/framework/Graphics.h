@@ -1,12 +1,8 @@
 #pragma once
-// Small drawing and screen helpers shared by the controls and the windows.
+// Small drawing helpers shared by the controls and the windows.
 #include <windows.h>
 
 namespace fw {
-
-// The whole area of the monitor that shows most of the window (the primary one when
-// the window is on none).
-RECT MonitorRect(HWND window);
 
 // Fills a rectangle with one colour (without a brush: the background colour of a text
 // output that draws no text).

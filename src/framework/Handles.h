@@ -56,6 +56,12 @@ struct MemoryDCTraits {
 struct KeyTraits {
     static void Close(HKEY h) { RegCloseKey(h); }
 };
+struct KernelHandleTraits {
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
+struct GlobalMemoryTraits {
+    static void Close(HGLOBAL h) { GlobalFree(h); }
+};
 
 using UniqueFont = UniqueHandle<HFONT, GdiObjectTraits>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits>;
@@ -64,6 +70,9 @@ using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueKey = UniqueHandle<HKEY, KeyTraits>;
+// A file, stream or other kernel object (never INVALID_HANDLE_VALUE: test before owning).
+using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 // A memory device context made to draw into or copy from a bitmap.
 using UniqueMemoryDC = UniqueHandle<HDC, MemoryDCTraits>;
 

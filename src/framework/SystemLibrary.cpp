@@ -6,10 +6,8 @@ void RestrictLibrarySearchToSystem() {
     // Looked up rather than linked: Windows 7 has it only with KB2533623, and the
     // program must still start without it.
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
-    const auto setDefault = kernel32 ? reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
-                                           GetProcAddress(kernel32, "SetDefaultDllDirectories")))
-                                     : nullptr;
+    const auto setDefault =
+        LibraryFunction<SetDefaultDllDirectoriesFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefault)
         setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }

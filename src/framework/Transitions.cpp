@@ -11,12 +11,8 @@ namespace {
 // Looked up rather than linked, so that the library comes from the system folder, and
 // only once a window needs it: most runs never start a pick.
 HRESULT WINAPI SystemSetCompositorAttribute(HWND window, DWORD attribute, LPCVOID value, DWORD size) {
-    static const TSetCompositorAttribute function = [] {
-        const HMODULE dwmapi = LoadSystemLibrary(L"dwmapi.dll");
-        return dwmapi ? reinterpret_cast<TSetCompositorAttribute>(
-                            reinterpret_cast<void*>(GetProcAddress(dwmapi, "DwmSetWindowAttribute")))
-                      : nullptr;
-    }();
+    static const auto function =
+        LibraryFunction<TSetCompositorAttribute>(LoadSystemLibrary(L"dwmapi.dll"), "DwmSetWindowAttribute");
     return function ? function(window, attribute, value, size) : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
 }
 

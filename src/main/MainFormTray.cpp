@@ -1,4 +1,4 @@
-// The main window's tray icon, its menu, and what its clicks do.
+// The main window's tray icon, its menu and its commands, and what its clicks do.
 #include "main/Unit1.h"
 
 #include "framework/Application.h"
@@ -52,4 +52,31 @@ void TMainForm::PopupMenuPopup(fw::TComponent*) {
     // Exactly one of the two is offered.
     Showmainwindow1->SetVisible(!Visible());
     Hidemainwindow1->SetVisible(Visible());
+}
+
+
+void TMainForm::Pickscreencolor1Click(fw::TComponent* Sender) {
+    if (!fw::Application().ActivateModalWindow())
+        Pickcolorfromthescreen1Click(Sender);
+}
+
+void TMainForm::Selectcolorfromthepicker1Click(fw::TComponent* Sender) {
+    if (!fw::Application().ActivateModalWindow())
+        Pickcolorfromthe1Click(Sender);
+}
+
+void TMainForm::Showmainwindow1Click(fw::TComponent*) {
+    TrayIcon->ShowMainWindow();
+}
+
+void TMainForm::Hidemainwindow1Click(fw::TComponent*) {
+    TrayIcon->HideMainWindow();
+}
+
+void TMainForm::Hidemainwindow2Click(fw::TComponent*) {
+    TrayIcon->HideMainWindow();
+}
+
+void TMainForm::Exit2Click(fw::TComponent* Sender) {
+    Close1Click(Sender);
 }

@@ -142,7 +142,7 @@ public:
     void Pickcolorfromthe1Click(fw::TComponent* Sender);
     void ColorPanelClick(fw::TComponent* Sender);
 
-    // Tray (MainFormTray.cpp, MainFormTrayCommands.cpp).
+    // Tray (MainFormTray.cpp).
     void UpdateTrayHint();
     void TrayIconClick(fw::TComponent* Sender);
     void TrayIconDblClick(fw::TComponent* Sender);

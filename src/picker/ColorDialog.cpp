@@ -10,7 +10,7 @@
 #include "framework/Application.h"
 #include "framework/Font.h"
 #include "framework/Form.h"
-#include "framework/Graphics.h"
+#include "framework/Monitor.h"
 #include "framework/SystemLibrary.h"
 
 namespace {
@@ -57,12 +57,8 @@ using ChooseColorFn = BOOL(WINAPI*)(LPCHOOSECOLORA);
 // The dialog library is loaded when the dialog is first used, not at start: most runs
 // never open it, and it brings much of the printing support with it.
 ChooseColorFn ChooseColorFunction() {
-    static const ChooseColorFn function = [] {
-        HMODULE library = fw::LoadSystemLibrary(L"comdlg32.dll");
-        return library
-                   ? reinterpret_cast<ChooseColorFn>(reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorA")))
-                   : nullptr;
-    }();
+    static const auto function =
+        fw::LibraryFunction<ChooseColorFn>(fw::LoadSystemLibrary(L"comdlg32.dll"), "ChooseColorA");
     return function;
 }
 

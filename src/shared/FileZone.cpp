@@ -7,21 +7,13 @@
 
 namespace huetrove {
 
-namespace {
-
-struct FileTraits {
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
-
-}  // namespace
-
 int ReadFileZone(const std::wstring& path) {
     // A few hundred bytes at most; read only when Help is chosen.
     const HANDLE opened = CreateFileW((path + L":Zone.Identifier").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
         return kLocalMachineZone;
-    const fw::UniqueHandle<HANDLE, FileTraits> stream(opened);
+    const fw::UniqueKernelHandle stream(opened);
     char text[1024];
     DWORD read = 0;
     if (!ReadFile(stream.Get(), text, sizeof text, &read, nullptr))
