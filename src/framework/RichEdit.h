@@ -1,4 +1,5 @@
 #pragma once
+// The rich edit box control: the read-only boxes that show a colour's values.
 #include "framework/Control.h"
 
 namespace fw {

@@ -1,5 +1,5 @@
 #pragma once
-
+// The clipboard as another program sees it: its text, its formats, and holding it open.
 #include <condition_variable>
 #include <mutex>
 #include <optional>

@@ -1,5 +1,4 @@
 #pragma once
-
 // Everything a test needs to drive windows from outside, whether they belong to the
 // program under test or to the test's own process.
 #include "Clipboard.h"

@@ -1,5 +1,5 @@
 #pragma once
-
+// Synthetic keys and clicks, sent the way a user's would arrive.
 #include <windows.h>
 
 #include <initializer_list>

@@ -1,5 +1,5 @@
 #pragma once
-
+// Message boxes a test expects or must not see: found, read and answered.
 #include <windows.h>
 
 #include <atomic>

@@ -1,5 +1,5 @@
 #pragma once
-
+// A program the test started: its id, its end and its exit code, stopped only by the test.
 #include <windows.h>
 
 #include <optional>

@@ -1,5 +1,5 @@
 #pragma once
-
+// Where the program under test and the test itself are, the text of a file, and scratch folders.
 #include <filesystem>
 #include <string>
 

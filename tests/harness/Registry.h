@@ -1,5 +1,5 @@
 #pragma once
-
+// The per-user registry as a test reads, writes and clears it.
 #include <windows.h>
 
 #include <map>

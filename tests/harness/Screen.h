@@ -1,5 +1,5 @@
 #pragma once
-
+// The screen: its scale, its pixels, and screenshots of a failed case.
 #include <windows.h>
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 #pragma once
-
+// Waiting for a condition with a deadline, never for a bare time.
 #include <chrono>
 #include <functional>
 #include <thread>

@@ -1,5 +1,5 @@
 #pragma once
-
+// Finding windows, their focus and their tooltips, by class, text, process or place.
 #include <windows.h>
 
 #include <optional>

@@ -1,5 +1,5 @@
 #pragma once
-
+// The texts and places of windows, read from outside, and waiting for a window to settle.
 #include <windows.h>
 
 #include <string>
