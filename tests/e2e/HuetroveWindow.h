@@ -114,4 +114,12 @@ private:
 // The seven-character code of an explicit colour.
 std::string HtmlOf(COLORREF color);
 
+// A folder that holds a copy of the program and nothing else, so neither the
+// current directory nor the program's own folder has its companion files.
+struct LoneProgram {
+    ScratchDirectory dir;
+    std::string exe = dir.Path() + "\\Huetrove.exe";
+    bool copied = dir.CopyIn(ProgramPath(), "Huetrove.exe");
+};
+
 }  // namespace harness

@@ -215,9 +215,9 @@ TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramNeverTheCurrentDirecto
     EXPECT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window"));
 
     // A copy with none beside it opens nothing: the current directory's is a stranger's.
-    ScratchDirectory lone;
-    ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
-    Start(dir.Path(), lone.Path() + "\\Huetrove.exe");
+    LoneProgram lone;
+    ASSERT_TRUE(lone.copied);
+    Start(dir.Path(), lone.exe);
     about = Open();
     ASSERT_NE(about, nullptr);
     Click(CenterOf(WindowRect(Control(about, "License Agreement"))));
@@ -242,9 +242,9 @@ TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
 
 TEST_F(AboutWindow, WithoutTheLicenceTheLinkDoesNothing) {
     OpenInTheTextViewer association(".txt");
-    ScratchDirectory lone;
-    ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
-    Start(lone.Path(), lone.Path() + "\\Huetrove.exe");
+    LoneProgram lone;
+    ASSERT_TRUE(lone.copied);
+    Start(lone.dir.Path(), lone.exe);
     HWND about = Open();
     ASSERT_NE(about, nullptr);
     Click(CenterOf(WindowRect(Control(about, "License Agreement"))));

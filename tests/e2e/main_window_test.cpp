@@ -7,7 +7,7 @@
 #include <string>
 #include <type_traits>
 
-#include "HuetroveWindow.h"
+#include "FirstRunTest.h"
 
 using namespace harness;
 
@@ -15,10 +15,6 @@ namespace {
 
 COLORREF DesktopColor() {
     return GetSysColor(COLOR_BACKGROUND);
-}
-
-std::string FileBesideProgram(const std::string& name) {
-    return ProgramDirectory() + "\\" + name;
 }
 
 void Select(HWND box, int start, int end) {
@@ -29,17 +25,6 @@ void Select(HWND box, int start, int end) {
 bool WholeCodeSelected(const Huetrove& app) {
     return EditSelection(app.HtmlBox()).second >= 7;
 }
-
-// A folder that holds a copy of the program and nothing else, so neither the
-// current directory nor the program's own folder has its companion files.
-struct LoneProgram {
-    ScratchDirectory dir;
-    std::string exe;
-    LoneProgram() {
-        dir.CopyIn(ProgramPath(), "Huetrove.exe");
-        exe = dir.Path() + "\\Huetrove.exe";
-    }
-};
 
 // Ctrl+H says that the help file is missing, and the program goes on.
 void ExpectMissingHelpReported(Huetrove& app) {
@@ -58,164 +43,166 @@ void ExpectMissingHelpReported(Huetrove& app) {
     EXPECT_TRUE(app.process().IsRunning());
 }
 
+class MainWindow : public HuetroveTest {};
+
 }  // namespace
 
-TEST(MainWindow, ShowsTitleAndTheDesktopColourAtStartUp) {
-    Huetrove app;
-    EXPECT_EQ(Caption(app.main()), kMainCaption);
-    EXPECT_EQ(ClientSize(app.main()).cx, 150);
+TEST_F(MainWindow, ShowsTitleAndTheDesktopColourAtStartUp) {
+    Start();
+    EXPECT_EQ(Caption(app->main()), kMainCaption);
+    EXPECT_EQ(ClientSize(app->main()).cx, 150);
 
     const COLORREF desktop = DesktopColor();
-    EXPECT_EQ(app.Html(), HtmlOf(desktop));
-    EXPECT_EQ(app.Red(), std::to_string(GetRValue(desktop)));
-    EXPECT_EQ(app.Green(), std::to_string(GetGValue(desktop)));
-    EXPECT_EQ(app.Blue(), std::to_string(GetBValue(desktop)));
+    EXPECT_EQ(app->Html(), HtmlOf(desktop));
+    EXPECT_EQ(app->Red(), std::to_string(GetRValue(desktop)));
+    EXPECT_EQ(app->Green(), std::to_string(GetGValue(desktop)));
+    EXPECT_EQ(app->Blue(), std::to_string(GetBValue(desktop)));
 
     // The swatch shows the colour itself: look at its middle on the screen.
-    BringToForeground(app.main());
-    const POINT middle = CenterOf(WindowRect(app.Swatch()));
+    BringToForeground(app->main());
+    const POINT middle = CenterOf(WindowRect(app->Swatch()));
     EXPECT_TRUE(WaitUntil([&] { return ReadPixel(middle) == desktop; }, 5s))
         << "swatch pixel " << HtmlOf(ReadPixel(middle)) << ", desktop " << HtmlOf(desktop);
 }
 
-TEST(MainWindow, TheApplicationWindowCarriesTheTitle) {
-    Huetrove app;
-    HWND owner = Owner(app.main());
+TEST_F(MainWindow, TheApplicationWindowCarriesTheTitle) {
+    Start();
+    HWND owner = Owner(app->main());
     ASSERT_NE(owner, nullptr);
     EXPECT_EQ(Caption(owner), "Huetrove v1.0");
     EXPECT_TRUE(IsVisible(owner)) << "the taskbar button goes with a visible form";
 }
 
-TEST(MainWindow, CopyToClipboardPutsExactlyTheSevenCharacterCode) {
-    Huetrove app;
+TEST_F(MainWindow, CopyToClipboardPutsExactlyTheSevenCharacterCode) {
+    Start();
     ASSERT_TRUE(ClearClipboard());
-    BringToForeground(app.main());
-    const DWORD id = app.process().Id();
-    ASSERT_TRUE(ClickUntil("a right click on the HTML box opens its menu", CenterOf(WindowRect(app.HtmlBox())),
-                           [&] { return ShownMenu(id) != nullptr; }, app.main(), MouseButton::Right));
+    BringToForeground(app->main());
+    const DWORD id = app->process().Id();
+    ASSERT_TRUE(ClickUntil("a right click on the HTML box opens its menu", CenterOf(WindowRect(app->HtmlBox())),
+                           [&] { return ShownMenu(id) != nullptr; }, app->main(), MouseButton::Right));
     ASSERT_TRUE(CopyThroughOpenMenu());
     auto text = ReadClipboardText();
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(*text, HtmlOf(DesktopColor()));
     EXPECT_EQ(text->size(), 7u);
     // The whole code stays selected (a rich edit box counts its final mark as well).
-    auto [start, end] = EditSelection(app.HtmlBox());
+    auto [start, end] = EditSelection(app->HtmlBox());
     EXPECT_EQ(start, 0);
     EXPECT_GE(end, 7);
 }
 
 // Clipboard history and remote sessions hold the clipboard open for moments: the copy
 // waits a short hold out, and says so when the clipboard stays taken.
-TEST(MainWindow, CopyWaitsOutAShortHoldOfTheClipboardAndReportsALongOne) {
-    Huetrove app;
-    const std::string code = app.Html();
+TEST_F(MainWindow, CopyWaitsOutAShortHoldOfTheClipboardAndReportsALongOne) {
+    Start();
+    const std::string code = app->Html();
     ASSERT_TRUE(ClearClipboard());
-    Select(app.HtmlBox(), 0, 0);
+    Select(app->HtmlBox(), 0, 0);
     {
         ClipboardHold hold(800ms);
         ASSERT_TRUE(hold.Held());
         // The command selects the box at once, also while it waits for the clipboard.
-        ASSERT_TRUE(app.PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'}, [&] { return WholeCodeSelected(app); }));
+        ASSERT_TRUE(app->PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'}, [&] { return WholeCodeSelected(*app); }));
     }
     EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText() == code; }, 5s)) << "the code once the hold ended";
-    EXPECT_TRUE(MessageBoxes(app.ProcessId()).empty());
+    EXPECT_TRUE(MessageBoxes(app->ProcessId()).empty());
 
     ASSERT_TRUE(ClearClipboard());
-    Select(app.HtmlBox(), 0, 0);
+    Select(app->HtmlBox(), 0, 0);
     ClipboardHold hold(6s);
     ASSERT_TRUE(hold.Held());
-    ASSERT_TRUE(app.PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'}, [&] { return WholeCodeSelected(app); }));
-    auto box = WaitForMessageBox(app.ProcessId(), 5s);
+    ASSERT_TRUE(app->PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'}, [&] { return WholeCodeSelected(*app); }));
+    auto box = WaitForMessageBox(app->ProcessId(), 5s);
     ASSERT_TRUE(box.has_value()) << "a long hold is reported";
     EXPECT_EQ(box->caption, "Huetrove v1.0");
     EXPECT_NE(box->text.find("clipboard"), std::string::npos) << box->text;
     ASSERT_EQ(box->buttons.size(), 1u);
     AnswerMessageBox(box->window, box->buttons[0].window);
-    EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app.ProcessId()).empty(); }, 5s));
-    EXPECT_TRUE(app.process().IsRunning());
+    EXPECT_TRUE(WaitUntil([&] { return MessageBoxes(app->ProcessId()).empty(); }, 5s));
+    EXPECT_TRUE(app->process().IsRunning());
 }
 
-TEST(MainWindow, CtrlCCopiesTheSelectionOfAValueBoxAndElseTheCode) {
-    Huetrove app;
-    BringToForeground(app.main());
-    ASSERT_TRUE(ClickUntil("a click puts the focus in the red box", CenterOf(WindowRect(app.RedBox())),
-                           [&] { return FocusOf(app.main()) == app.RedBox(); }, app.main()));
-    Select(app.HtmlBox(), 0, 0);
-    Select(app.RedBox(), 0, -1);
+TEST_F(MainWindow, CtrlCCopiesTheSelectionOfAValueBoxAndElseTheCode) {
+    Start();
+    BringToForeground(app->main());
+    ASSERT_TRUE(ClickUntil("a click puts the focus in the red box", CenterOf(WindowRect(app->RedBox())),
+                           [&] { return FocusOf(app->main()) == app->RedBox(); }, app->main()));
+    Select(app->HtmlBox(), 0, 0);
+    Select(app->RedBox(), 0, -1);
     ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app.PressUntil("Ctrl+C copies the red value", {VK_CONTROL, 'C'},
+    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the red value", {VK_CONTROL, 'C'},
                                [] { return ReadClipboardText().has_value(); }));
-    EXPECT_EQ(ReadClipboardText(), app.Red());
+    EXPECT_EQ(ReadClipboardText(), app->Red());
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
-    EXPECT_EQ(EditSelection(app.HtmlBox()).second, 0) << "the HTML box is left alone";
+    EXPECT_EQ(EditSelection(app->HtmlBox()).second, 0) << "the HTML box is left alone";
 
     // Nothing selected in the box: the code, as the menu's command copies it.
-    Select(app.RedBox(), 0, 0);
+    Select(app->RedBox(), 0, 0);
     ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app.PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
+    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
                                [] { return ReadClipboardText().has_value(); }));
-    EXPECT_EQ(ReadClipboardText(), app.Html());
-    EXPECT_TRUE(WholeCodeSelected(app));
+    EXPECT_EQ(ReadClipboardText(), app->Html());
+    EXPECT_TRUE(WholeCodeSelected(*app));
 }
 
-TEST(MainWindow, TheCopiedCodeOutlivesTheProgramAsPlainText) {
-    Huetrove app;
-    const std::string code = app.Html();
+TEST_F(MainWindow, TheCopiedCodeOutlivesTheProgramAsPlainText) {
+    Start();
+    const std::string code = app->Html();
     ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app.PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
+    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
                                [] { return ReadClipboardText().has_value(); }));
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
-    app.MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app.process().IsRunning(); },
+    app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
                     {.deadline = 15s, .attempts = kStepAttempts});
-    ASSERT_TRUE(app.process().WaitForExit(15s));
+    ASSERT_TRUE(app->process().WaitForExit(15s));
     EXPECT_EQ(ReadClipboardText(), code);
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));
 }
 
 // The box's other ways of copying take the program's copy too: Ctrl+Insert, and WM_COPY
 // from another program (a tool that asks the focused window for its selection).
-TEST(MainWindow, CtrlInsertAndWmCopyCopyAsCtrlCDoes) {
-    Huetrove app;
-    const std::string code = app.Html();
-    BringToForeground(app.main());
-    ASSERT_TRUE(ClickUntil("a click puts the focus in the HTML box", CenterOf(WindowRect(app.HtmlBox())),
-                           [&] { return FocusOf(app.main()) == app.HtmlBox(); }, app.main()));
-    Select(app.HtmlBox(), 0, -1);
+TEST_F(MainWindow, CtrlInsertAndWmCopyCopyAsCtrlCDoes) {
+    Start();
+    const std::string code = app->Html();
+    BringToForeground(app->main());
+    ASSERT_TRUE(ClickUntil("a click puts the focus in the HTML box", CenterOf(WindowRect(app->HtmlBox())),
+                           [&] { return FocusOf(app->main()) == app->HtmlBox(); }, app->main()));
+    Select(app->HtmlBox(), 0, -1);
     ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app.PressUntil("Ctrl+Insert copies the code", {VK_CONTROL, VK_INSERT},
+    ASSERT_TRUE(app->PressUntil("Ctrl+Insert copies the code", {VK_CONTROL, VK_INSERT},
                                [] { return ReadClipboardText().has_value(); }));
     EXPECT_EQ(ReadClipboardText(), code);
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
 
-    Select(app.HtmlBox(), 1, 3);
+    Select(app->HtmlBox(), 1, 3);
     ASSERT_TRUE(ClearClipboard());
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(app.HtmlBox(), WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    SendMessageTimeoutA(app->HtmlBox(), WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     ASSERT_TRUE(WaitUntil([] { return ReadClipboardText().has_value(); }, 5s)) << "WM_COPY copied nothing";
     EXPECT_EQ(ReadClipboardText(), code.substr(1, 2)) << "the selection, as Ctrl+C copies it";
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));
 }
 
-TEST(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
+TEST_F(MainWindow, HelpWithoutTheHelpFileReportsTheInstallationAsCorrupted) {
     LoneProgram lone;
-    Huetrove app(lone.dir.Path(), lone.exe);
-    ExpectMissingHelpReported(app);
+    Huetrove copy(lone.dir.Path(), lone.exe);
+    ExpectMissingHelpReported(copy);
 }
 
-TEST(MainWindow, HelpNeverOpensAHelpFileOfTheFolderItWasStartedFrom) {
+TEST_F(MainWindow, HelpNeverOpensAHelpFileOfTheFolderItWasStartedFrom) {
     LoneProgram lone;
     // A Downloads or shared folder, say, that holds someone's Help.chm.
     ScratchDirectory startedFrom;
-    ASSERT_TRUE(startedFrom.CopyIn(FileBesideProgram("Help.chm")));
-    Huetrove app(startedFrom.Path(), lone.exe);
-    ExpectMissingHelpReported(app);
+    ASSERT_TRUE(startedFrom.CopyIn(ProgramDirectory() + "\\Help.chm"));
+    Huetrove copy(startedFrom.Path(), lone.exe);
+    ExpectMissingHelpReported(copy);
     HWND viewer = FindWindowA(nullptr, "Huetrove Help");
     EXPECT_EQ(viewer, nullptr) << "the stranger's help file was opened";
     if (viewer)
         CloseViewer(viewer);
 }
 
-TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
+TEST_F(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
     ScratchDirectory elsewhere;
     {
         // Whatever lies in the folder the program was started from comes second. This
@@ -223,8 +210,8 @@ TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
         std::ofstream other(elsewhere.Path() + "\\Help.chm");
         other << "Not the help beside the program";
     }
-    Huetrove app(elsewhere.Path());
-    ExpectHelpOpens(app);
+    Huetrove copy(elsewhere.Path());
+    ExpectHelpOpens(copy);
 }
 
 // Another program's window, bound to an object of that program much as the framework
@@ -233,27 +220,27 @@ TEST(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
 // of the program's would end the program there and then. The notice is posted: Wine
 // swallows a fault in a message sent from another process. (Nor does Wine carry
 // WM_CTLCOLOR* between processes: framework_test sends those from windows of its own.)
-TEST(MainWindow, ANoticeFromAnotherProgramsWindowReachesNoHandler) {
+TEST_F(MainWindow, ANoticeFromAnotherProgramsWindowReachesNoHandler) {
     constexpr WPARAM kWebHues = 111;  // the command of Options > Display color palette > Web hues (F2)
-    Huetrove app;
-    const std::string code = app.Html();
+    Start();
+    const std::string code = app->Html();
     const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> stranger(
         CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), &DestroyWindow);
     ASSERT_NE(stranger, nullptr);
     SetWindowLongPtrA(stranger.get(), GWLP_USERDATA, 0x1000);
-    ASSERT_TRUE(PostMessageA(app.main(), WM_COMMAND, MAKEWPARAM(1000, EN_CHANGE),
+    ASSERT_TRUE(PostMessageA(app->main(), WM_COMMAND, MAKEWPARAM(1000, EN_CHANGE),
                              reinterpret_cast<LPARAM>(stranger.get())));
     // Handled in turn after the notice: the program went on past it.
-    ASSERT_TRUE(PostMessageA(app.main(), WM_COMMAND, kWebHues, 0));
-    EXPECT_TRUE(WaitUntil([&] { return app.ChartCaption() == "Web hue colors"; }, 10s)) << "the program did not go on";
-    EXPECT_TRUE(app.process().IsRunning());
-    EXPECT_EQ(app.Html(), code);
+    ASSERT_TRUE(PostMessageA(app->main(), WM_COMMAND, kWebHues, 0));
+    EXPECT_TRUE(WaitUntil([&] { return app->ChartCaption() == "Web hue colors"; }, 10s)) << "the program did not go on";
+    EXPECT_TRUE(app->process().IsRunning());
+    EXPECT_EQ(app->Html(), code);
 }
 
-TEST(MainWindow, ExitEndsTheProgram) {
-    Huetrove app;
-    app.MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app.process().IsRunning(); },
+TEST_F(MainWindow, ExitEndsTheProgram) {
+    Start();
+    app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
                     {.deadline = 15s, .attempts = kStepAttempts});
-    ASSERT_TRUE(app.process().WaitForExit(15s));
-    EXPECT_EQ(app.process().ExitCode(), 0u);
+    ASSERT_TRUE(app->process().WaitForExit(15s));
+    EXPECT_EQ(app->process().ExitCode(), 0u);
 }

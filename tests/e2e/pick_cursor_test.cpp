@@ -34,9 +34,9 @@ TEST_F(PickCursor, ChartsShowTheProgramsOwnCursor) {
 }
 
 TEST_F(PickCursor, WithoutTheFileTheChartsShowTheArrow) {
-    ScratchDirectory lone;
-    ASSERT_TRUE(lone.CopyIn(ProgramPath(), "Huetrove.exe"));
-    Huetrove copy(lone.Path(), lone.Path() + "\\Huetrove.exe");  // ends before its folder goes
+    LoneProgram lone;
+    ASSERT_TRUE(lone.copied);
+    Huetrove copy(lone.dir.Path(), lone.exe);  // ends before its folder goes
     BringToForeground(copy.main());
     const HCURSOR arrow = CursorOverBackground(copy);
     ASSERT_NE(arrow, nullptr);
