@@ -9,36 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "Harness.h"
-#include "HuetroveSettings.h"
+#include "FirstRunTest.h"
 
 namespace {
 
 using namespace harness;
 
-// The text of a tooltip on show, of any process.
-std::optional<std::string> ShownTooltip() {
-    std::optional<std::string> found;
-    EnumWindows(
-        [](HWND w, LPARAM param) -> BOOL {
-            if (IsWindowVisible(w) && ClassName(w) == "tooltips_class32") {
-                auto* out = reinterpret_cast<std::optional<std::string>*>(param);
-                std::string text = WindowText(w);
-                if (!text.empty()) {
-                    *out = text;
-                    return FALSE;
-                }
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 // Hovers over the icon until its tooltip shows, starting from elsewhere so it shows anew.
 std::optional<std::string> HoverTooltip(POINT icon, const std::string& mustContain) {
     const auto matching = [&]() -> std::optional<std::string> {
-        auto text = ShownTooltip();
+        auto text = ShownTooltip(0);
         if (text && text->find(mustContain) != std::string::npos)
             return text;
         return std::nullopt;
@@ -48,7 +28,7 @@ std::optional<std::string> HoverTooltip(POINT icon, const std::string& mustConta
         [&] {
             if (!MoveMouse({icon.x - 300, icon.y - 300}))
                 return false;
-            WaitUntil([] { return !ShownTooltip(); }, 1s);
+            WaitUntil([] { return !ShownTooltip(0); }, 1s);
             return MoveMouse(icon);
         },
         [&] { return matching().has_value(); }, {.deadline = 3s, .attempts = 5});
@@ -63,33 +43,13 @@ void PressButton(bool right, bool down) {
     SendInput(1, &input, sizeof input);
 }
 
-// Wine keeps the virtual desktop, with its taskbar, only while some process has a
-// window in it: this one keeps it up between the program's runs.
-class DesktopKeeper : public ::testing::Environment {
-public:
-    void SetUp() override {
-        window_ = CreateWindowExA(0, "STATIC", "tray test", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    }
-
-    void TearDown() override {
-        if (window_)
-            DestroyWindow(window_);
-    }
-
-private:
-    HWND window_ = nullptr;
-};
-
-const auto* const keeper = ::testing::AddGlobalTestEnvironment(new DesktopKeeper);
-
-class TrayTest : public ::testing::Test {
+class TrayTest : public FirstRunTest {
 protected:
     void SetUp() override {
         // First-run settings: a double click does nothing beyond its click.
-        ASSERT_TRUE(DeleteRegistryKey(kSettingsKey));
-        program.emplace(Process::Launch(ProgramPath(), {}, ProgramDirectory()));
-        main = WaitForTopLevelWindow(program->Id(), {.caption = " Huetrove v1.0", .visibleOnly = true}, 20s);
-        ASSERT_TRUE(main) << "the main window did not show";
+        ASSERT_NO_FATAL_FAILURE(FirstRunTest::SetUp());
+        program = &app->process();
+        main = app->main();
         // Wine's taskbar takes its size once there is something to show in it.
         ASSERT_TRUE(WaitUntil(
             [] {
@@ -104,31 +64,25 @@ protected:
 
     void TearDown() override {
         // Ended as the user would, so its icon leaves the tray before the next test.
-        if (program && program->IsRunning() && main) {
+        if (program && program->IsRunning()) {
             if (ShownTrayMenu())
                 CloseMenu();  // a menu left open
             EndFromTray();
             program->WaitForExit(10s);
         }
-        if (program && program->IsRunning())
-            program->Terminate();
+        FirstRunTest::TearDown();
         MoveMouse({100, 100});
     }
 
+    HWND Application() const { return FindTopLevelWindow(program->Id(), {.className = "fwApplication"}); }
     bool MainShown() const { return IsVisible(main); }
     bool WaitShown(bool shown) const {
         return WaitUntil([&] { return MainShown() == shown; }, 5s);
     }
 
-    HWND WaitForMenu() const {
-        return WaitForTopLevelWindow(program->Id(), {.className = "#32768", .visibleOnly = true}, 5s);
-    }
-    bool WaitMenuGone() const {
-        return WaitUntil(
-            [&] { return !FindTopLevelWindow(program->Id(), {.className = "#32768", .visibleOnly = true}); }, 5s);
-    }
-
     HWND ShownTrayMenu() const { return ShownMenu(program->Id()); }
+    HWND WaitForMenu() const { return app->WaitForWindow({.className = "#32768"}, 5s); }
+    bool WaitMenuGone() const { return WaitUntil([&] { return !ShownTrayMenu(); }, 5s); }
     bool CloseMenu() {
         return SendUntil(
             "Escape closes the menu",
@@ -207,7 +161,7 @@ protected:
         return false;
     }
 
-    std::optional<Process> program;
+    Process* program = nullptr;
     HWND main = nullptr;
     POINT icon{};
 };
@@ -236,16 +190,16 @@ TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
 
 TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindowAndADoubleClickIsOneClick) {
     // The application window stands for the program on the taskbar.
-    HWND app = FindTopLevelWindow(program->Id(), {.className = "fwApplication"});
-    ASSERT_TRUE(app);
+    HWND application = Application();
+    ASSERT_TRUE(application);
     ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(false));
     // The main window goes first, then the taskbar button: another process may look between.
-    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(app); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(application); }, 5s));
     EXPECT_TRUE(IconDrawnAt(icon));
     ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(true));
-    EXPECT_TRUE(WaitUntil([&] { return IsVisible(app); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return IsVisible(application); }, 5s));
     EXPECT_TRUE(WaitUntil([&] { return IsForeground(main); }, 5s));
 
     // A double click with no action set is its first click only.
@@ -261,14 +215,14 @@ TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindowAndADoubleClickIsOneClic
 // The shell's restart notice with no restart: the icon stays where it was, so the
 // shell refuses the program's add, and the icon must still count as there.
 TEST_F(TrayTest, ARestartNoticeWithoutARestartLeavesTheClickHidingToTheTray) {
-    HWND app = FindTopLevelWindow(program->Id(), {.className = "fwApplication"});
-    ASSERT_TRUE(app);
+    HWND application = Application();
+    ASSERT_TRUE(application);
     ASSERT_TRUE(SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
                                     5000, nullptr));
     ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(false));
-    EXPECT_FALSE(IsIconic(app)) << "minimised to the taskbar, not hidden to the tray";
-    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(app); }, 5s)) << "the taskbar button stayed";
+    EXPECT_FALSE(IsIconic(application)) << "minimised to the taskbar, not hidden to the tray";
+    EXPECT_TRUE(WaitUntil([&] { return !IsVisible(application); }, 5s)) << "the taskbar button stayed";
     EXPECT_TRUE(IconDrawnAt(icon));
 }
 
@@ -358,35 +312,20 @@ TEST_F(TrayTest, ACloseRequestToTheTrayWindowIsIgnored) {
 // nothing and the taskbar button stays away.
 class TrayRestoreTest : public TrayTest {
 protected:
-    HWND Application() const { return FindTopLevelWindow(program->Id(), {.className = "fwApplication"}); }
-
     void MinimiseToTray() {
         PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         ASSERT_TRUE(WaitShown(false)) << "minimising did not hide the window to the tray";
         EXPECT_TRUE(IconDrawnAt(icon));
     }
 
-    HWND PickingWindow() const {
-        for (HWND w : TopLevelWindows(program->Id(), {.className = "fwForm", .visibleOnly = true})) {
-            const RECT r = WindowRect(w);
-            if (w != main && r.right - r.left == GetSystemMetrics(SM_CXSCREEN))
-                return w;
-        }
-        return nullptr;
-    }
-
-    HWND ColourDialog() const {
-        return FindTopLevelWindow(program->Id(), {.className = "#32770", .visibleOnly = true});
-    }
-
     // Shown again with the application restored, so a second minimise hides it again.
     void ExpectMinimisableAgain() {
-        HWND app = Application();
-        ASSERT_TRUE(app);
-        EXPECT_TRUE(WaitUntil([&] { return !IsIconic(app) && IsVisible(app); }, 5s))
+        HWND application = Application();
+        ASSERT_TRUE(application);
+        EXPECT_TRUE(WaitUntil([&] { return !IsIconic(application) && IsVisible(application); }, 5s))
             << "the application window stayed minimised";
         MinimiseToTray();
-        EXPECT_TRUE(WaitUntil([&] { return !IsVisible(app); }, 5s)) << "the taskbar button stayed";
+        EXPECT_TRUE(WaitUntil([&] { return !IsVisible(application); }, 5s)) << "the taskbar button stayed";
     }
 };
 
@@ -394,8 +333,8 @@ TEST_F(TrayRestoreTest, APickFromTheScreenStartedInTheTrayLeavesTheWindowMinimis
     MinimiseToTray();
     MenuKey(VK_DOWN);  // the first entry, "Select &color from the screen"
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return PickingWindow() != nullptr; }, 10s)) << "picking did not start";
-    HWND picking = PickingWindow();
+    ASSERT_TRUE(WaitUntil([&] { return app->PickingWindow() != nullptr; }, 10s)) << "picking did not start";
+    HWND picking = app->PickingWindow();
     ASSERT_TRUE(ClickUntil(
         "pick a screen pixel", {400, 300}, [&] { return MainShown(); }, picking))
         << "the pick did not bring the main window back";
@@ -407,10 +346,10 @@ TEST_F(TrayRestoreTest, TheColourDialogStartedInTheTrayLeavesTheWindowMinimisabl
     MinimiseToTray();
     MenuKey('O');  // "Select c&olor from the picker"
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = ColourDialog()) != nullptr; }, 10s)) << "no colour dialog";
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = app->ColourDialog()) != nullptr; }, 10s)) << "no colour dialog";
     ASSERT_TRUE(BringToForeground(dialog));
     PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return ColourDialog() == nullptr; }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return app->ColourDialog() == nullptr; }, 5s));
     EXPECT_FALSE(MainShown()) << "the dialog does not show the main window";
     Click(Spot());
     ASSERT_TRUE(WaitShown(true));
@@ -420,10 +359,8 @@ TEST_F(TrayRestoreTest, TheColourDialogStartedInTheTrayLeavesTheWindowMinimisabl
 // While a modal window is up, the tray's picking commands bring it forward instead of
 // opening a second one, and the keyboard reaches it.
 TEST_F(TrayRestoreTest, ThePickerFromTheTrayWhileTheColourDialogIsUpBringsThatDialogForward) {
-    ASSERT_TRUE(BringToForeground(main));
-    PressKeys({VK_CONTROL, 'P'});
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = ColourDialog()) != nullptr; }, 10s)) << "Ctrl+P opened no dialog";
+    HWND dialog = app->OpenColourDialog();
+    ASSERT_TRUE(dialog) << "Ctrl+P opened no dialog";
     MenuKey('O');  // "Select c&olor from the picker"
     ASSERT_TRUE(WaitMenuGone());
     EXPECT_TRUE(WaitUntil([&] { return IsForeground(dialog); }, 5s)) << "the dialog was not brought forward";
@@ -431,21 +368,19 @@ TEST_F(TrayRestoreTest, ThePickerFromTheTrayWhileTheColourDialogIsUpBringsThatDi
     EXPECT_EQ(TopLevelWindows(program->Id(), {.className = "#32770", .visibleOnly = true}).size(), 1u)
         << "a second colour dialog opened";
     PressKey(VK_ESCAPE);  // reaches the dialog without a click
-    ASSERT_TRUE(WaitUntil([&] { return ColourDialog() == nullptr; }, 5s)) << "the keyboard did not reach the dialog";
+    ASSERT_TRUE(WaitUntil([&] { return app->ColourDialog() == nullptr; }, 5s)) << "the keyboard did not reach the dialog";
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main); }, 5s));
 }
 
 TEST_F(TrayRestoreTest, ScreenPickingFromTheTrayWhilePreferencesIsUpBringsPreferencesForward) {
-    ASSERT_TRUE(BringToForeground(main));
-    PressKeys({VK_CONTROL, 'O'});
-    HWND preferences = WaitForTopLevelWindow(program->Id(), {.caption = " Preferences ...", .visibleOnly = true}, 10s);
+    HWND preferences = app->OpenPreferences();
     ASSERT_TRUE(preferences) << "Ctrl+O opened no Preferences";
     MenuKey(VK_DOWN);  // "Select &color from the screen"
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitMenuGone());
     EXPECT_TRUE(WaitUntil([&] { return IsForeground(preferences); }, 5s)) << "Preferences was not brought forward";
     program->WaitForInputIdle(2s);
-    EXPECT_EQ(PickingWindow(), nullptr) << "picking started under a modal window";
+    EXPECT_EQ(app->PickingWindow(), nullptr) << "picking started under a modal window";
     EXPECT_TRUE(MainShown());
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !IsVisible(preferences); }, 5s)) << "the keyboard did not reach Preferences";
