@@ -31,9 +31,7 @@ constexpr const char* kCompanions[] = {"Help.chm", "license.txt", "cur.dat"};
 
 // The marker library, built beside this test.
 std::string MarkerLibrary() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    return (fs::path(self).parent_path() / "planted_marker.dll").string();
+    return BesideThisTest("planted_marker.dll");
 }
 
 // The names whose planted copy has been loaded.
@@ -98,21 +96,17 @@ TEST(DllSearch, LibrariesBesideTheProgramAreNeverLoaded) {
     }
     EXPECT_EQ(Loaded(dir), std::vector<std::string>{}) << "at start-up";
     ASSERT_TRUE(app);
-    const DWORD id = app->ProcessId();
 
     // The colour dialog's library is loaded when the dialog is first used.
-    const auto colourDialog = [&] { return FindTopLevelWindow(id, {.className = "#32770", .visibleOnly = true}); };
-    const bool dialogShown =
-        app->PressUntil("Ctrl+P opens the colour dialog", {VK_CONTROL, 'P'}, [&] { return colourDialog(); });
+    HWND dialog = app->OpenColourDialog();
     EXPECT_EQ(Loaded(dir), std::vector<std::string>{}) << "with the colour dialog";
-    ASSERT_TRUE(dialogShown);
-    ASSERT_TRUE(PressUntil("Escape closes it", colourDialog(), {VK_ESCAPE}, [&] { return !colourDialog(); }));
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(PressUntil("Escape closes it", dialog, {VK_ESCAPE}, [&] { return !app->ColourDialog(); }));
 
-    const auto preferences = [&] {
-        return FindTopLevelWindow(id, {.caption = " Preferences ...", .visibleOnly = true});
-    };
-    ASSERT_TRUE(app->PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return preferences(); }));
-    ASSERT_TRUE(PressUntil("Escape closes it", preferences(), {VK_ESCAPE}, [&] { return !preferences(); }));
+    HWND preferences = app->OpenPreferences();
+    ASSERT_NE(preferences, nullptr);
+    ASSERT_TRUE(PressUntil("Escape closes it", preferences, {VK_ESCAPE},
+                           [&] { return !app->Shown({.caption = kPreferencesCaption}); }));
 
     EXPECT_TRUE(AskAsAReader(app->HtmlBox()));
     EXPECT_EQ(Loaded(dir), std::vector<std::string>{}) << "with a screen reader's question";

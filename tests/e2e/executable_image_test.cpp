@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,12 +20,10 @@ using namespace harness;
 namespace {
 
 struct Image {
-    std::vector<char> bytes;
+    std::string bytes;
     const IMAGE_NT_HEADERS64* nt = nullptr;
 
-    explicit Image(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    explicit Image(const std::string& path) : bytes(FileText(path)) {
         if (bytes.size() < sizeof(IMAGE_DOS_HEADER))
             return;
         IMAGE_DOS_HEADER dos;
