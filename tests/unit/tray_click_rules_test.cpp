@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tray_sequences.h"
+
 namespace tray {
 
 // A step as GoogleTest prints it when a row differs: action, button, shift flags.
@@ -62,45 +64,33 @@ struct Simulator {
     }
 };
 
-using Words = std::vector<std::string>;
+// Runs a sequence of the shared table.
+Simulator Played(const sequences::TraySequence& sequence) {
+    Simulator s{.state = {.leftPopup = sequence.leftPopup, .menuAutoPopup = sequence.menu}};
+    for (auto m : sequence.notices)
+        s.Notice(m);
+    return s;
+}
 
 TEST(TrayNoticeSequences, DoubleClickIsOneClickThenOneDblClick) {
-    Simulator s{.state = {.menuAutoPopup = true}};
-    // The shell's own order: press, release, double-click, release.
-    for (auto m : {kLButtonDown, kLButtonUp, kLButtonDblClk, kLButtonUp})
-        s.Notice(m);
-    EXPECT_EQ(s.fired, (Words{"down left", "click", "up left", "dblclick", "default", "up left"}));
+    const Simulator s = Played(sequences::kDoubleClickIsOneClickThenOneDblClick);
+    EXPECT_EQ(s.fired, sequences::kDoubleClickIsOneClickThenOneDblClick.fired);
     EXPECT_FALSE(s.state.clickPending);
 }
 
 TEST(TrayNoticeSequences, EveryReleaseAfterAPressClicksOnce) {
-    Simulator s;
-    for (int i = 0; i < 3; ++i) {
-        s.Notice(kLButtonDown);
-        s.Notice(kLButtonUp);
-    }
-    s.Notice(kLButtonUp);  // a release with no press before it
-    EXPECT_EQ(s.fired, (Words{"down left", "click", "up left", "down left", "click", "up left", "down left", "click",
-                              "up left", "up left"}));
+    const auto& sequence = sequences::kEveryReleaseAfterAPressClicksOnce;
+    EXPECT_EQ(Played(sequence).fired, sequence.fired);
 }
 
 TEST(TrayNoticeSequences, MiddleAndRightDoubleClicksFireOnlyTheirOwnEvents) {
-    Simulator s{.state = {.menuAutoPopup = true}};
-    for (auto m : {kMButtonDown, kMButtonUp, static_cast<std::int64_t>(0x0209), kMButtonUp})
-        s.Notice(m);
-    EXPECT_EQ(s.fired, (Words{"down middle", "up middle", "up middle"}));
-    s.fired.clear();
-    for (auto m : {kRButtonDown, kRButtonUp, kRButtonDblClk, kRButtonUp})
-        s.Notice(m);
-    // The press opens the menu before the release arrives.
-    EXPECT_EQ(s.fired, (Words{"down right", "menu", "up right", "up right"}));
+    const auto& sequence = sequences::kMiddleAndRightDoubleClicksFireOnlyTheirOwnEvents;
+    EXPECT_EQ(Played(sequence).fired, sequence.fired);
 }
 
 TEST(TrayNoticeSequences, LeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem) {
-    Simulator s{.state = {.leftPopup = true, .menuAutoPopup = true}};
-    for (auto m : {kLButtonDown, kLButtonUp, kLButtonDblClk, kLButtonUp})
-        s.Notice(m);
-    EXPECT_EQ(s.fired, (Words{"down left", "menu", "click", "up left", "dblclick", "up left"}));
+    const auto& sequence = sequences::kLeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem;
+    EXPECT_EQ(Played(sequence).fired, sequence.fired);
 }
 
 // The component's table of notices, written out row by row: for a notice in a state,
