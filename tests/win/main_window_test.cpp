@@ -230,13 +230,11 @@ protected:
 
     void SetUp() override {
         MainWindowMessages::SetUp();
-        const char* dir = std::getenv("HUETROVE_DIR");
-        ASSERT_NE(dir, nullptr) << "HUETROVE_DIR names the folder with the built help file";
-        char exe[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        helpFile = std::filesystem::path(exe).parent_path() / "Help.chm";
+        const std::filesystem::path built = harness::ProgramDirectory() + "\\Help.chm";
+        ASSERT_TRUE(std::filesystem::exists(built)) << "HUETROVE_DIR names the folder with the built help file";
+        helpFile = harness::BesideThisTest("Help.chm");
         std::filesystem::remove(helpFile);
-        std::filesystem::copy_file(std::filesystem::path(dir) / "Help.chm", helpFile);
+        std::filesystem::copy_file(built, helpFile);
         huetrove::FileZone = &PlayedZone;
     }
 

@@ -59,13 +59,9 @@ protected:
     static void SetUpTestSuite() { InitializeTestApplication(); }
 
     void SetUp() override {
-        char* dir = std::getenv("HUETROVE_DIR");
-        ASSERT_NE(dir, nullptr) << "HUETROVE_DIR names the folder with the built cursor file";
-        builtCursor = fs::path(dir) / "cur.dat";
-        ASSERT_TRUE(fs::exists(builtCursor)) << builtCursor;
-        char exe[MAX_PATH];
-        GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        cursorFile = fs::path(exe).parent_path() / "cur.dat";
+        builtCursor = fs::path(harness::ProgramDirectory()) / "cur.dat";
+        ASSERT_TRUE(fs::exists(builtCursor)) << "HUETROVE_DIR names the folder with the cursor file: " << builtCursor;
+        cursorFile = harness::BesideThisTest("cur.dat");
         fs::remove(cursorFile);
 
         scratch = fs::temp_directory_path() / ("screen_pick_" + std::to_string(GetCurrentProcessId()));
