@@ -102,7 +102,8 @@ TEST_F(MainWindow, CopyWaitsOutAShortHoldOfTheClipboardAndReportsALongOne) {
         ClipboardHold hold(800ms);
         ASSERT_TRUE(hold.Held());
         // The command selects the box at once, also while it waits for the clipboard.
-        ASSERT_TRUE(app->PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'}, [&] { return WholeCodeSelected(*app); }));
+        ASSERT_TRUE(app->PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'},
+                                    [&] { return WholeCodeSelected(*app); }));
     }
     EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText() == code; }, 5s)) << "the code once the hold ended";
     EXPECT_TRUE(MessageBoxes(app->ProcessId()).empty());
