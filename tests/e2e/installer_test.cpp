@@ -13,9 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -91,11 +89,6 @@ std::vector<std::string> FilesIn(const std::string& dir) {
     return names;
 }
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 // What an installation is, to tell whether a run changed it: every file of the install
 // folder with its bytes, and the uninstall entry with its values.
 struct Installation {
@@ -107,7 +100,7 @@ struct Installation {
 Installation CurrentInstallation() {
     Installation now;
     for (const std::string& name : FilesIn(InstallDir()))
-        now.files[name] = FileBytes(InstallDir() + "\\" + name);
+        now.files[name] = FileText(InstallDir() + "\\" + name);
     for (const auto& [name, value] : RegistryValues(kUninstallKey))
         now.entry[name] = value.Bytes();
     return now;
@@ -586,8 +579,8 @@ TEST_F(Installer, InAFolderNamedInOtherScriptsTheProgramFindsItsFilesAndEntersIt
 
         {
             const OpenInTheTextViewer licence(".txt");
-            const auto about = [&] { return FindTopLevelWindow(id, {.caption = " About ...", .visibleOnly = true}); };
-            ASSERT_TRUE(app.MenuCommand('H', 'A', "Help > About opens the About window", [&] { return about(); }));
+            const auto about = [&] { return app.Shown({.caption = kAboutCaption}); };
+            ASSERT_NE(app.OpenAbout(), nullptr);
             HWND link = ControlOf(about(), "License Agreement");
             const auto viewer = [] { return FindWindowOfClass("Notepad", "license.txt"); };
             ClickUntil("a click on the licence link opens it", CenterOf(WindowRect(link)),
@@ -598,21 +591,16 @@ TEST_F(Installer, InAFolderNamedInOtherScriptsTheProgramFindsItsFilesAndEntersIt
             EXPECT_TRUE(PressUntil("Escape closes the About window", about(), {VK_ESCAPE}, [&] { return !about(); }));
         }
 
-        const auto preferences = [&] {
-            return FindTopLevelWindow(id, {.caption = " Preferences ...", .visibleOnly = true});
-        };
-        ASSERT_TRUE(app.PressUntil("Ctrl+O opens Preferences", {VK_CONTROL, 'O'}, [&] { return preferences(); }));
-        HWND dialog = preferences();
+        const auto preferences = [&] { return app.Shown({.caption = kPreferencesCaption}); };
+        HWND dialog = app.OpenPreferences();
+        ASSERT_NE(dialog, nullptr);
         HWND startup = ControlOf(dialog, "Launch on system startup");
         ASSERT_TRUE(ClickButtonUntil("Launch on system startup is ticked", startup,
                                      [&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
         ASSERT_TRUE(ClickButtonUntil("Ok closes Preferences", ControlOf(dialog, "&Ok"), [&] { return !preferences(); }));
-        const std::wstring runKey(kRunKey, kRunKey + sizeof kRunKey - 1);
-        std::optional<std::wstring> run;
-        EXPECT_TRUE(WaitUntil([&] { return (run = ReadRegistryWideString(runKey, L"Huetrove")).has_value(); }, 10s))
-            << "no Run value; the program reports: "
+        EXPECT_TRUE(WaitUntil([&] { return RunValueStarts(exe); }, 10s))
+            << "no Run value of the quoted program path; the program reports: "
             << (MessageBoxes(id).empty() ? std::string("nothing") : MessageBoxes(id)[0].text);
-        EXPECT_TRUE(run && lstrcmpiW(run->c_str(), (L"\"" + exe + L"\"").c_str()) == 0) << "not the quoted program path";
     }
     // The uninstaller knows the entry of its own program by that path too.
     ASSERT_TRUE(WaitUntil([] { return RunningApplicationWindow() == nullptr; }, 10s));
