@@ -5,11 +5,11 @@ add_library(huetrove_portable STATIC
     ${huetroveSrc}/framework/ErrorText.cpp
     ${huetroveSrc}/framework/ShortCut.cpp
     ${huetroveSrc}/palettes/ChartDrawing.cpp
-    ${huetroveSrc}/palettes/PaletteCatalogue.cpp
-    ${huetroveSrc}/palettes/PaletteCells.cpp
-    ${huetroveSrc}/palettes/PaletteLayout.cpp
-    ${huetroveSrc}/palettes/PaletteTables.cpp
-    ${huetroveSrc}/settings/SettingsRules.cpp
+    ${huetroveSrc}/palettes/ChartCatalogue.cpp
+    ${huetroveSrc}/palettes/ChartCellColors.cpp
+    ${huetroveSrc}/palettes/ChartLayout.cpp
+    ${huetroveSrc}/palettes/ChartColorLists.cpp
+    ${huetroveSrc}/settings/StoredSettings.cpp
     ${huetroveSrc}/shared/ColorText.cpp
     ${huetroveSrc}/shared/ZoneIdentifier.cpp
     ${huetroveSrc}/tray/TrayClickRules.cpp)

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int by
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-std::vector<std::uint8_t> ChartBitmapFile(const palettes::PaletteEntry& entry) {
+std::vector<std::uint8_t> ChartBitmapFile(const palettes::ChartEntry& entry) {
     const palettes::ChartSize size = palettes::ChartImageSize(entry, fw::kDesignDpi);
     const auto pixelBytes = static_cast<std::uint32_t>(palettes::DibStride(size.width) * size.height);
     constexpr std::uint32_t kFileHeader = 14;
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: chart_pictures FOLDER\n");
         return 2;
     }
-    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+    for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
         const std::string path = std::string(argv[1]) + "/chart-" + std::string(entry.identifier) + ".bmp";
         if (!WriteFile(path, ChartBitmapFile(entry))) {
             std::fprintf(stderr, "chart_pictures: cannot write %s\n", path.c_str());

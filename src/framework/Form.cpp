@@ -13,7 +13,7 @@
 #include "framework/CheckBox.h"
 #include "framework/ComboBox.h"
 #include "framework/DebugReport.h"
-#include "framework/Dpi.h"
+#include "framework/WindowDpi.h"
 #include "framework/Exception.h"
 #include "framework/Graphics.h"
 #include "framework/Monitor.h"

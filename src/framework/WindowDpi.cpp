@@ -1,4 +1,4 @@
-#include "framework/Dpi.h"
+#include "framework/WindowDpi.h"
 
 #include "framework/Handles.h"
 #include "framework/SystemLibrary.h"

@@ -1,7 +1,7 @@
 // The main window for those who do not see the colours or use no mouse: the names and
 // values that screen readers hear, and the keyboard's way to the HTML code.
 #include "main/Unit1.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 #include "shared/BaseFunctions.h"
 
 using fw::TComponent;
@@ -18,7 +18,7 @@ void TMainForm::NameForReaders() {
     // The swatch reads as the code of the colour it shows, even before the box shows one.
     ColorPanel->Accessible = {.name = [this] { return ColorPanel->Hint; },
                               .value = [this] { return huetrove::ColorToHTML(CurrentColor()); }};
-    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue())
+    for (const palettes::ChartEntry& entry : palettes::ChartCatalogue())
         ChartImage(entry.identifier)->Accessible.name = [caption = entry.caption] { return std::string(caption); };
 }
 

@@ -7,16 +7,16 @@
 #include "main/MainFormDescription.h"
 #include "main/Unit1.h"
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteLayout.h"
+#include "palettes/ChartCatalogue.h"
+#include "palettes/ChartLayout.h"
 #include "picker/ScreenPick.h"
 
 using fw::TComponent;
-using palettes::PaletteGroup;
+using palettes::ChartGroup;
 
 namespace {
 
-fw::UniqueBitmap MakeChartBitmap(const palettes::PaletteEntry& entry, int dpi) {
+fw::UniqueBitmap MakeChartBitmap(const palettes::ChartEntry& entry, int dpi) {
     const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -49,16 +49,16 @@ constexpr auto kChartFields = [] {
 }();
 
 const TChartFields& ChartParts(std::string_view identifier) {
-    const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(identifier);
+    const palettes::ChartEntry* entry = palettes::FindChart(identifier);
     if (!entry)
         throw fw::Exception("no chart " + std::string(identifier));
-    return kChartFields[static_cast<std::size_t>(entry - palettes::kPaletteEntries.data())];
+    return kChartFields[static_cast<std::size_t>(entry - palettes::kChartEntries.data())];
 }
 
 }  // namespace
 
 void TMainForm::LayOutCharts(bool fitHeight) {
-    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+    for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
         fw::TImage* image = ChartImage(entry.identifier);
         const palettes::ChartSize size = palettes::ChartImageSize(entry, Dpi());
         // Inside the panel's one-pixel bevel at every scale.
@@ -91,7 +91,7 @@ void TMainForm::FormDpiChanged(TComponent*) {
 
 SIZE TMainForm::ClientSizeForDpi(int dpi) const {
     const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
-    const palettes::PaletteEntry* shown = palettes::FindPaletteEntry(panelHeightFrom_);
+    const palettes::ChartEntry* shown = palettes::FindChart(panelHeightFrom_);
     const int panelHeight = shown ? palettes::ChartImageSize(*shown, dpi).height : frame.designedPanelHeight;
     return {frame.clientWidth, palettes::FitWindow(chartsCollapsed_, frame.panelTop, panelHeight, dpi).clientHeight};
 }
@@ -100,7 +100,7 @@ fw::TImage* TMainForm::ChartImage(std::string_view identifier) const {
     return this->*ChartParts(identifier).image;
 }
 
-fw::TMenuItem* TMainForm::PaletteMenuItem(std::string_view identifier) const {
+fw::TMenuItem* TMainForm::ChartMenuItem(std::string_view identifier) const {
     return this->*ChartParts(identifier).item;
 }
 
@@ -109,16 +109,16 @@ void TMainForm::HideAllPalettes() {
         ChartImage(identifier)->SetVisible(false);
 }
 
-void TMainForm::ShowChart(PaletteGroup group, const std::string& identifier, std::string_view clearOther) {
+void TMainForm::ShowChart(ChartGroup group, const std::string& identifier, std::string_view clearOther) {
     HideAllPalettes();
-    fw::TMenuItem* other = PaletteMenuItem(clearOther);
+    fw::TMenuItem* other = ChartMenuItem(clearOther);
     other->SetChecked(true);
     other->SetChecked(false);
     for (std::string_view candidate : palettes::MatchOrder(group)) {
         if (identifier != candidate)
             continue;
-        const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(candidate);
-        PaletteMenuItem(candidate)->SetChecked(true);
+        const palettes::ChartEntry* entry = palettes::FindChart(candidate);
+        ChartMenuItem(candidate)->SetChecked(true);
         fw::TImage* image = ChartImage(candidate);
         if (!image->Bitmap())
             image->SetBitmap(MakeChartBitmap(*entry, Dpi()));
@@ -128,7 +128,7 @@ void TMainForm::ShowChart(PaletteGroup group, const std::string& identifier, std
         PaletteName->SetCaption(std::string(entry->caption));
     }
     // A hidden chart keeps no bitmap: it is drawn again when it is next shown.
-    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+    for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
         if (fw::TImage* image = ChartImage(entry.identifier); !image->Visible() && image->Bitmap())
             image->SetBitmap(nullptr);
     }
@@ -142,17 +142,17 @@ void TMainForm::ShowChart(PaletteGroup group, const std::string& identifier, std
 }
 
 void TMainForm::ShowPalette(const std::string& identifier) {
-    ShowChart(PaletteGroup::Palette, identifier, "schWXP");
+    ShowChart(ChartGroup::Palette, identifier, "schWXP");
 }
 
 void TMainForm::ShowScheme(const std::string& identifier) {
-    ShowChart(PaletteGroup::Scheme, identifier, "palWeb");
+    ShowChart(ChartGroup::Scheme, identifier, "palWeb");
 }
 
-void TMainForm::PaletteMenuClick(TComponent*, std::string_view identifier) {
+void TMainForm::ChartMenuClick(TComponent*, std::string_view identifier) {
     // The menu has already flipped the item's check mark.
-    const std::string shown = PaletteMenuItem(identifier)->Checked() ? std::string(identifier) : std::string();
-    if (palettes::FindPaletteEntry(identifier)->group == PaletteGroup::Palette)
+    const std::string shown = ChartMenuItem(identifier)->Checked() ? std::string(identifier) : std::string();
+    if (palettes::FindChart(identifier)->group == ChartGroup::Palette)
         ShowPalette(shown);
     else
         ShowScheme(shown);

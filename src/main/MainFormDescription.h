@@ -6,14 +6,14 @@
 
 #include "framework/FormDescription.h"
 #include "main/Unit1.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 #include "shared/FormParts.h"
 
 namespace forms::main_form {
 
 using namespace fw;
-using palettes::kPaletteEntries;
-using palettes::PaletteGroup;
+using palettes::kChartEntries;
+using palettes::ChartGroup;
 
 // The main window's commands: the number each menu item sends (WM_COMMAND's low word),
 // written once, here. A number seen in a message trace is one of these items.
@@ -91,19 +91,19 @@ inline constexpr TChartParts kCharts[] = {
 };
 // clang-format on
 static_assert(
-    std::ranges::equal(kCharts, kPaletteEntries, {}, &TChartParts::identifier, &palettes::PaletteEntry::identifier));
+    std::ranges::equal(kCharts, kChartEntries, {}, &TChartParts::identifier, &palettes::ChartEntry::identifier));
 
 // F1..F8 for the palettes, Ctrl+F1 and Ctrl+F2 for the schemes.
-constexpr std::string_view ChartShortCut(palettes::PaletteShortcut key) {
+constexpr std::string_view ChartShortCut(palettes::ChartKey key) {
     constexpr std::string_view kPlain[] = {"", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8"};
     constexpr std::string_view kCtrl[] = {"",        "Ctrl+F1", "Ctrl+F2", "Ctrl+F3", "Ctrl+F4",
                                           "Ctrl+F5", "Ctrl+F6", "Ctrl+F7", "Ctrl+F8"};
     return (key.ctrl ? kCtrl : kPlain)[key.functionKey];
 }
 
-constexpr std::size_t ChartItemCount(PaletteGroup group) {
+constexpr std::size_t ChartItemCount(ChartGroup group) {
     std::size_t count = 0;
-    for (const palettes::PaletteEntry& e : kPaletteEntries) {
+    for (const palettes::ChartEntry& e : kChartEntries) {
         if (e.group == group)
             count += e.separatorBefore.empty() ? 1 : 2;
     }
@@ -111,12 +111,12 @@ constexpr std::size_t ChartItemCount(PaletteGroup group) {
 }
 
 // The chart items of one submenu, straight from the catalogue; the web colours are checked.
-template <PaletteGroup group>
+template <ChartGroup group>
 constexpr std::array<TMenuItemDesc, ChartItemCount(group)> ChartItems() {
     std::array<TMenuItemDesc, ChartItemCount(group)> items{};
     std::size_t n = 0;
-    for (std::size_t i = 0; i < kPaletteEntries.size(); ++i) {
-        const palettes::PaletteEntry& e = kPaletteEntries[i];
+    for (std::size_t i = 0; i < kChartEntries.size(); ++i) {
+        const palettes::ChartEntry& e = kChartEntries[i];
         if (e.group != group)
             continue;
         if (!e.separatorBefore.empty())
@@ -135,11 +135,11 @@ constexpr std::array<TMenuItemDesc, ChartItemCount(group)> ChartItems() {
     return items;
 }
 
-inline constexpr auto kPaletteItems = ChartItems<PaletteGroup::Palette>();
-inline constexpr auto kSchemeItems = ChartItems<PaletteGroup::Scheme>();
+inline constexpr auto kPaletteItems = ChartItems<ChartGroup::Palette>();
+inline constexpr auto kSchemeItems = ChartItems<ChartGroup::Scheme>();
 
 // The submenu of a group's chart items, as the catalogue names it.
-constexpr TMenuItemDesc ChartSubmenu(const palettes::PaletteSubmenu& submenu, TList<TMenuItemDesc> items) {
+constexpr TMenuItemDesc ChartSubmenu(const palettes::GroupSubmenu& submenu, TList<TMenuItemDesc> items) {
     return {.name = submenu.name, .caption = submenu.caption, .items = items};
 }
 
@@ -169,8 +169,8 @@ inline constexpr TMenuItemDesc kOptionsItems[] = {
                 Handler<&TMainForm::Pickcolorfromthe1Click>,
                 "Ctrl+P"),
     {.name = "N1", .caption = "-"},
-    ChartSubmenu(palettes::kPaletteSubmenus[0], kPaletteItems),
-    ChartSubmenu(palettes::kPaletteSubmenus[1], kSchemeItems),
+    ChartSubmenu(palettes::kGroupSubmenus[0], kPaletteItems),
+    ChartSubmenu(palettes::kGroupSubmenus[1], kSchemeItems),
     {.name = "N4", .caption = "-"},
     MenuCommand("Hidemainwindow2",
                 cmHidemainwindow2,
@@ -307,10 +307,10 @@ inline constexpr std::array<TControlDesc, 8> kDisplay = {{
 }};
 
 // The ten chart images inside the palette panel; only the web colours show at first.
-constexpr std::array<TControlDesc, kPaletteEntries.size()> ChartImages() {
-    std::array<TControlDesc, kPaletteEntries.size()> images{};
+constexpr std::array<TControlDesc, kChartEntries.size()> ChartImages() {
+    std::array<TControlDesc, kChartEntries.size()> images{};
     for (std::size_t i = 0; i < images.size(); ++i) {
-        const palettes::PaletteEntry& e = kPaletteEntries[i];
+        const palettes::ChartEntry& e = kChartEntries[i];
         images[i] = {.name = e.identifier,
                      .field = kCharts[i].imageField,
                      .kind = TControlKind::Image,

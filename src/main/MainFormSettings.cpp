@@ -6,8 +6,8 @@
 
 #include "framework/Application.h"
 #include "main/Unit1.h"
-#include "palettes/PaletteCatalogue.h"
-#include "settings/MainFormSettings.h"
+#include "palettes/ChartCatalogue.h"
+#include "settings/SettingsStore.h"
 #include "settings/Unit5.h"
 
 namespace {
@@ -42,7 +42,7 @@ void TMainForm::LoadSettings() {
     const settings::MainFormSettings& values = loaded.values;
 
     SetBounds(values.position.x, values.position.y, outer.cx, outer.cy);
-    if (settings::RouteActivePS(values.activePS) == settings::PaletteRoute::ShowPalette)
+    if (settings::RouteActivePS(values.activePS) == settings::ChartRoute::ShowPalette)
         ShowPalette(values.activePS);
     else
         ShowScheme(values.activePS);
@@ -71,7 +71,7 @@ void TMainForm::SaveSettings() {
     const RECT rc = WindowRectOf(*this);
     settings::MainFormSettings values{
         .position = {rc.left, rc.top}, .activePS = "", .preferences = {MinimizeClose, SystemStartup, DblClickAction}};
-    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+    for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
         if (ChartImage(entry.identifier)->Visible())
             values.activePS = entry.identifier;
     }

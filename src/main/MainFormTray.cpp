@@ -3,7 +3,7 @@
 
 #include "framework/Application.h"
 #include "framework/Icon.h"
-#include "settings/SettingsRules.h"
+#include "settings/StoredSettings.h"
 #include "tray/CoolTrayIcon.h"
 
 void TMainForm::CreateTrayIcon() {

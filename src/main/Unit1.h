@@ -14,7 +14,7 @@
 #include "framework/Panel.h"
 #include "framework/RichEdit.h"
 #include "framework/Window.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 
 class TCoolTrayIcon;
 class TColorDialog;
@@ -99,16 +99,16 @@ public:
     void PickFromPalette();
     // One handler per menu item and per image, each naming its own chart: a menu item
     // shows or hides its chart, a click on a chart picks the colour under the pointer.
-    void MpalWebClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palWeb"); }
-    void MpalWebHueClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palWebHue"); }
-    void MpalWebSafeClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palWebSafe"); }
-    void MpalWindowsClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palWindows"); }
-    void MpalMacClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palMac"); }
-    void MpalAdobeClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palAdobe"); }
-    void MpalVB1Click(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palVB1"); }
-    void MpalVB2Click(fw::TComponent* Sender) { PaletteMenuClick(Sender, "palVB2"); }
-    void MschWXPClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "schWXP"); }
-    void MschXPClick(fw::TComponent* Sender) { PaletteMenuClick(Sender, "schXP"); }
+    void MpalWebClick(fw::TComponent* Sender) { ChartMenuClick(Sender, "palWeb"); }
+    void MpalWebHueClick(fw::TComponent* Sender) { ChartMenuClick(Sender, "palWebHue"); }
+    void MpalWebSafeClick(fw::TComponent* Sender) { ChartMenuClick(Sender, "palWebSafe"); }
+    void MpalWindowsClick(fw::TComponent* Sender) { ChartMenuClick(Sender, "palWindows"); }
+    void MpalMacClick(fw::TComponent* Sender) { ChartMenuClick(Sender, "palMac"); }
+    void MpalAdobeClick(fw::TComponent* Sender) { ChartMenuClick(Sender, "palAdobe"); }
+    void MpalVB1Click(fw::TComponent* Sender) { ChartMenuClick(Sender, "palVB1"); }
+    void MpalVB2Click(fw::TComponent* Sender) { ChartMenuClick(Sender, "palVB2"); }
+    void MschWXPClick(fw::TComponent* Sender) { ChartMenuClick(Sender, "schWXP"); }
+    void MschXPClick(fw::TComponent* Sender) { ChartMenuClick(Sender, "schXP"); }
     void palWebClick(fw::TComponent*) { PickFromPalette(); }
     void palWebHueClick(fw::TComponent*) { PickFromPalette(); }
     void palWebSafeClick(fw::TComponent*) { PickFromPalette(); }
@@ -124,7 +124,7 @@ public:
     void FormDpiChanged(fw::TComponent* Sender);
     // The client size at another DPI, fitted to the chart on show as FormDpiChanged fits it.
     SIZE ClientSizeForDpi(int dpi) const override;
-    fw::TMenuItem* PaletteMenuItem(std::string_view identifier) const;
+    fw::TMenuItem* ChartMenuItem(std::string_view identifier) const;
 
     // Picking (PickCommands.cpp, PickCursorInstall.cpp).
     // The step every way of picking ends with.
@@ -166,13 +166,13 @@ protected:
     void ExitRequested() override { Close1Click(this); }
 
 private:
-    void PaletteMenuClick(fw::TComponent* Sender, std::string_view identifier);
+    void ChartMenuClick(fw::TComponent* Sender, std::string_view identifier);
     // The charts at the window's DPI, the panel round them and the window's width;
     // `fitHeight` also fits the client height to the chart on show, as showing it does.
     void LayOutCharts(bool fitHeight);
     // The steps ShowPalette and ShowScheme share; `clearOther` is the item whose setting
     // and clearing empties the other submenu by the radio rule.
-    void ShowChart(palettes::PaletteGroup group, const std::string& identifier, std::string_view clearOther);
+    void ShowChart(palettes::ChartGroup group, const std::string& identifier, std::string_view clearOther);
     std::string panelHeightFrom_;   // the chart whose height the panel took; empty: the designed height
     bool chartsCollapsed_ = false;  // nothing asked for: the window ends at the panel's top
     // What screen readers hear for the colour boxes, the swatch and the charts.

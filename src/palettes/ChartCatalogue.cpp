@@ -1,4 +1,4 @@
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 
 #include <array>
 
@@ -6,7 +6,7 @@ namespace palettes {
 
 namespace {
 
-using enum PaletteGroup;
+using enum ChartGroup;
 
 constexpr std::array<std::string_view, 10> kHideAllOrder = {
     "palAdobe", "palMac", "palVB1", "palVB2", "palWeb", "palWebHue", "palWebSafe", "palWindows", "schXP", "schWXP",
@@ -18,12 +18,12 @@ constexpr std::span<const std::string_view> kSchemeMatchOrder{kHideAllOrder.data
 
 }  // namespace
 
-std::span<const PaletteEntry> PaletteCatalogue() {
-    return kPaletteEntries;
+std::span<const ChartEntry> ChartCatalogue() {
+    return kChartEntries;
 }
 
-const PaletteEntry* FindPaletteEntry(std::string_view identifier) {
-    for (const PaletteEntry& entry : kPaletteEntries) {
+const ChartEntry* FindChart(std::string_view identifier) {
+    for (const ChartEntry& entry : kChartEntries) {
         if (entry.identifier == identifier)
             return &entry;
     }
@@ -34,7 +34,7 @@ std::span<const std::string_view> HideAllOrder() {
     return kHideAllOrder;
 }
 
-std::span<const std::string_view> MatchOrder(PaletteGroup group) {
+std::span<const std::string_view> MatchOrder(ChartGroup group) {
     return group == Palette ? kPaletteMatchOrder : kSchemeMatchOrder;
 }
 

@@ -1,4 +1,4 @@
-#include "palettes/PaletteCells.h"
+#include "palettes/ChartCellColors.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "palettes/PaletteTables.h"
+#include "palettes/ChartColorLists.h"
 
 namespace palettes {
 
@@ -130,7 +130,7 @@ constexpr std::array<CellSource, 3> kSources = {{
 
 }  // namespace
 
-std::vector<std::uint32_t> PaletteCellColors(const PaletteEntry& entry) {
+std::vector<std::uint32_t> ChartCellColors(const ChartEntry& entry) {
     const std::span<const std::uint32_t> table = CellTable(entry.identifier);
     Cells cells(table.begin(), table.end());
     for (const CellSource& source : kSources) {

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 
 namespace palettes {
 
 // rows x columns colours as 0xRRGGBB in reading order; filler cells are black (0x000000).
-std::vector<std::uint32_t> PaletteCellColors(const PaletteEntry& entry);
+std::vector<std::uint32_t> ChartCellColors(const ChartEntry& entry);
 
 }  // namespace palettes

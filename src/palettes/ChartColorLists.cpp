@@ -1,4 +1,4 @@
-#include "palettes/PaletteTables.h"
+#include "palettes/ChartColorLists.h"
 
 #include <utility>
 

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <vector>
 
-#include "palettes/PaletteCells.h"
+#include "palettes/ChartCellColors.h"
 
 namespace palettes {
 
-int ChartPitch(PaletteGroup group, int dpi) {
+int ChartPitch(ChartGroup group, int dpi) {
     // Rounded to whole pixels and never below one pixel of cell between the lines.
     const int palettePitch = std::max(2, fw::ScaleToDpi(kPalettePitch, dpi));
-    return group == PaletteGroup::Palette ? palettePitch : palettePitch * kSchemePitch / kPalettePitch;
+    return group == ChartGroup::Palette ? palettePitch : palettePitch * kSchemePitch / kPalettePitch;
 }
 
-ChartSize ChartImageSize(const PaletteEntry& entry, int dpi) {
+ChartSize ChartImageSize(const ChartEntry& entry, int dpi) {
     const int pitch = ChartPitch(entry.group, dpi);
     return {entry.columns * pitch + 1, entry.rows * pitch + 1};
 }
@@ -22,9 +22,9 @@ int DibStride(int width) {
     return (width * 3 + 3) / 4 * 4;
 }
 
-void DrawPaletteDib24(const PaletteEntry& entry, int dpi, std::uint8_t* bits) {
+void DrawPaletteDib24(const ChartEntry& entry, int dpi, std::uint8_t* bits) {
     const int pitch = ChartPitch(entry.group, dpi);
-    const std::vector<std::uint32_t> cells = PaletteCellColors(entry);
+    const std::vector<std::uint32_t> cells = ChartCellColors(entry);
     const ChartSize size = ChartImageSize(entry, dpi);
     const int stride = DibStride(size.width);
     for (int y = 0; y < size.height; ++y) {

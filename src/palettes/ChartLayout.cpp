@@ -1,7 +1,7 @@
-#include "palettes/PaletteLayout.h"
+#include "palettes/ChartLayout.h"
 
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 
 namespace palettes {
 
@@ -23,7 +23,7 @@ ChartFrame FrameForDpi(int dpi) {
     frame.panelLeft = fw::ScaleToDpi(kPanelLeft, dpi);
     frame.panelTop = fw::ScaleToDpi(kPanelTop, dpi);
     // Every chart is as wide as the first one: the schemes have twice the pitch and half the columns.
-    frame.panelWidth = ChartImageSize(PaletteCatalogue().front(), dpi).width + kPanelBevels;
+    frame.panelWidth = ChartImageSize(ChartCatalogue().front(), dpi).width + kPanelBevels;
     frame.designedPanelHeight = fw::ScaleToDpi(kDesignedPanelHeight, dpi);
     frame.clientWidth = frame.panelLeft + frame.panelWidth + fw::ScaleToDpi(kMarginRightOfPanel, dpi);
     return frame;

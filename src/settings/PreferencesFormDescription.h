@@ -1,7 +1,7 @@
 #pragma once
 // The Preferences dialog's description: constant data, read while the window is built.
 #include "framework/FormDescription.h"
-#include "settings/SettingsRules.h"
+#include "settings/StoredSettings.h"
 #include "settings/Unit5.h"
 #include "shared/FormParts.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "framework/Exception.h"
-#include "settings/SettingsRules.h"
+#include "settings/StoredSettings.h"
 
 namespace settings {
 namespace {

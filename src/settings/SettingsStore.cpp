@@ -1,4 +1,4 @@
-#include "settings/MainFormSettings.h"
+#include "settings/SettingsStore.h"
 
 #include <windows.h>
 

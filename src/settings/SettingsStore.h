@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/SettingsRules.h"
+#include "settings/StoredSettings.h"
 
 namespace settings {
 

@@ -1,4 +1,4 @@
-#include "settings/SettingsRules.h"
+#include "settings/StoredSettings.h"
 
 #include <algorithm>
 #include <climits>
@@ -34,8 +34,8 @@ std::string_view ComboTextToAction(std::string_view text) {
     return found == std::end(kActionTexts) ? kActionNone : found->action;
 }
 
-PaletteRoute RouteActivePS(std::string_view activePS) {
-    return activePS.find("pal") != std::string_view::npos ? PaletteRoute::ShowPalette : PaletteRoute::ShowScheme;
+ChartRoute RouteActivePS(std::string_view activePS) {
+    return activePS.find("pal") != std::string_view::npos ? ChartRoute::ShowPalette : ChartRoute::ShowScheme;
 }
 
 Point DefaultWindowPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight, int dpi) {

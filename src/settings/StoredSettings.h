@@ -48,10 +48,10 @@ std::string_view ActionToComboText(std::string_view action);
 // Combo text -> DblClickAction; only the exact item texts map, all else is "None".
 std::string_view ComboTextToAction(std::string_view text);
 
-enum class PaletteRoute { ShowPalette, ShowScheme };
+enum class ChartRoute { ShowPalette, ShowScheme };
 // A stored ActivePS containing "pal" (letter case counts) names a palette;
 // everything else, the empty text included, goes to the scheme display.
-PaletteRoute RouteActivePS(std::string_view activePS);
+ChartRoute RouteActivePS(std::string_view activePS);
 
 struct Point {
     int x = 0;

@@ -6,7 +6,7 @@
 #include "framework/ComboBox.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
-#include "settings/MainFormSettings.h"
+#include "settings/SettingsStore.h"
 
 class TFormPreferences : public fw::TForm {
 public:

@@ -21,12 +21,12 @@
 #include <vector>
 
 #include "Harness.h"
-#include "HuetroveWindow.h"
+#include "HuetroveDriver.h"
 #include "framework/DpiScale.h"
-#include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteCells.h"
+#include "palettes/ChartCatalogue.h"
+#include "palettes/ChartCellColors.h"
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteLayout.h"
+#include "palettes/ChartLayout.h"
 
 using namespace harness;
 using Clock = std::chrono::steady_clock;
@@ -277,12 +277,12 @@ public:
         PostMessageA(main_, WM_KEYDOWN, key, 1);
         PostMessageA(main_, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     }
-    int ClientHeightFor(const palettes::PaletteEntry& entry) const {
+    int ClientHeightFor(const palettes::ChartEntry& entry) const {
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi_);
         return palettes::FitWindow(false, frame.panelTop, palettes::ChartImageSize(entry, dpi_).height, dpi_)
             .clientHeight;
     }
-    bool WaitForChart(const palettes::PaletteEntry& entry) const {
+    bool WaitForChart(const palettes::ChartEntry& entry) const {
         const int height = ClientHeightFor(entry);
         return WaitUntil([&] { return ClientSize(main_).cy == height; }, 60s);
     }
@@ -299,12 +299,12 @@ private:
 };
 
 // The palette entry the n-th of F2..F8 shows; consecutive keys always change the chart.
-const palettes::PaletteEntry& EntryOfKey(int functionKey) {
-    for (const palettes::PaletteEntry& e : palettes::PaletteCatalogue()) {
+const palettes::ChartEntry& EntryOfKey(int functionKey) {
+    for (const palettes::ChartEntry& e : palettes::ChartCatalogue()) {
         if (!e.shortcut.ctrl && e.shortcut.functionKey == functionKey)
             return e;
     }
-    return palettes::PaletteCatalogue().front();
+    return palettes::ChartCatalogue().front();
 }
 
 // One round of start-up: the warm-up program, unmeasured, then each program once: the
@@ -454,7 +454,7 @@ ProcessResources SwitchAndPick(const Started& h, int dpi) {
     ChartDriver charts(h.window, dpi);
     for (int i = 0; i < kSwitches; ++i)
         charts.PostChartKey(2 + i % 7);
-    const palettes::PaletteEntry& picked = EntryOfKey(1);
+    const palettes::ChartEntry& picked = EntryOfKey(1);
     charts.PostChartKey(1);
     if (!charts.WaitForChart(picked))
         std::fprintf(stderr, "the chart switches did not end\n");
@@ -473,12 +473,12 @@ ProcessResources SwitchAndPick(const Started& h, int dpi) {
 // shown first, then the click is posted and the HTML box watched.
 std::vector<double> PickLatencies(HWND main, int dpi) {
     ChartDriver charts(main, dpi);
-    const palettes::PaletteEntry& hues = EntryOfKey(2);
-    const palettes::PaletteEntry& safe = EntryOfKey(3);
+    const palettes::ChartEntry& hues = EntryOfKey(2);
+    const palettes::ChartEntry& safe = EntryOfKey(3);
     const int spotPitch = palettes::ChartPitch(hues.group, dpi);
     const POINT spot{5 * spotPitch + spotPitch / 2, 3 * spotPitch + spotPitch / 2};  // row 3, column 5
-    auto colourAt = [&](const palettes::PaletteEntry& entry) {
-        const std::uint32_t rgb = palettes::PaletteCellColors(entry)[static_cast<size_t>(3 * entry.columns + 5)];
+    auto colourAt = [&](const palettes::ChartEntry& entry) {
+        const std::uint32_t rgb = palettes::ChartCellColors(entry)[static_cast<size_t>(3 * entry.columns + 5)];
         return HtmlOf(RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF));
     };
     charts.PostChartKey(2);
@@ -491,7 +491,7 @@ std::vector<double> PickLatencies(HWND main, int dpi) {
     int missed = 0;
     for (int i = 0; i < kLatencyPicks; ++i) {
         // The other chart first: a chart's own key hides it again.
-        const palettes::PaletteEntry& entry = i % 2 ? hues : safe;
+        const palettes::ChartEntry& entry = i % 2 ? hues : safe;
         charts.PostChartKey(entry.shortcut.functionKey);
         charts.WaitForChart(entry);
         const std::string want = colourAt(entry);

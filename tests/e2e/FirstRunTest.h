@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "HuetroveWindow.h"
+#include "HuetroveDriver.h"
 
 namespace harness {
 

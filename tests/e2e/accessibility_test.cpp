@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "FirstRunTest.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 
 using namespace harness;
 
@@ -95,7 +95,7 @@ struct ComApartment {
 };
 
 std::string CatalogueCaption(std::string_view identifier) {
-    return std::string(palettes::FindPaletteEntry(identifier)->caption);
+    return std::string(palettes::FindChart(identifier)->caption);
 }
 
 class Accessibility : public FirstRunTest {

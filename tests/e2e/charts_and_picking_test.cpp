@@ -9,7 +9,7 @@
 
 #include "ChartPixels.h"
 #include "FirstRunTest.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 
 using namespace harness;
 
@@ -66,7 +66,7 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
     ASSERT_TRUE(WaitForClientHeight(245)) << "starts with the web colours";
     for (const Key& key : keys) {
         SCOPED_TRACE(key.identifier);
-        const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(key.identifier);
+        const palettes::ChartEntry* entry = palettes::FindChart(key.identifier);
         ASSERT_NE(entry, nullptr);
         // palWeb is on show at first: its key hides it before showing it.
         if (key.identifier == "palWeb") {

@@ -12,9 +12,9 @@
 #include "FirstRunTest.h"
 #include "framework/DpiScale.h"
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteCells.h"
-#include "palettes/PaletteLayout.h"
+#include "palettes/ChartCatalogue.h"
+#include "palettes/ChartCellColors.h"
+#include "palettes/ChartLayout.h"
 
 using namespace harness;
 
@@ -48,7 +48,7 @@ protected:
         return labels.empty() ? nullptr : labels.front();
     }
     // The client size the window must have with `entry` on show.
-    SIZE ExpectedClientSize(const palettes::PaletteEntry& entry) const {
+    SIZE ExpectedClientSize(const palettes::ChartEntry& entry) const {
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
         const int chartHeight = palettes::ChartImageSize(entry, dpi).height;
         return {frame.clientWidth, palettes::FitWindow(false, frame.panelTop, chartHeight, dpi).clientHeight};
@@ -137,7 +137,7 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
     };
     for (const Step& step : {Step{"palWeb", {}}, Step{"schWXP", {VK_CONTROL, VK_F1}}}) {
         SCOPED_TRACE(step.identifier);
-        const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(step.identifier);
+        const palettes::ChartEntry* entry = palettes::FindChart(step.identifier);
         ASSERT_NE(entry, nullptr);
         const SIZE want = ExpectedClientSize(*entry);
         if (!step.keys.empty())
@@ -174,12 +174,12 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
 }
 
 TEST_F(DisplayScaling, ClicksNearTheChartsFarCornerPickThatCell) {
-    const palettes::PaletteEntry* web = palettes::FindPaletteEntry("palWeb");
+    const palettes::ChartEntry* web = palettes::FindChart("palWeb");
     ASSERT_TRUE(WaitForClientSize(ExpectedClientSize(*web)));
     HWND chart = app->ShownChart();
     ASSERT_NE(chart, nullptr);
     const int pitch = palettes::ChartPitch(web->group, dpi);
-    const std::vector<std::uint32_t> cells = palettes::PaletteCellColors(*web);
+    const std::vector<std::uint32_t> cells = palettes::ChartCellColors(*web);
     auto cellColour = [&](int row, int column) {
         const std::uint32_t rgb = cells[static_cast<size_t>(row * web->columns + column)];
         return RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);

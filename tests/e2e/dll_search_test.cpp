@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "HuetroveWindow.h"
+#include "HuetroveDriver.h"
 
 using namespace harness;
 namespace fs = std::filesystem;

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "HuetroveWindow.h"
+#include "HuetroveDriver.h"
 
 using namespace harness;
 namespace fs = std::filesystem;

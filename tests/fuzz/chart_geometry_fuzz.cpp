@@ -8,17 +8,17 @@
 
 #include "FuzzCheck.h"
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteCells.h"
-#include "palettes/PaletteLayout.h"
+#include "palettes/ChartCatalogue.h"
+#include "palettes/ChartCellColors.h"
+#include "palettes/ChartLayout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     // From 1 to four times the system's highest scale (480 DPI) for the geometry; the
     // drawing up to that scale, to keep each run short.
     const int dpi = input.ConsumeIntegralInRange(1, 1920);
-    const auto charts = palettes::PaletteCatalogue();
-    const palettes::PaletteEntry& entry = charts[input.ConsumeIntegralInRange<std::size_t>(0, charts.size() - 1)];
+    const auto charts = palettes::ChartCatalogue();
+    const palettes::ChartEntry& entry = charts[input.ConsumeIntegralInRange<std::size_t>(0, charts.size() - 1)];
 
     const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
     const palettes::ChartSize image = palettes::ChartImageSize(entry, dpi);
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(pitch >= 2);
     // Every chart as wide as the panel holds, and the cells' colours fill the grid.
     Check(image.width + 2 == frame.panelWidth && frame.clientWidth >= frame.panelLeft + frame.panelWidth);
-    Check(palettes::PaletteCellColors(entry).size() == static_cast<std::size_t>(entry.CellCount()));
+    Check(palettes::ChartCellColors(entry).size() == static_cast<std::size_t>(entry.CellCount()));
     const palettes::ChartFit fit = palettes::FitWindow(input.ConsumeBool(), frame.panelTop, image.height + 2, dpi);
     Check(fit.clientHeight >= frame.panelTop);
     const int stride = palettes::DibStride(image.width);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "palettes/PaletteCatalogue.h"
-#include "settings/SettingsRules.h"
+#include "palettes/ChartCatalogue.h"
+#include "settings/StoredSettings.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(action == text || action == settings::kActionNone);
     (void)settings::ComboTextToAction(text);
     (void)settings::RouteActivePS(text);
-    const palettes::PaletteEntry* chart = palettes::FindPaletteEntry(text);
+    const palettes::ChartEntry* chart = palettes::FindChart(text);
     Check(!chart || chart->identifier == text);
     const std::string_view relative = settings::RelativeKeyPath(text);
     Check(relative.empty() || relative.front() != '\\');

@@ -9,7 +9,7 @@
 
 #include "framework/DpiScale.h"
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 
 namespace oracle {
 
@@ -38,7 +38,7 @@ inline PaletteImage ReadBottomUpDib24(const std::uint8_t* bits, int width, int h
 }
 
 // The bits the program draws a chart into at `dpi`, in a buffer first filled with `fill`.
-inline std::vector<std::uint8_t> DrawnDib(const palettes::PaletteEntry& entry, int dpi, std::uint8_t fill = 0xAB) {
+inline std::vector<std::uint8_t> DrawnDib(const palettes::ChartEntry& entry, int dpi, std::uint8_t fill = 0xAB) {
     const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
     std::vector<std::uint8_t> bits(Stride24(size.width) * static_cast<std::size_t>(size.height), fill);
     palettes::DrawPaletteDib24(entry, dpi, bits.data());
@@ -46,7 +46,7 @@ inline std::vector<std::uint8_t> DrawnDib(const palettes::PaletteEntry& entry, i
 }
 
 // The program's drawing of a chart, pixel by pixel.
-inline PaletteImage DrawnChart(const palettes::PaletteEntry& entry, int dpi = fw::kDesignDpi) {
+inline PaletteImage DrawnChart(const palettes::ChartEntry& entry, int dpi = fw::kDesignDpi) {
     const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
     return ReadBottomUpDib24(DrawnDib(entry, dpi).data(), size.width, size.height);
 }

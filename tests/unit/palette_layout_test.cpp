@@ -4,9 +4,9 @@
 
 #include "ChartPixels.h"
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteCatalogue.h"
-#include "palettes/PaletteCells.h"
-#include "palettes/PaletteLayout.h"
+#include "palettes/ChartCatalogue.h"
+#include "palettes/ChartCellColors.h"
+#include "palettes/ChartLayout.h"
 
 #include <string>
 
@@ -30,9 +30,9 @@ constexpr Row kTable[] = {
 
 }  // namespace
 
-TEST(PaletteLayout, EachChartGivesItsClientHeightAndCaptionTop) {
+TEST(ChartLayout, EachChartGivesItsClientHeightAndCaptionTop) {
     for (const Row& row : kTable) {
-        const palettes::PaletteEntry* entry = palettes::FindPaletteEntry(row.identifier);
+        const palettes::ChartEntry* entry = palettes::FindChart(row.identifier);
         ASSERT_NE(entry, nullptr) << row.identifier;
         const auto fit = FitWindow(false, kPanelTop, entry->imageHeight);
         EXPECT_EQ(fit.clientHeight, row.clientHeight) << row.identifier;
@@ -43,13 +43,13 @@ TEST(PaletteLayout, EachChartGivesItsClientHeightAndCaptionTop) {
     }
 }
 
-TEST(PaletteLayout, NothingOnShowCollapsesToThePanelsTopAndLeavesTheCaption) {
+TEST(ChartLayout, NothingOnShowCollapsesToThePanelsTopAndLeavesTheCaption) {
     const auto fit = FitWindow(true, kPanelTop, 177);
     EXPECT_EQ(fit.clientHeight, 56);
     EXPECT_FALSE(fit.captionTop.has_value());
 }
 
-TEST(PaletteLayout, AnUnknownIdentifierSizesFromTheCurrentPanelHeight) {
+TEST(ChartLayout, AnUnknownIdentifierSizesFromTheCurrentPanelHeight) {
     // Right after start-up the panel still has its designed height.
     const auto fit = FitWindow(false, kPanelTop, palettes::kDesignedPanelHeight);
     EXPECT_EQ(fit.clientHeight, 253);
@@ -65,19 +65,19 @@ constexpr int kDpis[] = {96, 120, 144, 168, 192, 240, 288};
 
 TEST(ScaledCharts, PitchIsAWholeNumberOfPixelsChosenForTheScale) {
     using palettes::ChartPitch;
-    using palettes::PaletteGroup;
-    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 96), 8);
-    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 120), 10);
-    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 144), 12);
-    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 192), 16);
-    EXPECT_EQ(ChartPitch(PaletteGroup::Palette, 110), 9);
+    using palettes::ChartGroup;
+    EXPECT_EQ(ChartPitch(ChartGroup::Palette, 96), 8);
+    EXPECT_EQ(ChartPitch(ChartGroup::Palette, 120), 10);
+    EXPECT_EQ(ChartPitch(ChartGroup::Palette, 144), 12);
+    EXPECT_EQ(ChartPitch(ChartGroup::Palette, 192), 16);
+    EXPECT_EQ(ChartPitch(ChartGroup::Palette, 110), 9);
     for (int dpi : kDpis)
-        EXPECT_EQ(ChartPitch(PaletteGroup::Scheme, dpi), 2 * ChartPitch(PaletteGroup::Palette, dpi)) << dpi;
+        EXPECT_EQ(ChartPitch(ChartGroup::Scheme, dpi), 2 * ChartPitch(ChartGroup::Palette, dpi)) << dpi;
 }
 
 TEST(ScaledCharts, EveryChartIsFlatCellsBetweenOnePixelLinesAtEveryDpi) {
     for (int dpi : kDpis) {
-        for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
             SCOPED_TRACE(std::string(entry.identifier) + " at " + std::to_string(dpi));
             const int pitch = palettes::ChartPitch(entry.group, dpi);
             const oracle::PaletteImage image = oracle::DrawnChart(entry, dpi);
@@ -85,7 +85,7 @@ TEST(ScaledCharts, EveryChartIsFlatCellsBetweenOnePixelLinesAtEveryDpi) {
             ASSERT_EQ(image.height, entry.rows * pitch + 1);
             ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(image.width) * image.height);
             // The same cells' colours as at 96 DPI, at this pitch.
-            const std::vector<std::uint32_t> cells = palettes::PaletteCellColors(entry);
+            const std::vector<std::uint32_t> cells = palettes::ChartCellColors(entry);
             int wrong = 0;
             for (int y = 0; y < image.height; ++y) {
                 for (int x = 0; x < image.width; ++x)
@@ -110,7 +110,7 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
     EXPECT_EQ(f.panelTop, 84);
     EXPECT_EQ(f.panelWidth, 195);
     EXPECT_EQ(f.clientWidth, 15 + 195 + 14);  // the 9-pixel margin at 150 % (13.5 rounds up)
-    const palettes::PaletteEntry* web = palettes::FindPaletteEntry("palWeb");
+    const palettes::ChartEntry* web = palettes::FindChart("palWeb");
     const auto size = palettes::ChartImageSize(*web, 144);
     EXPECT_EQ(size.width, 193);
     EXPECT_EQ(size.height, 22 * 12 + 1);
@@ -122,7 +122,7 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
     for (int dpi : kDpis) {
         SCOPED_TRACE(dpi);
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
-        for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue())
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue())
             EXPECT_EQ(palettes::ChartImageSize(entry, dpi).width + 2, frame.panelWidth) << entry.identifier;
         // The swatch (108 + 34 at 96 DPI) stays inside the client area.
         EXPECT_LE(fw::ScaleToDpi(108 + 34, dpi), frame.clientWidth);
@@ -131,7 +131,7 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
 }
 
 TEST(ChartDib, DrawnStraightIntoTheBitsEveryByteWrittenAndRowsPaddedWithZeros) {
-    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+    for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
         for (int dpi : {96, 120, 144, 192}) {
             SCOPED_TRACE(std::string(entry.identifier) + " at " + std::to_string(dpi));
             const std::vector<std::uint8_t> bits = oracle::DrawnDib(entry, dpi);

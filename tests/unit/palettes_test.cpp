@@ -17,13 +17,13 @@
 
 #include "ChartPixels.h"
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 #include "palettes_expected.h"
 
 namespace {
 
-using palettes::PaletteEntry;
-using palettes::PaletteGroup;
+using palettes::ChartEntry;
+using palettes::ChartGroup;
 
 struct ExpectedEntry {
     std::string_view identifier;
@@ -60,8 +60,8 @@ const ExpectedEntry& Expected(std::string_view identifier) {
     throw std::logic_error("no expectation for " + std::string(identifier));
 }
 
-const PaletteEntry& Entry(std::string_view identifier) {
-    const PaletteEntry* entry = palettes::FindPaletteEntry(identifier);
+const ChartEntry& Entry(std::string_view identifier) {
+    const ChartEntry* entry = palettes::FindChart(identifier);
     if (!entry)
         throw std::logic_error("not in the catalogue: " + std::string(identifier));
     return *entry;
@@ -232,15 +232,15 @@ std::set<std::uint32_t> NonGreyWebSafe() {
 
 // ---- Catalogue ----
 
-TEST(PaletteCatalogue, EntriesInMenuOrderWithTheirTextsKeysAndSizes) {
-    std::span<const PaletteEntry> catalogue = palettes::PaletteCatalogue();
+TEST(ChartCatalogue, EntriesInMenuOrderWithTheirTextsKeysAndSizes) {
+    std::span<const ChartEntry> catalogue = palettes::ChartCatalogue();
     ASSERT_EQ(catalogue.size(), std::size(kExpectedEntries));
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        const PaletteEntry& got = catalogue[i];
+        const ChartEntry& got = catalogue[i];
         const ExpectedEntry& want = kExpectedEntries[i];
         SCOPED_TRACE(std::string(want.identifier));
         EXPECT_EQ(got.identifier, want.identifier);
-        EXPECT_EQ(got.group, want.scheme ? PaletteGroup::Scheme : PaletteGroup::Palette);
+        EXPECT_EQ(got.group, want.scheme ? ChartGroup::Scheme : ChartGroup::Palette);
         EXPECT_EQ(got.caption, want.caption);
         EXPECT_EQ(got.menuItem, want.menuItem);
         EXPECT_EQ(got.menuCaption, want.menuCaption);
@@ -255,24 +255,24 @@ TEST(PaletteCatalogue, EntriesInMenuOrderWithTheirTextsKeysAndSizes) {
     }
 }
 
-TEST(PaletteCatalogue, AccessKeysAndShortcuts) {
+TEST(ChartCatalogue, AccessKeysAndShortcuts) {
     std::set<std::pair<int, bool>> shortcuts;
-    for (const PaletteEntry& entry : palettes::PaletteCatalogue()) {
+    for (const ChartEntry& entry : palettes::ChartCatalogue()) {
         SCOPED_TRACE(std::string(entry.identifier));
         const auto ampersands = std::count(entry.menuCaption.begin(), entry.menuCaption.end(), '&');
         EXPECT_EQ(ampersands, entry.identifier == "palWebHue" ? 0 : 1);
         EXPECT_TRUE(shortcuts.insert({entry.shortcut.functionKey, entry.shortcut.ctrl}).second);
-        EXPECT_EQ(entry.shortcut.ctrl, entry.group == PaletteGroup::Scheme);
+        EXPECT_EQ(entry.shortcut.ctrl, entry.group == ChartGroup::Scheme);
     }
     EXPECT_EQ(Entry("palMac").caption, "Macintosh sytem colors");
     EXPECT_EQ(Entry("palMac").menuCaption, "&5. Macintosh system");
 }
 
-TEST(PaletteCatalogue, SubmenuLayout) {
+TEST(ChartCatalogue, SubmenuLayout) {
     std::vector<std::string> palette;
     std::vector<std::string> scheme;
-    for (const PaletteEntry& entry : palettes::PaletteCatalogue()) {
-        auto& items = entry.group == PaletteGroup::Palette ? palette : scheme;
+    for (const ChartEntry& entry : palettes::ChartCatalogue()) {
+        auto& items = entry.group == ChartGroup::Palette ? palette : scheme;
         if (!entry.separatorBefore.empty())
             items.emplace_back(entry.separatorBefore);
         items.emplace_back(entry.menuItem);
@@ -281,45 +281,45 @@ TEST(PaletteCatalogue, SubmenuLayout) {
                                                  "N7", "MpalAdobe", "MpalVB1", "MpalVB2"}));
     EXPECT_EQ(scheme, (std::vector<std::string>{"MschWXP", "MschXP"}));
 
-    std::span<const palettes::PaletteSubmenu> submenus = palettes::kPaletteSubmenus;
+    std::span<const palettes::GroupSubmenu> submenus = palettes::kGroupSubmenus;
     ASSERT_EQ(submenus.size(), 2u);
-    EXPECT_EQ(submenus[0].group, PaletteGroup::Palette);
+    EXPECT_EQ(submenus[0].group, ChartGroup::Palette);
     EXPECT_EQ(submenus[0].name, "Pickcolorfromthepalette1");
     EXPECT_EQ(submenus[0].caption, "Display color p&alette");
-    EXPECT_EQ(submenus[1].group, PaletteGroup::Scheme);
+    EXPECT_EQ(submenus[1].group, ChartGroup::Scheme);
     EXPECT_EQ(submenus[1].name, "Displaycolorscheme1");
     EXPECT_EQ(submenus[1].caption, "Display color s&cheme");
 }
 
-TEST(PaletteCatalogue, LookupIsExactAndCaseSensitive) {
+TEST(ChartCatalogue, LookupIsExactAndCaseSensitive) {
     for (const ExpectedEntry& e : kExpectedEntries) {
-        const PaletteEntry* found = palettes::FindPaletteEntry(e.identifier);
+        const ChartEntry* found = palettes::FindChart(e.identifier);
         ASSERT_NE(found, nullptr) << e.identifier;
         EXPECT_EQ(found->identifier, e.identifier);
     }
     for (std::string_view wrong :
          {"palweb", "PALWEB", "PalWeb", "schxp", "palWeb ", " palWeb", "palWe", "palWebs", "", "MpalWeb", "Web colors"})
-        EXPECT_EQ(palettes::FindPaletteEntry(wrong), nullptr) << '"' << wrong << '"';
+        EXPECT_EQ(palettes::FindChart(wrong), nullptr) << '"' << wrong << '"';
 
-    ASSERT_NE(palettes::FindPaletteEntry("schXP"), nullptr);
-    EXPECT_EQ(palettes::FindPaletteEntry("schXP")->group, PaletteGroup::Scheme);
-    EXPECT_EQ(palettes::FindPaletteEntry("palVB1")->group, PaletteGroup::Palette);
+    ASSERT_NE(palettes::FindChart("schXP"), nullptr);
+    EXPECT_EQ(palettes::FindChart("schXP")->group, ChartGroup::Scheme);
+    EXPECT_EQ(palettes::FindChart("palVB1")->group, ChartGroup::Palette);
 }
 
-TEST(PaletteCatalogue, FixedOrdersOfHidingAndMatching) {
+TEST(ChartCatalogue, FixedOrdersOfHidingAndMatching) {
     auto list = [](std::span<const std::string_view> names) {
         return std::vector<std::string>(names.begin(), names.end());
     };
     EXPECT_EQ(list(palettes::HideAllOrder()),
               (std::vector<std::string>{"palAdobe", "palMac", "palVB1", "palVB2", "palWeb", "palWebHue", "palWebSafe",
                                         "palWindows", "schXP", "schWXP"}));
-    EXPECT_EQ(list(palettes::MatchOrder(PaletteGroup::Palette)),
+    EXPECT_EQ(list(palettes::MatchOrder(ChartGroup::Palette)),
               (std::vector<std::string>{"palAdobe", "palMac", "palVB1", "palVB2", "palWeb", "palWebHue", "palWebSafe",
                                         "palWindows"}));
-    EXPECT_EQ(list(palettes::MatchOrder(PaletteGroup::Scheme)), (std::vector<std::string>{"schXP", "schWXP"}));
+    EXPECT_EQ(list(palettes::MatchOrder(ChartGroup::Scheme)), (std::vector<std::string>{"schXP", "schWXP"}));
 
     // Each order names catalogue entries of the right group only.
-    for (PaletteGroup group : {PaletteGroup::Palette, PaletteGroup::Scheme}) {
+    for (ChartGroup group : {ChartGroup::Palette, ChartGroup::Scheme}) {
         for (std::string_view name : palettes::MatchOrder(group))
             EXPECT_EQ(Entry(name).group, group) << name;
     }

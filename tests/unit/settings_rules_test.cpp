@@ -1,4 +1,4 @@
-#include "settings/SettingsRules.h"
+#include "settings/StoredSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +44,12 @@ TEST(DblClickActionMapping, RoundTripKeepsTheThreeValues) {
 TEST(ActivePSRouting, ContainsLowerCasePal) {
     for (const char* palette :
          {"palWeb", "palWebHue", "palWebSafe", "palWindows", "palMac", "palAdobe", "palVB1", "palVB2", "xpalx", "pal"})
-        EXPECT_EQ(RouteActivePS(palette), PaletteRoute::ShowPalette) << palette;
+        EXPECT_EQ(RouteActivePS(palette), ChartRoute::ShowPalette) << palette;
 }
 
 TEST(ActivePSRouting, EverythingElseIsAScheme) {
     for (const char* other : {"schWXP", "schXP", "", "PalWeb", "PALWEB", "pa", "p al", "schPAL"})
-        EXPECT_EQ(RouteActivePS(other), PaletteRoute::ShowScheme) << '"' << other << '"';
+        EXPECT_EQ(RouteActivePS(other), ChartRoute::ShowScheme) << '"' << other << '"';
 }
 
 TEST(DefaultPosition, SitsAboveTheBottomRightCorner) {

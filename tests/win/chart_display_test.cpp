@@ -17,7 +17,7 @@
 #include "framework/Application.h"
 #include "main/Unit1.h"
 #include "palettes/ChartDrawing.h"
-#include "palettes/PaletteLayout.h"
+#include "palettes/ChartLayout.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ protected:
         std::set<std::string> checked;
         HMENU bar = form->MainMenu1->Handle();
         for (const std::string& id : kAll) {
-            fw::TMenuItem* item = form->PaletteMenuItem(id);
+            fw::TMenuItem* item = form->ChartMenuItem(id);
             const UINT state = GetMenuState(bar, item->Command(), MF_BYCOMMAND);
             EXPECT_NE(state, static_cast<UINT>(-1)) << id;
             EXPECT_EQ(item->Checked(), (state & MF_CHECKED) != 0) << id;
@@ -190,7 +190,7 @@ TEST_F(ChartDisplay, WrongCaseOrOtherGroupShowsNothingAndKeepsTheOwnSubmenu) {
 }
 
 TEST_F(ChartDisplay, ChoosingItemsTogglesAndMovesBetweenSubmenus) {
-    fw::TMenuItem* web = form->PaletteMenuItem("palWeb");
+    fw::TMenuItem* web = form->ChartMenuItem("palWeb");
     form->ShowPalette("palWeb");
     web->Click();  // the checked item: hides
     EXPECT_TRUE(VisibleImages().empty());
@@ -201,15 +201,15 @@ TEST_F(ChartDisplay, ChoosingItemsTogglesAndMovesBetweenSubmenus) {
     EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWeb"});
     EXPECT_EQ(ClientHeight(), 245);
 
-    form->PaletteMenuItem("palWindows")->Click();
-    form->PaletteMenuItem("schXP")->Click();
+    form->ChartMenuItem("palWindows")->Click();
+    form->ChartMenuItem("schXP")->Click();
     EXPECT_EQ(VisibleImages(), std::set<std::string>{"schXP"});
     EXPECT_EQ(CheckedItems(), std::set<std::string>{"MschXP"});
     EXPECT_EQ(ClientHeight(), 133);
     EXPECT_EQ(form->PaletteName->Caption(), "Windows XP Icons color scheme");
 
-    form->PaletteMenuItem("schWXP")->Click();
-    form->PaletteMenuItem("palWebSafe")->Click();
+    form->ChartMenuItem("schWXP")->Click();
+    form->ChartMenuItem("palWebSafe")->Click();
     EXPECT_EQ(VisibleImages(), std::set<std::string>{"palWebSafe"});
     EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWebSafe"});
     EXPECT_EQ(form->PaletteName->Caption(), "Web safe colors");
@@ -217,13 +217,13 @@ TEST_F(ChartDisplay, ChoosingItemsTogglesAndMovesBetweenSubmenus) {
 
 TEST_F(ChartDisplay, RadioRuleStaysInsideEachSubmenu) {
     EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWeb"});
-    form->PaletteMenuItem("palWindows")->SetChecked(true);
+    form->ChartMenuItem("palWindows")->SetChecked(true);
     EXPECT_EQ(CheckedItems(), std::set<std::string>{"MpalWindows"});
-    form->PaletteMenuItem("schXP")->SetChecked(true);
+    form->ChartMenuItem("schXP")->SetChecked(true);
     EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalWindows", "MschXP"}));
-    form->PaletteMenuItem("schWXP")->SetChecked(true);
+    form->ChartMenuItem("schWXP")->SetChecked(true);
     EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalWindows", "MschWXP"}));
-    form->PaletteMenuItem("palVB2")->SetChecked(true);
+    form->ChartMenuItem("palVB2")->SetChecked(true);
     EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalVB2", "MschWXP"}));
 }
 
@@ -257,7 +257,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
     for (int dpi : {144, 120, 192}) {
         SCOPED_TRACE(dpi);
         MoveToScale(form->Handle(), dpi);
-        const palettes::PaletteEntry& entry = *palettes::FindPaletteEntry("palWindows");
+        const palettes::ChartEntry& entry = *palettes::FindChart("palWindows");
         const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
         fw::TImage* image = form->ChartImage("palWindows");
@@ -283,7 +283,7 @@ TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindo
     }
     MoveToScale(form->Handle(), start);
     EXPECT_EQ(ClientHeight(), palettes::FitWindow(false, palettes::FrameForDpi(start).panelTop,
-                                                  palettes::ChartImageSize(*palettes::FindPaletteEntry("palWindows"), start).height, start)
+                                                  palettes::ChartImageSize(*palettes::FindChart("palWindows"), start).height, start)
                                   .clientHeight)
         << "back where it started, with no rounding left over";
 }
@@ -296,7 +296,7 @@ TEST_F(ChartDisplay, ACollapsedWindowStaysCollapsedAtAnotherScale) {
     EXPECT_TRUE(VisibleImages().empty());
     Show("palWeb");
     EXPECT_EQ(ClientHeight(), palettes::FitWindow(false, palettes::FrameForDpi(144).panelTop,
-                                                  palettes::ChartImageSize(*palettes::FindPaletteEntry("palWeb"), 144).height, 144)
+                                                  palettes::ChartImageSize(*palettes::FindChart("palWeb"), 144).height, 144)
                                   .clientHeight);
 }
 

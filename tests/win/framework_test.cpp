@@ -17,7 +17,7 @@
 #include "framework/Application.h"
 #include "framework/Button.h"
 #include "framework/DebugReport.h"
-#include "framework/Dpi.h"
+#include "framework/WindowDpi.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/Menu.h"

@@ -20,7 +20,7 @@
 
 #include "about/AboutFormDescription.h"
 #include "main/MainFormDescription.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 #include "settings/PreferencesFormDescription.h"
 
 namespace {
@@ -80,7 +80,7 @@ ProgramNames NamesOfTheProgram() {
                 names.keys.insert("Alt+" + letter);
         }
     }
-    for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue())
+    for (const palettes::ChartEntry& entry : palettes::ChartCatalogue())
         names.charts.insert(std::string(entry.caption));
     return names;
 }

@@ -23,7 +23,7 @@
 #include "framework/Screen.h"
 #include "framework/Transitions.h"
 #include "main/Unit1.h"
-#include "palettes/PaletteCatalogue.h"
+#include "palettes/ChartCatalogue.h"
 #include "picker/PickCursor.h"
 #include "picker/ScreenPick.h"
 #include "picker/Unit2.h"
@@ -96,7 +96,7 @@ protected:
 
     // Every window that should show the picking cursor, with the cursor it shows.
     void ExpectAllShow(HCURSOR expected) {
-        for (const palettes::PaletteEntry& entry : palettes::PaletteCatalogue()) {
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
             fw::TImage* image = mainForm->ChartImage(entry.identifier);
             EXPECT_EQ(CursorShownBy(image->Handle()), expected) << entry.identifier;
         }

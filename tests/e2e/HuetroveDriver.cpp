@@ -1,4 +1,4 @@
-#include "HuetroveWindow.h"
+#include "HuetroveDriver.h"
 
 #include <gtest/gtest.h>
 
