@@ -10,40 +10,31 @@ namespace fw {
 
 namespace {
 
-// One thread's membership of its apartment, from the first request to the thread's end.
-class TComApartment {
-public:
-    TComApartment() {
-        // Loaded from the system folder, and not linked: a program nobody reads and that
-        // opens no help pays nothing for COM.
-        const HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
-        const auto initialize = LibraryFunction<decltype(&CoInitializeEx)>(ole32, "CoInitializeEx");
-        uninitialize_ = LibraryFunction<decltype(&CoUninitialize)>(ole32, "CoUninitialize");
-        // S_FALSE: the thread was in one already, and it counts all the same. Another
-        // kind of apartment is left as it is, and not ours to end. No OLE 1 DDE: the
-        // shell asks that of its callers.
-        joined_ = initialize && uninitialize_ &&
-                  SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    }
-    ~TComApartment() {
-        if (joined_)
-            uninitialize_();
-    }
-    TComApartment(const TComApartment&) = delete;
-    TComApartment& operator=(const TComApartment&) = delete;
+enum class TApartment : unsigned char { NotAsked, Joined, Refused };
 
-    bool Joined() const { return joined_; }
-
-private:
-    decltype(&CoUninitialize) uninitialize_ = nullptr;
-    bool joined_ = false;
-};
+TApartment Join() {
+    // Loaded from the system folder, and not linked: a program nobody reads and that
+    // opens no help pays nothing for COM.
+    const auto initialize =
+        LibraryFunction<decltype(&CoInitializeEx)>(LoadSystemLibrary(L"ole32.dll"), "CoInitializeEx");
+    // S_FALSE: the thread was in one already, and it counts all the same. Another kind of
+    // apartment is left as it is. No OLE 1 DDE: the shell asks that of its callers.
+    return initialize && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))
+               ? TApartment::Joined
+               : TApartment::Refused;
+}
 
 }  // namespace
 
 bool JoinComApartment() {
-    thread_local const TComApartment apartment;
-    return apartment.Joined();
+    // Plain data, not an object with a destructor: MinGW keeps thread-local objects in
+    // memory of their own that can be gone before such a destructor runs at the thread's
+    // end. The apartment is never left early on purpose: a verb's handler may still be at
+    // work when ShellExecute returns, and the system ends the apartment with the thread.
+    thread_local TApartment apartment = TApartment::NotAsked;
+    if (apartment == TApartment::NotAsked)
+        apartment = Join();
+    return apartment == TApartment::Joined;
 }
 
 }  // namespace fw

@@ -5,7 +5,7 @@
 namespace fw {
 
 // Joins the calling thread to a single-threaded apartment the first time it is asked on
-// that thread, and leaves it again as the thread ends. False when the thread has no COM:
+// that thread, for the rest of the thread's life. False when the thread has no COM:
 // it is in another kind of apartment already, or the COM library cannot be loaded.
 bool JoinComApartment();
 
