@@ -6,28 +6,7 @@
 # chmcmd writes the project's "Compiled file" into its working directory, hhc.exe beside the
 # project: compiling a copy of the pages in a folder of our own keeps the sources clean and a
 # failed run from leaving a half-written Help.chm behind.
-file(REMOVE_RECURSE ${WORK})
-file(COPY ${PAGES}/ DESTINATION ${WORK})
-if(PICTURES)
-    file(COPY ${PICTURES}/ DESTINATION ${WORK}/pictures)
-endif()
-# A compiled help file has no includes: every page carries the line @HUETROVE_HELP_NAVIGATION@
-# where the bar of links to the other pages goes, written once in navigation.part. A page names
-# the program's version as @HUETROVE_VERSION@: the project's version (-DVERSION=).
-file(READ ${WORK}/navigation.part navigation)
-file(REMOVE ${WORK}/navigation.part)
-file(GLOB pages ${WORK}/*.htm ${WORK}/*.hhp ${WORK}/*.hhc ${WORK}/*.hhk)
-foreach(page ${pages})
-    file(READ ${page} text)
-    set(filled "${text}")
-    string(REPLACE "@HUETROVE_HELP_NAVIGATION@\n" "${navigation}" filled "${filled}")
-    if(VERSION)
-        string(REPLACE "@HUETROVE_VERSION@" "${VERSION}" filled "${filled}")
-    endif()
-    if(NOT filled STREQUAL text)
-        file(WRITE ${page} "${filled}")
-    endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/fill_help_pages.cmake)
 # chmcmd's compressor reads heap memory it never set, so its output changes with where the
 # system placed the heap: run without address randomisation, the same pages compress the same.
 set(launcher)

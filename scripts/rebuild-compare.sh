@@ -2,8 +2,8 @@
 # Builds what ships a second time and compares it with build/: from a copy of the sources in
 # another folder, into another build folder, under another umask, dated with the same time.
 # Fails naming each file that differs and its first differing byte; prints the checksums.
-# Run after scripts/build.sh. Only the program, its companion files, the two downloads and
-# the manifests are built again: the tests ship nothing.
+# Run after scripts/build.sh. Only the program, its companion files, the two downloads, the
+# manifests and the web site are built again: the tests ship nothing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 first="$root/build"
@@ -20,6 +20,12 @@ shipped+=(SHA256SUMS)
 for file in "$first"/winget/*.yaml "$first"/scoop/*.json; do
     [ -f "$file" ] && shipped+=("${file#"$first"/}")
 done
+# The web site, which shows the downloads' sizes and checksums.
+if [ -d "$first/site" ]; then
+    while IFS= read -r -d '' file; do
+        shipped+=("${file#"$first"/}")
+    done < <(find "$first/site" -type f -print0 | sort -z)
+fi
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/huetrove-rebuild.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
@@ -45,7 +51,7 @@ started=$SECONDS
     SOURCE_DATE_EPOCH=$(cat "$first/source-date-epoch.txt")
     cmake -S . -B "$second" -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$sources/cmake/mingw-w64.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DHUETROVE_TESTS=OFF >/dev/null
-    cmake --build "$second" -j"$(nproc 2>/dev/null || echo 2)" --target packages >/dev/null
+    cmake --build "$second" -j"$(nproc 2>/dev/null || echo 2)" --target packages site >/dev/null
 ) || { echo "rebuild-compare: the second build failed" >&2; exit 1; }
 echo "Rebuilt what ships in $((SECONDS - started)) s (sources in another folder, build in $second, umask $other_umask)"
 

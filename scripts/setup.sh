@@ -32,6 +32,8 @@ have_cmd makensis || need+=(nsis)
 # Sign the test's downloads with a throwaway certificate, and verify them.
 have_cmd openssl || need+=(openssl)
 have_cmd osslsigncode || need+=(osslsigncode)
+# Loads the built web site for its test.
+have_cmd chromium || need+=(chromium)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 
