@@ -45,12 +45,12 @@ clang_smoke || { echo "The clang build or its start under Wine failed" >&2; stat
 
 # A multi-configuration generator (Ninja Multi-Config here, Visual Studio's on Windows) puts
 # each configuration's programs in a folder of its own, which the builds above never do. The
-# program with its companion files and the packages, in Release, into build/multi: about a
+# program with its companion files, the packages and the web site, in Release, into build/multi: about a
 # minute and a half of two cores from scratch.
 multi_config() {
     cmake -S "$root" -B "$root/build/multi" -G "Ninja Multi-Config" \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DHUETROVE_TESTS=OFF >/dev/null || return 1
-    cmake --build "$root/build/multi" --config Release --target Huetrove packages -j"$(nproc 2>/dev/null || echo 2)"
+    cmake --build "$root/build/multi" --config Release --target Huetrove packages site -j"$(nproc 2>/dev/null || echo 2)"
 }
 echo "Building with Ninja Multi-Config"
 multi_config || { echo "The multi-configuration build failed" >&2; status=1; }
