@@ -14,18 +14,14 @@ import os
 import shutil
 import string
 import struct
+import sys
+
+sys.dont_write_bytecode = True  # the build writes nothing into the sources
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "installer"))
+from write_manifests import ReadChecksums  # noqa: E402  (SHA256SUMS is read one way)
 
 # What each download is, by the end of its name.
 KINDS = (("-setup.exe", "The setup program"), ("-portable.zip", "The portable zip"))
-
-
-def ReadChecksums(path):
-    sums = {}
-    with open(path, encoding="ascii") as f:
-        for line in f:
-            digest, name = line.rstrip("\n").split("  ", 1)
-            sums[name] = digest
-    return sums
 
 
 def PngSize(path):

@@ -25,6 +25,10 @@ import tempfile
 import time
 import urllib.parse
 
+sys.dont_write_bytecode = True  # the build writes nothing into the sources
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "installer"))
+from write_manifests import ReadChecksums  # noqa: E402  (SHA256SUMS is read one way)
+
 DEADLINE = 30  # seconds for one answer of the browser
 NARROW, WIDE = 360, 1280
 
@@ -149,8 +153,7 @@ def main():
         return 1
 
     failures = []
-    with open(os.path.join(args.downloads, "SHA256SUMS"), encoding="ascii") as f:
-        sums = dict(reversed(line.rstrip("\n").split("  ", 1)) for line in f)
+    sums = ReadChecksums(os.path.join(args.downloads, "SHA256SUMS"))
     pages = sorted(os.path.relpath(os.path.join(folder, name), site) for folder, _, names in os.walk(site)
                    for name in names if name.endswith((".htm", ".html")))
     ids, fragments = {}, []  # the ids of each page; (page, link, target page, id) to look up after
