@@ -10,33 +10,25 @@
 #include "palettes/ChartCatalogue.h"
 #include "settings/StoredSettings.h"
 
-namespace {
-
-settings::Rect AnyRect(FuzzedDataProvider& input) {
-    return {input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>(),
-            input.ConsumeIntegral<int>()};
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
+    auto anyInt = [&input] { return input.ConsumeIntegral<int>(); };
     // The DPIs the system reports, with room to spare: from 1 to four times its highest scale.
     const int dpi = input.ConsumeIntegralInRange(1, 1920);
 
     // A stored position of any two numbers, on any work areas, for a window of the
     // system's sizes: kept, or the fallback.
-    const settings::Point stored{input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>()};
+    const settings::Point stored{anyInt(), anyInt()};
     const int outerWidth = input.ConsumeIntegralInRange(0, 1 << 16);
     const int outerHeight = input.ConsumeIntegralInRange(0, 1 << 16);
     std::vector<settings::Rect> areas(input.ConsumeIntegralInRange(0, 4));
     for (settings::Rect& area : areas)
-        area = AnyRect(input);
-    const settings::Point fallback{input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>()};
+        area = {anyInt(), anyInt(), anyInt(), anyInt()};
+    const settings::Point fallback{anyInt(), anyInt()};
     const settings::Point placed =
         settings::KeepOrFallbackPosition(stored, outerWidth, outerHeight, areas, fallback, dpi);
     Check(placed == stored || placed == fallback);
-    (void)settings::CaptionWithinReach(AnyRect(input), areas, dpi);
+    (void)settings::CaptionWithinReach({anyInt(), anyInt(), anyInt(), anyInt()}, areas, dpi);
 
     // The first-run place on a screen of the system's sizes.
     (void)settings::DefaultWindowPosition(input.ConsumeIntegralInRange(0, 1 << 16),

@@ -19,16 +19,12 @@ WINESERVER_BIN=${WINESERVER_BIN:-/usr/lib/wine/wineserver}
 [ -x "$WINESERVER_BIN" ] || WINESERVER_BIN=$(command -v wineserver)
 readonly DESKTOP_SIZE=1280x1024
 
-die() {
-    echo "wine-env: $*" >&2
-    exit 1
-}
+die() { echo "wine-env: $*" >&2; exit 1; }
 
-# Polls CMD until it succeeds or SECONDS_LEFT run out.
+# poll N CMD...: runs CMD until it succeeds, for N seconds at most.
 poll() {
-    local seconds=$1
+    local deadline=$((SECONDS + $1))
     shift
-    local deadline=$((SECONDS + seconds))
     until "$@"; do
         [ $SECONDS -lt $deadline ] || return 1
         sleep 0.1
@@ -55,14 +51,21 @@ quiet() { "$@" </dev/null >/dev/null 2>&1; }
 
 session_alive() {
     local dir=$1
-    [ -f "$dir/env.sh" ] || return 1
-    xvfb_pid_of "$dir" >/dev/null || return 1
-    pid_alive "$(cat "$dir/keeper.pid" 2>/dev/null)" || return 1
-    (
-        # shellcheck disable=SC1091
-        . "$dir/env.sh"
-        display_answers "$DISPLAY" && [ -f "$WINEPREFIX/system.reg" ]
-    )
+    [ -f "$dir/env.sh" ] && xvfb_pid_of "$dir" >/dev/null && pid_alive "$(cat "$dir/keeper.pid" 2>/dev/null)" &&
+        (enter_session "$dir" && display_answers "$DISPLAY" && [ -f "$WINEPREFIX/system.reg" ])
+}
+
+# Takes the variables of the session kept in DIR into this shell.
+enter_session() {
+    [ -f "$1/env.sh" ] || die "no session in $1 (run: wine-env.sh start $1)"
+    # shellcheck disable=SC1091
+    . "$1/env.sh"
+}
+
+# Ends every program of the sourced session's prefix.
+end_programs() {
+    quiet "$WINESERVER" -k || true
+    quiet "$WINESERVER" -w || true
 }
 
 start_xvfb() {
@@ -113,13 +116,11 @@ cmd_start() {
     fi
     # Leftovers of a session that died halfway: end what is still ours.
     cmd_stop "$dir" >/dev/null 2>&1 || true
-    mkdir -p "$dir"
 
     local display
     display=$(start_xvfb "$dir")
     write_env "$dir" "$display"
-    # shellcheck disable=SC1091
-    . "$dir/env.sh"
+    enter_session "$dir"
 
     mkdir -p "$WINEPREFIX"
     quiet "$WINESERVER" -p
@@ -162,14 +163,10 @@ keeper_exe() {
 start_desktop() {
     local dir=$1 keeper
     keeper=$(keeper_exe "$dir")
-    quiet "$WINESERVER" -k || true
-    quiet "$WINESERVER" -w || true
+    end_programs
     quiet "$WINESERVER" -p
-    # The desktop lives as long as the session. Wine closes a desktop a second after
-    # the last program that uses it has ended (its own explorer does not count), and a
-    # program started while it closes can fail before its first output; so a program
-    # that uses the desktop and shows nothing runs until the session stops. It starts
-    # first, so that no desktop closes between here and the session's end.
+    # The keeper (desktop_keeper.cpp says why) starts first, so that no desktop closes
+    # between here and the session's end.
     setsid "$WINE" "$keeper" </dev/null >/dev/null 2>&1 &
     echo $! >"$dir/keeper.pid"
     poll 30 desktop_shown || die "the virtual desktop did not appear"
@@ -179,41 +176,13 @@ start_desktop() {
     quiet "$WINE" wineboot || echo "wine-env: warning: wineboot exited with $?" >&2
 }
 
-# Takes the variables of the session kept in DIR into this shell.
-enter_session() {
-    [ -f "$1/env.sh" ] || die "no session in $1 (run: wine-env.sh start $1)"
-    # shellcheck disable=SC1091
-    . "$1/env.sh"
-}
-
-cmd_fresh() {
-    enter_session "$1"
-    start_desktop "$1"
-}
-
-cmd_run() {
-    enter_session "$1"
-    shift
-    exec "$@"
-}
-
-cmd_wine() {
-    enter_session "$1"
-    shift
-    exec "$WINE" "$@"
-}
-
 cmd_stop() {
     local dir=$1 pid
     [ -d "$dir" ] || return 0
     if [ -f "$dir/env.sh" ]; then
         (
-            # shellcheck disable=SC1091
-            . "$dir/env.sh"
-            if [ -d "$WINEPREFIX" ]; then
-                quiet "$WINESERVER" -k || true
-                quiet "$WINESERVER" -w || true
-            fi
+            enter_session "$dir"
+            [ ! -d "$WINEPREFIX" ] || end_programs
         )
     fi
     if pid=$(xvfb_pid_of "$dir"); then
@@ -228,13 +197,13 @@ cmd_stop() {
 }
 
 [ $# -ge 2 ] || die "usage: wine-env.sh start|run|wine|fresh|stop DIR [CMD...]"
-command=$1
-shift
+command=$1 dir=$2
+shift 2
 case $command in
-start) cmd_start "$@" ;;
-run) cmd_run "$@" ;;
-wine) cmd_wine "$@" ;;
-fresh) cmd_fresh "$1" ;;
-stop) cmd_stop "$1" ;;
+start) cmd_start "$dir" "$@" ;;
+run) enter_session "$dir" && exec "$@" ;;
+wine) enter_session "$dir" && exec "$WINE" "$@" ;;
+fresh) enter_session "$dir" && start_desktop "$dir" ;;
+stop) cmd_stop "$dir" ;;
 *) die "unknown command: $command" ;;
 esac

@@ -10,9 +10,7 @@
 
 #include <string>
 
-using palettes::FitWindow;
-using palettes::kPanelTop;
-
+namespace palettes {
 namespace {
 
 struct Row {
@@ -28,11 +26,11 @@ constexpr Row kTable[] = {
     {"palVB1", 237, 226}, {"schWXP", 101, 90},
 };
 
-}  // namespace
+constexpr int kDpis[] = {96, 120, 144, 168, 192, 240, 288};
 
 TEST(ChartLayout, EachChartGivesItsClientHeightAndCaptionTop) {
     for (const Row& row : kTable) {
-        const palettes::ChartEntry* entry = palettes::FindChart(row.identifier);
+        const ChartEntry* entry = FindChart(row.identifier);
         ASSERT_NE(entry, nullptr) << row.identifier;
         const auto fit = FitWindow(false, kPanelTop, entry->imageHeight);
         EXPECT_EQ(fit.clientHeight, row.clientHeight) << row.identifier;
@@ -51,21 +49,13 @@ TEST(ChartLayout, NothingOnShowCollapsesToThePanelsTopAndLeavesTheCaption) {
 
 TEST(ChartLayout, AnUnknownIdentifierSizesFromTheCurrentPanelHeight) {
     // Right after start-up the panel still has its designed height.
-    const auto fit = FitWindow(false, kPanelTop, palettes::kDesignedPanelHeight);
+    const auto fit = FitWindow(false, kPanelTop, kDesignedPanelHeight);
     EXPECT_EQ(fit.clientHeight, 253);
     EXPECT_EQ(fit.captionTop, 242);
 }
 
 // At other DPIs the charts keep whole-pixel cells: the pitch, not a stretch, grows.
-namespace {
-
-constexpr int kDpis[] = {96, 120, 144, 168, 192, 240, 288};
-
-}  // namespace
-
 TEST(ScaledCharts, PitchIsAWholeNumberOfPixelsChosenForTheScale) {
-    using palettes::ChartPitch;
-    using palettes::ChartGroup;
     EXPECT_EQ(ChartPitch(ChartGroup::Palette, 96), 8);
     EXPECT_EQ(ChartPitch(ChartGroup::Palette, 120), 10);
     EXPECT_EQ(ChartPitch(ChartGroup::Palette, 144), 12);
@@ -77,15 +67,15 @@ TEST(ScaledCharts, PitchIsAWholeNumberOfPixelsChosenForTheScale) {
 
 TEST(ScaledCharts, EveryChartIsFlatCellsBetweenOnePixelLinesAtEveryDpi) {
     for (int dpi : kDpis) {
-        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
+        for (const ChartEntry& entry : ChartCatalogue()) {
             SCOPED_TRACE(std::string(entry.identifier) + " at " + std::to_string(dpi));
-            const int pitch = palettes::ChartPitch(entry.group, dpi);
+            const int pitch = ChartPitch(entry.group, dpi);
             const oracle::PaletteImage image = oracle::DrawnChart(entry, dpi);
             ASSERT_EQ(image.width, entry.columns * pitch + 1);
             ASSERT_EQ(image.height, entry.rows * pitch + 1);
             ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(image.width) * image.height);
             // The same cells' colours as at 96 DPI, at this pitch.
-            const std::vector<std::uint32_t> cells = palettes::ChartCellColors(entry);
+            const std::vector<std::uint32_t> cells = ChartCellColors(entry);
             int wrong = 0;
             for (int y = 0; y < image.height; ++y) {
                 for (int x = 0; x < image.width; ++x)
@@ -97,7 +87,7 @@ TEST(ScaledCharts, EveryChartIsFlatCellsBetweenOnePixelLinesAtEveryDpi) {
 }
 
 TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
-    const palettes::ChartFrame design = palettes::FrameForDpi(96);
+    const ChartFrame design = FrameForDpi(96);
     EXPECT_EQ(design.panelLeft, 10);
     EXPECT_EQ(design.panelTop, 56);
     EXPECT_EQ(design.panelWidth, 131);
@@ -105,13 +95,12 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
     EXPECT_EQ(design.clientWidth, 150);
 
     // 150 %: pitch 12, a 193-pixel chart in a 195-pixel panel.
-    const palettes::ChartFrame f = palettes::FrameForDpi(144);
+    const ChartFrame f = FrameForDpi(144);
     EXPECT_EQ(f.panelLeft, 15);
     EXPECT_EQ(f.panelTop, 84);
     EXPECT_EQ(f.panelWidth, 195);
     EXPECT_EQ(f.clientWidth, 15 + 195 + 14);  // the 9-pixel margin at 150 % (13.5 rounds up)
-    const palettes::ChartEntry* web = palettes::FindChart("palWeb");
-    const auto size = palettes::ChartImageSize(*web, 144);
+    const auto size = ChartImageSize(*FindChart("palWeb"), 144);
     EXPECT_EQ(size.width, 193);
     EXPECT_EQ(size.height, 22 * 12 + 1);
     const auto fit = FitWindow(false, f.panelTop, size.height, 144);
@@ -121,9 +110,9 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
 
     for (int dpi : kDpis) {
         SCOPED_TRACE(dpi);
-        const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
-        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue())
-            EXPECT_EQ(palettes::ChartImageSize(entry, dpi).width + 2, frame.panelWidth) << entry.identifier;
+        const ChartFrame frame = FrameForDpi(dpi);
+        for (const ChartEntry& entry : ChartCatalogue())
+            EXPECT_EQ(ChartImageSize(entry, dpi).width + 2, frame.panelWidth) << entry.identifier;
         // The swatch (108 + 34 at 96 DPI) stays inside the client area.
         EXPECT_LE(fw::ScaleToDpi(108 + 34, dpi), frame.clientWidth);
         EXPECT_GE(frame.clientWidth - frame.panelLeft - frame.panelWidth, fw::ScaleToDpi(9, dpi) - 1);
@@ -131,12 +120,12 @@ TEST(ScaledCharts, TheWindowFollowsThePitchAsAt96Dpi) {
 }
 
 TEST(ChartDib, DrawnStraightIntoTheBitsEveryByteWrittenAndRowsPaddedWithZeros) {
-    for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
+    for (const ChartEntry& entry : ChartCatalogue()) {
         for (int dpi : {96, 120, 144, 192}) {
             SCOPED_TRACE(std::string(entry.identifier) + " at " + std::to_string(dpi));
             const std::vector<std::uint8_t> bits = oracle::DrawnDib(entry, dpi);
             EXPECT_TRUE(bits == oracle::DrawnDib(entry, dpi, 0x00)) << "a byte is left as it was";
-            const palettes::ChartSize size = palettes::ChartImageSize(entry, dpi);
+            const ChartSize size = ChartImageSize(entry, dpi);
             const std::size_t stride = oracle::Stride24(size.width);
             for (std::size_t row = 0; row < static_cast<std::size_t>(size.height); ++row) {
                 for (std::size_t pad = static_cast<std::size_t>(size.width) * 3; pad < stride; ++pad)
@@ -145,3 +134,6 @@ TEST(ChartDib, DrawnStraightIntoTheBitsEveryByteWrittenAndRowsPaddedWithZeros) {
         }
     }
 }
+
+}  // namespace
+}  // namespace palettes

@@ -177,29 +177,18 @@ Cells ExpectedMac() {
 }
 
 Cells ExpectedCells(std::string_view identifier) {
-    const ExpectedEntry& e = Expected(identifier);
-    const std::size_t columns = static_cast<std::size_t>(e.columns);
     if (identifier == "palWeb")
         return ExpectedWeb();
     if (identifier == "palWebSafe")
         return ExpectedWebSafe();
     if (identifier == "palMac")
         return ExpectedMac();
-    if (identifier == "palWebHue")
-        return ParseRows(expected::kWebHueRows, columns);
-    if (identifier == "palWindows")
-        return ParseRows(expected::kWindowsRows, columns);
-    if (identifier == "palAdobe")
-        return ParseRows(expected::kAdobeRows, columns);
-    if (identifier == "palVB1")
-        return ParseRows(expected::kVisiBoneOneRows, columns);
-    if (identifier == "palVB2")
-        return ParseRows(expected::kVisiBoneTwoRows, columns);
-    if (identifier == "schWXP")
-        return ParseRows(expected::kWindowsXpRows, columns);
-    if (identifier == "schXP")
-        return ParseRows(expected::kWindowsXpIconsRows, columns);
-    throw std::logic_error("no cells for " + std::string(identifier));
+    const std::map<std::string_view, std::span<const std::string_view>> written = {
+        {"palWebHue", expected::kWebHueRows},    {"palWindows", expected::kWindowsRows},
+        {"palAdobe", expected::kAdobeRows},      {"palVB1", expected::kVisiBoneOneRows},
+        {"palVB2", expected::kVisiBoneTwoRows},  {"schWXP", expected::kWindowsXpRows},
+        {"schXP", expected::kWindowsXpIconsRows}};
+    return ParseRows(written.at(identifier), static_cast<std::size_t>(Expected(identifier).columns));
 }
 
 // Reads each cell back from the drawn image, at the cell's middle pixel.
@@ -444,15 +433,11 @@ TEST(PaletteContents, MacHasNoFillersAndEndsWithRampsAndBlack) {
     const Cells cells = CellsOf("palMac");
     EXPECT_EQ(std::set<std::uint32_t>(cells.begin(), cells.end()).size(), 256u);
     EXPECT_EQ(std::find(cells.begin(), cells.end(), 0x000000u) - cells.begin(), 255);
-    EXPECT_EQ(cells[214], 0x000033u);
-    EXPECT_EQ(cells[215], 0xEE0000u);
-    EXPECT_EQ(cells[224], 0x110000u);
-    EXPECT_EQ(cells[225], 0x00EE00u);
-    EXPECT_EQ(cells[234], 0x001100u);
-    EXPECT_EQ(cells[235], 0x0000EEu);
-    EXPECT_EQ(cells[244], 0x000011u);
-    EXPECT_EQ(cells[245], 0xEEEEEEu);
-    EXPECT_EQ(cells[254], 0x111111u);
+    const std::pair<std::size_t, std::uint32_t> rampEnds[] = {{214, 0x000033}, {215, 0xEE0000}, {224, 0x110000},
+                                                              {225, 0x00EE00}, {234, 0x001100}, {235, 0x0000EE},
+                                                              {244, 0x000011}, {245, 0xEEEEEE}, {254, 0x111111}};
+    for (auto [i, color] : rampEnds)
+        EXPECT_EQ(cells[i], color) << "cell " << i;
     const Cells webSafe = CellsOf("palWebSafe");
     EXPECT_TRUE(std::equal(cells.begin(), cells.begin() + 215, webSafe.begin()));
 }

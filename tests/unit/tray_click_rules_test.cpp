@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,76 +22,52 @@ namespace {
 
 using enum TrayAction;
 using fw::TMouseButton;
+using namespace sequences;
 
-// Runs a sequence of notices as the component does, keeping ClickPending, and
-// writes what fires as short words.
-struct Simulator {
-    TrayNoticeState state{};
-    std::vector<std::string> fired{};
-
-    void Notice(std::int64_t message, fw::TShiftState keys = 0) {
-        for (const TrayStep& step : TrayNoticeSteps(message, state, keys)) {
-            switch (step.action) {
-                case SetClickPending:
-                    state.clickPending = true;
-                    break;
-                case ClearClickPending:
-                    state.clickPending = false;
-                    break;
-                case MouseDown:
-                case MouseUp: {
-                    static const char* names[] = {"left", "right", "middle"};
-                    fired.push_back(std::string(step.action == MouseDown ? "down " : "up ") +
-                                    names[static_cast<int>(step.button)]);
-                    break;
-                }
-                case MouseMove:
-                    fired.push_back("move");
-                    break;
-                case Click:
-                    fired.push_back("click");
-                    break;
-                case DblClick:
-                    fired.push_back("dblclick");
-                    break;
-                case ShowMenu:
-                    fired.push_back("menu");
-                    break;
-                case RunDefaultItem:
-                    fired.push_back("default");
-                    break;
-            }
-        }
-    }
+// A sequence of the shared table run as the component runs it, keeping ClickPending:
+// the state at the end, and what fired in the table's words.
+struct Played {
+    TrayNoticeState state;
+    std::vector<std::string> fired;
 };
 
-// Runs a sequence of the shared table.
-Simulator Played(const sequences::TraySequence& sequence) {
-    Simulator s{.state = {.leftPopup = sequence.leftPopup, .menuAutoPopup = sequence.menu}};
-    for (auto m : sequence.notices)
-        s.Notice(m);
-    return s;
+Played Play(const TraySequence& sequence) {
+    static const char* const buttons[] = {"left", "right", "middle"};
+    static const std::map<TrayAction, std::string> words = {
+        {MouseMove, "move"}, {Click, "click"}, {DblClick, "dblclick"}, {ShowMenu, "menu"}, {RunDefaultItem, "default"}};
+    Played p{.state = {.leftPopup = sequence.leftPopup, .menuAutoPopup = sequence.menu}, .fired = {}};
+    for (std::int64_t notice : sequence.notices) {
+        for (const TrayStep& step : TrayNoticeSteps(notice, p.state, 0)) {
+            if (step.action == SetClickPending || step.action == ClearClickPending)
+                p.state.clickPending = step.action == SetClickPending;
+            else if (step.action == MouseDown || step.action == MouseUp)
+                p.fired.push_back((step.action == MouseDown ? "down " : "up ") +
+                                  std::string(buttons[static_cast<int>(step.button)]));
+            else
+                p.fired.push_back(words.at(step.action));
+        }
+    }
+    return p;
 }
 
 TEST(TrayNoticeSequences, DoubleClickIsOneClickThenOneDblClick) {
-    const Simulator s = Played(sequences::kDoubleClickIsOneClickThenOneDblClick);
-    EXPECT_EQ(s.fired, sequences::kDoubleClickIsOneClickThenOneDblClick.fired);
-    EXPECT_FALSE(s.state.clickPending);
+    const Played p = Play(kDoubleClickIsOneClickThenOneDblClick);
+    EXPECT_EQ(p.fired, kDoubleClickIsOneClickThenOneDblClick.fired);
+    EXPECT_FALSE(p.state.clickPending);
 }
 
 TEST(TrayNoticeSequences, EveryReleaseAfterAPressClicksOnce) {
-    const auto& sequence = sequences::kEveryReleaseAfterAPressClicksOnce;
-    EXPECT_EQ(Played(sequence).fired, sequence.fired);
+    EXPECT_EQ(Play(kEveryReleaseAfterAPressClicksOnce).fired, kEveryReleaseAfterAPressClicksOnce.fired);
 }
 
 TEST(TrayNoticeSequences, MiddleAndRightDoubleClicksFireOnlyTheirOwnEvents) {
-    const auto& sequence = sequences::kMiddleAndRightDoubleClicksFireOnlyTheirOwnEvents;
-    EXPECT_EQ(Played(sequence).fired, sequence.fired);
+    const auto& sequence = kMiddleAndRightDoubleClicksFireOnlyTheirOwnEvents;
+    EXPECT_EQ(Play(sequence).fired, sequence.fired);
 }
 
 TEST(TrayNoticeSequences, LeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem) {
-    const auto& sequence = sequences::kLeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem;
-    EXPECT_EQ(Played(sequence).fired, sequence.fired);
+    const auto& sequence = kLeftPopupOpensOnTheLeftPressAndRunsNoDefaultItem;
+    EXPECT_EQ(Play(sequence).fired, sequence.fired);
 }
 
 // The component's table of notices, written out row by row: for a notice in a state,
@@ -125,29 +102,25 @@ bool Matches(Is want, bool value) {
 
 // Every notice of the table in every state, and messages that are no notice of the table.
 TEST(TrayNoticeTable, EveryNoticeInEveryState) {
-    for (bool clickPending : {false, true}) {
-        for (bool leftPopup : {false, true}) {
-            for (bool menuAutoPopup : {false, true}) {
-                const TrayNoticeState state{
-                    .clickPending = clickPending, .leftPopup = leftPopup, .menuAutoPopup = menuAutoPopup};
-                SCOPED_TRACE(testing::Message() << "clickPending " << clickPending << ", leftPopup " << leftPopup
-                                                << ", menuAutoPopup " << menuAutoPopup);
-                for (std::int64_t message = kMouseMove; message <= kMButtonUp; ++message) {
-                    int rows = 0;
-                    for (const NoticeRow& row : kNoticeTable) {
-                        if (row.message != message || !Matches(row.clickPending, clickPending) ||
-                            !Matches(row.leftPopup, leftPopup) || !Matches(row.menuAutoPopup, menuAutoPopup))
-                            continue;
-                        ++rows;
-                        EXPECT_EQ(TrayNoticeSteps(message, state, kHeld), row.steps) << "notice " << message;
-                    }
-                    EXPECT_EQ(rows, 1) << "rows of the table for notice " << message;
-                }
-                for (std::int64_t other : {0x0000LL, 0x0001LL, 0x01FFLL, 0x0209LL, 0x020ALL, 0x0400LL, 0x0405LL, -1LL,
-                                           0x10201LL, 0x0100000201LL})
-                    EXPECT_TRUE(TrayNoticeSteps(other, state, kHeld).empty()) << other;
+    for (int flags = 0; flags < 8; ++flags) {
+        const TrayNoticeState state{
+            .clickPending = (flags & 1) != 0, .leftPopup = (flags & 2) != 0, .menuAutoPopup = (flags & 4) != 0};
+        SCOPED_TRACE(testing::Message() << "clickPending " << state.clickPending << ", leftPopup " << state.leftPopup
+                                        << ", menuAutoPopup " << state.menuAutoPopup);
+        for (std::int64_t message = kMouseMove; message <= kMButtonUp; ++message) {
+            int rows = 0;
+            for (const NoticeRow& row : kNoticeTable) {
+                if (row.message != message || !Matches(row.clickPending, state.clickPending) ||
+                    !Matches(row.leftPopup, state.leftPopup) || !Matches(row.menuAutoPopup, state.menuAutoPopup))
+                    continue;
+                ++rows;
+                EXPECT_EQ(TrayNoticeSteps(message, state, kHeld), row.steps) << "notice " << message;
             }
+            EXPECT_EQ(rows, 1) << "rows of the table for notice " << message;
         }
+        for (std::int64_t other :
+             {0x0000LL, 0x0001LL, 0x01FFLL, 0x0209LL, 0x020ALL, 0x0400LL, 0x0405LL, -1LL, 0x10201LL, 0x0100000201LL})
+            EXPECT_TRUE(TrayNoticeSteps(other, state, kHeld).empty()) << other;
     }
 }
 
