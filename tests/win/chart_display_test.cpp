@@ -16,13 +16,11 @@
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
+#include "palettes/ChartCatalogue.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/ChartLayout.h"
 
 namespace {
-
-const std::vector<std::string> kAll = {"palWeb",   "palWebHue", "palWebSafe", "palWindows", "palMac",
-                                       "palAdobe", "palVB1",    "palVB2",     "schWXP",     "schXP"};
 
 struct Size {
     std::string identifier;
@@ -63,13 +61,13 @@ protected:
 
     std::set<std::string> VisibleImages() const {
         std::set<std::string> visible;
-        for (const std::string& id : kAll) {
-            const bool shown = form->ChartImage(id)->Visible();
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
+            fw::TImage* image = form->ChartImage(entry.identifier);
             // The window's own style must agree with the framework's flag.
-            const bool styled = (GetWindowLongPtrA(form->ChartImage(id)->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
-            EXPECT_EQ(shown, styled) << id;
-            if (shown)
-                visible.insert(id);
+            const bool styled = (GetWindowLongPtrA(image->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+            EXPECT_EQ(image->Visible(), styled) << entry.identifier;
+            if (image->Visible())
+                visible.insert(std::string(entry.identifier));
         }
         return visible;
     }
@@ -78,11 +76,11 @@ protected:
     std::set<std::string> CheckedItems() const {
         std::set<std::string> checked;
         HMENU bar = form->MainMenu1->Handle();
-        for (const std::string& id : kAll) {
-            fw::TMenuItem* item = form->ChartMenuItem(id);
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
+            fw::TMenuItem* item = form->ChartMenuItem(entry.identifier);
             const UINT state = GetMenuState(bar, item->Command(), MF_BYCOMMAND);
-            EXPECT_NE(state, static_cast<UINT>(-1)) << id;
-            EXPECT_EQ(item->Checked(), (state & MF_CHECKED) != 0) << id;
+            EXPECT_NE(state, static_cast<UINT>(-1)) << entry.identifier;
+            EXPECT_EQ(item->Checked(), (state & MF_CHECKED) != 0) << entry.identifier;
             if (item->Checked())
                 checked.insert(item->Name);
         }
@@ -128,10 +126,7 @@ TEST_F(ChartDisplay, EmptyIdentifierHidesEverythingAndCollapsesTheWindow) {
     for (const Size& s : kSizes) {
         SCOPED_TRACE(s.identifier);
         Show(s.identifier);
-        if (IsScheme(s.identifier))
-            form->ShowScheme("");
-        else
-            form->ShowPalette("");
+        IsScheme(s.identifier) ? form->ShowScheme("") : form->ShowPalette("");
         EXPECT_TRUE(VisibleImages().empty());
         // Called directly (as the settings loader does), the routine leaves its own
         // submenu's mark alone; through the menu the item has cleared itself first.
@@ -226,10 +221,6 @@ TEST_F(ChartDisplay, RadioRuleStaysInsideEachSubmenu) {
     form->ChartMenuItem("palVB2")->SetChecked(true);
     EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalVB2", "MschWXP"}));
 }
-
-}  // namespace
-
-namespace {
 
 // The bitmap's pixels as 0xRRGGBB, row 0 at the top.
 std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {

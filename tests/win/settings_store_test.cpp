@@ -16,6 +16,7 @@
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
+#include "palettes/ChartCatalogue.h"
 
 namespace {
 
@@ -23,9 +24,6 @@ using namespace harness;
 
 constexpr char kTitle[] = "Huetrove v1.0";
 constexpr int kDesignedClientHeight = 293;
-
-const std::vector<std::string> kCharts = {"palWeb",   "palWebHue", "palWebSafe", "palWindows", "palMac",
-                                          "palAdobe", "palVB1",    "palVB2",     "schWXP",     "schXP"};
 
 std::string TextWithNul(const std::string& text) {
     return text + '\0';
@@ -54,9 +52,9 @@ protected:
     }
 
     // A complete store with no first-run value in it, so every default shows.
-    static void PutCompleteStore() {
-        ASSERT_TRUE(StoreSettings({.windowLeft = 200, .windowTop = 100, .activePS = "schXP", .minimizeClose = 0,
-                                   .systemStartup = 1, .dblClickAction = "Picker"}));
+    static void PutCompleteStore(POINT window = {200, 100}) {
+        ASSERT_TRUE(StoreSettings({.windowLeft = window.x, .windowTop = window.y, .activePS = "schXP",
+                                   .minimizeClose = 0, .systemStartup = 1, .dblClickAction = "Picker"}));
     }
 
     RECT Rect() const { return WindowRect(form->Handle()); }
@@ -70,9 +68,9 @@ protected:
 
     std::set<std::string> VisibleCharts() const {
         std::set<std::string> visible;
-        for (const std::string& id : kCharts)
-            if (form->ChartImage(id)->Visible())
-                visible.insert(id);
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue())
+            if (form->ChartImage(entry.identifier)->Visible())
+                visible.insert(std::string(entry.identifier));
         return visible;
     }
 
@@ -154,10 +152,8 @@ TEST_F(SettingsStore, AStoredSetLoadsAsItWasSaved) {
 }
 
 TEST_F(SettingsStore, NegativeEdgesAreReadAsSignedNumbers) {
-    PutCompleteStore();
     // Left of the screen, with enough of the caption bar still on it to be grabbed.
-    kStore.PutDword("WindowLeft", static_cast<DWORD>(-20));
-    kStore.PutDword("WindowTop", 10);
+    PutCompleteStore({-20, 10});
     Start();
     EXPECT_EQ(Rect().left, -20);
     EXPECT_EQ(Rect().top, 10);
@@ -324,9 +320,7 @@ TEST_F(SettingsStore, APositionOffEveryDisplayIsReplacedByTheFirstRunOne) {
     const POINT offScreen[] = {{-5000, 100},       {width, 100},    {100, height},    {100, -2000}, {INT_MIN, INT_MIN},
                                {INT_MAX, INT_MAX}, {width - 5, 10}, {10, height - 5}, {-100, -100}, {width - 31, 10}};
     for (const POINT& stored : offScreen) {
-        PutCompleteStore();
-        kStore.PutDword("WindowLeft", static_cast<DWORD>(stored.x));
-        kStore.PutDword("WindowTop", static_cast<DWORD>(stored.y));
+        PutCompleteStore(stored);
         Start();
         EXPECT_EQ(Rect().left, FirstRunPosition().x) << stored.x << "," << stored.y;
         EXPECT_EQ(Rect().top, FirstRunPosition().y) << stored.x << "," << stored.y;
@@ -342,9 +336,7 @@ TEST_F(SettingsStore, APartlyVisiblePositionIsKept) {
     // The caption bar's top rows over 32 columns or more stay on the work area.
     const POINT partly[] = {{-100, 10}, {width - 32, 10}, {10, work.bottom - 8}, {-100, 0}};
     for (const POINT& stored : partly) {
-        PutCompleteStore();
-        kStore.PutDword("WindowLeft", static_cast<DWORD>(stored.x));
-        kStore.PutDword("WindowTop", static_cast<DWORD>(stored.y));
+        PutCompleteStore(stored);
         Start();
         EXPECT_EQ(Rect().left, stored.x);
         EXPECT_EQ(Rect().top, stored.y);
