@@ -10,9 +10,7 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -138,8 +136,7 @@ TEST_F(MainWindowMessages, AMoveToAnotherScaleTakesTheSuggestedRectangleAndComes
     const int start = form->Dpi();
     const int other = start * 3 / 2;
     const Layout first = LayoutOf(window);
-    RECT here{};
-    GetWindowRect(window, &here);
+    const RECT here = harness::WindowRect(window);
 
     // The layout at the other scale, grown from where the window is: the size the
     // system's suggestion has.
@@ -150,8 +147,7 @@ TEST_F(MainWindowMessages, AMoveToAnotherScaleTakesTheSuggestedRectangleAndComes
     ASSERT_EQ(LayoutOf(window), first);
 
     // Dragged onto the other monitor, up and to the left.
-    RECT there{};
-    SetRect(&there, 40, 30, 40 + scaled.window[2] - scaled.window[0], 30 + scaled.window[3] - scaled.window[1]);
+    const RECT there{40, 30, 40 + scaled.window[2] - scaled.window[0], 30 + scaled.window[3] - scaled.window[1]};
     MoveToScale(window, other, there);
     EXPECT_EQ(form->Dpi(), other);
     const Layout moved = LayoutOf(window);
@@ -179,9 +175,7 @@ TEST_F(MainWindowMessages, TheSizeForAnotherScaleIsTheSizeTheMoveThenGives) {
             SIZE asked{};
             ASSERT_EQ(SendMessageA(window, kGetDpiScaledSize, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&asked)),
                       TRUE);
-            RECT here{};
-            GetWindowRect(window, &here);
-            MoveToScale(window, dpi, here);
+            MoveToScale(window, dpi);
             const RECT there = harness::WindowRect(window);
             EXPECT_EQ(asked.cx, there.right - there.left);
             EXPECT_EQ(asked.cy, there.bottom - there.top);
@@ -253,29 +247,21 @@ protected:
     // this process, noting what it said and whether the help viewer was up already; then
     // the viewer is awaited and closed.
     std::vector<Seen> Help(bool& viewerShown, const std::function<void()>& choose = {}) {
-        std::atomic<bool> done{false};
         std::vector<Seen> seen;
-        std::thread answerer([&] {
-            while (!done) {
-                for (const harness::MessageBoxInfo& box : harness::MessageBoxes(GetCurrentProcessId())) {
-                    seen.push_back({box.caption, box.text, FindWindowA(nullptr, kViewerCaption) != nullptr});
-                    PostMessageA(box.window, WM_COMMAND, IDOK, 0);
-                    harness::WaitUntil([&] { return !IsWindow(box.window); }, 5s);
-                }
-                std::this_thread::sleep_for(10ms);
-            }
-        });
-        if (choose)
-            choose();
-        else
-            form->Contents1Click(form.get());
-        viewerShown = harness::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
-        done = true;
-        answerer.join();
+        {
+            harness::DialogWatcher answerer([&](HWND box) {
+                const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
+                seen.push_back({info.caption, info.text, FindWindowA(nullptr, kViewerCaption) != nullptr});
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            });
+            if (choose)
+                choose();
+            else
+                form->Contents1Click(form.get());
+            viewerShown = harness::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
+        }
         if (HWND viewer = FindWindowA(nullptr, kViewerCaption)) {
-            DWORD id = 0;
-            GetWindowThreadProcessId(viewer, &id);
-            HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+            HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, harness::ProcessOf(viewer));
             PostMessageA(viewer, WM_CLOSE, 0, 0);
             if (process) {
                 WaitForSingleObject(process, 10000);
