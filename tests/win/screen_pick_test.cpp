@@ -64,11 +64,8 @@ protected:
         cursorFile = harness::BesideThisTest("cur.dat");
         fs::remove(cursorFile);
 
-        scratch = fs::temp_directory_path() / ("screen_pick_" + std::to_string(GetCurrentProcessId()));
-        fs::remove_all(scratch);
-        fs::create_directories(scratch);
         previousDirectory = fs::current_path();
-        fs::current_path(scratch);
+        fs::current_path(scratch.Path());
 
         mainForm = std::make_unique<TMainForm>(nullptr);
         pickForm = std::make_unique<TColorPickForm>(nullptr);
@@ -83,7 +80,6 @@ protected:
         fs::current_path(previousDirectory);
         std::error_code ignored;
         fs::remove(cursorFile, ignored);
-        fs::remove_all(scratch, ignored);
     }
 
     void PutCursorFile() {
@@ -105,7 +101,7 @@ protected:
 
     fs::path builtCursor;
     fs::path cursorFile;  // beside the test's executable
-    fs::path scratch;     // the current directory
+    harness::ScratchDirectory scratch;  // the current directory
     fs::path previousDirectory;
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TColorPickForm> pickForm;
@@ -139,7 +135,7 @@ TEST_F(ScreenPick, MissingOrBrokenFileLeavesNumberFiveEmptyAndTheArrowShows) {
 
     RemoveCursorFile();
     // One in the folder the program was started from is a stranger's: never taken.
-    fs::copy_file(builtCursor, scratch / "cur.dat");
+    ASSERT_TRUE(scratch.CopyIn(builtCursor.string()));
     mainForm->InstallPickCursor();
     EXPECT_EQ(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
     EXPECT_FALSE(CursorAlive(loaded)) << "the cursor of the previous activation is destroyed";
@@ -203,16 +199,14 @@ TEST_F(ScreenPick, PickingCoversTheMonitorLooksUnchangedAndAClickPicksThePixel) 
     HWND window = pickForm->Handle();
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_NE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    RECT rect;
-    GetWindowRect(window, &rect);
+    const RECT rect = harness::WindowRect(window);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     EXPECT_TRUE(EqualRect(&rect, &monitor.rcMonitor));
     // Running again, as activation does, changes nothing.
     pickForm->FormActivate(nullptr);
-    RECT again;
-    GetWindowRect(window, &again);
+    const RECT again = harness::WindowRect(window);
     EXPECT_TRUE(EqualRect(&rect, &again));
 
     // The window covers the other one, yet the screen still shows its colour.
