@@ -49,9 +49,9 @@ struct FrameworkApplication : testing::Environment {
 };
 [[maybe_unused]] testing::Environment* const kApplication = testing::AddGlobalTestEnvironment(new FrameworkApplication);
 
-// A plain form description.
-TFormDesc Desc(std::string_view name, int width = 100, int height = 50) {
-    return {.name = name, .caption = name, .clientWidth = width, .clientHeight = height};
+// A plain form description, with controls if given.
+TFormDesc Desc(std::string_view name, int width = 100, int height = 50, TList<TControlDesc> controls = {}) {
+    return {.name = name, .caption = name, .clientWidth = width, .clientHeight = height, .controls = controls};
 }
 
 // A described part by its name, as the tests name them.
@@ -82,19 +82,15 @@ constexpr TMenuItemDesc kTop[] = {{.name = "SubA", .caption = "A", .items = kSub
 constexpr TMenuItemDesc kBarItems[] = {{.name = "Top", .caption = "&Top", .items = kTop}};
 constexpr TMenuDesc kBar[] = {{.name = "Bar", .items = kBarItems}};
 
-TFormDesc MenuForm() {
-    TFormDesc d = Desc("MenuForm", 200, 100);
-    d.menu = "Bar";
-    d.menus = kBar;
-    return d;
-}
+constexpr TFormDesc kMenuForm{
+    .name = "MenuForm", .caption = "MenuForm", .clientWidth = 200, .clientHeight = 100, .menu = "Bar", .menus = kBar};
 
 UINT MenuState(TestForm& form, const std::string& name) {
     return GetMenuState(GetMenu(form.Handle()), Part<TMenuItem>(form, name)->Command(), MF_BYCOMMAND);
 }
 
 TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     auto* a2 = Part<TMenuItem>(form, "A2");
     a2->SetChecked(true);
     EXPECT_FALSE(Part<TMenuItem>(form, "A1")->Checked());
@@ -105,7 +101,7 @@ TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
 }
 
 TEST(Menus, ChoosingAnAutoCheckItemFlipsItsMarkBeforeTheHandlerRuns) {
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     auto* b1 = Part<TMenuItem>(form, "B1");
     bool checkedDuringHandler = true;
     b1->OnClick = [&](TComponent*) { checkedDuringHandler = b1->Checked(); };
@@ -119,14 +115,14 @@ TEST(Menus, ChoosingAnAutoCheckItemFlipsItsMarkBeforeTheHandlerRuns) {
 }
 
 TEST(Menus, MenuCommandsReachTheItemThroughTheWindow) {
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(Part<TMenuItem>(form, "A2")->Command(), 0), 0);
     EXPECT_EQ(form.count, 1);
     EXPECT_TRUE(Part<TMenuItem>(form, "A2")->Checked());
 }
 
 TEST(Menus, ACommandIsTheNumberItsDescriptionGivesAndNoOther) {
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     EXPECT_EQ(Part<TMenuItem>(form, "A2")->Command(), 102u);
     EXPECT_EQ(Part<TMenuItem>(form, "SubA")->Command(), 0u) << "a submenu sends nothing";
     SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(104, 0), 0);
@@ -137,7 +133,7 @@ TEST(Menus, ACommandIsTheNumberItsDescriptionGivesAndNoOther) {
 }
 
 TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     Part<TMenuItem>(form, "Hidden")->SetVisible(false);
     HMENU top = GetSubMenu(GetMenu(form.Handle()), 0);
     EXPECT_EQ(GetMenuItemCount(top), 2);
@@ -147,14 +143,12 @@ TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
 }
 
 TEST(Menus, ShortcutTextFollowsTheCaption) {
-    TFormDesc d = Desc("F");
-    d.menu = "Bar";
     static constexpr TMenuItemDesc kGo[] = {
         {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .command = 100, .onClick = Handler<&TestForm::Count>}};
     static constexpr TMenuItemDesc kItems[] = {{.name = "Top", .caption = "&Top", .items = kGo}};
     static constexpr TMenuDesc kMenus[] = {{.name = "Bar", .items = kItems}};
-    d.menus = kMenus;
-    TestForm form(d);
+    TestForm form(
+        {.name = "F", .caption = "F", .clientWidth = 100, .clientHeight = 50, .menu = "Bar", .menus = kMenus});
     char text[64] = {};
     GetMenuStringA(GetMenu(form.Handle()), Part<TMenuItem>(form, "Go")->Command(), text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "&Go\tCtrl+F1");
@@ -176,11 +170,8 @@ constexpr TMenuItemDesc kFieldTop[] = {{.name = "Top", .caption = "&Top", .items
 constexpr TMenuDesc kFieldMenus[] = {{.name = "Bar", .field = Field<&FieldForm::Bar>, .items = kFieldTop}};
 
 FieldForm::FieldForm() : TForm(&Application()) {
-    TFormDesc d = Desc("FieldForm", 200, 60);
-    d.menu = "Bar";
-    d.menus = kFieldMenus;
-    d.controls = kFieldControls;
-    Build(d);
+    Build({.name = "FieldForm", .caption = "FieldForm", .clientWidth = 200, .clientHeight = 60, .menu = "Bar",
+           .menus = kFieldMenus, .controls = kFieldControls});
 }
 
 TEST(FormDescription, BuildFillsTheFieldsTheDescriptionNames) {
@@ -192,12 +183,10 @@ TEST(FormDescription, BuildFillsTheFieldsTheDescriptionNames) {
 }
 
 TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
-    TFormDesc d = Desc("EditForm", 200, 60);
     static constexpr TControlDesc kControls[] = {{.name = "Edit", .kind = TControlKind::RichEdit, .left = 10, .top = 10,
                                                   .width = 90, .height = 16, .centered = true,
                                                   .onChange = Handler<&TestForm::Count>}};
-    d.controls = kControls;
-    TestForm form(d);
+    TestForm form(Desc("EditForm", 200, 60, kControls));
     auto* edit = Part<TRichEdit>(form, "Edit");
     edit->SetText("#FF0000");
     EXPECT_EQ(form.count, 1);
@@ -226,9 +215,8 @@ TEST(ApplicationWindow, IsShownWhileAnyFormIsVisible) {
 }
 
 TEST(Forms, CloseOfAFormThatIsNotTheMainOneHidesIt) {
-    TFormDesc d = Desc("Closing");
-    d.onClose = Handler<&TestForm::FormClose>;
-    TestForm form(d);
+    TestForm form({.name = "Closing", .caption = "Closing", .clientWidth = 100, .clientHeight = 50,
+                   .onClose = Handler<&TestForm::FormClose>});
     form.Show();
     SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(form.closes, 1);
@@ -246,12 +234,10 @@ TEST(Forms, CloseOfAFormThatIsNotTheMainOneHidesIt) {
 TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
     TestForm other(Desc("Other"));
     other.Show();
-    TFormDesc d = Desc("Dialog", 200, 80);
     static constexpr TControlDesc kControls[] = {{.name = "Ok", .kind = TControlKind::Button, .left = 10, .top = 10,
                                                   .width = 75, .height = 25, .text = "&Ok", .tabOrder = 0,
                                                   .modalResult = mrOk}};
-    d.controls = kControls;
-    TestForm dialog(d);
+    TestForm dialog(Desc("Dialog", 200, 80, kControls));
     bool disabledMeanwhile = false;
     HWND button = Part<TButton>(dialog, "Ok")->Handle();
     std::thread clicker([&] {
@@ -278,12 +264,10 @@ std::vector<harness::MessageBoxInfo> BoxesShownBy(const std::function<void()>& a
 }
 
 TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
-    TFormDesc d = Desc("Failing", 200, 80);
     static constexpr TControlDesc kControls[] = {{.name = "Go", .kind = TControlKind::Button, .left = 10, .top = 10,
                                                   .width = 75, .height = 25, .text = "Go", .tabOrder = 0,
                                                   .onClick = Handler<&TestForm::Fail>}};
-    d.controls = kControls;
-    TestForm form(d);
+    TestForm form(Desc("Failing", 200, 80, kControls));
     const auto boxes = BoxesShownBy([&] { SendMessageA(Part<TButton>(form, "Go")->Handle(), BM_CLICK, 0, 0); });
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "Framework Test");
@@ -372,10 +356,6 @@ LONG FontHeight(HWND control) {
 }
 
 TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
-    TFormDesc d = Desc("Scaled", 200, 100);
-    d.left = 40;
-    d.top = 30;
-    d.onDpiChanged = Handler<&TestForm::Count>;
     static constexpr TFontDesc kTahoma{.name = "Tahoma", .size = 8};
     static constexpr TControlDesc kControls[] = {
         {.name = "Edit", .kind = TControlKind::RichEdit, .left = 10, .top = 12, .width = 94, .height = 16,
@@ -383,9 +363,8 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
         {.name = "Button", .kind = TControlKind::Button, .left = 110, .top = 60, .width = 75, .height = 25,
          .text = "&Ok"},
         {.name = "Line", .kind = TControlKind::Bevel, .height = 3, .alignTop = true}};
-    d.controls = kControls;
-
-    TestForm form(d);
+    TestForm form({.name = "Scaled", .caption = "Scaled", .left = 40, .top = 30, .clientWidth = 200,
+                   .clientHeight = 100, .onDpiChanged = Handler<&TestForm::Count>, .controls = kControls});
     const int start = form.Dpi();
     ASSERT_EQ(start, WindowDpi(form.Handle()));
     auto scaled = [&](int v, int dpi) { return MulDiv(v, dpi, 96); };
