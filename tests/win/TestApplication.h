@@ -1,8 +1,12 @@
 #pragma once
 // What the tests of this tier share: the framework's application object of a test process,
 // set up by the first test that needs it and kept for the rest, as a program keeps its own;
-// and the move of a window to a monitor of another scale, as the system announces it.
+// the move of a window to a monitor of another scale, as the system announces it; and the
+// pixels of a bitmap.
 #include <windows.h>
+
+#include <cstdint>
+#include <vector>
 
 #include "framework/Application.h"
 
@@ -24,4 +28,21 @@ inline void MoveToScale(HWND window, int dpi) {
     RECT current{};
     GetWindowRect(window, &current);
     MoveToScale(window, dpi, current);
+}
+
+// The bitmap's pixels as 0xRRGGBB, row 0 at the top.
+inline std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    for (std::uint32_t& p : pixels)
+        p &= 0xFFFFFF;
+    return pixels;
 }

@@ -222,23 +222,6 @@ TEST_F(ChartDisplay, RadioRuleStaysInsideEachSubmenu) {
     EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalVB2", "MschWXP"}));
 }
 
-// The bitmap's pixels as 0xRRGGBB, row 0 at the top.
-std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
-    HDC dc = GetDC(nullptr);
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
-    for (std::uint32_t& p : pixels)
-        p &= 0xFFFFFF;
-    return pixels;
-}
-
 }  // namespace
 
 TEST_F(ChartDisplay, MovingToAnotherScaleDrawsTheChartsAtItsPitchAndFitsTheWindow) {

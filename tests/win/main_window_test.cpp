@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -91,28 +90,18 @@ private:
 // The pixels a control shows in its client area, as COLORREFs.
 std::vector<COLORREF> ClientPixels(HWND control) {
     const SIZE size = harness::ClientSize(control);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     HDC dc = GetDC(control);
     HDC memory = CreateCompatibleDC(dc);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, size.cx, size.cy);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::vector<COLORREF> pixels;
-    if (const auto* data = static_cast<const std::uint32_t*>(bits)) {
-        std::transform(data, data + size.cx * size.cy, std::back_inserter(pixels),
-                       [](std::uint32_t p) { return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); });
-    }
     SelectObject(memory, old);
-    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(control, dc);
+    std::vector<COLORREF> pixels;
+    for (std::uint32_t p : PixelsOf(bitmap, size.cx, size.cy))
+        pixels.push_back(RGB(p >> 16, (p >> 8) & 0xFF, p & 0xFF));
+    DeleteObject(bitmap);
     return pixels;
 }
 
