@@ -88,7 +88,6 @@ protected:
         fs::remove(cursorFile);
         fs::copy_file(builtCursor, cursorFile);
     }
-    void RemoveCursorFile() { fs::remove(cursorFile); }
 
     // Every window that should show the picking cursor, with the cursor it shows.
     void ExpectAllShow(HCURSOR expected) {
@@ -133,7 +132,7 @@ TEST_F(ScreenPick, MissingOrBrokenFileLeavesNumberFiveEmptyAndTheArrowShows) {
     HCURSOR loaded = fw::Screen().Cursor(crPick);
     ASSERT_TRUE(CursorAlive(loaded));
 
-    RemoveCursorFile();
+    fs::remove(cursorFile);
     // One in the folder the program was started from is a stranger's: never taken.
     ASSERT_TRUE(scratch.CopyIn(builtCursor.string()));
     mainForm->InstallPickCursor();

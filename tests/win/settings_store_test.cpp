@@ -25,10 +25,6 @@ using namespace harness;
 constexpr char kTitle[] = "Huetrove v1.0";
 constexpr int kDesignedClientHeight = 293;
 
-std::string TextWithNul(const std::string& text) {
-    return text + '\0';
-}
-
 const TestKey kStore{kSettingsKey};
 
 class SettingsStore : public testing::Test {
@@ -126,7 +122,7 @@ TEST_F(SettingsStore, ExitAfterAFirstRunWritesExactlyTheSixValues) {
     const auto expectText = [&](const char* name, const std::string& text) {
         ASSERT_EQ(values.count(name), 1u) << name;
         EXPECT_EQ(values.at(name).type, static_cast<DWORD>(REG_SZ)) << name;
-        EXPECT_EQ(values.at(name).Bytes(), TextWithNul(text)) << name;
+        EXPECT_EQ(values.at(name).Bytes(), text + '\0') << name;
     };
     expectNumber("WindowTop", static_cast<DWORD>(rc.top));
     expectNumber("WindowLeft", static_cast<DWORD>(rc.left));
@@ -177,7 +173,7 @@ TEST_P(StoredChart, ShowsWhatTheIdentifierNames) {
     EXPECT_TRUE(watcher->Seen().empty());
     // The next save writes back what is on show.
     form->SaveSettings();
-    EXPECT_EQ(RegistryValues(kSettingsKey).at("ActivePS").Bytes(), TextWithNul(shown));
+    EXPECT_EQ(RegistryValues(kSettingsKey).at("ActivePS").Bytes(), shown + '\0');
 }
 
 INSTANTIATE_TEST_SUITE_P(Identifiers,
@@ -352,7 +348,7 @@ TEST_F(SettingsStore, TheRunValueFollowsSystemStartupOnEverySave) {
     ASSERT_EQ(run.count("Huetrove"), 1u);
     EXPECT_EQ(run.at("Huetrove").type, static_cast<DWORD>(REG_SZ));
     // Quoted, so a path with spaces names one program.
-    EXPECT_EQ(run.at("Huetrove").Bytes(), TextWithNul("\"" + ThisTestProgram() + "\""));
+    EXPECT_EQ(run.at("Huetrove").Bytes(), "\"" + ThisTestProgram() + "\"" + '\0');
 
     // Something else removed it: the next save brings it back.
     RemoveAllSettings();
