@@ -63,14 +63,8 @@ T* Part(const TForm& form, std::string_view name) {
 }
 
 constexpr TMenuItemDesc Radio(std::string_view name, unsigned command, bool checked = false) {
-    return {.name = name,
-            .caption = name,
-            .radioItem = true,
-            .autoCheck = true,
-            .groupIndex = 1,
-            .checked = checked,
-            .command = command,
-            .onClick = Handler<&TestForm::Count>};
+    return {.name = name, .caption = name, .radioItem = true, .autoCheck = true, .groupIndex = 1, .checked = checked,
+            .command = command, .onClick = Handler<&TestForm::Count>};
 }
 
 // Descriptions are constant data: the menus of the menu form as arrays.
