@@ -9,7 +9,6 @@
 #include <dwmapi.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
