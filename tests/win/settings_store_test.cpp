@@ -370,10 +370,7 @@ protected:
     void SetUp() override {
         SettingsStore::SetUp();
         ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
-        HKEY probe = nullptr;
-        ASSERT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &probe, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_FALSE(WriteRegistryDword(kSettingsKey, "WindowTop", 0));
     }
 };
 
