@@ -176,22 +176,13 @@ TEST_P(StoredChart, ShowsWhatTheIdentifierNames) {
     EXPECT_EQ(RegistryValues(kSettingsKey).at("ActivePS").Bytes(), shown + '\0');
 }
 
-INSTANTIATE_TEST_SUITE_P(Identifiers,
-                         StoredChart,
-                         testing::Values(ChartCase{"palWeb", "palWeb"},
-                                         ChartCase{"palWebHue", "palWebHue"},
-                                         ChartCase{"palWebSafe", "palWebSafe"},
-                                         ChartCase{"palWindows", "palWindows"},
-                                         ChartCase{"palMac", "palMac"},
-                                         ChartCase{"palAdobe", "palAdobe"},
-                                         ChartCase{"palVB1", "palVB1"},
-                                         ChartCase{"palVB2", "palVB2"},
-                                         ChartCase{"schWXP", "schWXP"},
-                                         ChartCase{"schXP", "schXP"},
-                                         ChartCase{"", ""},
-                                         ChartCase{"PalWeb", ""},
-                                         ChartCase{"palweb", ""},
-                                         ChartCase{"SCHXP", ""}));
+const ChartCase kStoredCharts[] = {
+    {"palWeb", "palWeb"}, {"palWebHue", "palWebHue"}, {"palWebSafe", "palWebSafe"}, {"palWindows", "palWindows"},
+    {"palMac", "palMac"}, {"palAdobe", "palAdobe"},   {"palVB1", "palVB1"},         {"palVB2", "palVB2"},
+    {"schWXP", "schWXP"}, {"schXP", "schXP"},         {"", ""},                     {"PalWeb", ""},
+    {"palweb", ""},       {"SCHXP", ""}};
+
+INSTANTIATE_TEST_SUITE_P(Identifiers, StoredChart, testing::ValuesIn(kStoredCharts));
 
 // One value the store cannot read, in an otherwise complete store.
 struct CorruptCase {
