@@ -75,7 +75,6 @@ protected:
     void SetUp() override {
         mainForm->Show();
         tray = new TCoolTrayIcon(mainForm);
-        menu = mainForm->TrayMenu;
         for (fw::TMenuItem* item : menu->Items()->Items())
             item->Default = false;
         menu->AutoPopup = true;
@@ -138,7 +137,7 @@ protected:
 
     const HWND app = fw::Application().Handle();
     TCoolTrayIcon* tray = nullptr;
-    fw::TPopupMenu* menu = nullptr;
+    fw::TPopupMenu* const menu = mainForm->TrayMenu;
     std::vector<std::string> events;
     std::vector<fw::TShiftState> shifts;
 };
