@@ -129,11 +129,9 @@ TEST(Menus, ACommandIsTheNumberItsDescriptionGivesAndNoOther) {
 TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
     TestForm form(kMenuForm);
     Part<TMenuItem>(form, "Hidden")->SetVisible(false);
-    HMENU top = GetSubMenu(GetMenu(form.Handle()), 0);
-    EXPECT_EQ(GetMenuItemCount(top), 2);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(form.Handle()), 0)), 2);
     Part<TMenuItem>(form, "Hidden")->SetVisible(true);
-    top = GetSubMenu(GetMenu(form.Handle()), 0);
-    EXPECT_EQ(GetMenuItemCount(top), 3);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(form.Handle()), 0)), 3);
 }
 
 TEST(Menus, ShortcutTextFollowsTheCaption) {
@@ -240,9 +238,8 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
         disabledMeanwhile = !IsWindowEnabled(other.Handle());
         PostMessageA(button, BM_CLICK, 0, 0);
     });
-    TModalResult result = dialog.ShowModal();
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
     clicker.join();
-    EXPECT_EQ(result, mrOk);
     EXPECT_TRUE(disabledMeanwhile);
     EXPECT_TRUE(IsWindowEnabled(other.Handle()));
     EXPECT_FALSE(dialog.Visible());
@@ -390,15 +387,10 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     EXPECT_EQ(form.count, 4) << "no change, no new layout";
 }
 
-std::vector<std::string> reports;
-
-void CaptureReport(const char* text) {
-    reports.emplace_back(text);
-}
-
 TEST(DebugReport, AFailedCallIsReportedWithItsNameAndErrorInDebugBuildsOnly) {
+    static std::vector<std::string> reports;  // static: the sink is a plain function
     reports.clear();
-    const TDebugSink previous = SetDebugSink(&CaptureReport);
+    const TDebugSink previous = SetDebugSink([](const char* text) { reports.emplace_back(text); });
     SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     EXPECT_EQ(Reported(ATOM{0}, "RegisterClassExA"), ATOM{0}) << "the result passes through";
     EXPECT_EQ(Reported(TRUE, "InsertMenuItemA"), TRUE);
