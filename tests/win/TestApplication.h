@@ -11,13 +11,12 @@
 #include "framework/Application.h"
 
 inline void InitializeTestApplication(const char* title = nullptr) {
-    static const bool initialized = [title] {
+    [[maybe_unused]] static const bool initialized = [title] {
         fw::Application().Initialize();
         if (title)
             fw::Application().SetTitle(title);
         return true;
     }();
-    (void)initialized;
 }
 
 // WM_DPICHANGED with the rectangle the system suggests, by default the one the window has.
