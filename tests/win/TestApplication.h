@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "WindowFinder.h"
 #include "framework/Application.h"
 
 inline void InitializeTestApplication(const char* title = nullptr) {
@@ -24,9 +25,7 @@ inline void MoveToScale(HWND window, int dpi, RECT suggested) {
     SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 inline void MoveToScale(HWND window, int dpi) {
-    RECT current{};
-    GetWindowRect(window, &current);
-    MoveToScale(window, dpi, current);
+    MoveToScale(window, dpi, harness::WindowRect(window));
 }
 
 // The bitmap's pixels as 0xRRGGBB, row 0 at the top.
