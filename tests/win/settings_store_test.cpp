@@ -43,7 +43,7 @@ protected:
     void Start() {
         watcher = std::make_unique<DialogWatcher>();
         form = std::make_unique<TMainForm>(nullptr);
-        designedOuterHeight = OuterHeight();  // before the settings place a chart
+        designedOuterHeight = Rect().bottom - Rect().top;  // before the settings place a chart
         form->DoCreate();
     }
 
@@ -54,11 +54,9 @@ protected:
     }
 
     RECT Rect() const { return WindowRect(form->Handle()); }
-    int OuterHeight() const { return Rect().bottom - Rect().top; }
-    int OuterWidth() const { return Rect().right - Rect().left; }
 
     POINT FirstRunPosition() const {
-        return {GetSystemMetrics(SM_CXSCREEN) - OuterWidth() - 15,
+        return {GetSystemMetrics(SM_CXSCREEN) - (Rect().right - Rect().left) - 15,
                 GetSystemMetrics(SM_CYSCREEN) - designedOuterHeight - 35};
     }
 
