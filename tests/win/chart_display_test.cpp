@@ -52,10 +52,7 @@ protected:
     void SetUp() override { form = std::make_unique<TMainForm>(nullptr); }
 
     void Show(const std::string& identifier) {
-        if (IsScheme(identifier))
-            form->ShowScheme(identifier);
-        else
-            form->ShowPalette(identifier);
+        IsScheme(identifier) ? form->ShowScheme(identifier) : form->ShowPalette(identifier);
     }
 
     std::set<std::string> VisibleImages() const {
