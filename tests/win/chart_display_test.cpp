@@ -9,20 +9,17 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "ChartPixels.h"
 #include "Harness.h"
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
+#include "palettes/ChartCatalogue.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/ChartLayout.h"
 
 namespace {
-
-const std::vector<std::string> kAll = {"palWeb",   "palWebHue", "palWebSafe", "palWindows", "palMac",
-                                       "palAdobe", "palVB1",    "palVB2",     "schWXP",     "schXP"};
 
 struct Size {
     std::string identifier;
@@ -55,21 +52,18 @@ protected:
     void SetUp() override { form = std::make_unique<TMainForm>(nullptr); }
 
     void Show(const std::string& identifier) {
-        if (IsScheme(identifier))
-            form->ShowScheme(identifier);
-        else
-            form->ShowPalette(identifier);
+        IsScheme(identifier) ? form->ShowScheme(identifier) : form->ShowPalette(identifier);
     }
 
     std::set<std::string> VisibleImages() const {
         std::set<std::string> visible;
-        for (const std::string& id : kAll) {
-            const bool shown = form->ChartImage(id)->Visible();
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
+            fw::TImage* image = form->ChartImage(entry.identifier);
             // The window's own style must agree with the framework's flag.
-            const bool styled = (GetWindowLongPtrA(form->ChartImage(id)->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
-            EXPECT_EQ(shown, styled) << id;
-            if (shown)
-                visible.insert(id);
+            const bool styled = (GetWindowLongPtrA(image->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+            EXPECT_EQ(image->Visible(), styled) << entry.identifier;
+            if (image->Visible())
+                visible.insert(std::string(entry.identifier));
         }
         return visible;
     }
@@ -78,11 +72,11 @@ protected:
     std::set<std::string> CheckedItems() const {
         std::set<std::string> checked;
         HMENU bar = form->MainMenu1->Handle();
-        for (const std::string& id : kAll) {
-            fw::TMenuItem* item = form->ChartMenuItem(id);
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue()) {
+            fw::TMenuItem* item = form->ChartMenuItem(entry.identifier);
             const UINT state = GetMenuState(bar, item->Command(), MF_BYCOMMAND);
-            EXPECT_NE(state, static_cast<UINT>(-1)) << id;
-            EXPECT_EQ(item->Checked(), (state & MF_CHECKED) != 0) << id;
+            EXPECT_NE(state, static_cast<UINT>(-1)) << entry.identifier;
+            EXPECT_EQ(item->Checked(), (state & MF_CHECKED) != 0) << entry.identifier;
             if (item->Checked())
                 checked.insert(item->Name);
         }
@@ -128,10 +122,7 @@ TEST_F(ChartDisplay, EmptyIdentifierHidesEverythingAndCollapsesTheWindow) {
     for (const Size& s : kSizes) {
         SCOPED_TRACE(s.identifier);
         Show(s.identifier);
-        if (IsScheme(s.identifier))
-            form->ShowScheme("");
-        else
-            form->ShowPalette("");
+        IsScheme(s.identifier) ? form->ShowScheme("") : form->ShowPalette("");
         EXPECT_TRUE(VisibleImages().empty());
         // Called directly (as the settings loader does), the routine leaves its own
         // submenu's mark alone; through the menu the item has cleared itself first.
@@ -225,27 +216,6 @@ TEST_F(ChartDisplay, RadioRuleStaysInsideEachSubmenu) {
     EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalWindows", "MschWXP"}));
     form->ChartMenuItem("palVB2")->SetChecked(true);
     EXPECT_EQ(CheckedItems(), (std::set<std::string>{"MpalVB2", "MschWXP"}));
-}
-
-}  // namespace
-
-namespace {
-
-// The bitmap's pixels as 0xRRGGBB, row 0 at the top.
-std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
-    HDC dc = GetDC(nullptr);
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
-    for (std::uint32_t& p : pixels)
-        p &= 0xFFFFFF;
-    return pixels;
 }
 
 }  // namespace

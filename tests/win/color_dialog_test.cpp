@@ -23,14 +23,7 @@ using namespace harness::colour_dialog;
 class HostForm : public TForm {
 public:
     explicit HostForm(TComponent* owner) : TForm(owner) {
-        TFormDesc d;
-        d.name = "HostForm";
-        d.caption = "Host";
-        d.left = 40;
-        d.top = 40;
-        d.clientWidth = 150;
-        d.clientHeight = 100;
-        Build(d);
+        Build({.name = "HostForm", .caption = "Host", .left = 40, .top = 40, .clientWidth = 150, .clientHeight = 100});
     }
 };
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <future>
 #include <stdexcept>
 #include <string>
@@ -42,19 +43,15 @@ public:
     TCloseAction closeAction = TCloseAction::caHide;
 };
 
-void Init() {
-    InitializeTestApplication("Framework Test");
-}
+// The process's application object, made before the first test as a program makes its own.
+struct FrameworkApplication : testing::Environment {
+    void SetUp() override { InitializeTestApplication("Framework Test"); }
+};
+[[maybe_unused]] testing::Environment* const kApplication = testing::AddGlobalTestEnvironment(new FrameworkApplication);
 
-// A plain form description. Filled field by field: GCC 12 misreads designated
-// initialisers that skip the font as leaving it uninitialised.
-TFormDesc Desc(std::string_view name, int width = 100, int height = 50) {
-    TFormDesc d;
-    d.name = name;
-    d.caption = name;
-    d.clientWidth = width;
-    d.clientHeight = height;
-    return d;
+// A plain form description, with controls if given.
+TFormDesc Desc(std::string_view name, int width = 100, int height = 50, TList<TControlDesc> controls = {}) {
+    return {.name = name, .caption = name, .clientWidth = width, .clientHeight = height, .controls = controls};
 }
 
 // A described part by its name, as the tests name them.
@@ -66,14 +63,8 @@ T* Part(const TForm& form, std::string_view name) {
 }
 
 constexpr TMenuItemDesc Radio(std::string_view name, unsigned command, bool checked = false) {
-    return {.name = name,
-            .caption = name,
-            .radioItem = true,
-            .autoCheck = true,
-            .groupIndex = 1,
-            .checked = checked,
-            .command = command,
-            .onClick = Handler<&TestForm::Count>};
+    return {.name = name, .caption = name, .radioItem = true, .autoCheck = true, .groupIndex = 1, .checked = checked,
+            .command = command, .onClick = Handler<&TestForm::Count>};
 }
 
 // Descriptions are constant data: the menus of the menu form as arrays.
@@ -85,22 +76,15 @@ constexpr TMenuItemDesc kTop[] = {{.name = "SubA", .caption = "A", .items = kSub
 constexpr TMenuItemDesc kBarItems[] = {{.name = "Top", .caption = "&Top", .items = kTop}};
 constexpr TMenuDesc kBar[] = {{.name = "Bar", .items = kBarItems}};
 
-TFormDesc MenuForm() {
-    TFormDesc d = Desc("MenuForm", 200, 100);
-    d.menu = "Bar";
-    d.menus = kBar;
-    return d;
-}
+constexpr TFormDesc kMenuForm{
+    .name = "MenuForm", .caption = "MenuForm", .clientWidth = 200, .clientHeight = 100, .menu = "Bar", .menus = kBar};
 
 UINT MenuState(TestForm& form, const std::string& name) {
     return GetMenuState(GetMenu(form.Handle()), Part<TMenuItem>(form, name)->Command(), MF_BYCOMMAND);
 }
 
-}  // namespace
-
 TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
-    Init();
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     auto* a2 = Part<TMenuItem>(form, "A2");
     a2->SetChecked(true);
     EXPECT_FALSE(Part<TMenuItem>(form, "A1")->Checked());
@@ -111,8 +95,7 @@ TEST(Menus, RadioCheckingStaysInsideItsOwnSubmenu) {
 }
 
 TEST(Menus, ChoosingAnAutoCheckItemFlipsItsMarkBeforeTheHandlerRuns) {
-    Init();
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     auto* b1 = Part<TMenuItem>(form, "B1");
     bool checkedDuringHandler = true;
     b1->OnClick = [&](TComponent*) { checkedDuringHandler = b1->Checked(); };
@@ -126,16 +109,14 @@ TEST(Menus, ChoosingAnAutoCheckItemFlipsItsMarkBeforeTheHandlerRuns) {
 }
 
 TEST(Menus, MenuCommandsReachTheItemThroughTheWindow) {
-    Init();
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(Part<TMenuItem>(form, "A2")->Command(), 0), 0);
     EXPECT_EQ(form.count, 1);
     EXPECT_TRUE(Part<TMenuItem>(form, "A2")->Checked());
 }
 
 TEST(Menus, ACommandIsTheNumberItsDescriptionGivesAndNoOther) {
-    Init();
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     EXPECT_EQ(Part<TMenuItem>(form, "A2")->Command(), 102u);
     EXPECT_EQ(Part<TMenuItem>(form, "SubA")->Command(), 0u) << "a submenu sends nothing";
     SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(104, 0), 0);
@@ -146,32 +127,24 @@ TEST(Menus, ACommandIsTheNumberItsDescriptionGivesAndNoOther) {
 }
 
 TEST(Menus, HiddenItemsAreLeftOutAndComeBackWhenShown) {
-    Init();
-    TestForm form(MenuForm());
+    TestForm form(kMenuForm);
     Part<TMenuItem>(form, "Hidden")->SetVisible(false);
-    HMENU top = GetSubMenu(GetMenu(form.Handle()), 0);
-    EXPECT_EQ(GetMenuItemCount(top), 2);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(form.Handle()), 0)), 2);
     Part<TMenuItem>(form, "Hidden")->SetVisible(true);
-    top = GetSubMenu(GetMenu(form.Handle()), 0);
-    EXPECT_EQ(GetMenuItemCount(top), 3);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(form.Handle()), 0)), 3);
 }
 
 TEST(Menus, ShortcutTextFollowsTheCaption) {
-    Init();
-    TFormDesc d = Desc("F");
-    d.menu = "Bar";
     static constexpr TMenuItemDesc kGo[] = {
         {.name = "Go", .caption = "&Go", .shortCut = "Ctrl+F1", .command = 100, .onClick = Handler<&TestForm::Count>}};
     static constexpr TMenuItemDesc kItems[] = {{.name = "Top", .caption = "&Top", .items = kGo}};
     static constexpr TMenuDesc kMenus[] = {{.name = "Bar", .items = kItems}};
-    d.menus = kMenus;
-    TestForm form(d);
+    TestForm form(
+        {.name = "F", .caption = "F", .clientWidth = 100, .clientHeight = 50, .menu = "Bar", .menus = kMenus});
     char text[64] = {};
     GetMenuStringA(GetMenu(form.Handle()), Part<TMenuItem>(form, "Go")->Command(), text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "&Go\tCtrl+F1");
 }
-
-namespace {
 
 // A form whose description names the fields that hold its parts.
 class FieldForm : public TForm {
@@ -189,17 +162,11 @@ constexpr TMenuItemDesc kFieldTop[] = {{.name = "Top", .caption = "&Top", .items
 constexpr TMenuDesc kFieldMenus[] = {{.name = "Bar", .field = Field<&FieldForm::Bar>, .items = kFieldTop}};
 
 FieldForm::FieldForm() : TForm(&Application()) {
-    TFormDesc d = Desc("FieldForm", 200, 60);
-    d.menu = "Bar";
-    d.menus = kFieldMenus;
-    d.controls = kFieldControls;
-    Build(d);
+    Build({.name = "FieldForm", .caption = "FieldForm", .clientWidth = 200, .clientHeight = 60, .menu = "Bar",
+           .menus = kFieldMenus, .controls = kFieldControls});
 }
 
-}  // namespace
-
 TEST(FormDescription, BuildFillsTheFieldsTheDescriptionNames) {
-    Init();
     FieldForm form;
     EXPECT_EQ(form.Edit, Part<TRichEdit>(form, "Edit"));
     EXPECT_NE(form.Edit->Handle(), nullptr);
@@ -208,18 +175,10 @@ TEST(FormDescription, BuildFillsTheFieldsTheDescriptionNames) {
 }
 
 TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
-    Init();
-    TFormDesc d = Desc("EditForm", 200, 60);
-    static constexpr TControlDesc kControls[] = {{.name = "Edit",
-                                                  .kind = TControlKind::RichEdit,
-                                                  .left = 10,
-                                                  .top = 10,
-                                                  .width = 90,
-                                                  .height = 16,
-                                                  .centered = true,
+    static constexpr TControlDesc kControls[] = {{.name = "Edit", .kind = TControlKind::RichEdit, .left = 10, .top = 10,
+                                                  .width = 90, .height = 16, .centered = true,
                                                   .onChange = Handler<&TestForm::Count>}};
-    d.controls = kControls;
-    TestForm form(d);
+    TestForm form(Desc("EditForm", 200, 60, kControls));
     auto* edit = Part<TRichEdit>(form, "Edit");
     edit->SetText("#FF0000");
     EXPECT_EQ(form.count, 1);
@@ -233,7 +192,6 @@ TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
 }
 
 TEST(ApplicationWindow, IsShownWhileAnyFormIsVisible) {
-    Init();
     HWND app = Application().Handle();
     TestForm one(Desc("One"));
     TestForm two(Desc("Two"));
@@ -249,10 +207,8 @@ TEST(ApplicationWindow, IsShownWhileAnyFormIsVisible) {
 }
 
 TEST(Forms, CloseOfAFormThatIsNotTheMainOneHidesIt) {
-    Init();
-    TFormDesc d = Desc("Closing");
-    d.onClose = Handler<&TestForm::FormClose>;
-    TestForm form(d);
+    TestForm form({.name = "Closing", .caption = "Closing", .clientWidth = 100, .clientHeight = 50,
+                   .onClose = Handler<&TestForm::FormClose>});
     form.Show();
     SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(form.closes, 1);
@@ -268,21 +224,12 @@ TEST(Forms, CloseOfAFormThatIsNotTheMainOneHidesIt) {
 }
 
 TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
-    Init();
     TestForm other(Desc("Other"));
     other.Show();
-    TFormDesc d = Desc("Dialog", 200, 80);
-    static constexpr TControlDesc kControls[] = {{.name = "Ok",
-                                                  .kind = TControlKind::Button,
-                                                  .left = 10,
-                                                  .top = 10,
-                                                  .width = 75,
-                                                  .height = 25,
-                                                  .text = "&Ok",
-                                                  .tabOrder = 0,
+    static constexpr TControlDesc kControls[] = {{.name = "Ok", .kind = TControlKind::Button, .left = 10, .top = 10,
+                                                  .width = 75, .height = 25, .text = "&Ok", .tabOrder = 0,
                                                   .modalResult = mrOk}};
-    d.controls = kControls;
-    TestForm dialog(d);
+    TestForm dialog(Desc("Dialog", 200, 80, kControls));
     bool disabledMeanwhile = false;
     HWND button = Part<TButton>(dialog, "Ok")->Handle();
     std::thread clicker([&] {
@@ -291,50 +238,28 @@ TEST(Forms, ShowModalDisablesTheOthersAndEndsWithTheButtonsResult) {
         disabledMeanwhile = !IsWindowEnabled(other.Handle());
         PostMessageA(button, BM_CLICK, 0, 0);
     });
-    TModalResult result = dialog.ShowModal();
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
     clicker.join();
-    EXPECT_EQ(result, mrOk);
     EXPECT_TRUE(disabledMeanwhile);
     EXPECT_TRUE(IsWindowEnabled(other.Handle()));
     EXPECT_FALSE(dialog.Visible());
     other.Hide();
 }
 
-namespace {
-
-class FailingAtCreation : public TestForm {
-public:
-    FailingAtCreation() : TestForm(Desc("FailingAtCreation")) {
-        OnCreate = [this](TComponent*) {
-            ++count;
-            throw std::runtime_error("no room");
-        };
-    }
-};
-
-}  // namespace
+// The boxes shown while `act` ran, each answered by a watcher as a user would: a box runs
+// its modal loop inside the handler that failed.
+std::vector<harness::MessageBoxInfo> BoxesShownBy(const std::function<void()>& act) {
+    harness::DialogWatcher watcher;
+    act();
+    return watcher.Seen();
+}
 
 TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
-    Init();
-    TFormDesc d = Desc("Failing", 200, 80);
-    static constexpr TControlDesc kControls[] = {{.name = "Go",
-                                                  .kind = TControlKind::Button,
-                                                  .left = 10,
-                                                  .top = 10,
-                                                  .width = 75,
-                                                  .height = 25,
-                                                  .text = "Go",
-                                                  .tabOrder = 0,
+    static constexpr TControlDesc kControls[] = {{.name = "Go", .kind = TControlKind::Button, .left = 10, .top = 10,
+                                                  .width = 75, .height = 25, .text = "Go", .tabOrder = 0,
                                                   .onClick = Handler<&TestForm::Fail>}};
-    d.controls = kControls;
-    TestForm form(d);
-    std::vector<harness::MessageBoxInfo> boxes;
-    {
-        // The box runs its modal loop inside the click; the watcher reads and answers it.
-        harness::DialogWatcher watcher;
-        SendMessageA(Part<TButton>(form, "Go")->Handle(), BM_CLICK, 0, 0);
-        boxes = watcher.Seen();
-    }
+    TestForm form(Desc("Failing", 200, 80, kControls));
+    const auto boxes = BoxesShownBy([&] { SendMessageA(Part<TButton>(form, "Go")->Handle(), BM_CLICK, 0, 0); });
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "Framework Test");
     EXPECT_EQ(boxes[0].text, "Failed to set data for 'WindowTop'") << "no full stop after an apostrophe";
@@ -342,14 +267,12 @@ TEST(ErrorBox, AnErrorEndsTheHandlerAndShowsTheStandardBox) {
 }
 
 TEST(ErrorBox, AnyErrorInACreationHandlerIsShownAndCreationGoesOn) {
-    Init();
-    FailingAtCreation form;
-    std::vector<harness::MessageBoxInfo> boxes;
-    {
-        harness::DialogWatcher watcher;
-        form.DoCreate();  // must come back here, not unwind to the caller
-        boxes = watcher.Seen();
-    }
+    TestForm form(Desc("FailingAtCreation"));
+    form.OnCreate = [&](TComponent*) {
+        ++form.count;
+        throw std::runtime_error("no room");
+    };
+    const auto boxes = BoxesShownBy([&] { form.DoCreate(); });  // must come back here, not unwind to the caller
     EXPECT_EQ(form.count, 1);
     ASSERT_EQ(boxes.size(), 1u) << "the error was not shown";
     EXPECT_EQ(boxes[0].caption, "Framework Test");
@@ -361,7 +284,6 @@ TEST(ErrorBox, AnyErrorInACreationHandlerIsShownAndCreationGoesOn) {
 // form: one of another thread, and one of a system class on this thread. Both keep data
 // of their own where the framework keeps its objects (an address that nothing maps).
 TEST(Binding, OnlyWindowsTheFrameworkBoundAreTakenForItsControls) {
-    Init();
     TestForm form(Desc("Binding"));
     auto stranger = [] {
         HWND wnd = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
@@ -387,8 +309,6 @@ TEST(Binding, OnlyWindowsTheFrameworkBoundAreTakenForItsControls) {
     other.join();
 }
 
-namespace {
-
 // A panel whose first paint fails, keeping the device context it was given.
 class FailingFirstPaint : public TPanel {
 public:
@@ -405,30 +325,20 @@ protected:
     }
 };
 
-}  // namespace
-
 TEST(ErrorBox, APaintThatFailsIsEndedAndShowsOneBox) {
-    Init();
     TestForm form(Desc("Painting"));
     auto* panel = new FailingFirstPaint(&form);
     panel->SetParent(&form);
     panel->SetBounds(0, 0, 40, 40);
     panel->CreateHandle();
     form.Show();
-    std::vector<harness::MessageBoxInfo> boxes;
-    {
-        harness::DialogWatcher watcher;
-        // The box runs its modal loop inside the paint; the watcher answers it.
-        RedrawWindow(panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        boxes = watcher.Seen();
-    }
+    const auto boxes =
+        BoxesShownBy([&] { RedrawWindow(panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); });
     ASSERT_NE(panel->failedPaint, nullptr);
     EXPECT_EQ(ReleaseDC(panel->Handle(), panel->failedPaint), 0) << "the failed paint kept its device context";
     EXPECT_EQ(boxes.size(), 1u);
     form.Hide();
 }
-
-namespace {
 
 LONG FontHeight(HWND control) {
     LOGFONTA lf{};
@@ -436,40 +346,16 @@ LONG FontHeight(HWND control) {
     return lf.lfHeight;
 }
 
-}  // namespace
-
 TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
-    Init();
-    TFormDesc d = Desc("Scaled", 200, 100);
-    d.left = 40;
-    d.top = 30;
-    d.onDpiChanged = Handler<&TestForm::Count>;
-    TControlDesc edit;
-    edit.name = "Edit";
-    edit.kind = TControlKind::RichEdit;
-    edit.left = 10;
-    edit.top = 12;
-    edit.width = 94;
-    edit.height = 16;
     static constexpr TFontDesc kTahoma{.name = "Tahoma", .size = 8};
-    edit.font = &kTahoma;
-    TControlDesc button;
-    button.name = "Button";
-    button.kind = TControlKind::Button;
-    button.left = 110;
-    button.top = 60;
-    button.width = 75;
-    button.height = 25;
-    button.text = "&Ok";
-    TControlDesc line;
-    line.name = "Line";
-    line.kind = TControlKind::Bevel;
-    line.height = 3;
-    line.alignTop = true;
-    const TControlDesc controls[] = {edit, button, line};
-    d.controls = controls;
-
-    TestForm form(d);
+    static constexpr TControlDesc kControls[] = {
+        {.name = "Edit", .kind = TControlKind::RichEdit, .left = 10, .top = 12, .width = 94, .height = 16,
+         .font = &kTahoma},
+        {.name = "Button", .kind = TControlKind::Button, .left = 110, .top = 60, .width = 75, .height = 25,
+         .text = "&Ok"},
+        {.name = "Line", .kind = TControlKind::Bevel, .height = 3, .alignTop = true}};
+    TestForm form({.name = "Scaled", .caption = "Scaled", .left = 40, .top = 30, .clientWidth = 200,
+                   .clientHeight = 100, .onDpiChanged = Handler<&TestForm::Count>, .controls = kControls});
     const int start = form.Dpi();
     ASSERT_EQ(start, WindowDpi(form.Handle()));
     auto scaled = [&](int v, int dpi) { return MulDiv(v, dpi, 96); };
@@ -501,19 +387,10 @@ TEST(Scaling, AMoveToAnotherScaleLaysTheFormOutAgainFromItsTopLeftCorner) {
     EXPECT_EQ(form.count, 4) << "no change, no new layout";
 }
 
-namespace {
-
-std::vector<std::string> reports;
-
-void CaptureReport(const char* text) {
-    reports.emplace_back(text);
-}
-
-}  // namespace
-
 TEST(DebugReport, AFailedCallIsReportedWithItsNameAndErrorInDebugBuildsOnly) {
+    static std::vector<std::string> reports;  // static: the sink is a plain function
     reports.clear();
-    const TDebugSink previous = SetDebugSink(&CaptureReport);
+    const TDebugSink previous = SetDebugSink([](const char* text) { reports.emplace_back(text); });
     SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     EXPECT_EQ(Reported(ATOM{0}, "RegisterClassExA"), ATOM{0}) << "the result passes through";
     EXPECT_EQ(Reported(TRUE, "InsertMenuItemA"), TRUE);
@@ -527,3 +404,5 @@ TEST(DebugReport, AFailedCallIsReportedWithItsNameAndErrorInDebugBuildsOnly) {
 #endif
     EXPECT_EQ(reports, expected) << "a release build reports nothing; the emitted text is the same in both";
 }
+
+}  // namespace

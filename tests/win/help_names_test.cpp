@@ -11,10 +11,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -86,11 +86,9 @@ ProgramNames NamesOfTheProgram() {
 }
 
 std::string Decoded(std::string text) {
-    static const std::pair<std::regex, const char*> kEntities[] = {{std::regex("&nbsp;"), " "},
-                                                                   {std::regex("&gt;"), ">"},
-                                                                   {std::regex("&lt;"), "<"},
-                                                                   {std::regex("&quot;"), "\""},
-                                                                   {std::regex("&amp;"), "&"}};
+    static const std::pair<std::regex, const char*> kEntities[] = {
+        {std::regex("&nbsp;"), " "}, {std::regex("&gt;"), ">"}, {std::regex("&lt;"), "<"},
+        {std::regex("&quot;"), "\""}, {std::regex("&amp;"), "&"}};
     for (const auto& [entity, character] : kEntities)
         text = std::regex_replace(text, entity, character);
     text = std::regex_replace(text, std::regex("\\s+"), " ");
@@ -108,9 +106,7 @@ struct HelpPage {
 
 HelpPage ReadPage(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    const std::string html = content.str();
+    const std::string html(std::istreambuf_iterator<char>(file), {});
     HelpPage page{.name = path.filename().string()};
 
     static const std::regex kMarkedName(R"re(<(span|td) class="(menu|key|chartname)">([^<]*)(<[^>]*>))re");

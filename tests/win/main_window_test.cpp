@@ -10,12 +10,9 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -93,28 +90,18 @@ private:
 // The pixels a control shows in its client area, as COLORREFs.
 std::vector<COLORREF> ClientPixels(HWND control) {
     const SIZE size = harness::ClientSize(control);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     HDC dc = GetDC(control);
     HDC memory = CreateCompatibleDC(dc);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, size.cx, size.cy);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::vector<COLORREF> pixels;
-    if (const auto* data = static_cast<const std::uint32_t*>(bits)) {
-        std::transform(data, data + size.cx * size.cy, std::back_inserter(pixels),
-                       [](std::uint32_t p) { return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); });
-    }
     SelectObject(memory, old);
-    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(control, dc);
+    std::vector<COLORREF> pixels;
+    for (std::uint32_t p : PixelsOf(bitmap, size.cx, size.cy))
+        pixels.push_back(RGB(p >> 16, (p >> 8) & 0xFF, p & 0xFF));
+    DeleteObject(bitmap);
     return pixels;
 }
 
@@ -138,8 +125,7 @@ TEST_F(MainWindowMessages, AMoveToAnotherScaleTakesTheSuggestedRectangleAndComes
     const int start = form->Dpi();
     const int other = start * 3 / 2;
     const Layout first = LayoutOf(window);
-    RECT here{};
-    GetWindowRect(window, &here);
+    const RECT here = harness::WindowRect(window);
 
     // The layout at the other scale, grown from where the window is: the size the
     // system's suggestion has.
@@ -150,8 +136,7 @@ TEST_F(MainWindowMessages, AMoveToAnotherScaleTakesTheSuggestedRectangleAndComes
     ASSERT_EQ(LayoutOf(window), first);
 
     // Dragged onto the other monitor, up and to the left.
-    RECT there{};
-    SetRect(&there, 40, 30, 40 + scaled.window[2] - scaled.window[0], 30 + scaled.window[3] - scaled.window[1]);
+    const RECT there{40, 30, 40 + scaled.window[2] - scaled.window[0], 30 + scaled.window[3] - scaled.window[1]};
     MoveToScale(window, other, there);
     EXPECT_EQ(form->Dpi(), other);
     const Layout moved = LayoutOf(window);
@@ -179,9 +164,7 @@ TEST_F(MainWindowMessages, TheSizeForAnotherScaleIsTheSizeTheMoveThenGives) {
             SIZE asked{};
             ASSERT_EQ(SendMessageA(window, kGetDpiScaledSize, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&asked)),
                       TRUE);
-            RECT here{};
-            GetWindowRect(window, &here);
-            MoveToScale(window, dpi, here);
+            MoveToScale(window, dpi);
             const RECT there = harness::WindowRect(window);
             EXPECT_EQ(asked.cx, there.right - there.left);
             EXPECT_EQ(asked.cy, there.bottom - there.top);
@@ -253,29 +236,21 @@ protected:
     // this process, noting what it said and whether the help viewer was up already; then
     // the viewer is awaited and closed.
     std::vector<Seen> Help(bool& viewerShown, const std::function<void()>& choose = {}) {
-        std::atomic<bool> done{false};
         std::vector<Seen> seen;
-        std::thread answerer([&] {
-            while (!done) {
-                for (const harness::MessageBoxInfo& box : harness::MessageBoxes(GetCurrentProcessId())) {
-                    seen.push_back({box.caption, box.text, FindWindowA(nullptr, kViewerCaption) != nullptr});
-                    PostMessageA(box.window, WM_COMMAND, IDOK, 0);
-                    harness::WaitUntil([&] { return !IsWindow(box.window); }, 5s);
-                }
-                std::this_thread::sleep_for(10ms);
-            }
-        });
-        if (choose)
-            choose();
-        else
-            form->Contents1Click(form.get());
-        viewerShown = harness::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
-        done = true;
-        answerer.join();
+        {
+            harness::DialogWatcher answerer([&](HWND box) {
+                const harness::MessageBoxInfo info = harness::ReadMessageBox(box);
+                seen.push_back({info.caption, info.text, FindWindowA(nullptr, kViewerCaption) != nullptr});
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            });
+            if (choose)
+                choose();
+            else
+                form->Contents1Click(form.get());
+            viewerShown = harness::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
+        }
         if (HWND viewer = FindWindowA(nullptr, kViewerCaption)) {
-            DWORD id = 0;
-            GetWindowThreadProcessId(viewer, &id);
-            HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+            HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, harness::ProcessOf(viewer));
             PostMessageA(viewer, WM_CLOSE, 0, 0);
             if (process) {
                 WaitForSingleObject(process, 10000);

@@ -9,7 +9,6 @@
 #include <dwmapi.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -64,11 +63,8 @@ protected:
         cursorFile = harness::BesideThisTest("cur.dat");
         fs::remove(cursorFile);
 
-        scratch = fs::temp_directory_path() / ("screen_pick_" + std::to_string(GetCurrentProcessId()));
-        fs::remove_all(scratch);
-        fs::create_directories(scratch);
         previousDirectory = fs::current_path();
-        fs::current_path(scratch);
+        fs::current_path(scratch.Path());
 
         mainForm = std::make_unique<TMainForm>(nullptr);
         pickForm = std::make_unique<TColorPickForm>(nullptr);
@@ -83,7 +79,6 @@ protected:
         fs::current_path(previousDirectory);
         std::error_code ignored;
         fs::remove(cursorFile, ignored);
-        fs::remove_all(scratch, ignored);
     }
 
     void PutCursorFile() {
@@ -92,7 +87,6 @@ protected:
         fs::remove(cursorFile);
         fs::copy_file(builtCursor, cursorFile);
     }
-    void RemoveCursorFile() { fs::remove(cursorFile); }
 
     // Every window that should show the picking cursor, with the cursor it shows.
     void ExpectAllShow(HCURSOR expected) {
@@ -105,7 +99,7 @@ protected:
 
     fs::path builtCursor;
     fs::path cursorFile;  // beside the test's executable
-    fs::path scratch;     // the current directory
+    harness::ScratchDirectory scratch;  // the current directory
     fs::path previousDirectory;
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TColorPickForm> pickForm;
@@ -137,9 +131,9 @@ TEST_F(ScreenPick, MissingOrBrokenFileLeavesNumberFiveEmptyAndTheArrowShows) {
     HCURSOR loaded = fw::Screen().Cursor(crPick);
     ASSERT_TRUE(CursorAlive(loaded));
 
-    RemoveCursorFile();
+    fs::remove(cursorFile);
     // One in the folder the program was started from is a stranger's: never taken.
-    fs::copy_file(builtCursor, scratch / "cur.dat");
+    ASSERT_TRUE(scratch.CopyIn(builtCursor.string()));
     mainForm->InstallPickCursor();
     EXPECT_EQ(fw::Screen().Cursor(crPick), LoadCursorA(nullptr, IDC_ARROW));
     EXPECT_FALSE(CursorAlive(loaded)) << "the cursor of the previous activation is destroyed";
@@ -203,16 +197,14 @@ TEST_F(ScreenPick, PickingCoversTheMonitorLooksUnchangedAndAClickPicksThePixel) 
     HWND window = pickForm->Handle();
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_NE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    RECT rect;
-    GetWindowRect(window, &rect);
+    const RECT rect = harness::WindowRect(window);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
     EXPECT_TRUE(EqualRect(&rect, &monitor.rcMonitor));
     // Running again, as activation does, changes nothing.
     pickForm->FormActivate(nullptr);
-    RECT again;
-    GetWindowRect(window, &again);
+    const RECT again = harness::WindowRect(window);
     EXPECT_TRUE(EqualRect(&rect, &again));
 
     // The window covers the other one, yet the screen still shows its colour.

@@ -16,6 +16,7 @@
 #include "TestApplication.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
+#include "palettes/ChartCatalogue.h"
 
 namespace {
 
@@ -23,13 +24,6 @@ using namespace harness;
 
 constexpr char kTitle[] = "Huetrove v1.0";
 constexpr int kDesignedClientHeight = 293;
-
-const std::vector<std::string> kCharts = {"palWeb",   "palWebHue", "palWebSafe", "palWindows", "palMac",
-                                          "palAdobe", "palVB1",    "palVB2",     "schWXP",     "schXP"};
-
-std::string TextWithNul(const std::string& text) {
-    return text + '\0';
-}
 
 const TestKey kStore{kSettingsKey};
 
@@ -49,30 +43,28 @@ protected:
     void Start() {
         watcher = std::make_unique<DialogWatcher>();
         form = std::make_unique<TMainForm>(nullptr);
-        designedOuterHeight = OuterHeight();  // before the settings place a chart
+        designedOuterHeight = Rect().bottom - Rect().top;  // before the settings place a chart
         form->DoCreate();
     }
 
     // A complete store with no first-run value in it, so every default shows.
-    static void PutCompleteStore() {
-        ASSERT_TRUE(StoreSettings({.windowLeft = 200, .windowTop = 100, .activePS = "schXP", .minimizeClose = 0,
-                                   .systemStartup = 1, .dblClickAction = "Picker"}));
+    static void PutCompleteStore(POINT window = {200, 100}) {
+        ASSERT_TRUE(StoreSettings({.windowLeft = window.x, .windowTop = window.y, .activePS = "schXP",
+                                   .minimizeClose = 0, .systemStartup = 1, .dblClickAction = "Picker"}));
     }
 
     RECT Rect() const { return WindowRect(form->Handle()); }
-    int OuterHeight() const { return Rect().bottom - Rect().top; }
-    int OuterWidth() const { return Rect().right - Rect().left; }
 
     POINT FirstRunPosition() const {
-        return {GetSystemMetrics(SM_CXSCREEN) - OuterWidth() - 15,
+        return {GetSystemMetrics(SM_CXSCREEN) - (Rect().right - Rect().left) - 15,
                 GetSystemMetrics(SM_CYSCREEN) - designedOuterHeight - 35};
     }
 
     std::set<std::string> VisibleCharts() const {
         std::set<std::string> visible;
-        for (const std::string& id : kCharts)
-            if (form->ChartImage(id)->Visible())
-                visible.insert(id);
+        for (const palettes::ChartEntry& entry : palettes::ChartCatalogue())
+            if (form->ChartImage(entry.identifier)->Visible())
+                visible.insert(std::string(entry.identifier));
         return visible;
     }
 
@@ -128,7 +120,7 @@ TEST_F(SettingsStore, ExitAfterAFirstRunWritesExactlyTheSixValues) {
     const auto expectText = [&](const char* name, const std::string& text) {
         ASSERT_EQ(values.count(name), 1u) << name;
         EXPECT_EQ(values.at(name).type, static_cast<DWORD>(REG_SZ)) << name;
-        EXPECT_EQ(values.at(name).Bytes(), TextWithNul(text)) << name;
+        EXPECT_EQ(values.at(name).Bytes(), text + '\0') << name;
     };
     expectNumber("WindowTop", static_cast<DWORD>(rc.top));
     expectNumber("WindowLeft", static_cast<DWORD>(rc.left));
@@ -154,10 +146,8 @@ TEST_F(SettingsStore, AStoredSetLoadsAsItWasSaved) {
 }
 
 TEST_F(SettingsStore, NegativeEdgesAreReadAsSignedNumbers) {
-    PutCompleteStore();
     // Left of the screen, with enough of the caption bar still on it to be grabbed.
-    kStore.PutDword("WindowLeft", static_cast<DWORD>(-20));
-    kStore.PutDword("WindowTop", 10);
+    PutCompleteStore({-20, 10});
     Start();
     EXPECT_EQ(Rect().left, -20);
     EXPECT_EQ(Rect().top, 10);
@@ -181,25 +171,16 @@ TEST_P(StoredChart, ShowsWhatTheIdentifierNames) {
     EXPECT_TRUE(watcher->Seen().empty());
     // The next save writes back what is on show.
     form->SaveSettings();
-    EXPECT_EQ(RegistryValues(kSettingsKey).at("ActivePS").Bytes(), TextWithNul(shown));
+    EXPECT_EQ(RegistryValues(kSettingsKey).at("ActivePS").Bytes(), shown + '\0');
 }
 
-INSTANTIATE_TEST_SUITE_P(Identifiers,
-                         StoredChart,
-                         testing::Values(ChartCase{"palWeb", "palWeb"},
-                                         ChartCase{"palWebHue", "palWebHue"},
-                                         ChartCase{"palWebSafe", "palWebSafe"},
-                                         ChartCase{"palWindows", "palWindows"},
-                                         ChartCase{"palMac", "palMac"},
-                                         ChartCase{"palAdobe", "palAdobe"},
-                                         ChartCase{"palVB1", "palVB1"},
-                                         ChartCase{"palVB2", "palVB2"},
-                                         ChartCase{"schWXP", "schWXP"},
-                                         ChartCase{"schXP", "schXP"},
-                                         ChartCase{"", ""},
-                                         ChartCase{"PalWeb", ""},
-                                         ChartCase{"palweb", ""},
-                                         ChartCase{"SCHXP", ""}));
+const ChartCase kStoredCharts[] = {
+    {"palWeb", "palWeb"}, {"palWebHue", "palWebHue"}, {"palWebSafe", "palWebSafe"}, {"palWindows", "palWindows"},
+    {"palMac", "palMac"}, {"palAdobe", "palAdobe"},   {"palVB1", "palVB1"},         {"palVB2", "palVB2"},
+    {"schWXP", "schWXP"}, {"schXP", "schXP"},         {"", ""},                     {"PalWeb", ""},
+    {"palweb", ""},       {"SCHXP", ""}};
+
+INSTANTIATE_TEST_SUITE_P(Identifiers, StoredChart, testing::ValuesIn(kStoredCharts));
 
 // One value the store cannot read, in an otherwise complete store.
 struct CorruptCase {
@@ -324,9 +305,7 @@ TEST_F(SettingsStore, APositionOffEveryDisplayIsReplacedByTheFirstRunOne) {
     const POINT offScreen[] = {{-5000, 100},       {width, 100},    {100, height},    {100, -2000}, {INT_MIN, INT_MIN},
                                {INT_MAX, INT_MAX}, {width - 5, 10}, {10, height - 5}, {-100, -100}, {width - 31, 10}};
     for (const POINT& stored : offScreen) {
-        PutCompleteStore();
-        kStore.PutDword("WindowLeft", static_cast<DWORD>(stored.x));
-        kStore.PutDword("WindowTop", static_cast<DWORD>(stored.y));
+        PutCompleteStore(stored);
         Start();
         EXPECT_EQ(Rect().left, FirstRunPosition().x) << stored.x << "," << stored.y;
         EXPECT_EQ(Rect().top, FirstRunPosition().y) << stored.x << "," << stored.y;
@@ -342,9 +321,7 @@ TEST_F(SettingsStore, APartlyVisiblePositionIsKept) {
     // The caption bar's top rows over 32 columns or more stay on the work area.
     const POINT partly[] = {{-100, 10}, {width - 32, 10}, {10, work.bottom - 8}, {-100, 0}};
     for (const POINT& stored : partly) {
-        PutCompleteStore();
-        kStore.PutDword("WindowLeft", static_cast<DWORD>(stored.x));
-        kStore.PutDword("WindowTop", static_cast<DWORD>(stored.y));
+        PutCompleteStore(stored);
         Start();
         EXPECT_EQ(Rect().left, stored.x);
         EXPECT_EQ(Rect().top, stored.y);
@@ -360,7 +337,7 @@ TEST_F(SettingsStore, TheRunValueFollowsSystemStartupOnEverySave) {
     ASSERT_EQ(run.count("Huetrove"), 1u);
     EXPECT_EQ(run.at("Huetrove").type, static_cast<DWORD>(REG_SZ));
     // Quoted, so a path with spaces names one program.
-    EXPECT_EQ(run.at("Huetrove").Bytes(), TextWithNul("\"" + ThisTestProgram() + "\""));
+    EXPECT_EQ(run.at("Huetrove").Bytes(), "\"" + ThisTestProgram() + "\"" + '\0');
 
     // Something else removed it: the next save brings it back.
     RemoveAllSettings();
@@ -382,10 +359,7 @@ protected:
     void SetUp() override {
         SettingsStore::SetUp();
         ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
-        HKEY probe = nullptr;
-        ASSERT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &probe, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_FALSE(WriteRegistryDword(kSettingsKey, "WindowTop", 0));
     }
 };
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,13 +26,7 @@ using harness::PumpUntil;
 class TTestForm : public fw::TForm {
 public:
     explicit TTestForm(fw::TComponent* owner) : fw::TForm(owner) {
-        fw::TFormDesc d;
-        d.name = "TestForm";
-        d.caption = "Tray test";
-        d.clientWidth = 200;
-        d.clientHeight = 100;
-        d.menus = kMenus;
-        Build(d);
+        Build({.name = "TestForm", .caption = "Tray test", .clientWidth = 200, .clientHeight = 100, .menus = kMenus});
         Menu = nullptr;
     }
     fw::TPopupMenu* TrayMenu = nullptr;
@@ -64,25 +57,13 @@ void ShellForgetsIcon(const NOTIFYICONDATAA& data) {
     Shell_NotifyIconA(NIM_DELETE, &probe);
 }
 
-HICON SolidIcon(COLORREF color) {
-    const int size = 16;
-    std::vector<DWORD> pixels(size * size,
-                              0xFF000000u | (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color));
-    std::vector<BYTE> mask(size * size / 8, 0);
-    HBITMAP colorBits = CreateBitmap(size, size, 1, 32, pixels.data());
-    HBITMAP maskBits = CreateBitmap(size, size, 1, 1, mask.data());
-    ICONINFO info{TRUE, 0, 0, maskBits, colorBits};
-    HICON icon = CreateIconIndirect(&info);
-    DeleteObject(colorBits);
-    DeleteObject(maskBits);
-    return icon;
-}
-
 // An image list of three icons: red, green and blue, owned by the main form.
 fw::TImageList* RedGreenBlueIcons() {
     auto* list = new fw::TImageList(mainForm);
-    for (COLORREF c : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
-        HICON icon = SolidIcon(c);
+    const std::vector<BYTE> opaque(16 * 16 / 8, 0);
+    for (DWORD rgb : {0xFF0000u, 0x00FF00u, 0x0000FFu}) {
+        const std::vector<DWORD> pixels(16 * 16, 0xFF000000u | rgb);
+        HICON icon = CreateIcon(nullptr, 16, 16, 1, 32, opaque.data(), reinterpret_cast<const BYTE*>(pixels.data()));
         list->AddIcon(icon);
         DestroyIcon(icon);
     }
@@ -94,7 +75,6 @@ protected:
     void SetUp() override {
         mainForm->Show();
         tray = new TCoolTrayIcon(mainForm);
-        menu = mainForm->TrayMenu;
         for (fw::TMenuItem* item : menu->Items()->Items())
             item->Default = false;
         menu->AutoPopup = true;
@@ -146,7 +126,7 @@ protected:
             mainForm->ItemA->Default = true;
             menu->OnPopup = [this](fw::TComponent*) {
                 events.push_back("menu");
-                PostMessageA(fw::Application().Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+                PostMessageA(app, WM_KEYDOWN, VK_ESCAPE, 0);
             };
         }
         tray->SetLeftPopup(sequence.leftPopup);
@@ -155,8 +135,9 @@ protected:
         EXPECT_EQ(events, sequence.fired);
     }
 
+    const HWND app = fw::Application().Handle();
     TCoolTrayIcon* tray = nullptr;
-    fw::TPopupMenu* menu = nullptr;
+    fw::TPopupMenu* const menu = mainForm->TrayMenu;
     std::vector<std::string> events;
     std::vector<fw::TShiftState> shifts;
 };
@@ -259,7 +240,7 @@ TEST_F(TrayIconTest, RightPressOpensTheMenuBeforeTheRelease) {
         EXPECT_EQ(sender, menu);
         // Choose the second entry with the keyboard, as a user would.
         for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN})
-            PostMessageA(fw::Application().Handle(), WM_KEYDOWN, key, 0);
+            PostMessageA(app, WM_KEYDOWN, key, 0);
     };
     Notices({WM_RBUTTONDOWN});
     ASSERT_TRUE(PumpUntil([&] { return events.size() >= 3; }, 3s));
@@ -300,12 +281,12 @@ TEST_F(TrayIconTest, TaskbarRestartBringsTheIconBackOnlyWhenVisible) {
     const UINT restart = TCoolTrayIcon::TaskbarCreatedMessage();
     ShellForgetsIcon(tray->NotifyData());
     ASSERT_FALSE(IconInTray(tray->NotifyData()));
-    SendMessageA(fw::Application().Handle(), restart, 0, 0);
+    SendMessageA(app, restart, 0, 0);
     EXPECT_TRUE(IconInTray(tray->NotifyData()));
 
     tray->SetIconVisible(false);
     ASSERT_FALSE(IconInTray(tray->NotifyData()));
-    SendMessageA(fw::Application().Handle(), restart, 0, 0);
+    SendMessageA(app, restart, 0, 0);
     EXPECT_FALSE(IconInTray(tray->NotifyData()));
     EXPECT_FALSE(tray->IconVisible());
 }
@@ -361,7 +342,6 @@ TEST_F(TrayIconTest, AnIconTheShellRefusesComesLaterAndNothingHidesIntoNothingMe
         tray->HideMainWindow();
         action = fw::TCloseAction::caNone;
     };
-    HWND app = fw::Application().Handle();
     SendMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
     mainForm->OnClose = nullptr;
     EXPECT_TRUE(mainForm->Visible());
@@ -391,7 +371,6 @@ TEST_F(TrayIconTest, AnIconTheShellTookWhileReportingFailureCountsAsThere) {
     tray->SetHint("#123456");
     EXPECT_EQ(BusyShell::LastTipSent(), "#123456");
 
-    HWND app = fw::Application().Handle();
     tray->HideMainWindow();
     EXPECT_FALSE(mainForm->Visible()) << "hidden to the tray, not minimised to the taskbar";
     EXPECT_FALSE(IsWindowVisible(app));
@@ -414,7 +393,6 @@ TEST_F(TrayIconTest, AHintChangeReachesAnIconTheShellTookAfterTheAddGaveUp) {
 TEST_F(TrayIconTest, MinimizeToTrayHidesBothWindowsAndKeepsTheIcon) {
     tray->Loaded();
     tray->SetMinimizeToTray(true);
-    HWND app = fw::Application().Handle();
     ASSERT_TRUE(IsWindowVisible(app));
     ShellForgetsIcon(tray->NotifyData());
     tray->SetIconVisible(false);
@@ -442,7 +420,6 @@ TEST_F(TrayIconTest, WithoutMinimizeToTrayMinimisingLeavesTheFormVisible) {
 
 TEST_F(TrayIconTest, HideAndShowMainWindowMoveTheTaskbarButtonAndLeaveTheIcon) {
     tray->Loaded();
-    HWND app = fw::Application().Handle();
     tray->HideMainWindow();
     EXPECT_FALSE(mainForm->Visible());
     EXPECT_FALSE(IsWindowVisible(app));
@@ -454,7 +431,6 @@ TEST_F(TrayIconTest, HideAndShowMainWindowMoveTheTaskbarButtonAndLeaveTheIcon) {
 }
 
 TEST_F(TrayIconTest, ShowingTheOwnerRestoresTheApplicationWindow) {
-    HWND app = fw::Application().Handle();
     ShowWindow(mainForm->Handle(), SW_HIDE);
     ShowWindow(app, SW_HIDE);
     ShowWindow(mainForm->Handle(), SW_SHOW);
@@ -466,7 +442,6 @@ TEST_F(TrayIconTest, ShowingTheOwnerRestoresTheApplicationWindow) {
 // main window reloads the picking cursor in the program).
 TEST_F(TrayIconTest, ShowingTheOwnerActivatesItOnceAndTheApplicationWindowNever) {
     tray->Loaded();
-    HWND app = fw::Application().Handle();
     tray->HideMainWindow();
     fw::Application().ProcessMessages();
     ASSERT_FALSE(IsWindowVisible(app));
@@ -506,7 +481,7 @@ TEST_F(TrayIconTest, StartMinimizedKeepsTheMainFormFromShowing) {
     tray->SetStartMinimized(true);
     tray->Loaded();
     EXPECT_FALSE(fw::Application().ShowMainForm);
-    EXPECT_FALSE(IsWindowVisible(fw::Application().Handle()));
+    EXPECT_FALSE(IsWindowVisible(app));
     EXPECT_TRUE(IconInTray(tray->NotifyData()));
     fw::Application().ShowMainForm = true;
 }
