@@ -1,5 +1,7 @@
 #include "Input.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace harness {
@@ -12,27 +14,12 @@ constexpr Duration kForegroundSettle = 200ms;
 // read this long after the last move came from the display server.
 constexpr Duration kCursorTrust = 150ms;
 
+// The keys of the extended key block, which carry the extended flag as a keyboard's do.
+constexpr WORD kExtendedKeys[] = {VK_LEFT,   VK_RIGHT,  VK_UP,    VK_DOWN,     VK_HOME, VK_END,  VK_PRIOR, VK_NEXT,
+                                  VK_INSERT, VK_DELETE, VK_RMENU, VK_RCONTROL, VK_APPS, VK_LWIN, VK_RWIN};
+
 bool IsExtendedKey(WORD key) {
-    switch (key) {
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_HOME:
-        case VK_END:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_INSERT:
-        case VK_DELETE:
-        case VK_RMENU:
-        case VK_RCONTROL:
-        case VK_APPS:
-        case VK_LWIN:
-        case VK_RWIN:
-            return true;
-        default:
-            return false;
-    }
+    return std::ranges::find(kExtendedKeys, key) != std::end(kExtendedKeys);
 }
 
 INPUT KeyInput(WORD key, bool down) {
@@ -89,10 +76,6 @@ bool BringToForeground(HWND window, Duration timeout) {
         timeout, 0ms);
 }
 
-void PressKeys(std::initializer_list<WORD> keys) {
-    SendKeys(std::vector<WORD>(keys));
-}
-
 void PressKey(WORD key) {
     SendKeys({key});
 }
@@ -141,6 +124,13 @@ bool MoveMouse(POINT screenPoint, Duration timeout) {
             return std::chrono::steady_clock::now() - putAt >= kCursorTrust;
         },
         timeout, 10ms);
+}
+
+void PressButton(MouseButton button, bool down) {
+    const bool left = button == MouseButton::Left;
+    std::vector<INPUT> inputs{MouseInput(down ? (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN)
+                                              : (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP))};
+    Send(inputs);
 }
 
 bool Click(POINT screenPoint, MouseButton button) {
