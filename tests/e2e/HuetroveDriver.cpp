@@ -39,20 +39,8 @@ HWND ShownChartOf(HWND main) {
     return nullptr;
 }
 
-std::string Huetrove::ChartCaption() const {
-    for (HWND label : ChildWindows(main_, "fwLabel"))
-        return WindowText(label);
-    return {};
-}
-
 bool CopyThroughOpenMenu() {
-    return SendUntil(
-        "C in the menu copies the code",
-        [] {
-            PressKey('C');
-            return true;
-        },
-        [] { return ReadClipboardText().has_value(); });
+    return PressUntil("C in the menu copies the code", nullptr, {'C'}, [] { return ReadClipboardText().has_value(); });
 }
 
 HWND Huetrove::PickingWindow() const {
@@ -62,6 +50,16 @@ HWND Huetrove::PickingWindow() const {
             return w;
     }
     return nullptr;
+}
+
+HWND Huetrove::StartPicking() const {
+    PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return PickingWindow() != nullptr; });
+    return PickingWindow();
+}
+
+HCURSOR Huetrove::CursorOverChart() const {
+    HWND chart = ShownChart();
+    return chart ? CursorAt(CenterOf(WindowRect(chart))) : nullptr;
 }
 
 bool Huetrove::PressUntil(const std::string& what, std::initializer_list<WORD> keys,
@@ -116,6 +114,11 @@ bool Huetrove::PickAt(POINT screenPoint, const std::string& html) const {
     return ClickUntil("a click picks " + html, screenPoint, [&] { return Html() == html; });
 }
 
+bool Huetrove::Exit() const {
+    MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !process_.IsRunning(); }, {.deadline = 15s});
+    return process_.WaitForExit(15s);
+}
+
 void ExpectHelpOpens(const Huetrove& app) {
     constexpr char kHelpCaption[] = "Huetrove Help";
     // A long deadline: a second Ctrl+H after a slow start would open a second viewer.
@@ -143,6 +146,14 @@ bool EndSession(HWND window) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &ignored);
     return answered && answer == TRUE;
+}
+
+HWND ClickLicenceLink(HWND about) {
+    HWND link = ChildWithText(about, "License Agreement");
+    const auto viewer = [] { return FindWindowOfClass("Notepad", "license"); };
+    ClickUntil("a click on the licence link opens the viewer", CenterOf(WindowRect(link)),
+               [&] { return viewer() != nullptr; }, link, MouseButton::Left, {.deadline = 10s, .attempts = 2});
+    return viewer();
 }
 
 void CloseViewer(HWND viewer) {

@@ -43,10 +43,6 @@ protected:
     }
 
     int Scaled(int value) const { return fw::ScaleToDpi(value, dpi); }
-    HWND Caption() const {
-        const auto labels = ChildWindows(app->main(), "fwLabel");
-        return labels.empty() ? nullptr : labels.front();
-    }
     // The client size the window must have with `entry` on show.
     SIZE ExpectedClientSize(const palettes::ChartEntry& entry) const {
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
@@ -160,8 +156,8 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         EXPECT_EQ(chartTopLeft.y, frame.panelTop + 1);
 
         // The caption sits one pixel under the panel and is not cut off by the window's edge.
-        const RECT caption = WindowRect(Caption());
-        const POINT captionTopLeft = TopLeftIn(app->main(), Caption());
+        const RECT caption = WindowRect(app->ChartLabel());
+        const POINT captionTopLeft = TopLeftIn(app->main(), app->ChartLabel());
         EXPECT_EQ(captionTopLeft.y, frame.panelTop + size.height + 1);
         EXPECT_LE(captionTopLeft.y + (caption.bottom - caption.top), want.cy);
 
@@ -213,8 +209,7 @@ TEST_F(DisplayScaling, AScreenPickFarFromTheOriginReadsThePixelUnderTheHotSpot) 
     const POINT target{where.right - 43, where.bottom - 29};
     ASSERT_TRUE(pattern.WaitShown(target));
 
-    app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return app->PickingWindow() != nullptr; });
-    HWND picking = app->PickingWindow();
+    HWND picking = app->StartPicking();
     ASSERT_NE(picking, nullptr);
     const RECT covered = WindowRect(picking);
     EXPECT_EQ(covered.right - covered.left, width) << "the picking window covers the whole monitor";
