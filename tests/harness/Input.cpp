@@ -47,7 +47,7 @@ LONG ToAbsolute(LONG pixel, int screenSize) {
     return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
-void Send(std::vector<INPUT>& inputs) {
+void Send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -106,8 +106,7 @@ bool MoveMouse(POINT screenPoint, Duration timeout) {
         INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
         move.mi.dx = ToAbsolute(screenPoint.x, GetSystemMetrics(SM_CXSCREEN));
         move.mi.dy = ToAbsolute(screenPoint.y, GetSystemMetrics(SM_CYSCREEN));
-        std::vector<INPUT> inputs{move};
-        Send(inputs);
+        Send({move});
         return std::chrono::steady_clock::now();
     };
     // Done once every reading since the last move, including the display server's own,
@@ -128,9 +127,8 @@ bool MoveMouse(POINT screenPoint, Duration timeout) {
 
 void PressButton(MouseButton button, bool down) {
     const bool left = button == MouseButton::Left;
-    std::vector<INPUT> inputs{MouseInput(down ? (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN)
-                                              : (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP))};
-    Send(inputs);
+    Send({MouseInput(down ? (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN)
+                          : (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP))});
 }
 
 bool Click(POINT screenPoint, MouseButton button) {
@@ -138,9 +136,8 @@ bool Click(POINT screenPoint, MouseButton button) {
         return false;
     }
     const bool left = button == MouseButton::Left;
-    std::vector<INPUT> inputs{MouseInput(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
-                              MouseInput(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)};
-    Send(inputs);
+    Send({MouseInput(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
+          MouseInput(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)});
     return true;
 }
 
@@ -149,9 +146,8 @@ bool DoubleClick(POINT screenPoint) {
         return false;
     }
     // Both clicks in one batch: well inside the double-click time and distance.
-    std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP),
-                              MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
-    Send(inputs);
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP), MouseInput(MOUSEEVENTF_LEFTDOWN),
+          MouseInput(MOUSEEVENTF_LEFTUP)});
     return true;
 }
 
