@@ -170,14 +170,8 @@ namespace {
 constexpr char kTextFileType[] = "txtfile";
 
 bool SetFileType(const std::string& extension, const char* type) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, extension.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    const bool set = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(type),
-                                    static_cast<DWORD>(lstrlenA(type) + 1)) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return set;
+    return RegSetKeyValueA(HKEY_CLASSES_ROOT, extension.c_str(), nullptr, REG_SZ, type,
+                           static_cast<DWORD>(lstrlenA(type) + 1)) == ERROR_SUCCESS;
 }
 
 }  // namespace

@@ -49,13 +49,12 @@ protected:
         const int chartHeight = palettes::ChartImageSize(entry, dpi).height;
         return {frame.clientWidth, palettes::FitWindow(false, frame.panelTop, chartHeight, dpi).clientHeight};
     }
+    bool HasClientSize(SIZE size) const {
+        const SIZE now = ClientSize(app->main());
+        return now.cx == size.cx && now.cy == size.cy;
+    }
     bool WaitForClientSize(SIZE size) const {
-        return WaitUntil(
-            [&] {
-                const SIZE now = ClientSize(app->main());
-                return now.cx == size.cx && now.cy == size.cy;
-            },
-            kReact);
+        return WaitUntil([&] { return HasClientSize(size); }, kReact);
     }
     // A window and its controls have painted once its face colour shows in the corner
     // and no control is still the solid black of a window that has not drawn yet
@@ -105,11 +104,8 @@ protected:
             EXPECT_LE(r.bottom, client.bottom);
             if (ClassName(child) != "Button" || text.empty())
                 continue;
-            std::string shown;
-            for (char c : text) {
-                if (c != '&')
-                    shown += c;
-            }
+            std::string shown = text;
+            std::erase(shown, '&');
             SIZE extent{};
             GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
             const bool checkBox = (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
@@ -137,10 +133,8 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         ASSERT_NE(entry, nullptr);
         const SIZE want = ExpectedClientSize(*entry);
         if (!step.keys.empty())
-            app->PressUntil("a chart key shows its chart", {step.keys[0], step.keys[1]}, [&] {
-                const SIZE now = ClientSize(app->main());
-                return now.cx == want.cx && now.cy == want.cy;
-            });
+            app->PressUntil("a chart key shows its chart", {step.keys[0], step.keys[1]},
+                            [&] { return HasClientSize(want); });
         ASSERT_TRUE(WaitForClientSize(want)) << "client " << ClientSize(app->main()).cx << " x "
                                              << ClientSize(app->main()).cy << ", want " << want.cx << " x " << want.cy;
 

@@ -101,15 +101,11 @@ Installation CurrentInstallation() {
 
 // Every file and the uninstall entry are the marked setup's, and nothing else is left.
 void ExpectTheMarkedInstallation(const Installation& before) {
-    const Installation now = CurrentInstallation();
-    std::vector<std::string> names;
-    for (const auto& file : now.files)
-        names.push_back(file.first);
-    EXPECT_EQ(names, (std::vector<std::string>{"Help.chm", "Huetrove.exe", "Uninstall.exe", "cur.dat", "license.txt"}));
-    for (const char* name : kProgramFiles) {
-        const std::string& bytes = now.files.count(name) ? now.files.at(name) : std::string();
-        EXPECT_TRUE(bytes.ends_with(kMark)) << name << " is not the new one";
-    }
+    Installation now = CurrentInstallation();
+    EXPECT_EQ(FilesIn(InstallDir()),
+              (std::vector<std::string>{"Help.chm", "Huetrove.exe", "Uninstall.exe", "cur.dat", "license.txt"}));
+    for (const char* name : kProgramFiles)
+        EXPECT_TRUE(now.files[name].ends_with(kMark)) << name << " is not the new one";
     EXPECT_TRUE(now.files.count("Uninstall.exe") && now.files.at("Uninstall.exe") != before.files.at("Uninstall.exe"))
         << "Uninstall.exe is not the new one";
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "DisplayVersion"), "9.9");

@@ -17,16 +17,7 @@ using namespace harness;
 
 namespace {
 
-// Some cases start the program themselves, to meet the box it shows before its main window.
-class SettingsLoadE2E : public HuetroveTest {
-protected:
-    void TearDown() override {
-        program.reset();
-        HuetroveTest::TearDown();
-    }
-
-    std::optional<Process> program;
-};
+using SettingsLoadE2E = HuetroveTest;
 
 TEST_F(SettingsLoadE2E, TheSessionEndingWhileAStartUpErrorIsShownKeepsEveryStoredValue) {
     const std::string run = "\"C:\\Programs\\Huetrove\\Huetrove.exe\"";

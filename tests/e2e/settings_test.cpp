@@ -77,7 +77,6 @@ protected:
         Closed(preferences);
     }
 
-    // OK by the mouse.
     void ClickOk(const Preferences& preferences) {
         ClickControl(preferences.ok);
         Closed(preferences);

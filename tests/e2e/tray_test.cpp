@@ -23,13 +23,8 @@ protected:
         program = &app->process();
         main = app->main();
         // Wine's taskbar takes its size once there is something to show in it.
-        ASSERT_TRUE(WaitUntil(
-            [] {
-                const RECT bar = WindowRect(Taskbar());
-                return bar.right - bar.left > 100;
-            },
-            10s))
-            << "no taskbar in this desktop";
+        const auto barWidth = [] { return WindowRect(Taskbar()).right - WindowRect(Taskbar()).left; };
+        ASSERT_TRUE(WaitUntil([&] { return barWidth() > 100; }, 10s)) << "no taskbar in this desktop";
         icon = FirstIconSlot();
         ASSERT_TRUE(WaitUntil([&] { return IconDrawnAt(icon); }, 10s)) << "no icon in the tray";
     }
