@@ -591,8 +591,7 @@ TEST_F(Installer, InteractiveUninstallAsksAboutTheSettingsOnlyWhenThereAreSome) 
     ASSERT_EQ(Install(), 0u);
     ASSERT_FALSE(RegistryKeyExists(kSettingsKey));
     const InteractiveRun none = RunInteractively(Uninstaller(), "_?=" + InstallDir(), keepSettings);
-    ASSERT_TRUE(none.exitCode.has_value()) << "the uninstaller did not end";
-    EXPECT_EQ(*none.exitCode, 0u);
+    ASSERT_EQ(none.exitCode, 0u) << "the uninstaller did not end, or failed";
     for (const MessageBoxInfo& box : none.boxes)
         ADD_FAILURE() << "asked with no settings saved: " << box.text;
     ExpectInstallationGone();
@@ -600,8 +599,7 @@ TEST_F(Installer, InteractiveUninstallAsksAboutTheSettingsOnlyWhenThereAreSome) 
     ASSERT_EQ(Install(), 0u);
     ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
     const InteractiveRun some = RunInteractively(Uninstaller(), "_?=" + InstallDir(), keepSettings);
-    ASSERT_TRUE(some.exitCode.has_value()) << "the uninstaller did not end";
-    EXPECT_EQ(*some.exitCode, 0u);
+    ASSERT_EQ(some.exitCode, 0u) << "the uninstaller did not end, or failed";
     ASSERT_EQ(some.boxes.size(), 1u) << TextsOf(some.boxes);
     EXPECT_NE(some.boxes[0].text.find("settings"), std::string::npos) << some.boxes[0].text;
     EXPECT_EQ(ReadRegistryDword(kSettingsKey, "MinimizeClose"), 0u) << "No keeps them";
@@ -698,8 +696,7 @@ TEST_F(Installer, InteractiveSetupAsksBeforeItClosesTheRunningProgram) {
         const InteractiveRun accepted = RunInteractively(MarkedSetupPath(), "", [](const MessageBoxInfo& box) {
             return MentionsRunning(box) ? IDOK : IDCANCEL;
         });
-        ASSERT_TRUE(accepted.exitCode.has_value()) << "the setup did not end";
-        EXPECT_EQ(*accepted.exitCode, 0u);
+        ASSERT_EQ(accepted.exitCode, 0u) << "the setup did not end, or failed";
         ASSERT_EQ(accepted.boxes.size(), 1u) << TextsOf(accepted.boxes);
         EXPECT_TRUE(MentionsRunning(accepted.boxes[0])) << accepted.boxes[0].text;
         EXPECT_TRUE(app.process().WaitForExit(10s)) << "the program still runs";

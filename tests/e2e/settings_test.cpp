@@ -70,6 +70,12 @@ protected:
         return preferences;
     }
 
+    // The program started and Preferences open, as most cases begin.
+    Preferences StartAndOpen() {
+        Start();
+        return Open();
+    }
+
     // A key that closes the dialog, pressed in it.
     void CloseWith(const Preferences& preferences, WORD key) {
         EXPECT_TRUE(PressUntil(key == VK_ESCAPE ? "Escape closes Preferences" : "Enter closes Preferences",
@@ -223,8 +229,7 @@ TEST_F(SettingsE2E, AFailedSaveAtTheEndOfTheSessionShowsNoBox) {
 }
 
 TEST_F(SettingsE2E, PreferencesShowsTheSettingsAndTheTitle) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     EXPECT_EQ(ClientSize(p.window).cx, 327);
     EXPECT_EQ(ClientSize(p.window).cy, 233);
     EXPECT_EQ(Owner(p.window), Owner(app->main()));
@@ -244,8 +249,7 @@ TEST_F(SettingsE2E, PreferencesShowsTheSettingsAndTheTitle) {
 }
 
 TEST_F(SettingsE2E, EnterCancelsAtTheFirstOpening) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     EXPECT_EQ(FocusOf(p.window), p.minimizeClose);
     // Space clears the box; Enter must not keep that.
     ASSERT_TRUE(ToggleUntilChanged(
@@ -267,8 +271,7 @@ TEST_F(SettingsE2E, EnterCancelsAtTheFirstOpening) {
 }
 
 TEST_F(SettingsE2E, AfterOkByMouseEnterConfirmsTheNextOpening) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     ClickOk(p);
     // OK without a change still saves everything.
     ASSERT_TRUE(RegistryKeyExists(kSettingsKey));
@@ -285,8 +288,7 @@ TEST_F(SettingsE2E, AfterOkByMouseEnterConfirmsTheNextOpening) {
 }
 
 TEST_F(SettingsE2E, EscapeAndTheCloseBoxCancelAndCancelledEditsDoNotComeBack) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     ClickControl(p.systemStartup);
     ASSERT_TRUE(WaitUntil([&] { return IsChecked(p.systemStartup); }, 5s));
     CloseWith(p, VK_ESCAPE);
@@ -307,8 +309,7 @@ TEST_F(SettingsE2E, EscapeAndTheCloseBoxCancelAndCancelledEditsDoNotComeBack) {
 }
 
 TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     TypeInto(p, "Screen");
     ASSERT_EQ(p.Action(), "Screen");
     ClickOk(p);
@@ -329,16 +330,14 @@ TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
 
 TEST_F(SettingsE2E, AStoredActionOtherThanScreenOrPickerShowsAndIsStoredAsNone) {
     ASSERT_TRUE(StoreSettings({.windowTop = 300, .dblClickAction = "screen"}));
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     EXPECT_EQ(p.Action(), "None");
     ClickOk(p);
     EXPECT_EQ(StoredText("DblClickAction"), "None");
 }
 
 TEST_F(SettingsE2E, LaunchOnStartupWritesAndRemovesTheRunValueAtOnce) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     Toggle(p.systemStartup);
     ClickOk(p);
     EXPECT_TRUE(RunValueStarts(ProgramPath())) << ReadRegistryString(kRunKey, "Huetrove").value_or("no Run value");
@@ -353,8 +352,7 @@ TEST_F(SettingsE2E, LaunchOnStartupWritesAndRemovesTheRunValueAtOnce) {
 }
 
 TEST_F(SettingsE2E, ClearingMinimizeToTrayMakesTheNextCloseSaveAndEndTheProgram) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     Toggle(p.minimizeClose);
     ClickOk(p);
     EXPECT_EQ(StoredNumber("MinimizeClose"), 0u);
@@ -368,8 +366,7 @@ TEST_F(SettingsE2E, ClearingMinimizeToTrayMakesTheNextCloseSaveAndEndTheProgram)
 
 TEST_F(SettingsE2E, TickingMinimizeToTrayAgainMakesClosesHide) {
     ASSERT_TRUE(StoreSettings({.windowTop = 300, .minimizeClose = 0, .dblClickAction = nullptr}));
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     EXPECT_FALSE(IsChecked(p.minimizeClose));
     Toggle(p.minimizeClose);
     ClickOk(p);
