@@ -114,22 +114,29 @@ bool Huetrove::PickAt(POINT screenPoint, const std::string& html) const {
     return ClickUntil("a click picks " + html, screenPoint, [&] { return Html() == html; });
 }
 
+bool Huetrove::CopyWith(std::initializer_list<WORD> keys, const std::string& what) const {
+    return ClearClipboard() && PressUntil(what, keys, [] { return ReadClipboardText().has_value(); });
+}
+
 bool Huetrove::Exit() const {
     MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !process_.IsRunning(); }, {.deadline = 15s});
     return process_.WaitForExit(15s);
 }
 
-void ExpectHelpOpens(const Huetrove& app) {
-    constexpr char kHelpCaption[] = "Huetrove Help";
+void ExpectHelpOpens(const Huetrove& app, std::function<HWND()> viewer) {
+    if (!viewer)
+        viewer = [] { return FindWindowA(nullptr, "Huetrove Help"); };
     // A long deadline: a second Ctrl+H after a slow start would open a second viewer.
-    app.PressUntil("Ctrl+H opens the help viewer", {VK_CONTROL, 'H'},
-                   [&] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }, {.deadline = 20s, .attempts = 2});
-    HWND viewer = FindWindowA(nullptr, kHelpCaption);
-    EXPECT_NE(viewer, nullptr);
-    EXPECT_TRUE(MessageBoxes(app.ProcessId()).empty());
-    if (viewer)
-        PostMessageA(viewer, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowA(nullptr, kHelpCaption) == nullptr; }, 10s));
+    app.PressUntil("Ctrl+H opens the help viewer", {VK_CONTROL, 'H'}, [&] { return viewer() != nullptr; },
+                   {.deadline = 20s, .attempts = 2});
+    HWND shown = viewer();
+    EXPECT_NE(shown, nullptr) << "Help opened nothing";
+    EXPECT_TRUE(MessageBoxes(app.ProcessId()).empty()) << "Help reported a problem";
+    if (shown)
+        CloseViewer(shown);
+    EXPECT_TRUE(WaitUntil([&] { return viewer() == nullptr; }, 10s));
+    for (const MessageBoxInfo& box : MessageBoxes(app.ProcessId()))
+        AnswerMessageBox(box.window, box.buttons.at(0).window);
 }
 
 HWND FindWindowOfClass(const char* className, const std::string& part) {

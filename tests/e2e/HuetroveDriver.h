@@ -79,6 +79,8 @@ public:
     // A click on a screen point until the HTML box shows `html` (a second pick of the same
     // point changes nothing).
     bool PickAt(POINT screenPoint, const std::string& html) const;
+    // A key chord that copies, pressed until the emptied clipboard holds text.
+    bool CopyWith(std::initializer_list<WORD> keys, const std::string& what) const;
     // File > Exit: true once the program has ended.
     bool Exit() const;
 
@@ -94,8 +96,9 @@ private:
 // holds text.
 bool CopyThroughOpenMenu();
 
-// Ctrl+H opens the help viewer and reports nothing; the viewer is closed again.
-void ExpectHelpOpens(const Huetrove& app);
+// Ctrl+H opens a help viewer, the window `viewer` finds (by default the help viewer's own),
+// and reports nothing; the viewer is closed again.
+void ExpectHelpOpens(const Huetrove& app, std::function<HWND()> viewer = {});
 
 // A visible top-level window of any process with that class whose caption contains `part`.
 HWND FindWindowOfClass(const char* className, const std::string& part);

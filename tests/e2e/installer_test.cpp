@@ -528,15 +528,7 @@ TEST_F(Installer, InAFolderNamedInOtherScriptsTheProgramFindsItsFilesAndEntersIt
         // file of this folder: the text viewer shows that the shell was handed the file.
         {
             const OpenInTheTextViewer help(".chm");
-            const auto viewer = [] { return FindWindowOfClass("Notepad", "Help.chm"); };
-            app.PressUntil("Ctrl+H opens Help.chm", {VK_CONTROL, 'H'}, [&] { return viewer() != nullptr; },
-                           {.deadline = 10s, .attempts = 2});
-            EXPECT_NE(viewer(), nullptr) << "Help opened nothing";
-            EXPECT_TRUE(MessageBoxes(id).empty()) << "Help reported a problem";
-            if (viewer())
-                CloseViewer(viewer());
-            for (const MessageBoxInfo& box : MessageBoxes(id))
-                AnswerMessageBox(box.window, box.buttons.at(0).window);
+            ExpectHelpOpens(app, [] { return FindWindowOfClass("Notepad", "Help.chm"); });
         }
 
         {

@@ -126,18 +126,14 @@ TEST_F(MainWindow, CtrlCCopiesTheSelectionOfAValueBoxAndElseTheCode) {
                            [&] { return FocusOf(app->main()) == app->RedBox(); }, app->main()));
     Select(app->HtmlBox(), 0, 0);
     Select(app->RedBox(), 0, -1);
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the red value", {VK_CONTROL, 'C'},
-                               [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, 'C'}, "Ctrl+C copies the red value"));
     EXPECT_EQ(ReadClipboardText(), app->Red());
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
     EXPECT_EQ(EditSelection(app->HtmlBox()).second, 0) << "the HTML box is left alone";
 
     // Nothing selected in the box: the code, as the menu's command copies it.
     Select(app->RedBox(), 0, 0);
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
-                               [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, 'C'}, "Ctrl+C copies the code"));
     EXPECT_EQ(ReadClipboardText(), app->Html());
     EXPECT_TRUE(WholeCodeSelected(*app));
 }
@@ -145,9 +141,7 @@ TEST_F(MainWindow, CtrlCCopiesTheSelectionOfAValueBoxAndElseTheCode) {
 TEST_F(MainWindow, TheCopiedCodeOutlivesTheProgramAsPlainText) {
     Start();
     const std::string code = app->Html();
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
-                               [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, 'C'}, "Ctrl+C copies the code"));
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
     ASSERT_TRUE(app->Exit());
     EXPECT_EQ(ReadClipboardText(), code);
@@ -163,9 +157,7 @@ TEST_F(MainWindow, CtrlInsertAndWmCopyCopyAsCtrlCDoes) {
     ASSERT_TRUE(ClickUntil("a click puts the focus in the HTML box", CenterOf(WindowRect(app->HtmlBox())),
                            [&] { return FocusOf(app->main()) == app->HtmlBox(); }, app->main()));
     Select(app->HtmlBox(), 0, -1);
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+Insert copies the code", {VK_CONTROL, VK_INSERT},
-                               [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, VK_INSERT}, "Ctrl+Insert copies the code"));
     EXPECT_EQ(ReadClipboardText(), code);
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
 
