@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "HuetroveDriver.h"
@@ -18,6 +19,7 @@ protected:
 
     void TearDown() override {
         SaveScreenOnFailure(screenSuffix);
+        program.reset();
         app.reset();
         RemoveAllSettings();
     }
@@ -29,6 +31,8 @@ protected:
     }
 
     std::unique_ptr<Huetrove> app;
+    // A program a case starts itself, to meet a box it shows before its main window.
+    std::optional<Process> program;
     std::string screenSuffix;  // tells the screens of one case's runs apart
 };
 

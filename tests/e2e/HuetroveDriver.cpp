@@ -39,20 +39,8 @@ HWND ShownChartOf(HWND main) {
     return nullptr;
 }
 
-std::string Huetrove::ChartCaption() const {
-    for (HWND label : ChildWindows(main_, "fwLabel"))
-        return WindowText(label);
-    return {};
-}
-
 bool CopyThroughOpenMenu() {
-    return SendUntil(
-        "C in the menu copies the code",
-        [] {
-            PressKey('C');
-            return true;
-        },
-        [] { return ReadClipboardText().has_value(); });
+    return PressUntil("C in the menu copies the code", nullptr, {'C'}, [] { return ReadClipboardText().has_value(); });
 }
 
 HWND Huetrove::PickingWindow() const {
@@ -62,6 +50,16 @@ HWND Huetrove::PickingWindow() const {
             return w;
     }
     return nullptr;
+}
+
+HWND Huetrove::StartPicking() const {
+    PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return PickingWindow() != nullptr; });
+    return PickingWindow();
+}
+
+HCURSOR Huetrove::CursorOverChart() const {
+    HWND chart = ShownChart();
+    return chart ? CursorAt(CenterOf(WindowRect(chart))) : nullptr;
 }
 
 bool Huetrove::PressUntil(const std::string& what, std::initializer_list<WORD> keys,
@@ -116,17 +114,29 @@ bool Huetrove::PickAt(POINT screenPoint, const std::string& html) const {
     return ClickUntil("a click picks " + html, screenPoint, [&] { return Html() == html; });
 }
 
-void ExpectHelpOpens(const Huetrove& app) {
-    constexpr char kHelpCaption[] = "Huetrove Help";
+bool Huetrove::CopyWith(std::initializer_list<WORD> keys, const std::string& what) const {
+    return ClearClipboard() && PressUntil(what, keys, [] { return ReadClipboardText().has_value(); });
+}
+
+bool Huetrove::Exit() const {
+    MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !process_.IsRunning(); }, {.deadline = 15s});
+    return process_.WaitForExit(15s);
+}
+
+void ExpectHelpOpens(const Huetrove& app, std::function<HWND()> viewer) {
+    if (!viewer)
+        viewer = [] { return FindWindowA(nullptr, "Huetrove Help"); };
     // A long deadline: a second Ctrl+H after a slow start would open a second viewer.
-    app.PressUntil("Ctrl+H opens the help viewer", {VK_CONTROL, 'H'},
-                   [&] { return FindWindowA(nullptr, kHelpCaption) != nullptr; }, {.deadline = 20s, .attempts = 2});
-    HWND viewer = FindWindowA(nullptr, kHelpCaption);
-    EXPECT_NE(viewer, nullptr);
-    EXPECT_TRUE(MessageBoxes(app.ProcessId()).empty());
-    if (viewer)
-        PostMessageA(viewer, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowA(nullptr, kHelpCaption) == nullptr; }, 10s));
+    app.PressUntil("Ctrl+H opens the help viewer", {VK_CONTROL, 'H'}, [&] { return viewer() != nullptr; },
+                   {.deadline = 20s, .attempts = 2});
+    HWND shown = viewer();
+    EXPECT_NE(shown, nullptr) << "Help opened nothing";
+    EXPECT_TRUE(MessageBoxes(app.ProcessId()).empty()) << "Help reported a problem";
+    if (shown)
+        CloseViewer(shown);
+    EXPECT_TRUE(WaitUntil([&] { return viewer() == nullptr; }, 10s));
+    for (const MessageBoxInfo& box : MessageBoxes(app.ProcessId()))
+        AnswerMessageBox(box.window, box.buttons.at(0).window);
 }
 
 HWND FindWindowOfClass(const char* className, const std::string& part) {
@@ -145,6 +155,14 @@ bool EndSession(HWND window) {
     return answered && answer == TRUE;
 }
 
+HWND ClickLicenceLink(HWND about) {
+    HWND link = ChildWithText(about, "License Agreement");
+    const auto viewer = [] { return FindWindowOfClass("Notepad", "license"); };
+    ClickUntil("a click on the licence link opens the viewer", CenterOf(WindowRect(link)),
+               [&] { return viewer() != nullptr; }, link, MouseButton::Left, {.deadline = 10s, .attempts = 2});
+    return viewer();
+}
+
 void CloseViewer(HWND viewer) {
     HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(viewer));
     PostMessageA(viewer, WM_CLOSE, 0, 0);
@@ -159,14 +177,8 @@ namespace {
 constexpr char kTextFileType[] = "txtfile";
 
 bool SetFileType(const std::string& extension, const char* type) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, extension.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    const bool set = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(type),
-                                    static_cast<DWORD>(lstrlenA(type) + 1)) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return set;
+    return RegSetKeyValueA(HKEY_CLASSES_ROOT, extension.c_str(), nullptr, REG_SZ, type,
+                           static_cast<DWORD>(lstrlenA(type) + 1)) == ERROR_SUCCESS;
 }
 
 }  // namespace

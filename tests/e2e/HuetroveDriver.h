@@ -12,6 +12,8 @@
 namespace harness {
 
 inline constexpr char kMainCaption[] = " Huetrove v1.0";
+// The application window's, which the taskbar and the message boxes show.
+inline constexpr char kTitle[] = "Huetrove v1.0";
 inline constexpr char kAboutCaption[] = " About ...";
 inline constexpr char kPreferencesCaption[] = " Preferences ...";
 
@@ -31,6 +33,8 @@ public:
     Process& process() { return process_; }
     DWORD ProcessId() const { return process_.Id(); }
     HWND main() const { return main_; }
+    // The application window, which stands for the program on the taskbar.
+    HWND Application() const { return FindTopLevelWindow(ProcessId(), {.className = "fwApplication"}); }
 
     // Controls of the main window, found at their place in its client area.
     HWND HtmlBox() const { return At(57, 20); }
@@ -46,10 +50,16 @@ public:
 
     // The chart image on show, or null.
     HWND ShownChart() const { return ShownChartOf(main_); }
-    // The chart's name under the charts ("Web colors", ...): the window's one label.
-    std::string ChartCaption() const;
-    // The picking window while it covers the screen, or null.
+    // The chart's name under the charts ("Web colors", ...): the window's one label, or null.
+    HWND ChartLabel() const { return FindChildWindow(main_, "fwLabel"); }
+    std::string ChartCaption() const { return WindowText(ChartLabel()); }
+    // The picking window while it covers the screen, or null; Ctrl+S until it does.
     HWND PickingWindow() const;
+    HWND StartPicking() const;
+    // The cursor the pointer shows over the middle of the chart (null with none on show),
+    // and over the window's own background between the swatch and the chart.
+    HCURSOR CursorOverChart() const;
+    HCURSOR CursorOverBackground() const { return CursorAt(ClientToScreenPoint(main_, POINT{5, 50})); }
 
     // An input step: brings the main window forward and presses a key chord in it until `done`.
     bool PressUntil(const std::string& what, std::initializer_list<WORD> keys, const std::function<bool()>& done,
@@ -69,6 +79,10 @@ public:
     // A click on a screen point until the HTML box shows `html` (a second pick of the same
     // point changes nothing).
     bool PickAt(POINT screenPoint, const std::string& html) const;
+    // A key chord that copies, pressed until the emptied clipboard holds text.
+    bool CopyWith(std::initializer_list<WORD> keys, const std::string& what) const;
+    // File > Exit: true once the program has ended.
+    bool Exit() const;
 
 private:
     explicit Huetrove(Process process);
@@ -82,8 +96,9 @@ private:
 // holds text.
 bool CopyThroughOpenMenu();
 
-// Ctrl+H opens the help viewer and reports nothing; the viewer is closed again.
-void ExpectHelpOpens(const Huetrove& app);
+// Ctrl+H opens a help viewer, the window `viewer` finds (by default the help viewer's own),
+// and reports nothing; the viewer is closed again.
+void ExpectHelpOpens(const Huetrove& app, std::function<HWND()> viewer = {});
 
 // A visible top-level window of any process with that class whose caption contains `part`.
 HWND FindWindowOfClass(const char* className, const std::string& part);
@@ -91,6 +106,11 @@ HWND FindWindowOfClass(const char* className, const std::string& part);
 // The end of the Windows session as the system announces it to a window: true when the
 // window answered WM_QUERYENDSESSION with yes; WM_ENDSESSION follows all the same.
 bool EndSession(HWND window);
+
+// Clicks the licence link of an About window until the viewer the shell starts shows the
+// licence text: the viewer, or null. The deadline is long: a second click after a slow
+// start would open a second viewer.
+HWND ClickLicenceLink(HWND about);
 
 // Closes a viewer the shell started for a test, and waits for it to go.
 void CloseViewer(HWND viewer);

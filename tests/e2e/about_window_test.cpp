@@ -26,7 +26,6 @@ unsigned long long AvailableKb() {
 class AboutWindow : public HuetroveTest {
 protected:
     HWND About() { return app->Shown({.caption = kAboutCaption}); }
-    HWND Open() { return app->OpenAbout(); }
     bool WaitClosed() {
         return WaitUntil([&] { return About() == nullptr; }, kReact);
     }
@@ -35,27 +34,15 @@ protected:
         HWND about = About();
         return about && PressUntil(what, about, {key}, [&] { return About() == nullptr; });
     }
-    // The About window's control that shows `text`, or that starts with it.
-    static HWND Control(HWND about, const std::string& text, bool prefix = false) {
-        for (HWND child : ChildWindows(about)) {
-            const std::string t = WindowText(child);
-            if (prefix ? t.rfind(text, 0) == 0 : t == text)
-                return child;
-        }
-        return nullptr;
-    }
     // The figure shown, read while the system's own is read around it.
     static bool ReadMemory(HWND about, unsigned long long& shown, unsigned long long& low, unsigned long long& high) {
         const unsigned long long a = AvailableKb();
-        HWND label = Control(about, kMemoryPrefix, true);
-        if (!label)
-            return false;
-        const std::string text = WindowText(label);
+        const std::string text = WindowText(ChildWithText(about, kMemoryPrefix, true));
         const unsigned long long b = AvailableKb();
-        const std::string tail = " KB";
-        if (text.size() <= sizeof kMemoryPrefix - 1 + tail.size() || text.compare(text.size() - 3, 3, tail) != 0)
+        const size_t start = sizeof kMemoryPrefix - 1;
+        if (text.size() <= start + 3 || !text.ends_with(" KB"))
             return false;
-        const std::string digits = text.substr(sizeof kMemoryPrefix - 1, text.size() - (sizeof kMemoryPrefix - 1) - 3);
+        const std::string digits = text.substr(start, text.size() - start - 3);
         if (digits.find_first_not_of("0123456789") != std::string::npos)
             return false;
         shown = std::strtoull(digits.c_str(), nullptr, 10);
@@ -67,7 +54,7 @@ protected:
 
 TEST_F(AboutWindow, ShowsItsTextsInTheirPlaces) {
     Start();
-    HWND about = Open();
+    HWND about = app->OpenAbout();
     ASSERT_NE(about, nullptr) << "Help > About opened no window";
     EXPECT_EQ(Owner(about), Owner(app->main()));  // the application window
     const LONG ex = GetWindowLongA(about, GWL_EXSTYLE);
@@ -85,30 +72,25 @@ TEST_F(AboutWindow, ShowsItsTextsInTheirPlaces) {
     struct Expected {
         std::string text;
         POINT at;
+        bool prefix = false;  // the control's text starts with `text`
     };
     const std::vector<Expected> texts = {
         {"Huetrove v1.0", {70, 20}},
         {"Version 1.0 (Build : 102301.2445)", {20, 62}},
+        {"Copyright", {20, 76}, true},
         {"License Agreement", {20, 122}},
+        {kMemoryPrefix, {20, 196}, true},
         {"&Ok", {234, 196}},
     };
     for (const Expected& e : texts) {
-        HWND control = Control(about, e.text);
+        HWND control = ChildWithText(about, e.text, e.prefix);
         ASSERT_NE(control, nullptr) << e.text;
         const POINT p = TopLeftIn(about, control);
         EXPECT_EQ(p.x, e.at.x) << e.text;
         EXPECT_EQ(p.y, e.at.y) << e.text;
     }
-    HWND copyright = Control(about, "Copyright", true);
-    ASSERT_NE(copyright, nullptr);
-    EXPECT_EQ(WindowText(copyright).find('\n'), std::string::npos);
-    EXPECT_EQ(TopLeftIn(about, copyright).x, 20);
-    EXPECT_EQ(TopLeftIn(about, copyright).y, 76);
-    HWND memory = Control(about, kMemoryPrefix, true);
-    ASSERT_NE(memory, nullptr);
-    EXPECT_EQ(TopLeftIn(about, memory).x, 20);
-    EXPECT_EQ(TopLeftIn(about, memory).y, 196);
-    EXPECT_EQ(WindowRect(Control(about, "&Ok")).right - WindowRect(Control(about, "&Ok")).left, 75);
+    EXPECT_EQ(WindowText(ChildWithText(about, "Copyright", true)).find('\n'), std::string::npos);
+    EXPECT_EQ(WindowRect(ChildWithText(about, "&Ok")).right - WindowRect(ChildWithText(about, "&Ok")).left, 75);
 
     // The white band at the top with the program's icon.
     EXPECT_EQ(ReadPixel(ClientToScreenPoint(about, {5, 5})), GetSysColor(COLOR_WINDOW));
@@ -117,10 +99,10 @@ TEST_F(AboutWindow, ShowsItsTextsInTheirPlaces) {
 
 TEST_F(AboutWindow, ShowsTheTrueFreeMemoryAndComputesItAtEachOpening) {
     Start();
-    HWND about = Open();
+    HWND about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
     unsigned long long first = 0, low = 0, high = 0;
-    ASSERT_TRUE(ReadMemory(about, first, low, high)) << WindowText(Control(about, kMemoryPrefix, true));
+    ASSERT_TRUE(ReadMemory(about, first, low, high)) << WindowText(ChildWithText(about, kMemoryPrefix, true));
     // Other programs come and go on this machine: allow 64 MB either way.
     constexpr unsigned long long kSlackKb = 64 * 1024;
     EXPECT_GE(first + kSlackKb, low);
@@ -135,7 +117,7 @@ TEST_F(AboutWindow, ShowsTheTrueFreeMemoryAndComputesItAtEachOpening) {
         block[i] = 1;
     // The system refreshes its figure at most once a second: wait until it has moved.
     ASSERT_TRUE(WaitUntil([&] { return AvailableKb() + 1024 < low || AvailableKb() > high + 1024; }, kReact));
-    about = Open();
+    about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
     unsigned long long second = 0;
     ASSERT_TRUE(ReadMemory(about, second, low, high));
@@ -149,7 +131,7 @@ TEST_F(AboutWindow, ShowsTheTrueFreeMemoryAndComputesItAtEachOpening) {
 TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     Start();
     const std::string html = app->Html();
-    HWND about = Open();
+    HWND about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(IsWindowEnabled(app->main()));
     // The user moves it; it reopens where it was left.
@@ -157,7 +139,7 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     SetWindowPos(about, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ASSERT_TRUE(CloseWith(VK_ESCAPE, "Escape closes the About window")) << "Escape";
 
-    about = Open();
+    about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(WindowRect(about).left, 100);
     EXPECT_EQ(WindowRect(about).top, 120);
@@ -165,14 +147,14 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     // The button holds the focus.
     ASSERT_TRUE(CloseWith(VK_RETURN, "Enter closes the About window")) << "Enter";
 
-    about = Open();
+    about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
     ASSERT_TRUE(ClickCloseBox(about)) << "close box";
     ASSERT_TRUE(WaitClosed()) << "close box";
 
-    about = Open();
+    about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
-    ClickButtonUntil("Ok closes the About window", Control(about, "&Ok"), [&] { return About() == nullptr; });
+    ClickButtonUntil("Ok closes the About window", ChildWithText(about, "&Ok"), [&] { return About() == nullptr; });
     ASSERT_TRUE(WaitClosed()) << "the Ok button";
 
     // The main window is as it was, and takes input again.
@@ -180,15 +162,6 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
     EXPECT_TRUE(IsVisible(app->main()));
     EXPECT_EQ(app->Html(), html);
     EXPECT_TRUE(app->process().IsRunning());
-}
-
-// Clicks the link and waits for the viewer the shell starts with the licence text. The
-// deadline is long: a second click after a slow start would open a second viewer.
-HWND ClickLinkForViewer(HWND link) {
-    const auto viewer = [] { return FindWindowOfClass("Notepad", "license"); };
-    ClickUntil("a click on the licence link opens the viewer", CenterOf(WindowRect(link)),
-               [&] { return viewer() != nullptr; }, link, MouseButton::Left, {.deadline = 10s, .attempts = 2});
-    return viewer();
 }
 
 TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramNeverTheCurrentDirectorysAndStaysOpen) {
@@ -202,9 +175,9 @@ TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramNeverTheCurrentDirecto
 
     // The program's own licence, though the folder it was started from holds another.
     Start(dir.Path());
-    HWND about = Open();
+    HWND about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
-    HWND viewer = ClickLinkForViewer(Control(about, "License Agreement"));
+    HWND viewer = ClickLicenceLink(about);
     ASSERT_NE(viewer, nullptr) << "no viewer showed license.txt";
     const std::string own = FileText(ProgramDirectory() + "\\license.txt");
     EXPECT_TRUE(WaitUntil([&] { return shown(viewer) == own; }, kReact)) << Caption(viewer) << ": " << shown(viewer);
@@ -218,9 +191,9 @@ TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramNeverTheCurrentDirecto
     LoneProgram lone;
     ASSERT_TRUE(lone.copied);
     Start(dir.Path(), lone.exe);
-    about = Open();
+    about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
-    Click(CenterOf(WindowRect(Control(about, "License Agreement"))));
+    Click(CenterOf(WindowRect(ChildWithText(about, "License Agreement"))));
     // Nothing may appear: give it the time a viewer would take, then look.
     viewer = WaitFor([] { return FindWindowOfClass("Notepad", ""); }, 3s);
     EXPECT_EQ(viewer, nullptr) << "the licence of the current directory was opened";
@@ -232,9 +205,9 @@ TEST_F(AboutWindow, TheLinkFindsTheLicenceBesideTheProgram) {
     OpenInTheTextViewer association(".txt");
     ScratchDirectory elsewhere;  // a current directory without the file
     Start(elsewhere.Path());
-    HWND about = Open();
+    HWND about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
-    HWND viewer = ClickLinkForViewer(Control(about, "License Agreement"));
+    HWND viewer = ClickLicenceLink(about);
     ASSERT_NE(viewer, nullptr) << "the licence beside the program was not found";
     CloseViewer(viewer);
     EXPECT_TRUE(IsVisible(about));
@@ -245,9 +218,9 @@ TEST_F(AboutWindow, WithoutTheLicenceTheLinkDoesNothing) {
     LoneProgram lone;
     ASSERT_TRUE(lone.copied);
     Start(lone.dir.Path(), lone.exe);
-    HWND about = Open();
+    HWND about = app->OpenAbout();
     ASSERT_NE(about, nullptr);
-    Click(CenterOf(WindowRect(Control(about, "License Agreement"))));
+    Click(CenterOf(WindowRect(ChildWithText(about, "License Agreement"))));
     // Nothing may appear: give it the time a viewer would take, then look.
     EXPECT_EQ(WaitFor([] { return FindWindowOfClass("Notepad", ""); }, 3s), nullptr);
     EXPECT_TRUE(MessageBoxes(app->process().Id()).empty());

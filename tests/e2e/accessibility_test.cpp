@@ -162,9 +162,7 @@ TEST_F(Accessibility, ReadersHearNamesAndValuesThatFollowPicksAndChartSwitches) 
     EXPECT_EQ(HeardFor(app->Swatch()), (Heard{kSwatchName, picked}));
 
     // Asked and answered, the program still ends cleanly.
-    app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
-                     {.deadline = 15s, .attempts = kStepAttempts});
-    ASSERT_TRUE(app->process().WaitForExit(15s));
+    ASSERT_TRUE(app->Exit());
     EXPECT_EQ(app->process().ExitCode(), 0u);
 }
 
@@ -172,9 +170,7 @@ TEST_F(Accessibility, ShiftF10TheMenuKeyAndCtrlCCopyTheCodeWithoutTheMouse) {
     CopyThroughMenuKey({VK_SHIFT, VK_F10}, "Shift+F10");
     CopyThroughMenuKey({VK_APPS}, "the menu key");
 
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
-                                [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, 'C'}, "Ctrl+C copies the code"));
     EXPECT_EQ(ReadClipboardText(), app->Html());
     EXPECT_EQ(app->Html().size(), 7u);
 }

@@ -37,11 +37,6 @@ protected:
             },
             [&] { return std::make_pair(app->ShownChart(), ClientHeight()); });
     }
-    // Ctrl+S until the picking window covers the screen.
-    HWND StartPicking() const {
-        app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return app->PickingWindow() != nullptr; });
-        return app->PickingWindow();
-    }
 };
 
 struct Key {
@@ -129,7 +124,7 @@ TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWin
     const POINT target{260, 250};
     ASSERT_TRUE(other.WaitShown(target));
 
-    ASSERT_NE(StartPicking(), nullptr);
+    ASSERT_NE(app->StartPicking(), nullptr);
     EXPECT_FALSE(IsVisible(app->main()));
     EXPECT_EQ(ReadPixel(target), RGB(0x12, 0x9A, 0xFE)) << "the screen looks as before";
 
@@ -148,7 +143,7 @@ TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
     ASSERT_TRUE(other.WaitShown(target));
     const std::string before = app->Html();
 
-    HWND picking = StartPicking();
+    HWND picking = app->StartPicking();
     ASSERT_NE(picking, nullptr);
     PressKey(VK_ESCAPE);
     Click(target, MouseButton::Right);
@@ -163,7 +158,7 @@ TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
 
 TEST_F(ChartsAndPicking, AltF4EndsPickingWithoutAPickAndTheMainWindowStaysHidden) {
     const std::string before = app->Html();
-    HWND picking = StartPicking();
+    HWND picking = app->StartPicking();
     ASSERT_NE(picking, nullptr);
     PressUntil("Alt+F4 ends picking", picking, {VK_MENU, VK_F4}, [&] { return app->PickingWindow() == nullptr; });
     ASSERT_EQ(app->PickingWindow(), nullptr);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <array>
 #include <functional>
 #include <string>
@@ -31,7 +30,6 @@ protected:
     bool WaitForDialogGone() const {
         return WaitUntil([&] { return app->ColourDialog() == nullptr; }, kReact);
     }
-    HWND ApplicationWindow() const { return FindTopLevelWindow(app->process().Id(), {.className = "fwApplication"}); }
 
     static Rgb ReadDialogRgb(HWND dlg) {
         return {WindowText(GetDlgItem(dlg, kRedEdit)), WindowText(GetDlgItem(dlg, kGreenEdit)),
@@ -97,7 +95,7 @@ protected:
         const RECT r = WindowRect(dlg);
         EXPECT_EQ(r.left, m.left + (m.right - m.left - (r.right - r.left)) / 2);
         EXPECT_EQ(r.top, m.top + (m.bottom - m.top - (r.bottom - r.top)) / 3);
-        EXPECT_EQ(Owner(dlg), ApplicationWindow());
+        EXPECT_EQ(Owner(dlg), app->Application());
         EXPECT_FALSE(IsWindowEnabled(app->main()));
     }
 
@@ -113,14 +111,10 @@ protected:
         return app->ColourDialog();
     }
 
-    void PressOk(HWND dlg) const {
-        ClickButtonUntil("OK closes the colour dialog", GetDlgItem(dlg, IDOK),
-                         [&] { return app->ColourDialog() == nullptr; });
-        ASSERT_TRUE(WaitForDialogGone());
-    }
-    void PressCancel(HWND dlg) const {
-        ClickButtonUntil("Cancel closes the colour dialog", GetDlgItem(dlg, IDCANCEL),
-                         [&] { return app->ColourDialog() == nullptr; });
+    // OK or Cancel, until the dialog has gone.
+    void Press(HWND dlg, int button) const {
+        ClickButtonUntil(button == IDOK ? "OK closes the colour dialog" : "Cancel closes the colour dialog",
+                         GetDlgItem(dlg, button), [&] { return app->ColourDialog() == nullptr; });
         ASSERT_TRUE(WaitForDialogGone());
     }
     // The main window takes input again once the dialog has gone.
@@ -138,7 +132,7 @@ TEST_F(ColorDialogE2E, RightAfterStartUpOpensOnTheDesktopColourAndOkKeepsIt) {
     ASSERT_NE(dlg, nullptr) << "Ctrl+P opened no dialog";
     EXPECT_EQ(DialogRgb(dlg), RgbOf(desktop));
     ExpectPlacedAndOwned(dlg);
-    PressOk(dlg);
+    Press(dlg, IDOK);
     ExpectMainBack();
     EXPECT_EQ(app->Html(), HtmlOf(desktop));
     EXPECT_EQ(MainRgb(), RgbOf(desktop));
@@ -151,7 +145,7 @@ TEST_F(ColorDialogE2E, CtrlPTheSwatchAndTheMenuOpenTheSameDialogOnTheCurrentColo
     ExpectPlacedAndOwned(dlg);
     const Rgb first = ClickBasic(dlg, 8);  // second row, first column
     ASSERT_NE(first, RgbOf(GetSysColor(COLOR_BACKGROUND)));
-    PressOk(dlg);
+    Press(dlg, IDOK);
     ExpectMainBack();
     EXPECT_TRUE(WaitUntil([&] { return MainRgb() == first; }, kReact)) << app->Html();
     const COLORREF firstColor = RGB(std::stoi(first[0]), std::stoi(first[1]), std::stoi(first[2]));
@@ -164,7 +158,7 @@ TEST_F(ColorDialogE2E, CtrlPTheSwatchAndTheMenuOpenTheSameDialogOnTheCurrentColo
     ExpectPlacedAndOwned(dlg);
     const Rgb second = ClickBasic(dlg, 20);  // third row, fifth column
     ASSERT_NE(second, first);
-    PressOk(dlg);
+    Press(dlg, IDOK);
     ExpectMainBack();
     EXPECT_TRUE(WaitUntil([&] { return MainRgb() == second; }, kReact)) << app->Html();
 
@@ -173,7 +167,7 @@ TEST_F(ColorDialogE2E, CtrlPTheSwatchAndTheMenuOpenTheSameDialogOnTheCurrentColo
     ASSERT_NE(dlg, nullptr) << "Options > Select color from the picker opened no dialog";
     EXPECT_EQ(DialogRgb(dlg), second);
     ExpectPlacedAndOwned(dlg);
-    PressCancel(dlg);
+    Press(dlg, IDCANCEL);
     ExpectMainBack();
     EXPECT_EQ(MainRgb(), second);
 }
@@ -216,7 +210,7 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     const Rgb kept = ClickBasic(dlg, 9);
     const COLORREF keptColor = RGB(std::stoi(kept[0]), std::stoi(kept[1]), std::stoi(kept[2]));
     ASSERT_TRUE(AddToCustom(dlg, [&] { return CustomPixel(dlg, 0) == keptColor; }));
-    PressOk(dlg);
+    Press(dlg, IDOK);
     ExpectMainBack();
 
     // It is offered again; define another and cancel.
@@ -233,7 +227,7 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
                 return true;
         return false;
     }));
-    PressCancel(dlg);
+    Press(dlg, IDCANCEL);
     ExpectMainBack();
 
     // The confirmed one is still there, the cancelled one is not.
@@ -242,7 +236,7 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == keptColor; }, kReact));
     for (int i = 0; i < 16; ++i)
         EXPECT_NE(CustomPixel(dlg, i), droppedColor) << "custom colour " << i;
-    PressCancel(dlg);
+    Press(dlg, IDCANCEL);
 
     // A new run of the program starts with all sixteen unset.
     app->process().Terminate();
@@ -252,7 +246,7 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     // The first cell looks like the last one, which nobody ever set.
     EXPECT_TRUE(WaitUntil([&] { return CustomPixel(dlg, 0) == CustomPixel(dlg, 15); }, kReact));
     EXPECT_NE(CustomPixel(dlg, 0), keptColor);
-    PressCancel(dlg);
+    Press(dlg, IDCANCEL);
 }
 
 }  // namespace

@@ -43,23 +43,18 @@ protected:
     }
 
     int Scaled(int value) const { return fw::ScaleToDpi(value, dpi); }
-    HWND Caption() const {
-        const auto labels = ChildWindows(app->main(), "fwLabel");
-        return labels.empty() ? nullptr : labels.front();
-    }
     // The client size the window must have with `entry` on show.
     SIZE ExpectedClientSize(const palettes::ChartEntry& entry) const {
         const palettes::ChartFrame frame = palettes::FrameForDpi(dpi);
         const int chartHeight = palettes::ChartImageSize(entry, dpi).height;
         return {frame.clientWidth, palettes::FitWindow(false, frame.panelTop, chartHeight, dpi).clientHeight};
     }
+    bool HasClientSize(SIZE size) const {
+        const SIZE now = ClientSize(app->main());
+        return now.cx == size.cx && now.cy == size.cy;
+    }
     bool WaitForClientSize(SIZE size) const {
-        return WaitUntil(
-            [&] {
-                const SIZE now = ClientSize(app->main());
-                return now.cx == size.cx && now.cy == size.cy;
-            },
-            kReact);
+        return WaitUntil([&] { return HasClientSize(size); }, kReact);
     }
     // A window and its controls have painted once its face colour shows in the corner
     // and no control is still the solid black of a window that has not drawn yet
@@ -109,11 +104,8 @@ protected:
             EXPECT_LE(r.bottom, client.bottom);
             if (ClassName(child) != "Button" || text.empty())
                 continue;
-            std::string shown;
-            for (char c : text) {
-                if (c != '&')
-                    shown += c;
-            }
+            std::string shown = text;
+            std::erase(shown, '&');
             SIZE extent{};
             GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
             const bool checkBox = (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
@@ -141,10 +133,8 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         ASSERT_NE(entry, nullptr);
         const SIZE want = ExpectedClientSize(*entry);
         if (!step.keys.empty())
-            app->PressUntil("a chart key shows its chart", {step.keys[0], step.keys[1]}, [&] {
-                const SIZE now = ClientSize(app->main());
-                return now.cx == want.cx && now.cy == want.cy;
-            });
+            app->PressUntil("a chart key shows its chart", {step.keys[0], step.keys[1]},
+                            [&] { return HasClientSize(want); });
         ASSERT_TRUE(WaitForClientSize(want)) << "client " << ClientSize(app->main()).cx << " x "
                                              << ClientSize(app->main()).cy << ", want " << want.cx << " x " << want.cy;
 
@@ -160,8 +150,8 @@ TEST_F(DisplayScaling, ChartsFitTheWindowAtTheScaleAndStayCrisp) {
         EXPECT_EQ(chartTopLeft.y, frame.panelTop + 1);
 
         // The caption sits one pixel under the panel and is not cut off by the window's edge.
-        const RECT caption = WindowRect(Caption());
-        const POINT captionTopLeft = TopLeftIn(app->main(), Caption());
+        const RECT caption = WindowRect(app->ChartLabel());
+        const POINT captionTopLeft = TopLeftIn(app->main(), app->ChartLabel());
         EXPECT_EQ(captionTopLeft.y, frame.panelTop + size.height + 1);
         EXPECT_LE(captionTopLeft.y + (caption.bottom - caption.top), want.cy);
 
@@ -213,8 +203,7 @@ TEST_F(DisplayScaling, AScreenPickFarFromTheOriginReadsThePixelUnderTheHotSpot) 
     const POINT target{where.right - 43, where.bottom - 29};
     ASSERT_TRUE(pattern.WaitShown(target));
 
-    app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'}, [&] { return app->PickingWindow() != nullptr; });
-    HWND picking = app->PickingWindow();
+    HWND picking = app->StartPicking();
     ASSERT_NE(picking, nullptr);
     const RECT covered = WindowRect(picking);
     EXPECT_EQ(covered.right - covered.left, width) << "the picking window covers the whole monitor";

@@ -39,22 +39,15 @@ const std::wstring kOtherScriptsFolder =
     L"C:\\\u041F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u044B-\u03A9\u03BC\u03AD\u03B3\u03B1";
 
 std::string SetupPath() {
-    char value[MAX_PATH * 2] = {};
-    const DWORD length = GetEnvironmentVariableA("HUETROVE_SETUP", value, sizeof value);
-    return length > 0 && length < sizeof value ? std::string(value, length) : std::string("Huetrove-1.0-setup.exe");
+    return EnvironmentOr("HUETROVE_SETUP", "Huetrove-1.0-setup.exe");
 }
 std::wstring WideSetupPath() {
-    wchar_t value[MAX_PATH * 2] = {};
-    const DWORD length = GetEnvironmentVariableW(L"HUETROVE_SETUP", value, MAX_PATH * 2);
-    return length > 0 && length < MAX_PATH * 2 ? std::wstring(value, length) : std::wstring(L"Huetrove-1.0-setup.exe");
+    return EnvironmentOr(L"HUETROVE_SETUP", L"Huetrove-1.0-setup.exe");
 }
 
 // A setup of a later version (9.9) whose four files each end with kMark.
 std::string MarkedSetupPath() {
-    char value[MAX_PATH * 2] = {};
-    const DWORD length = GetEnvironmentVariableA("HUETROVE_MARKED_SETUP", value, sizeof value);
-    return length > 0 && length < sizeof value ? std::string(value, length)
-                                               : std::string("Huetrove-9.9-marked-setup.exe");
+    return EnvironmentOr("HUETROVE_MARKED_SETUP", "Huetrove-9.9-marked-setup.exe");
 }
 constexpr char kMark[] = "huetrove-marked-9.9";
 
@@ -108,15 +101,11 @@ Installation CurrentInstallation() {
 
 // Every file and the uninstall entry are the marked setup's, and nothing else is left.
 void ExpectTheMarkedInstallation(const Installation& before) {
-    const Installation now = CurrentInstallation();
-    std::vector<std::string> names;
-    for (const auto& file : now.files)
-        names.push_back(file.first);
-    EXPECT_EQ(names, (std::vector<std::string>{"Help.chm", "Huetrove.exe", "Uninstall.exe", "cur.dat", "license.txt"}));
-    for (const char* name : kProgramFiles) {
-        const std::string& bytes = now.files.count(name) ? now.files.at(name) : std::string();
-        EXPECT_TRUE(bytes.ends_with(kMark)) << name << " is not the new one";
-    }
+    Installation now = CurrentInstallation();
+    EXPECT_EQ(FilesIn(InstallDir()),
+              (std::vector<std::string>{"Help.chm", "Huetrove.exe", "Uninstall.exe", "cur.dat", "license.txt"}));
+    for (const char* name : kProgramFiles)
+        EXPECT_TRUE(now.files[name].ends_with(kMark)) << name << " is not the new one";
     EXPECT_TRUE(now.files.count("Uninstall.exe") && now.files.at("Uninstall.exe") != before.files.at("Uninstall.exe"))
         << "Uninstall.exe is not the new one";
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "DisplayVersion"), "9.9");
@@ -149,17 +138,8 @@ private:
     HANDLE handle_;
 };
 
-// Runs a setup program to its end; its exit code, or nothing when it does not end.
-template <typename Text>
-std::optional<DWORD> RunToEnd(const Text& exe, const Text& arguments) {
-    Process run = Process::Launch(exe, arguments);
-    if (!run.WaitForExit(kSetupTimeout))
-        return std::nullopt;
-    return run.ExitCode();
-}
-
 std::optional<DWORD> Install(const std::string& options = {}) {
-    return RunToEnd(SetupPath(), options.empty() ? "/S" : "/S " + options);
+    return RunToEnd(SetupPath(), options.empty() ? "/S" : "/S " + options, kSetupTimeout);
 }
 
 // Uninstall.exe runs the uninstaller from the temporary folder on the folder that `_?=`
@@ -167,8 +147,8 @@ std::optional<DWORD> Install(const std::string& options = {}) {
 // code. Its own file, and with it the folder, go a moment after it ends, when the
 // uninstall went through; RemoveUninstaller waits for that.
 std::optional<DWORD> Uninstall(const std::string& options = {}) {
-    const std::string uninstaller = Uninstaller();
-    return RunToEnd(uninstaller, "/S " + (options.empty() ? "" : options + " ") + "_?=" + InstallDir());
+    return RunToEnd(Uninstaller(), "/S " + (options.empty() ? "" : options + " ") + "_?=" + InstallDir(),
+                    kSetupTimeout);
 }
 
 bool RemoveUninstaller() {
@@ -191,10 +171,6 @@ struct InteractiveRun {
 
 // The frame in which a setup program's wizard shows its pages.
 constexpr int kPageFrame = 1018;
-
-bool HasChildOfClass(HWND window, const std::string& className) {
-    return !ChildWindows(window, className).empty();
-}
 
 // The dialogs of a process and of those it started: Uninstall.exe shows nothing itself,
 // the uninstaller it runs shows the wizard.
@@ -247,7 +223,7 @@ InteractiveRun RunInteractively(const std::string& exe, const std::string& argum
             if (pagesDone.count(page) || !forward || !IsWindowEnabled(forward) || !IsVisible(forward))
                 continue;
             // The page of the progress bar moves on by itself, unless it is the last one.
-            if (HasChildOfClass(page, "msctls_progress32") && WindowText(forward) != "&Close")
+            if (!ChildWindows(page, "msctls_progress32").empty() && WindowText(forward) != "&Close")
                 continue;
             for (HWND box : ChildWindows(page, "Button")) {
                 if (WindowText(box).find("Run Huetrove") != std::string::npos &&
@@ -364,12 +340,9 @@ std::optional<Shortcut> ReadShortcut(const std::string& path) {
                                    reinterpret_cast<void**>(&link)))) {
         IPersistFile* file = nullptr;
         if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            std::wstring widePath(path.size() + 1, L'\0');
-            widePath.resize(
-                MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), static_cast<int>(widePath.size())));
             char target[MAX_PATH] = {};
             char directory[MAX_PATH] = {};
-            if (SUCCEEDED(file->Load(widePath.c_str(), STGM_READ)) &&
+            if (SUCCEEDED(file->Load(fs::path(path).c_str(), STGM_READ)) &&
                 SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
                 SUCCEEDED(link->GetWorkingDirectory(directory, MAX_PATH)))
                 result = Shortcut{target, directory};
@@ -413,27 +386,17 @@ void ExpectInstallationGone() {
 }
 
 HWND RunningApplicationWindow() {
-    return FindWindowA("fwApplication", "Huetrove v1.0");
+    return FindWindowA("fwApplication", kTitle);
 }
 
 // Over the chart the picking cursor from cur.dat, not the arrow of the background.
 void ExpectThePickingCursorOverTheChart(const Huetrove& app) {
     BringToForeground(app.main());
-    const HCURSOR arrow = CursorAt(ClientToScreenPoint(app.main(), POINT{5, 50}));
-    HWND chart = ShownChartOf(app.main());
-    ASSERT_NE(chart, nullptr);
-    const HCURSOR overChart = CursorAt(CenterOf(WindowRect(chart)));
+    const HCURSOR arrow = app.CursorOverBackground();
+    ASSERT_NE(app.ShownChart(), nullptr);
+    const HCURSOR overChart = app.CursorOverChart();
     ASSERT_NE(arrow, nullptr);
     EXPECT_NE(overChart, arrow) << "the picking cursor did not load";
-}
-
-// A child of a dialog by its text.
-HWND ControlOf(HWND dialog, const std::string& text) {
-    for (HWND child : ChildWindows(dialog)) {
-        if (WindowText(child) == text)
-            return child;
-    }
-    return nullptr;
 }
 
 class Installer : public testing::Test {
@@ -480,8 +443,7 @@ TEST_F(Installer, SilentInstallPutsTheProgramInTheUsersOwnProgramsFolder) {
 TEST_F(Installer, SetupCarriesTheProgramsVersionAndCopyright) {
     ASSERT_EQ(Install(), 0u);
     auto setup = ReadVersionInfo(WideSetupPath());
-    const std::string installed = InstalledProgram();
-    const auto program = ReadVersionInfo(std::wstring(installed.begin(), installed.end()));
+    const auto program = ReadVersionInfo(fs::path(InstalledProgram()).wstring());
     ASSERT_TRUE(setup.has_value());
     ASSERT_TRUE(program.has_value());
     EXPECT_EQ(program->strings.at("FileVersion"), "1.0.0.0");
@@ -566,38 +528,28 @@ TEST_F(Installer, InAFolderNamedInOtherScriptsTheProgramFindsItsFilesAndEntersIt
         // file of this folder: the text viewer shows that the shell was handed the file.
         {
             const OpenInTheTextViewer help(".chm");
-            const auto viewer = [] { return FindWindowOfClass("Notepad", "Help.chm"); };
-            app.PressUntil("Ctrl+H opens Help.chm", {VK_CONTROL, 'H'}, [&] { return viewer() != nullptr; },
-                           {.deadline = 10s, .attempts = 2});
-            EXPECT_NE(viewer(), nullptr) << "Help opened nothing";
-            EXPECT_TRUE(MessageBoxes(id).empty()) << "Help reported a problem";
-            if (viewer())
-                CloseViewer(viewer());
-            for (const MessageBoxInfo& box : MessageBoxes(id))
-                AnswerMessageBox(box.window, box.buttons.at(0).window);
+            ExpectHelpOpens(app, [] { return FindWindowOfClass("Notepad", "Help.chm"); });
         }
 
         {
             const OpenInTheTextViewer licence(".txt");
             const auto about = [&] { return app.Shown({.caption = kAboutCaption}); };
             ASSERT_NE(app.OpenAbout(), nullptr);
-            HWND link = ControlOf(about(), "License Agreement");
-            const auto viewer = [] { return FindWindowOfClass("Notepad", "license.txt"); };
-            ClickUntil("a click on the licence link opens it", CenterOf(WindowRect(link)),
-                       [&] { return viewer() != nullptr; }, link, MouseButton::Left, {.deadline = 10s, .attempts = 2});
-            EXPECT_NE(viewer(), nullptr) << "the licence link opened nothing";
-            if (viewer())
-                CloseViewer(viewer());
+            HWND viewer = ClickLicenceLink(about());
+            EXPECT_NE(viewer, nullptr) << "the licence link opened nothing";
+            if (viewer)
+                CloseViewer(viewer);
             EXPECT_TRUE(PressUntil("Escape closes the About window", about(), {VK_ESCAPE}, [&] { return !about(); }));
         }
 
         const auto preferences = [&] { return app.Shown({.caption = kPreferencesCaption}); };
         HWND dialog = app.OpenPreferences();
         ASSERT_NE(dialog, nullptr);
-        HWND startup = ControlOf(dialog, "Launch on system startup");
+        HWND startup = ChildWithText(dialog, "Launch on system startup");
         ASSERT_TRUE(ClickButtonUntil("Launch on system startup is ticked", startup,
                                      [&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
-        ASSERT_TRUE(ClickButtonUntil("Ok closes Preferences", ControlOf(dialog, "&Ok"), [&] { return !preferences(); }));
+        ASSERT_TRUE(
+            ClickButtonUntil("Ok closes Preferences", ChildWithText(dialog, "&Ok"), [&] { return !preferences(); }));
         EXPECT_TRUE(WaitUntil([&] { return RunValueStarts(exe); }, 10s))
             << "no Run value of the quoted program path; the program reports: "
             << (MessageBoxes(id).empty() ? std::string("nothing") : MessageBoxes(id)[0].text);
@@ -631,8 +583,7 @@ TEST_F(Installer, InteractiveUninstallAsksAboutTheSettingsOnlyWhenThereAreSome) 
     ASSERT_EQ(Install(), 0u);
     ASSERT_FALSE(RegistryKeyExists(kSettingsKey));
     const InteractiveRun none = RunInteractively(Uninstaller(), "_?=" + InstallDir(), keepSettings);
-    ASSERT_TRUE(none.exitCode.has_value()) << "the uninstaller did not end";
-    EXPECT_EQ(*none.exitCode, 0u);
+    ASSERT_EQ(none.exitCode, 0u) << "the uninstaller did not end, or failed";
     for (const MessageBoxInfo& box : none.boxes)
         ADD_FAILURE() << "asked with no settings saved: " << box.text;
     ExpectInstallationGone();
@@ -640,8 +591,7 @@ TEST_F(Installer, InteractiveUninstallAsksAboutTheSettingsOnlyWhenThereAreSome) 
     ASSERT_EQ(Install(), 0u);
     ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
     const InteractiveRun some = RunInteractively(Uninstaller(), "_?=" + InstallDir(), keepSettings);
-    ASSERT_TRUE(some.exitCode.has_value()) << "the uninstaller did not end";
-    EXPECT_EQ(*some.exitCode, 0u);
+    ASSERT_EQ(some.exitCode, 0u) << "the uninstaller did not end, or failed";
     ASSERT_EQ(some.boxes.size(), 1u) << TextsOf(some.boxes);
     EXPECT_NE(some.boxes[0].text.find("settings"), std::string::npos) << some.boxes[0].text;
     EXPECT_EQ(ReadRegistryDword(kSettingsKey, "MinimizeClose"), 0u) << "No keeps them";
@@ -708,7 +658,7 @@ TEST_F(Installer, SilentSetupOfAnotherVersionClosesTheRunningProgramAndReplacesE
     const RECT portableWindow = WindowRect(portable.main());
     ASSERT_TRUE(EqualRect(&window, &portableWindow));
 
-    EXPECT_EQ(RunToEnd(MarkedSetupPath(), std::string("/S")), 0u);
+    EXPECT_EQ(RunToEnd(MarkedSetupPath(), "/S"), 0u);
     EXPECT_TRUE(app.process().WaitForExit(10s)) << "the program still runs";
     EXPECT_TRUE(portable.process().WaitForExit(10s)) << "the portable copy still runs";
     // Both started on a first run at the same place, so whichever saved last saved this.
@@ -738,8 +688,7 @@ TEST_F(Installer, InteractiveSetupAsksBeforeItClosesTheRunningProgram) {
         const InteractiveRun accepted = RunInteractively(MarkedSetupPath(), "", [](const MessageBoxInfo& box) {
             return MentionsRunning(box) ? IDOK : IDCANCEL;
         });
-        ASSERT_TRUE(accepted.exitCode.has_value()) << "the setup did not end";
-        EXPECT_EQ(*accepted.exitCode, 0u);
+        ASSERT_EQ(accepted.exitCode, 0u) << "the setup did not end, or failed";
         ASSERT_EQ(accepted.boxes.size(), 1u) << TextsOf(accepted.boxes);
         EXPECT_TRUE(MentionsRunning(accepted.boxes[0])) << accepted.boxes[0].text;
         EXPECT_TRUE(app.process().WaitForExit(10s)) << "the program still runs";
@@ -758,7 +707,7 @@ TEST_F(Installer, SetupFailsAndChangesNothingWhenTheProgramDoesNotEnd) {
     ScratchDirectory elsewhere;
     Huetrove app(elsewhere.Path(), InstalledProgram());
 
-    const auto setup = RunToEnd(MarkedSetupPath(), std::string("/S"));
+    const auto setup = RunToEnd(MarkedSetupPath(), "/S");
     ASSERT_TRUE(setup.has_value()) << "the setup waits for ever";
     EXPECT_NE(*setup, 0u);
     EXPECT_TRUE(app.process().IsRunning());
@@ -782,7 +731,7 @@ TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten)
         {
             const HeldFile held(InstallDir() + "\\" + name, sharing);
             ASSERT_TRUE(held.Held()) << name;
-            const auto setup = RunToEnd(MarkedSetupPath(), std::string("/S"));
+            const auto setup = RunToEnd(MarkedSetupPath(), "/S");
             ASSERT_TRUE(setup.has_value());
             EXPECT_NE(*setup, 0u) << "with " << name << " held";
             const auto uninstall = Uninstall();
@@ -793,7 +742,7 @@ TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten)
         EXPECT_TRUE(fs::exists(ShortcutPath()));
     }
     // Free again, the same setup goes through.
-    EXPECT_EQ(RunToEnd(MarkedSetupPath(), std::string("/S")), 0u);
+    EXPECT_EQ(RunToEnd(MarkedSetupPath(), "/S"), 0u);
     ExpectTheMarkedInstallation(before);
 }
 
@@ -802,7 +751,7 @@ TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten)
 TEST_F(Installer, UninstallStartedAsWindowsStartsItLeavesNoFileOfTheProgram) {
     ASSERT_EQ(Install(), 0u);
     ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", InstalledProgram()));
-    ASSERT_EQ(RunToEnd(Uninstaller(), std::string("/S")), 0u);
+    ASSERT_EQ(RunToEnd(Uninstaller(), "/S"), 0u);
     EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     EXPECT_FALSE(fs::exists(ShortcutPath()));
     EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
@@ -816,7 +765,7 @@ TEST_F(Installer, QuietUninstallEndsWithTheExitCodeOfAFileInUse) {
     const Installation before = CurrentInstallation();
     const HeldFile held(InstallDir() + "\\Help.chm", FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(held.Held());
-    EXPECT_EQ(RunToEnd(Uninstaller(), std::string("/S")), 3u);
+    EXPECT_EQ(RunToEnd(Uninstaller(), "/S"), 3u);
     EXPECT_TRUE(CurrentInstallation() == before) << "a failed uninstall changed the installation";
     EXPECT_TRUE(fs::exists(ShortcutPath()));
 }

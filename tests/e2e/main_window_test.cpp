@@ -13,10 +13,6 @@ using namespace harness;
 
 namespace {
 
-COLORREF DesktopColor() {
-    return GetSysColor(COLOR_BACKGROUND);
-}
-
 void Select(HWND box, int start, int end) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(box, EM_SETSEL, static_cast<WPARAM>(start), end, SMTO_ABORTIFHUNG, 5000, &ignored);
@@ -52,7 +48,7 @@ TEST_F(MainWindow, ShowsTitleAndTheDesktopColourAtStartUp) {
     EXPECT_EQ(Caption(app->main()), kMainCaption);
     EXPECT_EQ(ClientSize(app->main()).cx, 150);
 
-    const COLORREF desktop = DesktopColor();
+    const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
     EXPECT_EQ(app->Html(), HtmlOf(desktop));
     EXPECT_EQ(app->Red(), std::to_string(GetRValue(desktop)));
     EXPECT_EQ(app->Green(), std::to_string(GetGValue(desktop)));
@@ -69,7 +65,7 @@ TEST_F(MainWindow, TheApplicationWindowCarriesTheTitle) {
     Start();
     HWND owner = Owner(app->main());
     ASSERT_NE(owner, nullptr);
-    EXPECT_EQ(Caption(owner), "Huetrove v1.0");
+    EXPECT_EQ(Caption(owner), kTitle);
     EXPECT_TRUE(IsVisible(owner)) << "the taskbar button goes with a visible form";
 }
 
@@ -83,7 +79,7 @@ TEST_F(MainWindow, CopyToClipboardPutsExactlyTheSevenCharacterCode) {
     ASSERT_TRUE(CopyThroughOpenMenu());
     auto text = ReadClipboardText();
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(*text, HtmlOf(DesktopColor()));
+    EXPECT_EQ(*text, HtmlOf(GetSysColor(COLOR_BACKGROUND)));
     EXPECT_EQ(text->size(), 7u);
     // The whole code stays selected (a rich edit box counts its final mark as well).
     auto [start, end] = EditSelection(app->HtmlBox());
@@ -115,7 +111,7 @@ TEST_F(MainWindow, CopyWaitsOutAShortHoldOfTheClipboardAndReportsALongOne) {
     ASSERT_TRUE(app->PressUntil("Ctrl+C selects the code", {VK_CONTROL, 'C'}, [&] { return WholeCodeSelected(*app); }));
     auto box = WaitForMessageBox(app->ProcessId(), 5s);
     ASSERT_TRUE(box.has_value()) << "a long hold is reported";
-    EXPECT_EQ(box->caption, "Huetrove v1.0");
+    EXPECT_EQ(box->caption, kTitle);
     EXPECT_NE(box->text.find("clipboard"), std::string::npos) << box->text;
     ASSERT_EQ(box->buttons.size(), 1u);
     AnswerMessageBox(box->window, box->buttons[0].window);
@@ -130,18 +126,14 @@ TEST_F(MainWindow, CtrlCCopiesTheSelectionOfAValueBoxAndElseTheCode) {
                            [&] { return FocusOf(app->main()) == app->RedBox(); }, app->main()));
     Select(app->HtmlBox(), 0, 0);
     Select(app->RedBox(), 0, -1);
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the red value", {VK_CONTROL, 'C'},
-                               [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, 'C'}, "Ctrl+C copies the red value"));
     EXPECT_EQ(ReadClipboardText(), app->Red());
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
     EXPECT_EQ(EditSelection(app->HtmlBox()).second, 0) << "the HTML box is left alone";
 
     // Nothing selected in the box: the code, as the menu's command copies it.
     Select(app->RedBox(), 0, 0);
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
-                               [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, 'C'}, "Ctrl+C copies the code"));
     EXPECT_EQ(ReadClipboardText(), app->Html());
     EXPECT_TRUE(WholeCodeSelected(*app));
 }
@@ -149,13 +141,9 @@ TEST_F(MainWindow, CtrlCCopiesTheSelectionOfAValueBoxAndElseTheCode) {
 TEST_F(MainWindow, TheCopiedCodeOutlivesTheProgramAsPlainText) {
     Start();
     const std::string code = app->Html();
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+C copies the code", {VK_CONTROL, 'C'},
-                               [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, 'C'}, "Ctrl+C copies the code"));
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
-    app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
-                    {.deadline = 15s, .attempts = kStepAttempts});
-    ASSERT_TRUE(app->process().WaitForExit(15s));
+    ASSERT_TRUE(app->Exit());
     EXPECT_EQ(ReadClipboardText(), code);
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));
 }
@@ -169,9 +157,7 @@ TEST_F(MainWindow, CtrlInsertAndWmCopyCopyAsCtrlCDoes) {
     ASSERT_TRUE(ClickUntil("a click puts the focus in the HTML box", CenterOf(WindowRect(app->HtmlBox())),
                            [&] { return FocusOf(app->main()) == app->HtmlBox(); }, app->main()));
     Select(app->HtmlBox(), 0, -1);
-    ASSERT_TRUE(ClearClipboard());
-    ASSERT_TRUE(app->PressUntil("Ctrl+Insert copies the code", {VK_CONTROL, VK_INSERT},
-                               [] { return ReadClipboardText().has_value(); }));
+    ASSERT_TRUE(app->CopyWith({VK_CONTROL, VK_INSERT}, "Ctrl+Insert copies the code"));
     EXPECT_EQ(ReadClipboardText(), code);
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format")) << "plain text only";
 
@@ -240,8 +226,6 @@ TEST_F(MainWindow, ANoticeFromAnotherProgramsWindowReachesNoHandler) {
 
 TEST_F(MainWindow, ExitEndsTheProgram) {
     Start();
-    app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
-                    {.deadline = 15s, .attempts = kStepAttempts});
-    ASSERT_TRUE(app->process().WaitForExit(15s));
+    ASSERT_TRUE(app->Exit());
     EXPECT_EQ(app->process().ExitCode(), 0u);
 }

@@ -10,24 +10,14 @@ using namespace harness;
 
 namespace {
 
-HCURSOR CursorOverChart(const Huetrove& app) {
-    HWND chart = app.ShownChart();
-    return chart ? CursorAt(CenterOf(WindowRect(chart))) : nullptr;
-}
-
-// The window's own background, between the swatch and the chart: the arrow.
-HCURSOR CursorOverBackground(const Huetrove& app) {
-    return CursorAt(ClientToScreenPoint(app.main(), POINT{5, 50}));
-}
-
 using PickCursor = HuetroveTest;
 
 }  // namespace
 
 TEST_F(PickCursor, ChartsShowTheProgramsOwnCursor) {
     BringToForeground(Start().main());
-    const HCURSOR arrow = CursorOverBackground(*app);
-    const HCURSOR overChart = CursorOverChart(*app);
+    const HCURSOR arrow = app->CursorOverBackground();
+    const HCURSOR overChart = app->CursorOverChart();
     ASSERT_NE(arrow, nullptr);
     ASSERT_NE(overChart, nullptr);
     EXPECT_NE(overChart, arrow);
@@ -38,7 +28,7 @@ TEST_F(PickCursor, WithoutTheFileTheChartsShowTheArrow) {
     ASSERT_TRUE(lone.copied);
     Huetrove copy(lone.dir.Path(), lone.exe);  // ends before its folder goes
     BringToForeground(copy.main());
-    const HCURSOR arrow = CursorOverBackground(copy);
+    const HCURSOR arrow = copy.CursorOverBackground();
     ASSERT_NE(arrow, nullptr);
-    EXPECT_EQ(CursorOverChart(copy), arrow);
+    EXPECT_EQ(copy.CursorOverChart(), arrow);
 }

@@ -28,18 +28,8 @@ protected:
         FirstRunTest::TearDown();
     }
 
-    // Rests the pointer on a point, coming from outside the dialog each time so the
-    // tooltip shows anew, until the hint shows or the time is up.
-    std::optional<std::string> HintAt(POINT point) {
-        return WaitFor(
-            [&]() -> std::optional<std::string> {
-                MoveMouse({5, 5});
-                WaitUntil([&] { return !ShownTooltip(app->process().Id()); }, 1s);
-                MoveMouse(point);
-                return WaitFor([&] { return ShownTooltip(app->process().Id()); }, 3s);
-            },
-            15s, 0ms);
-    }
+    // The tooltip at a point, the pointer coming from outside the dialog each time.
+    std::optional<std::string> HintAt(POINT point) { return HoverForTooltip(point, {5, 5}, app->ProcessId()); }
 
     HWND dialog = nullptr;
     HWND combo = nullptr;

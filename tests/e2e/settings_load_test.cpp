@@ -17,18 +17,7 @@ using namespace harness;
 
 namespace {
 
-constexpr char kTitle[] = "Huetrove v1.0";
-
-// Some cases start the program themselves, to meet the box it shows before its main window.
-class SettingsLoadE2E : public HuetroveTest {
-protected:
-    void TearDown() override {
-        program.reset();
-        HuetroveTest::TearDown();
-    }
-
-    std::optional<Process> program;
-};
+using SettingsLoadE2E = HuetroveTest;
 
 TEST_F(SettingsLoadE2E, TheSessionEndingWhileAStartUpErrorIsShownKeepsEveryStoredValue) {
     const std::string run = "\"C:\\Programs\\Huetrove\\Huetrove.exe\"";
@@ -99,8 +88,7 @@ TEST_P(OutOfReach, TheWindowOpensWhereAFirstRunPutsItAndExitSavesThat) {
     EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN) - 15) << GetParam().why;
     EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN) - 83) << GetParam().why;
 
-    ASSERT_TRUE(app->MenuCommand('F', 'X', "File > Exit ends the program", [&] { return !app->process().IsRunning(); },
-                                 {.deadline = 15s}));
+    ASSERT_TRUE(app->Exit());
     EXPECT_EQ(StoredNumber("WindowLeft"), static_cast<DWORD>(rc.left));
     EXPECT_EQ(StoredNumber("WindowTop"), static_cast<DWORD>(rc.top));
 }

@@ -13,12 +13,6 @@ using namespace harness;
 
 namespace {
 
-constexpr char kTitle[] = "Huetrove v1.0";
-
-size_t ValueCount(const char* keyPath) {
-    return RegistryValues(keyPath).size();
-}
-
 bool IsChecked(HWND checkBox) {
     return SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -39,32 +33,24 @@ void Toggle(HWND checkBox) {
     EXPECT_TRUE(WaitUntil([&] { return IsChecked(checkBox) != before; }, 5s));
 }
 
+// The title band's label: the one label that is not the dialog's own child.
+HWND BandLabel(HWND dialog) {
+    for (HWND label : ChildWindows(dialog, "fwLabel"))
+        if (GetParent(label) != dialog)
+            return label;
+    return nullptr;
+}
+
 // The Preferences dialog of a running program, its controls found by their texts.
 struct Preferences {
     HWND window = nullptr;
-    HWND minimizeClose = nullptr;
-    HWND systemStartup = nullptr;
-    HWND actionBox = nullptr;
-    HWND ok = nullptr;
-    HWND cancel = nullptr;
-    HWND bandLabel = nullptr;
+    HWND minimizeClose = ChildWithText(window, "Minimize to tray instead of closing");
+    HWND systemStartup = ChildWithText(window, "Launch on system startup");
+    HWND actionBox = FindChildWindow(window, "ComboBox");
+    HWND ok = ChildWithText(window, "&Ok");
+    HWND cancel = ChildWithText(window, "&Cancel");
+    HWND bandLabel = BandLabel(window);
 
-    explicit Preferences(HWND dialog) : window(dialog) {
-        for (HWND child : ChildWindows(dialog)) {
-            const std::string text = WindowText(child);
-            if (text == "Minimize to tray instead of closing")
-                minimizeClose = child;
-            else if (text == "Launch on system startup")
-                systemStartup = child;
-            else if (text == "&Ok")
-                ok = child;
-            else if (text == "&Cancel")
-                cancel = child;
-            else if (ClassName(child) == "fwLabel" && child != nullptr && GetParent(child) != dialog)
-                bandLabel = child;
-        }
-        actionBox = FindChildWindow(dialog, "ComboBox");
-    }
     bool Complete() const { return minimizeClose && systemStartup && actionBox && ok && cancel && bandLabel; }
     HWND ActionEdit() const { return FindChildWindow(actionBox, "Edit"); }
     std::string Action() const { return WindowText(actionBox); }
@@ -77,11 +63,17 @@ protected:
     Preferences Open() {
         HWND dialog = app->OpenPreferences();
         EXPECT_NE(dialog, nullptr);
-        Preferences preferences(dialog);
+        Preferences preferences{dialog};
         EXPECT_TRUE(preferences.Complete());
         // Keys go to the dialog from here on.
         EXPECT_TRUE(WaitUntil([&] { return IsForeground(dialog); }, 5s));
         return preferences;
+    }
+
+    // The program started and Preferences open, as most cases begin.
+    Preferences StartAndOpen() {
+        Start();
+        return Open();
     }
 
     // A key that closes the dialog, pressed in it.
@@ -91,7 +83,6 @@ protected:
         Closed(preferences);
     }
 
-    // OK by the mouse.
     void ClickOk(const Preferences& preferences) {
         ClickControl(preferences.ok);
         Closed(preferences);
@@ -131,7 +122,7 @@ TEST_F(SettingsE2E, AFirstRunWritesNothingAndExitWritesTheSixValues) {
 
     Exit();
     ASSERT_TRUE(app->process().WaitForExit(15s));
-    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u);
     EXPECT_EQ(StoredNumber("WindowTop"), static_cast<DWORD>(rc.top));
     EXPECT_EQ(StoredNumber("WindowLeft"), static_cast<DWORD>(rc.left));
     EXPECT_EQ(StoredText("ActivePS"), "palWeb");
@@ -195,13 +186,9 @@ TEST_F(SettingsE2E, AnOffScreenPositionOpensTheWindowWhereAFirstRunWould) {
     EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN) - 83);
 }
 
-// The store's parent key made volatile: a lasting key cannot be created below it.
-void MakeStoreUnwritable() {
-    ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
-}
-
 TEST_F(SettingsE2E, AFailedSaveAtExitKeepsTheProgramRunningAndExitTriesAgain) {
-    MakeStoreUnwritable();
+    // The store's parent key made volatile: a lasting key cannot be created below it.
+    ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
     Start();
     Exit();
     auto box = WaitForMessageBox(app->process().Id(), 15s);
@@ -219,7 +206,7 @@ TEST_F(SettingsE2E, AFailedSaveAtExitKeepsTheProgramRunningAndExitTriesAgain) {
     RemoveAllSettings();
     PostMessageA(app->main(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(app->process().WaitForExit(15s));
-    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u);
 }
 
 TEST_F(SettingsE2E, TheEndOfTheSessionSavesWithoutAsking) {
@@ -227,13 +214,13 @@ TEST_F(SettingsE2E, TheEndOfTheSessionSavesWithoutAsking) {
     HWND application = Owner(app->main());
     ASSERT_NE(application, nullptr);
     EXPECT_TRUE(EndSession(application));
-    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u);
     EXPECT_EQ(StoredText("ActivePS"), "palWeb");
     ASSERT_TRUE(app->process().WaitForExit(15s));
 }
 
 TEST_F(SettingsE2E, AFailedSaveAtTheEndOfTheSessionShowsNoBox) {
-    MakeStoreUnwritable();
+    ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
     Start();
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(Owner(app->main()), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer);
@@ -242,8 +229,7 @@ TEST_F(SettingsE2E, AFailedSaveAtTheEndOfTheSessionShowsNoBox) {
 }
 
 TEST_F(SettingsE2E, PreferencesShowsTheSettingsAndTheTitle) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     EXPECT_EQ(ClientSize(p.window).cx, 327);
     EXPECT_EQ(ClientSize(p.window).cy, 233);
     EXPECT_EQ(Owner(p.window), Owner(app->main()));
@@ -263,8 +249,7 @@ TEST_F(SettingsE2E, PreferencesShowsTheSettingsAndTheTitle) {
 }
 
 TEST_F(SettingsE2E, EnterCancelsAtTheFirstOpening) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     EXPECT_EQ(FocusOf(p.window), p.minimizeClose);
     // Space clears the box; Enter must not keep that.
     ASSERT_TRUE(ToggleUntilChanged(
@@ -286,12 +271,11 @@ TEST_F(SettingsE2E, EnterCancelsAtTheFirstOpening) {
 }
 
 TEST_F(SettingsE2E, AfterOkByMouseEnterConfirmsTheNextOpening) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     ClickOk(p);
     // OK without a change still saves everything.
     ASSERT_TRUE(RegistryKeyExists(kSettingsKey));
-    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u);
     EXPECT_EQ(StoredNumber("WindowLeft"), static_cast<DWORD>(WindowRect(app->main()).left));
     EXPECT_EQ(StoredText("ActivePS"), "palWeb");
 
@@ -300,12 +284,11 @@ TEST_F(SettingsE2E, AfterOkByMouseEnterConfirmsTheNextOpening) {
     EXPECT_EQ(again.window, p.window) << "one dialog, shown again";
     EXPECT_EQ(FocusOf(again.window), again.ok) << "the focus is where it was left";
     CloseWith(again, VK_RETURN);
-    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u);
 }
 
 TEST_F(SettingsE2E, EscapeAndTheCloseBoxCancelAndCancelledEditsDoNotComeBack) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     ClickControl(p.systemStartup);
     ASSERT_TRUE(WaitUntil([&] { return IsChecked(p.systemStartup); }, 5s));
     CloseWith(p, VK_ESCAPE);
@@ -326,8 +309,7 @@ TEST_F(SettingsE2E, EscapeAndTheCloseBoxCancelAndCancelledEditsDoNotComeBack) {
 }
 
 TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     TypeInto(p, "Screen");
     ASSERT_EQ(p.Action(), "Screen");
     ClickOk(p);
@@ -348,16 +330,14 @@ TEST_F(SettingsE2E, TheActionBoxMapsOnlyTheFullItemTexts) {
 
 TEST_F(SettingsE2E, AStoredActionOtherThanScreenOrPickerShowsAndIsStoredAsNone) {
     ASSERT_TRUE(StoreSettings({.windowTop = 300, .dblClickAction = "screen"}));
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     EXPECT_EQ(p.Action(), "None");
     ClickOk(p);
     EXPECT_EQ(StoredText("DblClickAction"), "None");
 }
 
 TEST_F(SettingsE2E, LaunchOnStartupWritesAndRemovesTheRunValueAtOnce) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     Toggle(p.systemStartup);
     ClickOk(p);
     EXPECT_TRUE(RunValueStarts(ProgramPath())) << ReadRegistryString(kRunKey, "Huetrove").value_or("no Run value");
@@ -372,8 +352,7 @@ TEST_F(SettingsE2E, LaunchOnStartupWritesAndRemovesTheRunValueAtOnce) {
 }
 
 TEST_F(SettingsE2E, ClearingMinimizeToTrayMakesTheNextCloseSaveAndEndTheProgram) {
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     Toggle(p.minimizeClose);
     ClickOk(p);
     EXPECT_EQ(StoredNumber("MinimizeClose"), 0u);
@@ -381,14 +360,13 @@ TEST_F(SettingsE2E, ClearingMinimizeToTrayMakesTheNextCloseSaveAndEndTheProgram)
     RemoveAllSettings();
     PostMessageA(app->main(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(app->process().WaitForExit(15s));
-    EXPECT_EQ(ValueCount(kSettingsKey), 6u);
+    EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u);
     EXPECT_EQ(StoredNumber("MinimizeClose"), 0u);
 }
 
 TEST_F(SettingsE2E, TickingMinimizeToTrayAgainMakesClosesHide) {
     ASSERT_TRUE(StoreSettings({.windowTop = 300, .minimizeClose = 0, .dblClickAction = nullptr}));
-    Start();
-    Preferences p = Open();
+    Preferences p = StartAndOpen();
     EXPECT_FALSE(IsChecked(p.minimizeClose));
     Toggle(p.minimizeClose);
     ClickOk(p);

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "FirstRunTest.h"
 
@@ -32,20 +34,6 @@ constexpr long kUserMargin = 3;
 constexpr long kHandleMargin = 8;
 constexpr unsigned long long kPrivateMarginKb = 2048;
 
-// A window of this test to take the activation from the main window and hand it back.
-class OtherWindow {
-public:
-    OtherWindow() {
-        window_ = CreateWindowExA(0, "STATIC", "soak", WS_POPUP | WS_VISIBLE | WS_BORDER, 40, 40, 120, 80, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-    ~OtherWindow() { DestroyWindow(window_); }
-    HWND Handle() const { return window_; }
-
-private:
-    HWND window_ = nullptr;
-};
-
 class Soak : public FirstRunTest {
 protected:
     void SetUp() override {
@@ -54,7 +42,6 @@ protected:
         icon = FirstIconSlot();
         ASSERT_TRUE(WaitUntil([&] { return IconDrawnAt(icon); }, 10s)) << "no icon in the tray";
     }
-
 
     // The main window in front, as a user brings it back before typing.
     bool Front() { return BringToForeground(app->main()); }
@@ -82,9 +69,7 @@ protected:
     // Ctrl+S, a click anywhere, and the main window back.
     void PickFromScreen(int count) {
         for (int i = 0; i < count; ++i) {
-            ASSERT_TRUE(app->PressUntil("Ctrl+S starts picking", {VK_CONTROL, 'S'},
-                                        [&] { return app->PickingWindow() != nullptr; }))
-                << "screen picking did not start";
+            ASSERT_NE(app->StartPicking(), nullptr) << "screen picking did not start";
             ASSERT_TRUE(ClickUntil("a click ends picking", POINT{300 + i % 200, 400},
                                    [&] { return app->PickingWindow() == nullptr && IsVisible(app->main()); }))
                 << "screen picking did not end with a click";
@@ -103,9 +88,9 @@ protected:
         }
     }
 
-    void Activate(int count, const OtherWindow& other) {
+    void Activate(int count, HWND other) {
         for (int i = 0; i < count; ++i) {
-            BringToForeground(other.Handle());
+            BringToForeground(other);
             PumpMessages();
             ASSERT_TRUE(BringToForeground(app->main())) << "the main window did not become active";
         }
@@ -122,7 +107,7 @@ protected:
         ASSERT_TRUE(IsVisible(app->main()));
     }
 
-    void Round(const OtherWindow& other) {
+    void Round(HWND other) {
         SwitchCharts(kChartSwitches / kRounds);
         ClickPalette(kPaletteClicks / kRounds);
         PickFromScreen(kScreenPicks / kRounds);
@@ -146,7 +131,12 @@ protected:
 };
 
 TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstTwoDid) {
-    OtherWindow other;
+    // A window of this test to take the activation from the main window and hand it back.
+    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> window(
+        CreateWindowExA(0, "STATIC", "soak", WS_POPUP | WS_VISIBLE | WS_BORDER, 40, 40, 120, 80, nullptr, nullptr,
+                        GetModuleHandleA(nullptr), nullptr),
+        &DestroyWindow);
+    HWND other = window.get();
     // The counts are taken after two rounds: Wine keeps a device context (with its
     // region and bitmap) for every window that has painted, up to 64, so the count
     // rises until every passing window (a hint, a menu, a dialog's controls) has shown

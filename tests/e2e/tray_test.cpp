@@ -15,34 +15,6 @@ namespace {
 
 using namespace harness;
 
-// Hovers over the icon until its tooltip shows, starting from elsewhere so it shows anew.
-std::optional<std::string> HoverTooltip(POINT icon, const std::string& mustContain) {
-    const auto matching = [&]() -> std::optional<std::string> {
-        auto text = ShownTooltip(0);
-        if (text && text->find(mustContain) != std::string::npos)
-            return text;
-        return std::nullopt;
-    };
-    SendUntil(
-        "hovering over the icon shows its tooltip with " + mustContain,
-        [&] {
-            if (!MoveMouse({icon.x - 300, icon.y - 300}))
-                return false;
-            WaitUntil([] { return !ShownTooltip(0); }, 1s);
-            return MoveMouse(icon);
-        },
-        [&] { return matching().has_value(); }, {.deadline = 3s, .attempts = 5});
-    return matching();
-}
-
-void PressButton(bool right, bool down) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
-                             : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
-    SendInput(1, &input, sizeof input);
-}
-
 class TrayTest : public FirstRunTest {
 protected:
     void SetUp() override {
@@ -51,13 +23,8 @@ protected:
         program = &app->process();
         main = app->main();
         // Wine's taskbar takes its size once there is something to show in it.
-        ASSERT_TRUE(WaitUntil(
-            [] {
-                const RECT bar = WindowRect(Taskbar());
-                return bar.right - bar.left > 100;
-            },
-            10s))
-            << "no taskbar in this desktop";
+        const auto barWidth = [] { return WindowRect(Taskbar()).right - WindowRect(Taskbar()).left; };
+        ASSERT_TRUE(WaitUntil([&] { return barWidth() > 100; }, 10s)) << "no taskbar in this desktop";
         icon = FirstIconSlot();
         ASSERT_TRUE(WaitUntil([&] { return IconDrawnAt(icon); }, 10s)) << "no icon in the tray";
     }
@@ -74,7 +41,6 @@ protected:
         MoveMouse({100, 100});
     }
 
-    HWND Application() const { return FindTopLevelWindow(program->Id(), {.className = "fwApplication"}); }
     bool MainShown() const { return IsVisible(main); }
     bool WaitShown(bool shown) const {
         return WaitUntil([&] { return MainShown() == shown; }, 5s);
@@ -84,13 +50,7 @@ protected:
     HWND WaitForMenu() const { return app->WaitForWindow({.className = "#32768"}, 5s); }
     bool WaitMenuGone() const { return WaitUntil([&] { return !ShownTrayMenu(); }, 5s); }
     bool CloseMenu() {
-        return SendUntil(
-            "Escape closes the menu",
-            [] {
-                PressKey(VK_ESCAPE);
-                return true;
-            },
-            [&] { return ShownTrayMenu() == nullptr; });
+        return PressUntil("Escape closes the menu", nullptr, {VK_ESCAPE}, [&] { return ShownTrayMenu() == nullptr; });
     }
 
     // Opens the tray menu with the right button (held, then let go) and presses `key` in
@@ -101,27 +61,21 @@ protected:
             "a right press on the icon opens the menu",
             [&] {
                 if (held)
-                    PressButton(true, false);  // a press that opened nothing
+                    PressButton(MouseButton::Right, false);  // a press that opened nothing
                 if (!MoveMouse(Spot()))
                     return false;
-                PressButton(true, true);
+                PressButton(MouseButton::Right, true);
                 held = true;
                 return true;
             },
             [&] { return ShownTrayMenu() != nullptr; }))
             << "the menu did not open on the press";
-        PressButton(true, false);
+        PressButton(MouseButton::Right, false);
         if (!done) {
             PressKey(key);
             return;
         }
-        ASSERT_TRUE(SendUntil(
-            what,
-            [&] {
-                PressKey(key);
-                return true;
-            },
-            done));
+        ASSERT_TRUE(PressUntil(what, nullptr, {key}, done));
     }
 
     // The icon, a little left or right of the last point pressed.
@@ -138,13 +92,8 @@ protected:
     void EndFromTray() {
         // The last entry, "&Close Huetrove".
         MenuKey(VK_UP, "Up highlights the last entry", [&] { return MenuHighlighted(ShownTrayMenu()); });
-        ASSERT_TRUE(SendUntil(
-            "Enter on Close Huetrove ends the program",
-            [&] {
-                PressKey(VK_RETURN);
-                return true;
-            },
-            [&] { return !program->IsRunning(); }, {.deadline = 10s, .attempts = 2}));
+        ASSERT_TRUE(PressUntil("Enter on Close Huetrove ends the program", nullptr, {VK_RETURN},
+                               [&] { return !program->IsRunning(); }, {.deadline = 10s, .attempts = 2}));
     }
 
     // Whether an entry of a menu on show is highlighted: the menu lives in the program's
@@ -167,13 +116,12 @@ protected:
 };
 
 TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
-    HWND html = FindChildWindow(main, "RICHEDIT50W");
-    if (!html)
-        html = FindChildWindow(main, "RichEdit20A");
+    HWND html = app->HtmlBox();
     ASSERT_TRUE(html);
     const std::string code = WindowText(html);
     ASSERT_EQ(code.size(), 7u);
-    auto tip = HoverTooltip(icon, code);
+    const POINT away{icon.x - 300, icon.y - 300};
+    auto tip = HoverForTooltip(icon, away, 0, code);
     ASSERT_TRUE(tip) << "no tooltip with " << code;
     EXPECT_EQ(tip->rfind("Huetrove v1.0 // ", 0), 0u) << *tip;
 
@@ -183,14 +131,14 @@ TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
         "a click on the chart picks another colour", {client.left + 20, client.top + 70},
         [&] { return WindowText(html) != code; }, main));
     const std::string picked = WindowText(html);
-    tip = HoverTooltip(icon, picked);
+    tip = HoverForTooltip(icon, away, 0, picked);
     ASSERT_TRUE(tip) << "the tooltip kept " << code;
     EXPECT_EQ(tip->substr(tip->size() - 7), picked);
 }
 
 TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindowAndADoubleClickIsOneClick) {
     // The application window stands for the program on the taskbar.
-    HWND application = Application();
+    HWND application = app->Application();
     ASSERT_TRUE(application);
     ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(false));
@@ -215,7 +163,7 @@ TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindowAndADoubleClickIsOneClic
 // The shell's restart notice with no restart: the icon stays where it was, so the
 // shell refuses the program's add, and the icon must still count as there.
 TEST_F(TrayTest, ARestartNoticeWithoutARestartLeavesTheClickHidingToTheTray) {
-    HWND application = Application();
+    HWND application = app->Application();
     ASSERT_TRUE(application);
     ASSERT_TRUE(SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
                                     5000, nullptr));
@@ -320,7 +268,7 @@ protected:
 
     // Shown again with the application restored, so a second minimise hides it again.
     void ExpectMinimisableAgain() {
-        HWND application = Application();
+        HWND application = app->Application();
         ASSERT_TRUE(application);
         EXPECT_TRUE(WaitUntil([&] { return !IsIconic(application) && IsVisible(application); }, 5s))
             << "the application window stayed minimised";

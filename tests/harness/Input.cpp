@@ -1,5 +1,7 @@
 #include "Input.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace harness {
@@ -12,27 +14,12 @@ constexpr Duration kForegroundSettle = 200ms;
 // read this long after the last move came from the display server.
 constexpr Duration kCursorTrust = 150ms;
 
+// The keys of the extended key block, which carry the extended flag as a keyboard's do.
+constexpr WORD kExtendedKeys[] = {VK_LEFT,   VK_RIGHT,  VK_UP,    VK_DOWN,     VK_HOME, VK_END,  VK_PRIOR, VK_NEXT,
+                                  VK_INSERT, VK_DELETE, VK_RMENU, VK_RCONTROL, VK_APPS, VK_LWIN, VK_RWIN};
+
 bool IsExtendedKey(WORD key) {
-    switch (key) {
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_HOME:
-        case VK_END:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_INSERT:
-        case VK_DELETE:
-        case VK_RMENU:
-        case VK_RCONTROL:
-        case VK_APPS:
-        case VK_LWIN:
-        case VK_RWIN:
-            return true;
-        default:
-            return false;
-    }
+    return std::ranges::find(kExtendedKeys, key) != std::end(kExtendedKeys);
 }
 
 INPUT KeyInput(WORD key, bool down) {
@@ -60,7 +47,7 @@ LONG ToAbsolute(LONG pixel, int screenSize) {
     return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screenSize - 1) / screenSize);
 }
 
-void Send(std::vector<INPUT>& inputs) {
+void Send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -87,10 +74,6 @@ bool BringToForeground(HWND window, Duration timeout) {
             return WaitUntil([&] { return GetForegroundWindow() == window; }, kForegroundSettle);
         },
         timeout, 0ms);
-}
-
-void PressKeys(std::initializer_list<WORD> keys) {
-    SendKeys(std::vector<WORD>(keys));
 }
 
 void PressKey(WORD key) {
@@ -123,8 +106,7 @@ bool MoveMouse(POINT screenPoint, Duration timeout) {
         INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
         move.mi.dx = ToAbsolute(screenPoint.x, GetSystemMetrics(SM_CXSCREEN));
         move.mi.dy = ToAbsolute(screenPoint.y, GetSystemMetrics(SM_CYSCREEN));
-        std::vector<INPUT> inputs{move};
-        Send(inputs);
+        Send({move});
         return std::chrono::steady_clock::now();
     };
     // Done once every reading since the last move, including the display server's own,
@@ -143,14 +125,19 @@ bool MoveMouse(POINT screenPoint, Duration timeout) {
         timeout, 10ms);
 }
 
+void PressButton(MouseButton button, bool down) {
+    const bool left = button == MouseButton::Left;
+    Send({MouseInput(down ? (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN)
+                          : (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP))});
+}
+
 bool Click(POINT screenPoint, MouseButton button) {
     if (!MoveMouse(screenPoint)) {
         return false;
     }
     const bool left = button == MouseButton::Left;
-    std::vector<INPUT> inputs{MouseInput(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
-                              MouseInput(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)};
-    Send(inputs);
+    Send({MouseInput(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
+          MouseInput(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)});
     return true;
 }
 
@@ -159,9 +146,8 @@ bool DoubleClick(POINT screenPoint) {
         return false;
     }
     // Both clicks in one batch: well inside the double-click time and distance.
-    std::vector<INPUT> inputs{MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP),
-                              MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
-    Send(inputs);
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP), MouseInput(MOUSEEVENTF_LEFTDOWN),
+          MouseInput(MOUSEEVENTF_LEFTUP)});
     return true;
 }
 

@@ -2,7 +2,6 @@
 // Synthetic keys and clicks, sent the way a user's would arrive.
 #include <windows.h>
 
-#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -16,7 +15,6 @@ bool BringToForeground(HWND window, Duration timeout = 5s);
 
 // Presses the keys in order and lets them go in reverse: PressKeys({VK_CONTROL, 'S'}),
 // PressKeys({VK_MENU, VK_F4}). Letters are their upper-case virtual-key codes.
-void PressKeys(std::initializer_list<WORD> keys);
 void PressKeys(const std::vector<WORD>& keys);
 void PressKey(WORD key);
 // Types printable ASCII text (with Shift where the keyboard layout needs it).
@@ -35,6 +33,8 @@ bool MoveMouse(POINT screenPoint, Duration timeout = 3s);
 // into from here, but the same cursor keeps its handle.
 HCURSOR CursorAt(POINT screenPoint);
 bool Click(POINT screenPoint, MouseButton button = MouseButton::Left);
+// A press or a release alone, where the pointer is: a button held while the test looks.
+void PressButton(MouseButton button, bool down);
 bool DoubleClick(POINT screenPoint);
 
 }  // namespace harness

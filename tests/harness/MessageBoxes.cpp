@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include <algorithm>
+
 #include "WindowFinder.h"
 #include "WindowText.h"
 
@@ -9,20 +11,11 @@ namespace {
 
 constexpr char kDialogClass[] = "#32770";
 
-bool IsIconStatic(HWND control) {
-    const auto style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
-    return (style & SS_TYPEMASK) == SS_ICON;
-}
-
 }  // namespace
 
 const DialogButton* MessageBoxInfo::ButtonById(int id) const {
-    for (const auto& button : buttons) {
-        if (button.id == id) {
-            return &button;
-        }
-    }
-    return nullptr;
+    const auto button = std::ranges::find(buttons, id, &DialogButton::id);
+    return button == buttons.end() ? nullptr : &*button;
 }
 
 MessageBoxInfo ReadMessageBox(HWND dialog) {
@@ -33,7 +26,7 @@ MessageBoxInfo ReadMessageBox(HWND dialog) {
     for (HWND control : ChildWindows(dialog)) {
         const std::string className = ClassName(control);
         if (className == "Static") {
-            if (IsIconStatic(control)) {
+            if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
                 info.icon = control;
                 continue;
             }

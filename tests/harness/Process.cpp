@@ -109,4 +109,13 @@ void Process::Release() {
     }
 }
 
+std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments, Duration timeout) {
+    return RunToEnd(Widen(exe), Widen(arguments), timeout);
+}
+
+std::optional<DWORD> RunToEnd(const std::wstring& exe, const std::wstring& arguments, Duration timeout) {
+    Process run = Process::Launch(exe, arguments);
+    return run.WaitForExit(timeout) ? run.ExitCode() : std::nullopt;
+}
+
 }  // namespace harness

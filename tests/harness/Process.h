@@ -50,4 +50,8 @@ private:
     DWORD id_ = 0;
 };
 
+// Runs a program to its end: its exit code, or nothing when it does not end within `timeout`.
+std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments, Duration timeout = 60s);
+std::optional<DWORD> RunToEnd(const std::wstring& exe, const std::wstring& arguments, Duration timeout = 60s);
+
 }  // namespace harness

@@ -8,15 +8,17 @@
 
 namespace harness {
 
-namespace {
-
 std::string EnvironmentOr(const char* name, const char* fallback) {
     char value[MAX_PATH * 2] = {};
     const DWORD length = GetEnvironmentVariableA(name, value, sizeof(value));
     return length > 0 && length < sizeof(value) ? std::string(value, length) : std::string(fallback);
 }
 
-}  // namespace
+std::wstring EnvironmentOr(const wchar_t* name, const wchar_t* fallback) {
+    wchar_t value[MAX_PATH * 2] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH * 2);
+    return length > 0 && length < MAX_PATH * 2 ? std::wstring(value, length) : std::wstring(fallback);
+}
 
 std::string ProgramPath() {
     return EnvironmentOr("HUETROVE_EXE", "Huetrove.exe");

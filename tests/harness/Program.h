@@ -9,6 +9,9 @@ namespace harness {
 // environment (HUETROVE_EXE, HUETROVE_DIR); "Huetrove.exe" and "." without them.
 std::string ProgramPath();
 std::string ProgramDirectory();
+// A variable of the environment the test runner sets, or `fallback` without it.
+std::string EnvironmentOr(const char* name, const char* fallback);
+std::wstring EnvironmentOr(const wchar_t* name, const wchar_t* fallback);
 
 // This test's own executable, and a file beside it (a helper built with the test, or a
 // file the test puts there).

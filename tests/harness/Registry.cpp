@@ -3,26 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <vector>
 
 namespace harness {
 
 namespace {
 
+// A key below HKCU opened for `access`, closed with its owner; null when it does not open.
 class Key {
 public:
-    Key(const std::string& path, REGSAM access, bool create) {
-        const LONG status =
-            create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key_, nullptr)
-                   : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_);
-        if (status != ERROR_SUCCESS) {
+    Key(const std::string& path, REGSAM access) {
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_) != ERROR_SUCCESS)
             key_ = nullptr;
-        }
     }
     ~Key() {
-        if (key_) {
+        if (key_)
             RegCloseKey(key_);
-        }
     }
     Key(const Key&) = delete;
     Key& operator=(const Key&) = delete;
@@ -33,59 +28,43 @@ private:
     HKEY key_ = nullptr;
 };
 
-std::optional<std::vector<BYTE>> ReadValue(const std::string& key, const std::string& name, DWORD expectedType) {
-    Key opened(key, KEY_QUERY_VALUE, false);
-    DWORD type = 0;
-    DWORD size = 0;
-    if (!opened.Get() ||
-        RegQueryValueExA(opened.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        type != expectedType) {
-        return std::nullopt;
-    }
-    std::vector<BYTE> data(size);
-    if (RegQueryValueExA(opened.Get(), name.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    data.resize(size);
-    return data;
-}
-
 }  // namespace
 
 std::optional<std::string> ReadRegistryString(const std::string& key, const std::string& name) {
-    const auto data = ReadValue(key, name, REG_SZ);
-    if (!data) {
+    DWORD size = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS)
         return std::nullopt;
-    }
-    std::string text(data->begin(), data->end());
-    // The stored size usually counts the terminating zero.
-    text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
+    std::string text(size + 1, '\0');  // room for a zero the stored text may lack
+    size = static_cast<DWORD>(text.size());
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    text.resize(text.find('\0'));
     return text;
 }
 
 std::optional<std::wstring> ReadRegistryWideString(const std::wstring& key, const std::wstring& name) {
     DWORD size = 0;
     if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-        ERROR_SUCCESS) {
+        ERROR_SUCCESS)
         return std::nullopt;
-    }
     std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
     size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
     if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
-        ERROR_SUCCESS) {
+        ERROR_SUCCESS)
         return std::nullopt;
-    }
-    text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
+    text.resize(text.find(L'\0'));
     return text;
 }
 
 std::optional<DWORD> ReadRegistryDword(const std::string& key, const std::string& name) {
-    const auto data = ReadValue(key, name, REG_DWORD);
-    if (!data || data->size() != sizeof(DWORD)) {
-        return std::nullopt;
-    }
     DWORD value = 0;
-    memcpy(&value, data->data(), sizeof(value));
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+            ERROR_SUCCESS ||
+        size != sizeof value)
+        return std::nullopt;
     return value;
 }
 
@@ -98,22 +77,16 @@ bool WriteRegistryDword(const std::string& key, const std::string& name, DWORD v
 }
 
 bool RegistryValueExists(const std::string& key, const std::string& name) {
-    Key opened(key, KEY_QUERY_VALUE, false);
-    return opened.Get() &&
-           RegQueryValueExA(opened.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS;
 }
 
 bool RegistryKeyExists(const std::string& key) {
-    Key opened(key, KEY_READ, false);
-    return opened.Get() != nullptr;
+    return Key(key, KEY_READ).Get() != nullptr;
 }
 
 bool DeleteRegistryValue(const std::string& key, const std::string& name) {
-    Key opened(key, KEY_SET_VALUE, false);
-    if (!opened.Get()) {
-        return true;
-    }
-    const LONG status = RegDeleteValueA(opened.Get(), name.c_str());
+    const LONG status = RegDeleteKeyValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str());
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
@@ -133,7 +106,7 @@ DWORD RegistryValue::Number() const {
 
 std::map<std::string, RegistryValue> RegistryValues(const std::string& key) {
     std::map<std::string, RegistryValue> values;
-    Key opened(key, KEY_READ, false);
+    Key opened(key, KEY_READ);
     if (!opened.Get())
         return values;
     DWORD longestName = 0;
@@ -157,9 +130,9 @@ std::map<std::string, RegistryValue> RegistryValues(const std::string& key) {
 }
 
 bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD type, const void* data, size_t size) {
-    Key opened(key, KEY_SET_VALUE, true);
-    return opened.Get() && RegSetValueExA(opened.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
-                                          static_cast<DWORD>(size)) == ERROR_SUCCESS;
+    // The key is created as needed.
+    return RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), type, data, static_cast<DWORD>(size)) ==
+           ERROR_SUCCESS;
 }
 
 bool CreateVolatileRegistryKey(const std::string& key) {

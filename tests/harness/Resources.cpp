@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "WindowFinder.h"
+
 namespace harness {
 
 namespace {
@@ -87,27 +89,6 @@ long CountHandlesByTrying(HANDLE process) {
     return count;
 }
 
-struct WindowCount {
-    DWORD processId;
-    long windows = 0;
-};
-
-BOOL CALLBACK CountChild(HWND, LPARAM data) {
-    ++reinterpret_cast<WindowCount*>(data)->windows;
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM data) {
-    auto* count = reinterpret_cast<WindowCount*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == count->processId) {
-        ++count->windows;
-        EnumChildWindows(window, &CountChild, data);
-    }
-    return TRUE;
-}
-
 unsigned long long PrivateCommittedKb(HANDLE process) {
     unsigned long long bytes = 0;
     MEMORY_BASIC_INFORMATION mbi{};
@@ -125,9 +106,8 @@ unsigned long long PrivateCommittedKb(HANDLE process) {
 
 ProcessResources MeasureResources(HANDLE process) {
     ProcessResources r;
-    WindowCount windows{GetProcessId(process)};
-    EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&windows));
-    r.windows = windows.windows;
+    for (HWND window : TopLevelWindows(GetProcessId(process)))
+        r.windows += 1 + static_cast<long>(ChildWindows(window).size());
 
     r.gdiObjects = static_cast<long>(GetGuiResources(process, GR_GDIOBJECTS));
     r.gdiCountedBySystem = r.gdiObjects > 0;

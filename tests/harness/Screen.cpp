@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <vector>
 
@@ -124,10 +125,7 @@ void SaveScreenOnFailure(const std::string& suffix) {
     if (!info || !testing::Test::HasFailure())
         return;
     std::string name = info->name();
-    for (char& c : name) {
-        if (c == '/')
-            c = '-';  // a parameterised case's number
-    }
+    std::ranges::replace(name, '/', '-');  // a parameterised case's number
     SaveScreenshot({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, name + suffix + "-failure.bmp");
 }
 

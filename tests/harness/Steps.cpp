@@ -163,4 +163,21 @@ bool ClickCloseBox(HWND window) {
                       [&] { return !IsWindow(window) || !IsWindowVisible(window); }, window);
 }
 
+std::optional<std::string> HoverForTooltip(POINT point, POINT away, DWORD processId, const std::string& part) {
+    const auto matching = [&]() -> std::optional<std::string> {
+        const auto text = ShownTooltip(processId);
+        return text && text->find(part) != std::string::npos ? text : std::nullopt;
+    };
+    SendUntil(
+        "resting the pointer shows a tooltip with \"" + part + "\"",
+        [&] {
+            if (!MoveMouse(away))
+                return false;
+            WaitUntil([&] { return !ShownTooltip(processId); }, 1s);
+            return MoveMouse(point);
+        },
+        [&] { return matching().has_value(); }, {.deadline = 3s, .attempts = 5});
+    return matching();
+}
+
 }  // namespace harness

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "Input.h"
@@ -47,7 +48,8 @@ bool ToggleUntilChanged(const std::string& what, const std::function<bool()>& se
 bool ClickUntil(const std::string& what, POINT screenPoint, const std::function<bool()>& done,
                 HWND window = nullptr, MouseButton button = MouseButton::Left, StepLimits limits = {});
 
-// Brings `window` to the front and presses the key chord until `done`.
+// Brings `window` to the front (null: leaves the focus where it is, in a menu say) and
+// presses the key chord until `done`.
 bool PressUntil(const std::string& what, HWND window, std::initializer_list<WORD> keys,
                 const std::function<bool()>& done, StepLimits limits = {});
 
@@ -70,5 +72,9 @@ HWND ShownMenu(DWORD processId);
 
 // Clicks the close box of a window's caption until the window is no longer visible.
 bool ClickCloseBox(HWND window);
+
+// Rests the pointer on `point`, coming from `away` each time so that a tooltip shows anew,
+// until a tooltip of the process (of any process for 0) shows that holds `part`: its text.
+std::optional<std::string> HoverForTooltip(POINT point, POINT away, DWORD processId, const std::string& part = {});
 
 }  // namespace harness

@@ -12,48 +12,27 @@ bool IsClass(HWND window, const std::string& className) {
 }
 
 bool Matches(HWND window, const WindowQuery& query) {
-    if (query.visibleOnly && !IsWindowVisible(window)) {
-        return false;
-    }
-    if (query.className && !IsClass(window, *query.className)) {
-        return false;
-    }
-    return !query.caption || Caption(window) == *query.caption;
+    return (!query.visibleOnly || IsWindowVisible(window)) && (!query.className || IsClass(window, *query.className)) &&
+           (!query.caption || Caption(window) == *query.caption);
 }
 
-struct TopLevelSearch {
-    DWORD processId;
-    const WindowQuery* query;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<TopLevelSearch*>(param);
-    if ((!search->processId || ProcessOf(window) == search->processId) && Matches(window, *search->query)) {
-        search->found.push_back(window);
-    }
-    return TRUE;
-}
-
-struct ChildSearch {
-    const std::optional<std::string>* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<ChildSearch*>(param);
-    if (!*search->className || IsClass(window, **search->className)) {
-        search->found.push_back(window);
-    }
+// Hands each window an enumeration meets to `visit`.
+template <typename Visit>
+BOOL CALLBACK Each(HWND window, LPARAM visit) {
+    (*reinterpret_cast<Visit*>(visit))(window);
     return TRUE;
 }
 
 }  // namespace
 
 std::vector<HWND> TopLevelWindows(DWORD processId, const WindowQuery& query) {
-    TopLevelSearch search{processId, &query, {}};
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    auto visit = [&](HWND window) {
+        if ((!processId || ProcessOf(window) == processId) && Matches(window, query))
+            found.push_back(window);
+    };
+    EnumWindows(Each<decltype(visit)>, reinterpret_cast<LPARAM>(&visit));
+    return found;
 }
 
 HWND FindTopLevelWindow(DWORD processId, const WindowQuery& query) {
@@ -66,14 +45,27 @@ HWND WaitForTopLevelWindow(DWORD processId, const WindowQuery& query, Duration t
 }
 
 std::vector<HWND> ChildWindows(HWND parent, const std::optional<std::string>& className) {
-    ChildSearch search{&className, {}};
-    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    auto visit = [&](HWND window) {
+        if (!className || IsClass(window, *className))
+            found.push_back(window);
+    };
+    EnumChildWindows(parent, Each<decltype(visit)>, reinterpret_cast<LPARAM>(&visit));
+    return found;
 }
 
 HWND FindChildWindow(HWND parent, const std::string& className) {
     const auto children = ChildWindows(parent, className);
     return children.empty() ? nullptr : children.front();
+}
+
+HWND ChildWithText(HWND parent, const std::string& text, bool prefix) {
+    for (HWND child : ChildWindows(parent)) {
+        const std::string shown = WindowText(child);
+        if (prefix ? shown.starts_with(text) : shown == text)
+            return child;
+    }
+    return nullptr;
 }
 
 HWND ChildAt(HWND parent, POINT clientPoint) {

@@ -26,6 +26,8 @@ HWND WaitForTopLevelWindow(DWORD processId, const WindowQuery& query, Duration t
 // Class names match regardless of case, as the system treats them.
 std::vector<HWND> ChildWindows(HWND parent, const std::optional<std::string>& className = std::nullopt);
 HWND FindChildWindow(HWND parent, const std::string& className);
+// The first descendant of `parent` that shows `text` (with `prefix`, whose text starts with it).
+HWND ChildWithText(HWND parent, const std::string& text, bool prefix = false);
 
 // The visible child of `parent` at a point in parent's client coordinates;
 // `parent` itself when no child is there, null when the point lies outside.

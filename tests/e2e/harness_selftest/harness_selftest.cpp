@@ -23,15 +23,6 @@ std::string SystemProgram(const std::string& name) {
     return std::string(folder) + "\\" + name;
 }
 
-// Runs a console program to its end and returns its exit code.
-std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments) {
-    Process process = Process::Launch(exe, arguments);
-    if (!process.WaitForExit(kStartTimeout)) {
-        return std::nullopt;
-    }
-    return process.ExitCode();
-}
-
 class NotepadTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -102,13 +93,7 @@ TEST_F(NotepadTest, MouseClicksLandOnTheExactPoint) {
     const DWORD id = notepad_->Id();
     EXPECT_TRUE(ClickUntil("a right click opens the menu", onBeta, [&] { return ShownMenu(id) != nullptr; }, edit_,
                            MouseButton::Right));
-    EXPECT_TRUE(SendUntil(
-        "Escape closes the menu",
-        [] {
-            PressKey(VK_ESCAPE);
-            return true;
-        },
-        [&] { return ShownMenu(id) == nullptr; }));
+    EXPECT_TRUE(PressUntil("Escape closes the menu", nullptr, {VK_ESCAPE}, [&] { return ShownMenu(id) == nullptr; }));
 }
 
 TEST_F(NotepadTest, ScreenPixelsShowWhatIsDrawn) {
@@ -178,12 +163,12 @@ TEST(RegistryTest, ValuesAreSharedWithOtherProcesses) {
     EXPECT_EQ(ReadRegistryString(key, "Text"), "palWeb");
     EXPECT_EQ(ReadRegistryDword(key, "Number"), 0x12345678u);
     EXPECT_EQ(ReadRegistryDword(key, "Text"), std::nullopt);  // a string is no number
-    EXPECT_EQ(RunToEnd(reg, query), 0u);
+    EXPECT_EQ(RunToEnd(reg, query, kStartTimeout), 0u);
 
     EXPECT_TRUE(DeleteRegistryValue(key, "Text"));
     EXPECT_FALSE(RegistryValueExists(key, "Text"));
     EXPECT_TRUE(RegistryValueExists(key, "Number"));
-    EXPECT_EQ(RunToEnd(reg, query), 1u);
+    EXPECT_EQ(RunToEnd(reg, query, kStartTimeout), 1u);
 
     EXPECT_TRUE(DeleteRegistryKey(key));
     EXPECT_FALSE(RegistryKeyExists(key));
