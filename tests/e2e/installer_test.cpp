@@ -38,17 +38,9 @@ constexpr char kWebPage[] = "https://brightquill.github.io/huetrove/";
 const std::wstring kOtherScriptsFolder =
     L"C:\\\u041F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u044B-\u03A9\u03BC\u03AD\u03B3\u03B1";
 
-std::string SetupPath() {
-    return EnvironmentOr("HUETROVE_SETUP", "Huetrove-1.0-setup.exe");
-}
-std::wstring WideSetupPath() {
-    return EnvironmentOr(L"HUETROVE_SETUP", L"Huetrove-1.0-setup.exe");
-}
-
-// A setup of a later version (9.9) whose four files each end with kMark.
-std::string MarkedSetupPath() {
-    return EnvironmentOr("HUETROVE_MARKED_SETUP", "Huetrove-9.9-marked-setup.exe");
-}
+// The setup of this build, and one of a later version (9.9) whose four files each end with kMark.
+const std::wstring kSetup = EnvironmentOr(L"HUETROVE_SETUP", L"Huetrove-1.0-setup.exe");
+const std::string kMarkedSetup = EnvironmentOr("HUETROVE_MARKED_SETUP", "Huetrove-9.9-marked-setup.exe");
 constexpr char kMark[] = "huetrove-marked-9.9";
 
 std::string ShellFolder(int csidl) {
@@ -56,18 +48,10 @@ std::string ShellFolder(int csidl) {
     return SUCCEEDED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ? path : "";
 }
 
-std::string InstallDir() {
-    return ShellFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Huetrove";
-}
-std::string InstalledProgram() {
-    return InstallDir() + "\\Huetrove.exe";
-}
-std::string Uninstaller() {
-    return InstallDir() + "\\Uninstall.exe";
-}
-std::string ShortcutPath() {
-    return ShellFolder(CSIDL_PROGRAMS) + "\\Huetrove.lnk";
-}
+const std::string kInstallDir = ShellFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Huetrove";
+const std::string kInstalledProgram = kInstallDir + "\\Huetrove.exe";
+const std::string kUninstaller = kInstallDir + "\\Uninstall.exe";
+const std::string kShortcut = ShellFolder(CSIDL_PROGRAMS) + "\\Huetrove.lnk";
 
 bool SamePath(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
@@ -92,8 +76,8 @@ struct Installation {
 
 Installation CurrentInstallation() {
     Installation now;
-    for (const std::string& name : FilesIn(InstallDir()))
-        now.files[name] = FileText(InstallDir() + "\\" + name);
+    for (const std::string& name : FilesIn(kInstallDir))
+        now.files[name] = FileText(kInstallDir + "\\" + name);
     for (const auto& [name, value] : RegistryValues(kUninstallKey))
         now.entry[name] = value.Bytes();
     return now;
@@ -102,7 +86,7 @@ Installation CurrentInstallation() {
 // Every file and the uninstall entry are the marked setup's, and nothing else is left.
 void ExpectTheMarkedInstallation(const Installation& before) {
     Installation now = CurrentInstallation();
-    EXPECT_EQ(FilesIn(InstallDir()),
+    EXPECT_EQ(FilesIn(kInstallDir),
               (std::vector<std::string>{"Help.chm", "Huetrove.exe", "Uninstall.exe", "cur.dat", "license.txt"}));
     for (const char* name : kProgramFiles)
         EXPECT_TRUE(now.files[name].ends_with(kMark)) << name << " is not the new one";
@@ -138,8 +122,8 @@ private:
     HANDLE handle_;
 };
 
-std::optional<DWORD> Install(const std::string& options = {}) {
-    return RunToEnd(SetupPath(), options.empty() ? "/S" : "/S " + options, kSetupTimeout);
+std::optional<DWORD> Install(const std::wstring& options = {}) {
+    return RunToEnd(kSetup, options.empty() ? L"/S" : L"/S " + options, kSetupTimeout);
 }
 
 // Uninstall.exe runs the uninstaller from the temporary folder on the folder that `_?=`
@@ -147,18 +131,18 @@ std::optional<DWORD> Install(const std::string& options = {}) {
 // code. Its own file, and with it the folder, go a moment after it ends, when the
 // uninstall went through; RemoveUninstaller waits for that.
 std::optional<DWORD> Uninstall(const std::string& options = {}) {
-    return RunToEnd(Uninstaller(), "/S " + (options.empty() ? "" : options + " ") + "_?=" + InstallDir(),
+    return RunToEnd(kUninstaller, "/S " + (options.empty() ? "" : options + " ") + "_?=" + kInstallDir,
                     kSetupTimeout);
 }
 
-bool RemoveUninstaller() {
+bool RemovekUninstaller {
     // The system may hold the file a moment after its process ended.
     return WaitUntil(
         [] {
             std::error_code ignored;
-            fs::remove(Uninstaller(), ignored);
-            fs::remove(InstallDir(), ignored);  // only when empty
-            return !fs::exists(InstallDir());
+            fs::remove(kUninstaller, ignored);
+            fs::remove(kInstallDir, ignored);  // only when empty
+            return !fs::exists(kInstallDir);
         },
         10s, 100ms);
 }
@@ -252,6 +236,8 @@ bool MentionsRunning(const MessageBoxInfo& box) {
 }
 
 // The version resource of a file: its fixed numbers and its English (US) strings.
+constexpr const char* kVersionStrings[] = {"FileVersion", "ProductVersion", "LegalCopyright", "CompanyName",
+                                           "ProductName"};
 struct VersionInfo {
     std::pair<DWORD, DWORD> fileVersion;
     std::pair<DWORD, DWORD> productVersion;
@@ -270,29 +256,18 @@ std::optional<VersionInfo> ReadVersionInfo(const std::wstring& path) {
     VersionInfo info{{fixed->dwFileVersionMS, fixed->dwFileVersionLS},
                      {fixed->dwProductVersionMS, fixed->dwProductVersionLS},
                      {}};
-    for (const char* name : {"FileVersion", "ProductVersion", "LegalCopyright", "CompanyName", "ProductName"}) {
-        const std::wstring query = L"\\StringFileInfo\\040904b0\\" + std::wstring(name, name + strlen(name));
+    for (const char* name : kVersionStrings) {
+        const std::wstring query = L"\\StringFileInfo\\040904b0\\" + fs::path(name).wstring();
         wchar_t* text = nullptr;
-        if (VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &size) && text) {
-            const std::wstring wide(text);
-            info.strings[name] = std::string(wide.begin(), wide.end());
-        }
+        if (VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &size) && text)
+            info.strings[name] = fs::path(text).string();
     }
     return info;
 }
 
-// The images of a module's first icon group, as the shell picks among them.
-struct IconImage {
-    int pixels;
-    int bitCount;
-    bool png;
-};
-
-std::vector<IconImage> IconImages(const std::string& module) {
-    std::vector<IconImage> images;
-    HMODULE file = LoadLibraryExA(module.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    if (!file)
-        return images;
+// The 32-bit images of a module's first icon group, as the shell picks among them: their
+// size in pixels, and whether that image is kept as PNG.
+std::map<int, bool> IconImages(HMODULE file) {
     // The group lists each image by the id of its RT_ICON resource.
 #pragma pack(push, 2)
     struct GroupEntry {
@@ -312,6 +287,7 @@ std::vector<IconImage> IconImages(const std::string& module) {
             return FALSE;
         },
         reinterpret_cast<LONG_PTR>(&firstGroupName));
+    std::map<int, bool> images;
     if (HRSRC group = FindResourceA(file, firstGroupName.c_str(), RT_GROUP_ICON)) {
         const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(file, group)));
         const WORD count = data ? reinterpret_cast<const WORD*>(data)[2] : 0;
@@ -320,10 +296,10 @@ std::vector<IconImage> IconImages(const std::string& module) {
             HRSRC image = FindResourceA(file, MAKEINTRESOURCEA(entries[i].id), RT_ICON);
             const BYTE* bytes = image ? static_cast<const BYTE*>(LockResource(LoadResource(file, image))) : nullptr;
             const bool png = bytes && SizeofResource(file, image) > 8 && memcmp(bytes, "\x89PNG\r\n\x1a\n", 8) == 0;
-            images.push_back({entries[i].width == 0 ? 256 : entries[i].width, entries[i].bitCount, png});
+            if (entries[i].bitCount == 32)
+                images[entries[i].width == 0 ? 256 : entries[i].width] = png;
         }
     }
-    FreeLibrary(file);
     return images;
 }
 
@@ -362,25 +338,25 @@ void RemoveAnyInstallation() {
     EXPECT_TRUE(WaitUntil(
         [] {
             std::error_code ignored;
-            fs::remove_all(InstallDir(), ignored);
-            return !fs::exists(InstallDir());
+            fs::remove_all(kInstallDir, ignored);
+            return !fs::exists(kInstallDir);
         },
         10s, 100ms))
-        << "cannot remove " << InstallDir();
+        << "cannot remove " << kInstallDir;
     std::error_code ignored;
     fs::remove_all(fs::path(kOtherScriptsFolder), ignored);
-    fs::remove(ShortcutPath(), ignored);
+    fs::remove(kShortcut, ignored);
     DeleteRegistryKey(kUninstallKey);
     RemoveAllSettings();
 }
 
 // After an uninstall: nothing of the installation is left.
 void ExpectInstallationGone() {
-    std::vector<std::string> left = FilesIn(InstallDir());
+    std::vector<std::string> left = FilesIn(kInstallDir);
     std::erase(left, "Uninstall.exe");  // it goes a moment after its run
     EXPECT_TRUE(left.empty()) << "left in the install folder: " << testing::PrintToString(left);
-    EXPECT_TRUE(RemoveUninstaller()) << "the install folder stays: " << testing::PrintToString(FilesIn(InstallDir()));
-    EXPECT_FALSE(fs::exists(ShortcutPath()));
+    EXPECT_TRUE(RemovekUninstaller) << "the install folder stays: " << testing::PrintToString(FilesIn(kInstallDir));
+    EXPECT_FALSE(fs::exists(kShortcut));
     EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
 }
@@ -414,21 +390,21 @@ TEST_F(Installer, SilentInstallPutsTheProgramInTheUsersOwnProgramsFolder) {
     ASSERT_EQ(Install(), 0u);
 
     for (const char* name : kProgramFiles)
-        EXPECT_TRUE(fs::is_regular_file(InstallDir() + "\\" + name)) << name;
-    EXPECT_TRUE(fs::is_regular_file(Uninstaller()));
+        EXPECT_TRUE(fs::is_regular_file(kInstallDir + "\\" + name)) << name;
+    EXPECT_TRUE(fs::is_regular_file(kUninstaller));
 
-    const auto shortcut = ReadShortcut(ShortcutPath());
-    ASSERT_TRUE(shortcut.has_value()) << "no Start-menu shortcut at " << ShortcutPath();
-    EXPECT_TRUE(SamePath(shortcut->target, InstalledProgram())) << shortcut->target;
-    EXPECT_TRUE(SamePath(shortcut->workingDirectory, InstallDir())) << shortcut->workingDirectory;
+    const auto shortcut = ReadShortcut(kShortcut);
+    ASSERT_TRUE(shortcut.has_value()) << "no Start-menu shortcut at " << kShortcut;
+    EXPECT_TRUE(SamePath(shortcut->target, kInstalledProgram)) << shortcut->target;
+    EXPECT_TRUE(SamePath(shortcut->workingDirectory, kInstallDir)) << shortcut->workingDirectory;
 
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "DisplayName"), "Huetrove");
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "DisplayVersion"), "1.0");
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "Publisher"), "Brightquill");
-    EXPECT_EQ(ReadRegistryString(kUninstallKey, "DisplayIcon"), InstalledProgram() + ",0");
-    EXPECT_EQ(ReadRegistryString(kUninstallKey, "InstallLocation"), InstallDir());
-    EXPECT_EQ(ReadRegistryString(kUninstallKey, "UninstallString"), "\"" + Uninstaller() + "\"");
-    EXPECT_EQ(ReadRegistryString(kUninstallKey, "QuietUninstallString"), "\"" + Uninstaller() + "\" /S");
+    EXPECT_EQ(ReadRegistryString(kUninstallKey, "DisplayIcon"), kInstalledProgram + ",0");
+    EXPECT_EQ(ReadRegistryString(kUninstallKey, "InstallLocation"), kInstallDir);
+    EXPECT_EQ(ReadRegistryString(kUninstallKey, "UninstallString"), "\"" + kUninstaller + "\"");
+    EXPECT_EQ(ReadRegistryString(kUninstallKey, "QuietUninstallString"), "\"" + kUninstaller + "\" /S");
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "URLInfoAbout"), kWebPage);
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "HelpLink"), kWebPage);
     EXPECT_EQ(ReadRegistryDword(kUninstallKey, "NoModify"), 1u);
@@ -436,19 +412,19 @@ TEST_F(Installer, SilentInstallPutsTheProgramInTheUsersOwnProgramsFolder) {
     // In kilobytes: at least the program itself.
     const auto size = ReadRegistryDword(kUninstallKey, "EstimatedSize");
     ASSERT_TRUE(size.has_value());
-    EXPECT_GE(*size, fs::file_size(InstalledProgram()) / 1024);
+    EXPECT_GE(*size, fs::file_size(kInstalledProgram) / 1024);
 }
 
 // The setup program says what it is as the program does: the same version, maker and copyright.
 TEST_F(Installer, SetupCarriesTheProgramsVersionAndCopyright) {
     ASSERT_EQ(Install(), 0u);
-    auto setup = ReadVersionInfo(WideSetupPath());
-    const auto program = ReadVersionInfo(fs::path(InstalledProgram()).wstring());
+    auto setup = ReadVersionInfo(kSetup);
+    const auto program = ReadVersionInfo(fs::path(kInstalledProgram).wstring());
     ASSERT_TRUE(setup.has_value());
     ASSERT_TRUE(program.has_value());
     EXPECT_EQ(program->strings.at("FileVersion"), "1.0.0.0");
     EXPECT_EQ(program->strings.at("LegalCopyright"), "Copyright (c) 2026 Brightquill");
-    for (const char* name : {"FileVersion", "ProductVersion", "LegalCopyright", "CompanyName", "ProductName"})
+    for (const char* name : kVersionStrings)
         EXPECT_EQ(setup->strings[name], program->strings.at(name)) << name;
     EXPECT_EQ(setup->fileVersion, program->fileVersion);
     EXPECT_EQ(setup->productVersion, program->productVersion);
@@ -458,21 +434,16 @@ TEST_F(Installer, SetupCarriesTheProgramsVersionAndCopyright) {
 // the Start menu ask for, up to the 256 pixels of the large views, which is kept as PNG.
 TEST_F(Installer, TheEntrysIconHasEverySizeTheShellShows) {
     ASSERT_EQ(Install(), 0u);
-    const auto icon = ReadRegistryString(kUninstallKey, "DisplayIcon");
-    ASSERT_EQ(icon, InstalledProgram() + ",0");
-    const auto images = IconImages(InstalledProgram());
-    std::map<int, bool> sizes;  // pixels, and whether that image is PNG
-    for (const IconImage& image : images) {
-        if (image.bitCount == 32)
-            sizes[image.pixels] = image.png;
-    }
+    ASSERT_EQ(ReadRegistryString(kUninstallKey, "DisplayIcon"), kInstalledProgram + ",0");
+    HMODULE file =
+        LoadLibraryExA(kInstalledProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(file, nullptr);
+    std::map<int, bool> sizes = IconImages(file);
     for (int pixels : {16, 20, 24, 32, 40, 48, 64, 256})
         EXPECT_TRUE(sizes.count(pixels)) << "no 32-bit image of " << pixels << " pixels";
     EXPECT_TRUE(sizes.count(256) && sizes[256]) << "the 256-pixel image is not PNG";
 
     // Each size the system picks must decode, PNG images too, with colour where the gem is drawn.
-    HMODULE file = LoadLibraryExA(InstalledProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(file, nullptr);
     for (int pixels : {16, 20, 24, 32, 40, 48, 64, 256}) {
         HICON loaded = static_cast<HICON>(LoadImageA(file, "MAINICON", IMAGE_ICON, pixels, pixels, 0));
         ASSERT_NE(loaded, nullptr) << pixels << " pixels";
@@ -497,18 +468,18 @@ TEST_F(Installer, TheEntrysIconHasEverySizeTheShellShows) {
 TEST_F(Installer, InstallsIntoTheFolderGivenOnTheCommandLine) {
     ScratchDirectory chosen;
     const std::string dir = chosen.Path() + "\\Colour Tools";  // /D= takes the rest of the line, spaces and all
-    ASSERT_EQ(Install("/D=" + dir), 0u);
+    ASSERT_EQ(Install(fs::path("/D=" + dir).wstring()), 0u);
     for (const char* name : kProgramFiles)
         EXPECT_TRUE(fs::is_regular_file(dir + "\\" + name)) << name;
     EXPECT_EQ(ReadRegistryString(kUninstallKey, "InstallLocation"), dir);
-    EXPECT_FALSE(fs::exists(InstallDir()));
+    EXPECT_FALSE(fs::exists(kInstallDir));
     // The scratch folder goes with everything in it; the keys go in TearDown.
 }
 
 TEST_F(Installer, InstalledProgramFindsItsFilesWhenStartedFromElsewhere) {
     ASSERT_EQ(Install(), 0u);
     ScratchDirectory elsewhere;  // holds none of the companion files
-    Huetrove app(elsewhere.Path(), InstalledProgram());
+    Huetrove app(elsewhere.Path(), kInstalledProgram);
     ExpectThePickingCursorOverTheChart(app);
     // Help opens the help file, with no report of a missing one.
     ExpectHelpOpens(app);
@@ -517,7 +488,7 @@ TEST_F(Installer, InstalledProgramFindsItsFilesWhenStartedFromElsewhere) {
 TEST_F(Installer, InAFolderNamedInOtherScriptsTheProgramFindsItsFilesAndEntersItsRealPath) {
     const std::wstring dir = kOtherScriptsFolder + L"\\Huetrove";
     const std::wstring exe = dir + L"\\Huetrove.exe";
-    ASSERT_EQ(RunToEnd(WideSetupPath(), L"/S /D=" + dir), 0u);
+    ASSERT_EQ(Install(L"/D=" + dir), 0u);
     {
         ScratchDirectory elsewhere;  // holds none of the companion files
         Huetrove app(elsewhere.WidePath(), exe);
@@ -542,14 +513,13 @@ TEST_F(Installer, InAFolderNamedInOtherScriptsTheProgramFindsItsFilesAndEntersIt
             EXPECT_TRUE(PressUntil("Escape closes the About window", about(), {VK_ESCAPE}, [&] { return !about(); }));
         }
 
-        const auto preferences = [&] { return app.Shown({.caption = kPreferencesCaption}); };
         HWND dialog = app.OpenPreferences();
         ASSERT_NE(dialog, nullptr);
         HWND startup = ChildWithText(dialog, "Launch on system startup");
         ASSERT_TRUE(ClickButtonUntil("Launch on system startup is ticked", startup,
                                      [&] { return SendMessageA(startup, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
-        ASSERT_TRUE(
-            ClickButtonUntil("Ok closes Preferences", ChildWithText(dialog, "&Ok"), [&] { return !preferences(); }));
+        ASSERT_TRUE(ClickButtonUntil("Ok closes Preferences", ChildWithText(dialog, "&Ok"),
+                                     [&] { return !app.Shown({.caption = kPreferencesCaption}); }));
         EXPECT_TRUE(WaitUntil([&] { return RunValueStarts(exe); }, 10s))
             << "no Run value of the quoted program path; the program reports: "
             << (MessageBoxes(id).empty() ? std::string("nothing") : MessageBoxes(id)[0].text);
@@ -563,7 +533,7 @@ TEST_F(Installer, InAFolderNamedInOtherScriptsTheProgramFindsItsFilesAndEntersIt
 TEST_F(Installer, UninstallRemovesWhatItAddedAndTheSettingsOnlyOnRequest) {
     ASSERT_EQ(Install(), 0u);
     // What the program writes itself: its settings, and the Run entry when it starts with the system.
-    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", InstalledProgram()));
+    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", kInstalledProgram));
     ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
 
     ASSERT_EQ(Uninstall(), 0u);
@@ -582,7 +552,7 @@ TEST_F(Installer, InteractiveUninstallAsksAboutTheSettingsOnlyWhenThereAreSome) 
     const auto keepSettings = [](const MessageBoxInfo&) { return IDNO; };
     ASSERT_EQ(Install(), 0u);
     ASSERT_FALSE(RegistryKeyExists(kSettingsKey));
-    const InteractiveRun none = RunInteractively(Uninstaller(), "_?=" + InstallDir(), keepSettings);
+    const InteractiveRun none = RunInteractively(kUninstaller, "_?=" + kInstallDir, keepSettings);
     ASSERT_EQ(none.exitCode, 0u) << "the uninstaller did not end, or failed";
     for (const MessageBoxInfo& box : none.boxes)
         ADD_FAILURE() << "asked with no settings saved: " << box.text;
@@ -590,7 +560,7 @@ TEST_F(Installer, InteractiveUninstallAsksAboutTheSettingsOnlyWhenThereAreSome) 
 
     ASSERT_EQ(Install(), 0u);
     ASSERT_TRUE(WriteRegistryDword(kSettingsKey, "MinimizeClose", 0));
-    const InteractiveRun some = RunInteractively(Uninstaller(), "_?=" + InstallDir(), keepSettings);
+    const InteractiveRun some = RunInteractively(kUninstaller, "_?=" + kInstallDir, keepSettings);
     ASSERT_EQ(some.exitCode, 0u) << "the uninstaller did not end, or failed";
     ASSERT_EQ(some.boxes.size(), 1u) << TextsOf(some.boxes);
     EXPECT_NE(some.boxes[0].text.find("settings"), std::string::npos) << some.boxes[0].text;
@@ -606,10 +576,10 @@ TEST_F(Installer, UninstallRemovesTheStartEntryOnlyWhenItNamesThisInstallation) 
     ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", otherCopy));
     ASSERT_EQ(Uninstall(), 0u);
     EXPECT_EQ(ReadRegistryString(kRunKey, "Huetrove"), otherCopy);
-    EXPECT_TRUE(RemoveUninstaller());
+    EXPECT_TRUE(RemovekUninstaller);
 
     // This installation's, quoted as the program writes it, whatever the case of its letters.
-    std::string own = "\"" + InstalledProgram() + "\"";
+    std::string own = "\"" + kInstalledProgram + "\"";
     CharUpperA(own.data());
     ASSERT_EQ(Install(), 0u);
     ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", own));
@@ -634,7 +604,7 @@ TEST_F(Installer, RemovingTheSettingsKeepsTheMakersOtherKeys) {
 TEST_F(Installer, SilentUninstallClosesTheRunningProgramAsExitDoes) {
     ASSERT_EQ(Install(), 0u);
     ScratchDirectory elsewhere;
-    Huetrove app(elsewhere.Path(), InstalledProgram());
+    Huetrove app(elsewhere.Path(), kInstalledProgram);
     const RECT window = WindowRect(app.main());
 
     ASSERT_EQ(Uninstall(), 0u);
@@ -650,7 +620,7 @@ TEST_F(Installer, SilentSetupOfAnotherVersionClosesTheRunningProgramAndReplacesE
     ASSERT_EQ(Install(), 0u);
     const Installation before = CurrentInstallation();
     ScratchDirectory elsewhere;
-    Huetrove app(elsewhere.Path(), InstalledProgram());
+    Huetrove app(elsewhere.Path(), kInstalledProgram);
     const RECT window = WindowRect(app.main());
     ScratchDirectory portableFolder;
     ASSERT_TRUE(portableFolder.CopyIn(ProgramPath()));
@@ -658,7 +628,7 @@ TEST_F(Installer, SilentSetupOfAnotherVersionClosesTheRunningProgramAndReplacesE
     const RECT portableWindow = WindowRect(portable.main());
     ASSERT_TRUE(EqualRect(&window, &portableWindow));
 
-    EXPECT_EQ(RunToEnd(MarkedSetupPath(), "/S"), 0u);
+    EXPECT_EQ(RunToEnd(kMarkedSetup, "/S"), 0u);
     EXPECT_TRUE(app.process().WaitForExit(10s)) << "the program still runs";
     EXPECT_TRUE(portable.process().WaitForExit(10s)) << "the portable copy still runs";
     // Both started on a first run at the same place, so whichever saved last saved this.
@@ -672,8 +642,8 @@ TEST_F(Installer, InteractiveSetupAsksBeforeItClosesTheRunningProgram) {
     const Installation before = CurrentInstallation();
     ScratchDirectory elsewhere;
     {
-        Huetrove app(elsewhere.Path(), InstalledProgram());
-        const InteractiveRun cancelled = RunInteractively(MarkedSetupPath(), "", [](const MessageBoxInfo& box) {
+        Huetrove app(elsewhere.Path(), kInstalledProgram);
+        const InteractiveRun cancelled = RunInteractively(kMarkedSetup, "", [](const MessageBoxInfo& box) {
             return MentionsRunning(box) ? IDCANCEL : IDOK;
         });
         ASSERT_TRUE(cancelled.exitCode.has_value()) << "the setup did not end";
@@ -685,7 +655,7 @@ TEST_F(Installer, InteractiveSetupAsksBeforeItClosesTheRunningProgram) {
         EXPECT_FALSE(RegistryKeyExists(kSettingsKey));
 
         const RECT window = WindowRect(app.main());
-        const InteractiveRun accepted = RunInteractively(MarkedSetupPath(), "", [](const MessageBoxInfo& box) {
+        const InteractiveRun accepted = RunInteractively(kMarkedSetup, "", [](const MessageBoxInfo& box) {
             return MentionsRunning(box) ? IDOK : IDCANCEL;
         });
         ASSERT_EQ(accepted.exitCode, 0u) << "the setup did not end, or failed";
@@ -705,9 +675,9 @@ TEST_F(Installer, SetupFailsAndChangesNothingWhenTheProgramDoesNotEnd) {
     const Installation before = CurrentInstallation();
     ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
     ScratchDirectory elsewhere;
-    Huetrove app(elsewhere.Path(), InstalledProgram());
+    Huetrove app(elsewhere.Path(), kInstalledProgram);
 
-    const auto setup = RunToEnd(MarkedSetupPath(), "/S");
+    const auto setup = RunToEnd(kMarkedSetup, "/S");
     ASSERT_TRUE(setup.has_value()) << "the setup waits for ever";
     EXPECT_NE(*setup, 0u);
     EXPECT_TRUE(app.process().IsRunning());
@@ -717,7 +687,7 @@ TEST_F(Installer, SetupFailsAndChangesNothingWhenTheProgramDoesNotEnd) {
     ASSERT_TRUE(uninstall.has_value()) << "the uninstaller waits for ever";
     EXPECT_NE(*uninstall, 0u);
     EXPECT_TRUE(CurrentInstallation() == before) << "a failed uninstall changed the installation";
-    EXPECT_TRUE(fs::exists(ShortcutPath()));
+    EXPECT_TRUE(fs::exists(kShortcut));
 }
 
 // A file that cannot be written or removed fails the run, and what was done is undone. A
@@ -729,9 +699,9 @@ TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten)
         {"license.txt", 0}, {"Huetrove.exe", 0}, {"Help.chm", FILE_SHARE_READ | FILE_SHARE_WRITE}};
     for (const auto& [name, sharing] : holds) {
         {
-            const HeldFile held(InstallDir() + "\\" + name, sharing);
+            const HeldFile held(kInstallDir + "\\" + name, sharing);
             ASSERT_TRUE(held.Held()) << name;
-            const auto setup = RunToEnd(MarkedSetupPath(), "/S");
+            const auto setup = RunToEnd(kMarkedSetup, "/S");
             ASSERT_TRUE(setup.has_value());
             EXPECT_NE(*setup, 0u) << "with " << name << " held";
             const auto uninstall = Uninstall();
@@ -739,10 +709,10 @@ TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten)
             EXPECT_NE(*uninstall, 0u) << "with " << name << " held";
         }
         EXPECT_TRUE(CurrentInstallation() == before) << "changed with " << name << " held";
-        EXPECT_TRUE(fs::exists(ShortcutPath()));
+        EXPECT_TRUE(fs::exists(kShortcut));
     }
     // Free again, the same setup goes through.
-    EXPECT_EQ(RunToEnd(MarkedSetupPath(), "/S"), 0u);
+    EXPECT_EQ(RunToEnd(kMarkedSetup, "/S"), 0u);
     ExpectTheMarkedInstallation(before);
 }
 
@@ -750,22 +720,22 @@ TEST_F(Installer, SetupAndUninstallFailAndChangeNothingWhenAFileCannotBeWritten)
 // waits for the uninstall and ends with its exit code.
 TEST_F(Installer, UninstallStartedAsWindowsStartsItLeavesNoFileOfTheProgram) {
     ASSERT_EQ(Install(), 0u);
-    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", InstalledProgram()));
-    ASSERT_EQ(RunToEnd(Uninstaller(), "/S"), 0u);
+    ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", kInstalledProgram));
+    ASSERT_EQ(RunToEnd(kUninstaller, "/S"), 0u);
     EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
-    EXPECT_FALSE(fs::exists(ShortcutPath()));
+    EXPECT_FALSE(fs::exists(kShortcut));
     EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
     // Uninstall.exe itself goes once it has ended, and the folder with it.
-    EXPECT_TRUE(WaitUntil([] { return !fs::exists(InstallDir()); }, kSetupTimeout, 100ms))
-        << "left in the install folder: " << testing::PrintToString(FilesIn(InstallDir()));
+    EXPECT_TRUE(WaitUntil([] { return !fs::exists(kInstallDir); }, kSetupTimeout, 100ms))
+        << "left in the install folder: " << testing::PrintToString(FilesIn(kInstallDir));
 }
 
 TEST_F(Installer, QuietUninstallEndsWithTheExitCodeOfAFileInUse) {
     ASSERT_EQ(Install(), 0u);
     const Installation before = CurrentInstallation();
-    const HeldFile held(InstallDir() + "\\Help.chm", FILE_SHARE_READ | FILE_SHARE_WRITE);
+    const HeldFile held(kInstallDir + "\\Help.chm", FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(held.Held());
-    EXPECT_EQ(RunToEnd(Uninstaller(), "/S"), 3u);
+    EXPECT_EQ(RunToEnd(kUninstaller, "/S"), 3u);
     EXPECT_TRUE(CurrentInstallation() == before) << "a failed uninstall changed the installation";
-    EXPECT_TRUE(fs::exists(ShortcutPath()));
+    EXPECT_TRUE(fs::exists(kShortcut));
 }
