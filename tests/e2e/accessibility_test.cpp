@@ -10,10 +10,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <cctype>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "FirstRunTest.h"
 #include "palettes/ChartCatalogue.h"
@@ -25,25 +22,18 @@ namespace {
 constexpr char kHtmlName[] = "Selected color HTML value";
 constexpr char kSwatchName[] = "Selected color display";
 
-// The file names of the modules loaded in a process, in lower case.
-std::vector<std::string> LoadedModules(DWORD processId) {
-    std::vector<std::string> names;
+// Whether a process has loaded a module of that file name, in any case.
+bool Loads(DWORD processId, const char* module) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
     if (snapshot == INVALID_HANDLE_VALUE)
-        return names;
+        return false;
     MODULEENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Module32First(snapshot, &entry); more; more = Module32Next(snapshot, &entry)) {
-        std::string name = entry.szModule;
-        std::ranges::transform(name, name.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        names.push_back(name);
-    }
+    bool loaded = false;
+    for (BOOL more = Module32First(snapshot, &entry); more && !loaded; more = Module32Next(snapshot, &entry))
+        loaded = lstrcmpiA(entry.szModule, module) == 0;
     CloseHandle(snapshot);
-    return names;
-}
-
-bool Loads(DWORD processId, const std::string& module) {
-    return std::ranges::count(LoadedModules(processId), module) > 0;
+    return loaded;
 }
 
 std::string Narrow(BSTR text) {
