@@ -20,8 +20,6 @@ protected:
     void SetUp() override {
         // First-run settings: a double click does nothing beyond its click.
         ASSERT_NO_FATAL_FAILURE(FirstRunTest::SetUp());
-        program = &app->process();
-        main = app->main();
         // Wine's taskbar takes its size once there is something to show in it.
         const auto barWidth = [] { return WindowRect(Taskbar()).right - WindowRect(Taskbar()).left; };
         ASSERT_TRUE(WaitUntil([&] { return barWidth() > 100; }, 10s)) << "no taskbar in this desktop";
@@ -31,22 +29,22 @@ protected:
 
     void TearDown() override {
         // Ended as the user would, so its icon leaves the tray before the next test.
-        if (program && program->IsRunning()) {
+        if (app && app->process().IsRunning()) {
             if (ShownTrayMenu())
                 CloseMenu();  // a menu left open
             EndFromTray();
-            program->WaitForExit(10s);
+            app->process().WaitForExit(10s);
         }
         FirstRunTest::TearDown();
         MoveMouse({100, 100});
     }
 
-    bool MainShown() const { return IsVisible(main); }
+    bool MainShown() const { return IsVisible(app->main()); }
     bool WaitShown(bool shown) const {
         return WaitUntil([&] { return MainShown() == shown; }, 5s);
     }
 
-    HWND ShownTrayMenu() const { return ShownMenu(program->Id()); }
+    HWND ShownTrayMenu() const { return ShownMenu(app->process().Id()); }
     HWND WaitForMenu() const { return app->WaitForWindow({.className = "#32768"}, 5s); }
     bool WaitMenuGone() const { return WaitUntil([&] { return !ShownTrayMenu(); }, 5s); }
     bool CloseMenu() {
@@ -93,7 +91,7 @@ protected:
         // The last entry, "&Close Huetrove".
         MenuKey(VK_UP, "Up highlights the last entry", [&] { return MenuHighlighted(ShownTrayMenu()); });
         ASSERT_TRUE(PressUntil("Enter on Close Huetrove ends the program", nullptr, {VK_RETURN},
-                               [&] { return !program->IsRunning(); }, {.deadline = 10s, .attempts = 2}));
+                               [&] { return !app->process().IsRunning(); }, {.deadline = 10s, .attempts = 2}));
     }
 
     // Whether an entry of a menu on show is highlighted: the menu lives in the program's
@@ -102,16 +100,12 @@ protected:
         if (!menu)
             return false;
         const RECT r = WindowRect(menu);
-        const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-        for (int y = r.top; y < r.bottom; ++y) {
-            if (ReadPixel({r.left + 4, y}) == highlight)
+        for (int y = r.top; y < r.bottom; ++y)
+            if (ReadPixel({r.left + 4, y}) == GetSysColor(COLOR_HIGHLIGHT))
                 return true;
-        }
         return false;
     }
 
-    Process* program = nullptr;
-    HWND main = nullptr;
     POINT icon{};
 };
 
@@ -126,10 +120,10 @@ TEST_F(TrayTest, IconCarriesTheColourInItsTooltip) {
     EXPECT_EQ(tip->rfind("Huetrove v1.0 // ", 0), 0u) << *tip;
 
     // Another colour from the colour chart changes the tooltip with it.
-    const RECT client = ClientRectOnScreen(main);
+    const RECT client = ClientRectOnScreen(app->main());
     ASSERT_TRUE(ClickUntil(
         "a click on the chart picks another colour", {client.left + 20, client.top + 70},
-        [&] { return WindowText(html) != code; }, main));
+        [&] { return WindowText(html) != code; }, app->main()));
     const std::string picked = WindowText(html);
     tip = HoverForTooltip(icon, away, 0, picked);
     ASSERT_TRUE(tip) << "the tooltip kept " << code;
@@ -148,16 +142,16 @@ TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindowAndADoubleClickIsOneClic
     ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(true));
     EXPECT_TRUE(WaitUntil([&] { return IsVisible(application); }, 5s));
-    EXPECT_TRUE(WaitUntil([&] { return IsForeground(main); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return IsForeground(app->main()); }, 5s));
 
     // A double click with no action set is its first click only.
     ASSERT_TRUE(ClickIcon(true));
     ASSERT_TRUE(WaitShown(false));
-    program->WaitForInputIdle(2s);
+    app->process().WaitForInputIdle(2s);
     EXPECT_FALSE(MainShown()) << "the double click toggled twice";
     ASSERT_TRUE(ClickIcon(true));
     ASSERT_TRUE(WaitShown(true));
-    EXPECT_TRUE(program->IsRunning());
+    EXPECT_TRUE(app->process().IsRunning());
 }
 
 // The shell's restart notice with no restart: the icon stays where it was, so the
@@ -199,18 +193,18 @@ TEST_F(TrayTest, CloseFromTheTrayEndsTheProgramWhileHidden) {
     ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(false));
     EndFromTray();
-    ASSERT_TRUE(program->WaitForExit(10s)) << "the program did not end";
+    ASSERT_TRUE(app->process().WaitForExit(10s)) << "the program did not end";
     EXPECT_TRUE(WaitUntil([&] { return !IconDrawnAt(icon); }, 5s)) << "the icon stayed in the tray";
 }
 
 TEST_F(TrayTest, CtrlMAndMinimisingHideTheMainWindowAndKeepTheIcon) {
-    ASSERT_TRUE(PressUntil("Ctrl+M hides the main window", main, {VK_CONTROL, 'M'}, [&] { return !MainShown(); }));
+    ASSERT_TRUE(app->PressUntil("Ctrl+M hides the main window", {VK_CONTROL, 'M'}, [&] { return !MainShown(); }));
     ASSERT_TRUE(WaitShown(false));
     EXPECT_TRUE(IconDrawnAt(icon));
 
     ASSERT_TRUE(ClickIcon());
     ASSERT_TRUE(WaitShown(true));
-    PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    PostMessageA(app->main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitShown(false));
     EXPECT_TRUE(IconDrawnAt(icon));
     ASSERT_TRUE(ClickIcon());
@@ -223,15 +217,15 @@ TEST_F(TrayTest, CtrlMAndMinimisingHideTheMainWindowAndKeepTheIcon) {
 // although the main window's own close only hides it to the tray here (first-run
 // settings), and the icon leaves the tray with it.
 TEST_F(TrayTest, TaskkillWithoutForceEndsTheProgramAsExitDoesSavingItsSettings) {
-    const RECT shown = WindowRect(main);
+    const RECT shown = WindowRect(app->main());
     char system[MAX_PATH] = {};
     ASSERT_GT(GetSystemDirectoryA(system, MAX_PATH), 0u);
     const std::string image = std::filesystem::path(ProgramPath()).filename().string();
     Process taskkill = Process::Launch(std::string(system) + "\\taskkill.exe", "/IM " + image);
     ASSERT_TRUE(taskkill.WaitForExit(10s));
     EXPECT_EQ(taskkill.ExitCode(), 0u) << "taskkill found no window of the program";
-    ASSERT_TRUE(program->WaitForExit(5s)) << "the program outlived the close request";
-    EXPECT_EQ(program->ExitCode(), 0u);
+    ASSERT_TRUE(app->process().WaitForExit(5s)) << "the program outlived the close request";
+    EXPECT_EQ(app->process().ExitCode(), 0u);
     EXPECT_TRUE(WaitUntil([&] { return !IconDrawnAt(icon); }, 5s)) << "the icon stayed in the tray";
     EXPECT_EQ(RegistryValues(kSettingsKey).size(), 6u) << "the settings were not saved";
     EXPECT_EQ(ReadRegistryDword(kSettingsKey, "WindowLeft"), static_cast<DWORD>(shown.left));
@@ -242,7 +236,7 @@ TEST_F(TrayTest, TaskkillWithoutForceEndsTheProgramAsExitDoesSavingItsSettings) 
 // The tray's window (and a timer's) is the program's own helper: a close request
 // posted to it alone changes nothing, and the icon still answers clicks.
 TEST_F(TrayTest, ACloseRequestToTheTrayWindowIsIgnored) {
-    const std::vector<HWND> helpers = TopLevelWindows(program->Id(), {.className = "fwUtility"});
+    const std::vector<HWND> helpers = TopLevelWindows(app->process().Id(), {.className = "fwUtility"});
     ASSERT_FALSE(helpers.empty()) << "no tray window";
     for (HWND helper : helpers)
         PostMessageA(helper, WM_CLOSE, 0, 0);
@@ -252,7 +246,7 @@ TEST_F(TrayTest, ACloseRequestToTheTrayWindowIsIgnored) {
     ASSERT_TRUE(WaitShown(true));
     for (HWND helper : helpers)
         EXPECT_TRUE(IsWindow(helper));
-    EXPECT_TRUE(program->IsRunning());
+    EXPECT_TRUE(app->process().IsRunning());
 }
 
 // Minimised to the tray, then brought back by a command from the tray menu: the
@@ -261,7 +255,7 @@ TEST_F(TrayTest, ACloseRequestToTheTrayWindowIsIgnored) {
 class TrayRestoreTest : public TrayTest {
 protected:
     void MinimiseToTray() {
-        PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        PostMessageA(app->main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
         ASSERT_TRUE(WaitShown(false)) << "minimising did not hide the window to the tray";
         EXPECT_TRUE(IconDrawnAt(icon));
     }
@@ -286,7 +280,7 @@ TEST_F(TrayRestoreTest, APickFromTheScreenStartedInTheTrayLeavesTheWindowMinimis
     ASSERT_TRUE(ClickUntil(
         "pick a screen pixel", {400, 300}, [&] { return MainShown(); }, picking))
         << "the pick did not bring the main window back";
-    EXPECT_TRUE(WaitUntil([&] { return IsForeground(main); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return IsForeground(app->main()); }, 5s));
     ExpectMinimisableAgain();
 }
 
@@ -312,12 +306,12 @@ TEST_F(TrayRestoreTest, ThePickerFromTheTrayWhileTheColourDialogIsUpBringsThatDi
     MenuKey('O');  // "Select c&olor from the picker"
     ASSERT_TRUE(WaitMenuGone());
     EXPECT_TRUE(WaitUntil([&] { return IsForeground(dialog); }, 5s)) << "the dialog was not brought forward";
-    program->WaitForInputIdle(2s);
-    EXPECT_EQ(TopLevelWindows(program->Id(), {.className = "#32770", .visibleOnly = true}).size(), 1u)
+    app->process().WaitForInputIdle(2s);
+    EXPECT_EQ(TopLevelWindows(app->process().Id(), {.className = "#32770", .visibleOnly = true}).size(), 1u)
         << "a second colour dialog opened";
     PressKey(VK_ESCAPE);  // reaches the dialog without a click
     ASSERT_TRUE(WaitUntil([&] { return app->ColourDialog() == nullptr; }, 5s)) << "the keyboard did not reach the dialog";
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app->main()); }, 5s));
 }
 
 TEST_F(TrayRestoreTest, ScreenPickingFromTheTrayWhilePreferencesIsUpBringsPreferencesForward) {
@@ -327,12 +321,12 @@ TEST_F(TrayRestoreTest, ScreenPickingFromTheTrayWhilePreferencesIsUpBringsPrefer
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitMenuGone());
     EXPECT_TRUE(WaitUntil([&] { return IsForeground(preferences); }, 5s)) << "Preferences was not brought forward";
-    program->WaitForInputIdle(2s);
+    app->process().WaitForInputIdle(2s);
     EXPECT_EQ(app->PickingWindow(), nullptr) << "picking started under a modal window";
     EXPECT_TRUE(MainShown());
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !IsVisible(preferences); }, 5s)) << "the keyboard did not reach Preferences";
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app->main()); }, 5s));
 }
 
 }  // namespace
