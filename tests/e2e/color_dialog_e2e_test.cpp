@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
+#include <ranges>
 #include <string>
 
 #include "ColourDialog.h"
@@ -38,21 +40,15 @@ protected:
     // The dialog's red, green and blue fields once they all hold a number: right after
     // a click the dialog may be between emptying a field and filling it again.
     static Rgb DialogRgb(HWND dlg) {
-        auto complete = [](const Rgb& c) {
-            return std::all_of(c.begin(), c.end(), [](const std::string& v) {
-                return !v.empty() && std::all_of(v.begin(), v.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
-            });
+        const auto complete = [&]() -> std::optional<Rgb> {
+            const Rgb rgb = ReadDialogRgb(dlg);
+            for (const std::string& v : rgb)
+                if (v.empty() || v.find_first_not_of("0123456789") != v.npos)
+                    return std::nullopt;
+            return rgb;
         };
-        Rgb rgb = ReadDialogRgb(dlg);
-        WaitUntil(
-            [&] {
-                rgb = ReadDialogRgb(dlg);
-                return complete(rgb);
-            },
-            kReact);
-        if (!complete(rgb))
-            rgb = {"-1", "-1", "-1"};  // fails every comparison rather than throwing
-        return rgb;
+        // -1 fails every comparison rather than throwing.
+        return WaitFor(complete, kReact).value_or(Rgb{"-1", "-1", "-1"});
     }
     Rgb MainRgb() const { return {app->Red(), app->Green(), app->Blue()}; }
 
@@ -222,10 +218,8 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     const COLORREF droppedColor = RGB(std::stoi(dropped[0]), std::stoi(dropped[1]), std::stoi(dropped[2]));
     ASSERT_NE(droppedColor, keptColor);
     ASSERT_TRUE(AddToCustom(dlg, [&] {
-        for (int i = 0; i < 16; ++i)
-            if (CustomPixel(dlg, i) == droppedColor)
-                return true;
-        return false;
+        const auto dropped = [&](int i) { return CustomPixel(dlg, i) == droppedColor; };
+        return std::ranges::any_of(std::views::iota(0, 16), dropped);
     }));
     Press(dlg, IDCANCEL);
     ExpectMainBack();
