@@ -91,31 +91,25 @@ TEST_F(ChartsAndPicking, EachKeyShowsItsChartPixelForPixelHidesItAndShowsItAgain
 }
 
 TEST_F(ChartsAndPicking, SchemeKeyMovesFromAPalette) {
-    app->PressUntil("F4 shows the Windows colours", {VK_F4}, [&] { return ClientHeight() == 197; });
-    ASSERT_TRUE(WaitForClientHeight(197));
-    app->PressUntil("Ctrl+F2 shows the XP icon colours", {VK_CONTROL, VK_F2}, [&] { return ClientHeight() == 133; });
-    ASSERT_TRUE(WaitForClientHeight(133));
+    ASSERT_TRUE(app->PressUntil("F4 shows the Windows colours", {VK_F4}, [&] { return ClientHeight() == 197; }));
+    ASSERT_TRUE(app->PressUntil("Ctrl+F2 shows the XP icon colours", {VK_CONTROL, VK_F2},
+                                [&] { return ClientHeight() == 133; }));
     EXPECT_EQ(app->ChartCaption(), "Windows XP Icons color scheme");
 }
 
 TEST_F(ChartsAndPicking, ClicksOnTheChartPickCellsLinesAndFillersAsShown) {
-    app->PressUntil("F3 shows the web safe colours", {VK_F3}, [&] { return ClientHeight() == 181; });
-    ASSERT_TRUE(WaitForClientHeight(181));
+    ASSERT_TRUE(app->PressUntil("F3 shows the web safe colours", {VK_F3}, [&] { return ClientHeight() == 181; }));
     ASSERT_NE(app->ShownChart(), nullptr);
 
-    app->PickAt(OnChart(2 * 8 + 4, 4), "#FFFF99");  // row 0, column 2
-    ASSERT_EQ(app->Html(), "#FFFF99");
+    ASSERT_TRUE(app->PickAt(OnChart(2 * 8 + 4, 4), "#FFFF99")) << app->Html();  // row 0, column 2
     EXPECT_EQ(app->Red(), "255");
     EXPECT_EQ(app->Green(), "255");
     EXPECT_EQ(app->Blue(), "153");
 
-    app->PickAt(OnChart(8, 4), "#000000");  // the line between columns 0 and 1
-    ASSERT_EQ(app->Html(), "#000000");
+    ASSERT_TRUE(app->PickAt(OnChart(8, 4), "#000000")) << app->Html();  // the line between columns 0 and 1
 
-    app->PickAt(OnChart(7 * 8 + 4, 2 * 8 + 4), "#CCFF66");  // row 2, column 7
-    ASSERT_EQ(app->Html(), "#CCFF66");
-    app->PickAt(OnChart(10 * 8 + 4, 13 * 8 + 4), "#000000");  // a filler after the last colour
-    ASSERT_EQ(app->Html(), "#000000");
+    ASSERT_TRUE(app->PickAt(OnChart(7 * 8 + 4, 2 * 8 + 4), "#CCFF66")) << app->Html();  // row 2, column 7
+    ASSERT_TRUE(app->PickAt(OnChart(10 * 8 + 4, 13 * 8 + 4), "#000000")) << app->Html();  // a filler past the colours
     EXPECT_EQ(ClientHeight(), 181) << "picking changes no chart";
 }
 
@@ -128,8 +122,7 @@ TEST_F(ChartsAndPicking, ScreenPickTakesAPixelOfAnotherWindowAndBringsTheMainWin
     EXPECT_FALSE(IsVisible(app->main()));
     EXPECT_EQ(ReadPixel(target), RGB(0x12, 0x9A, 0xFE)) << "the screen looks as before";
 
-    app->PickAt(target, "#129AFE");
-    ASSERT_EQ(app->Html(), "#129AFE");
+    ASSERT_TRUE(app->PickAt(target, "#129AFE")) << app->Html();
     EXPECT_EQ(app->Red(), "18");
     EXPECT_EQ(app->Green(), "154");
     EXPECT_EQ(app->Blue(), "254");
@@ -151,8 +144,7 @@ TEST_F(ChartsAndPicking, KeysAndTheRightButtonDoNothingWhilePicking) {
     // Nothing to wait for: give the program time to have handled them, then look.
     EXPECT_FALSE(WaitUntil([&] { return app->PickingWindow() == nullptr || app->Html() != before; }, 1s));
 
-    app->PickAt(target, "#4080C0");
-    ASSERT_EQ(app->Html(), "#4080C0");
+    ASSERT_TRUE(app->PickAt(target, "#4080C0")) << app->Html();
     EXPECT_TRUE(WaitUntil([&] { return IsVisible(app->main()); }, kReact));
 }
 

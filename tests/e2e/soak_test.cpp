@@ -169,8 +169,7 @@ TEST_F(Soak, TenRoundsOfEveryActionLeaveTheProgramAsTheFirstTwoDid) {
     HWND chart = app->ShownChart();
     ASSERT_NE(chart, nullptr);
     const POINT cell = ClientToScreenPoint(chart, POINT{MulDiv(2 * 8 + 4, ScreenDpi(), 96), MulDiv(4, ScreenDpi(), 96)});
-    app->PickAt(cell, "#FFFF99");
-    EXPECT_EQ(app->Html(), "#FFFF99");
+    EXPECT_TRUE(app->PickAt(cell, "#FFFF99")) << app->Html();
 }
 
 }  // namespace
