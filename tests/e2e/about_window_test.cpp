@@ -167,10 +167,7 @@ TEST_F(AboutWindow, EscapeEnterAndTheCloseBoxCloseItAndKeepItsPlace) {
 TEST_F(AboutWindow, TheLinkOpensTheLicenceBesideTheProgramNeverTheCurrentDirectorysAndStaysOpen) {
     OpenInTheTextViewer association(".txt");
     ScratchDirectory dir;
-    {
-        std::ofstream licence(dir.Path() + "\\license.txt");
-        licence << "Licence of the current directory";
-    }
+    std::ofstream(dir.Path() + "\\license.txt") << "Licence of the current directory";
     const auto shown = [](HWND viewer) { return WindowText(FindChildWindow(viewer, "Edit")); };
 
     // The program's own licence, though the folder it was started from holds another.

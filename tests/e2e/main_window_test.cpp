@@ -191,12 +191,9 @@ TEST_F(MainWindow, HelpNeverOpensAHelpFileOfTheFolderItWasStartedFrom) {
 
 TEST_F(MainWindow, HelpIsFoundBesideTheProgramWhenStartedFromElsewhere) {
     ScratchDirectory elsewhere;
-    {
-        // Whatever lies in the folder the program was started from comes second. This
-        // one is no help file: only the file beside the program brings up the viewer.
-        std::ofstream other(elsewhere.Path() + "\\Help.chm");
-        other << "Not the help beside the program";
-    }
+    // Whatever lies in the folder the program was started from comes second. This
+    // one is no help file: only the file beside the program brings up the viewer.
+    std::ofstream(elsewhere.Path() + "\\Help.chm") << "Not the help beside the program";
     Huetrove copy(elsewhere.Path());
     ExpectHelpOpens(copy);
 }
