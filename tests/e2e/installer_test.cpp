@@ -164,17 +164,15 @@ std::vector<HWND> DialogsOf(DWORD id) {
     if (snapshot != INVALID_HANDLE_VALUE) {
         PROCESSENTRY32 entry{};
         entry.dwSize = sizeof entry;
-        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
             if (entry.th32ParentProcessID == id)
                 ids.push_back(entry.th32ProcessID);
-        }
         CloseHandle(snapshot);
     }
     std::vector<HWND> dialogs;
-    for (DWORD each : ids) {
+    for (DWORD each : ids)
         for (HWND dialog : TopLevelWindows(each, {.className = "#32770", .visibleOnly = true}))
             dialogs.push_back(dialog);
-    }
     return dialogs;
 }
 

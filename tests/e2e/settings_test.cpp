@@ -106,9 +106,8 @@ protected:
 
     // File > Exit: the program ends, or reports that it could not save.
     void Exit() {
-        const DWORD id = app->process().Id();
         app->MenuCommand('F', 'X', "File > Exit ends the program or reports",
-                         [&] { return !app->process().IsRunning() || !MessageBoxes(id).empty(); },
+                         [&] { return !app->process().IsRunning() || !MessageBoxes(app->ProcessId()).empty(); },
                          {.deadline = 15s, .attempts = kStepAttempts});
     }
 };
