@@ -79,12 +79,14 @@ protected:
     // The icon, a little left or right of the last point pressed.
     POINT Spot() const { return NextIconSpot(icon); }
 
-    // A click, or a double click, on the icon: either hides or shows the main window.
-    bool ClickIcon(bool twice = false) {
+    // A click, or a double click, on the icon: either hides or shows the main window. True
+    // once the window has changed and is then `shown` (or hidden).
+    bool ClickIconUntilShown(bool shown, bool twice = false) {
         return ToggleUntilChanged(
-            twice ? "a double click on the icon hides or shows the main window"
-                  : "a click on the icon hides or shows the main window",
-            [&] { return twice ? DoubleClick(Spot()) : Click(Spot()); }, [&] { return MainShown(); });
+                   twice ? "a double click on the icon hides or shows the main window"
+                         : "a click on the icon hides or shows the main window",
+                   [&] { return twice ? DoubleClick(Spot()) : Click(Spot()); }, [&] { return MainShown(); }) &&
+               WaitShown(shown);
     }
 
     void EndFromTray() {
@@ -134,23 +136,19 @@ TEST_F(TrayTest, ClicksOnTheIconHideAndShowTheMainWindowAndADoubleClickIsOneClic
     // The application window stands for the program on the taskbar.
     HWND application = app->Application();
     ASSERT_TRUE(application);
-    ASSERT_TRUE(ClickIcon());
-    ASSERT_TRUE(WaitShown(false));
+    ASSERT_TRUE(ClickIconUntilShown(false));
     // The main window goes first, then the taskbar button: another process may look between.
     EXPECT_TRUE(WaitUntil([&] { return !IsVisible(application); }, 5s));
     EXPECT_TRUE(IconDrawnAt(icon));
-    ASSERT_TRUE(ClickIcon());
-    ASSERT_TRUE(WaitShown(true));
+    ASSERT_TRUE(ClickIconUntilShown(true));
     EXPECT_TRUE(WaitUntil([&] { return IsVisible(application); }, 5s));
     EXPECT_TRUE(WaitUntil([&] { return IsForeground(app->main()); }, 5s));
 
     // A double click with no action set is its first click only.
-    ASSERT_TRUE(ClickIcon(true));
-    ASSERT_TRUE(WaitShown(false));
+    ASSERT_TRUE(ClickIconUntilShown(false, true));
     app->process().WaitForInputIdle(2s);
     EXPECT_FALSE(MainShown()) << "the double click toggled twice";
-    ASSERT_TRUE(ClickIcon(true));
-    ASSERT_TRUE(WaitShown(true));
+    ASSERT_TRUE(ClickIconUntilShown(true, true));
     EXPECT_TRUE(app->process().IsRunning());
 }
 
@@ -161,8 +159,7 @@ TEST_F(TrayTest, ARestartNoticeWithoutARestartLeavesTheClickHidingToTheTray) {
     ASSERT_TRUE(application);
     ASSERT_TRUE(SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
                                     5000, nullptr));
-    ASSERT_TRUE(ClickIcon());
-    ASSERT_TRUE(WaitShown(false));
+    ASSERT_TRUE(ClickIconUntilShown(false));
     EXPECT_FALSE(IsIconic(application)) << "minimised to the taskbar, not hidden to the tray";
     EXPECT_TRUE(WaitUntil([&] { return !IsVisible(application); }, 5s)) << "the taskbar button stayed";
     EXPECT_TRUE(IconDrawnAt(icon));
@@ -190,8 +187,7 @@ TEST_F(TrayTest, MenuOffersExactlyOneOfShowAndHide) {
 }
 
 TEST_F(TrayTest, CloseFromTheTrayEndsTheProgramWhileHidden) {
-    ASSERT_TRUE(ClickIcon());
-    ASSERT_TRUE(WaitShown(false));
+    ASSERT_TRUE(ClickIconUntilShown(false));
     EndFromTray();
     ASSERT_TRUE(app->process().WaitForExit(10s)) << "the program did not end";
     EXPECT_TRUE(WaitUntil([&] { return !IconDrawnAt(icon); }, 5s)) << "the icon stayed in the tray";
@@ -202,13 +198,11 @@ TEST_F(TrayTest, CtrlMAndMinimisingHideTheMainWindowAndKeepTheIcon) {
     ASSERT_TRUE(WaitShown(false));
     EXPECT_TRUE(IconDrawnAt(icon));
 
-    ASSERT_TRUE(ClickIcon());
-    ASSERT_TRUE(WaitShown(true));
+    ASSERT_TRUE(ClickIconUntilShown(true));
     PostMessageA(app->main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitShown(false));
     EXPECT_TRUE(IconDrawnAt(icon));
-    ASSERT_TRUE(ClickIcon());
-    ASSERT_TRUE(WaitShown(true));
+    ASSERT_TRUE(ClickIconUntilShown(true));
 }
 
 // Close requests from outside. taskkill without /F posts WM_CLOSE to every top-level
@@ -240,10 +234,8 @@ TEST_F(TrayTest, ACloseRequestToTheTrayWindowIsIgnored) {
     ASSERT_FALSE(helpers.empty()) << "no tray window";
     for (HWND helper : helpers)
         PostMessageA(helper, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(ClickIcon());
-    ASSERT_TRUE(WaitShown(false));
-    ASSERT_TRUE(ClickIcon());
-    ASSERT_TRUE(WaitShown(true));
+    ASSERT_TRUE(ClickIconUntilShown(false));
+    ASSERT_TRUE(ClickIconUntilShown(true));
     for (HWND helper : helpers)
         EXPECT_TRUE(IsWindow(helper));
     EXPECT_TRUE(app->process().IsRunning());
