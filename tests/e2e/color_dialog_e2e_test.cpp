@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <optional>
 #include <ranges>
 #include <string>
@@ -29,10 +28,6 @@ Rgb RgbOf(COLORREF c) {
 
 class ColorDialogE2E : public FirstRunTest {
 protected:
-    bool WaitForDialogGone() const {
-        return WaitUntil([&] { return app->ColourDialog() == nullptr; }, kReact);
-    }
-
     static Rgb ReadDialogRgb(HWND dlg) {
         return {WindowText(GetDlgItem(dlg, kRedEdit)), WindowText(GetDlgItem(dlg, kGreenEdit)),
                 WindowText(GetDlgItem(dlg, kBlueEdit))};
@@ -61,19 +56,12 @@ protected:
         const int row = index / columns;
         return {well.left + col * w / columns + w / (2 * columns), well.top + row * h / rows + h / (2 * rows)};
     }
-    // The full form shows the selected colour's values (the short form keeps them hidden
-    // and does not update them).
-    static void Expand(HWND dlg) {
+    // Clicks a basic colour and returns what the dialog then shows as selected. In the full
+    // form: it shows the selected colour's values (the short form keeps them hidden and does
+    // not update them).
+    static Rgb ClickBasic(HWND dlg, int index) {
         ClickButtonUntil("Define Custom Colors shows the full dialog", GetDlgItem(dlg, kDefineCustom),
                          [&] { return IsVisible(GetDlgItem(dlg, kAddToCustom)); });
-    }
-    // Add to Custom Colors until `added` shows it.
-    static bool AddToCustom(HWND dlg, const std::function<bool()>& added) {
-        return ClickButtonUntil("Add to Custom Colors adds the colour", GetDlgItem(dlg, kAddToCustom), added);
-    }
-    // Clicks a basic colour and returns what the dialog then shows as selected.
-    static Rgb ClickBasic(HWND dlg, int index) {
-        Expand(dlg);
         const Rgb before = DialogRgb(dlg);
         ClickUntil("a click on basic colour " + std::to_string(index) + " selects it",
                    Cell(dlg, kBasicColors, 8, 6, index), [&] { return ReadDialogRgb(dlg) != before; }, dlg);
@@ -111,7 +99,7 @@ protected:
     void Press(HWND dlg, int button) const {
         ClickButtonUntil(button == IDOK ? "OK closes the colour dialog" : "Cancel closes the colour dialog",
                          GetDlgItem(dlg, button), [&] { return app->ColourDialog() == nullptr; });
-        ASSERT_TRUE(WaitForDialogGone());
+        ASSERT_TRUE(WaitUntil([&] { return app->ColourDialog() == nullptr; }, kReact));
     }
     // The main window takes input again once the dialog has gone.
     void ExpectMainBack() const {
@@ -192,7 +180,7 @@ TEST_F(ColorDialogE2E, CancelEscapeAndTheCloseBoxChangeNothing) {
         EXPECT_EQ(DialogRgb(dlg), RgbOf(desktop));
         ClickBasic(dlg, 3);
         dismiss(dlg);
-        ASSERT_TRUE(WaitForDialogGone());
+        ASSERT_TRUE(WaitUntil([&] { return app->ColourDialog() == nullptr; }, kReact));
         ExpectMainBack();
         EXPECT_EQ(app->Html(), html);
         EXPECT_EQ(MainRgb(), rgb);
@@ -205,7 +193,8 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     ASSERT_NE(dlg, nullptr);
     const Rgb kept = ClickBasic(dlg, 9);
     const COLORREF keptColor = RGB(std::stoi(kept[0]), std::stoi(kept[1]), std::stoi(kept[2]));
-    ASSERT_TRUE(AddToCustom(dlg, [&] { return CustomPixel(dlg, 0) == keptColor; }));
+    ASSERT_TRUE(ClickButtonUntil("Add to Custom Colors adds the colour", GetDlgItem(dlg, kAddToCustom),
+                                 [&] { return CustomPixel(dlg, 0) == keptColor; }));
     Press(dlg, IDOK);
     ExpectMainBack();
 
@@ -217,10 +206,9 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     const Rgb dropped = ClickBasic(dlg, 13);
     const COLORREF droppedColor = RGB(std::stoi(dropped[0]), std::stoi(dropped[1]), std::stoi(dropped[2]));
     ASSERT_NE(droppedColor, keptColor);
-    ASSERT_TRUE(AddToCustom(dlg, [&] {
-        const auto dropped = [&](int i) { return CustomPixel(dlg, i) == droppedColor; };
-        return std::ranges::any_of(std::views::iota(0, 16), dropped);
-    }));
+    const auto dropped = [&](int i) { return CustomPixel(dlg, i) == droppedColor; };
+    ASSERT_TRUE(ClickButtonUntil("Add to Custom Colors adds the colour", GetDlgItem(dlg, kAddToCustom),
+                                 [&] { return std::ranges::any_of(std::views::iota(0, 16), dropped); }));
     Press(dlg, IDCANCEL);
     ExpectMainBack();
 
