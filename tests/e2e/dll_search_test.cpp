@@ -30,9 +30,7 @@ constexpr const char* kPlanted[] = {"riched20.dll", "msftedit.dll", "comdlg32.dl
 constexpr const char* kCompanions[] = {"Help.chm", "license.txt", "cur.dat"};
 
 // The marker library, built beside this test.
-std::string MarkerLibrary() {
-    return BesideThisTest("planted_marker.dll");
-}
+const std::string kMarkerLibrary = BesideThisTest("planted_marker.dll");
 
 // The names whose planted copy has been loaded.
 std::vector<std::string> Loaded(const ScratchDirectory& dir) {
@@ -85,7 +83,7 @@ TEST(DllSearch, LibrariesBesideTheProgramAreNeverLoaded) {
     for (const char* name : kCompanions)
         ASSERT_TRUE(dir.CopyIn(ProgramDirectory() + "\\" + name)) << name;
     for (const char* name : kPlanted)
-        ASSERT_TRUE(dir.CopyIn(MarkerLibrary(), name)) << MarkerLibrary();
+        ASSERT_TRUE(dir.CopyIn(kMarkerLibrary, name)) << kMarkerLibrary;
     const PreferPlantedFiles preferFiles;
 
     std::unique_ptr<Huetrove> app;

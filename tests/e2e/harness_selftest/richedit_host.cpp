@@ -18,14 +18,12 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    if (__argc != 3) {
+    if (__argc != 3)
         return 2;
-    }
     const std::string className = __argv[1];
     // RICHEDIT50W lives in msftedit, the older RichEdit20A/W in riched20.
-    if (!LoadLibraryA(className == "RICHEDIT50W" ? "msftedit.dll" : "riched20.dll")) {
+    if (!LoadLibraryA(className == "RICHEDIT50W" ? "msftedit.dll" : "riched20.dll"))
         return 3;
-    }
 
     WNDCLASSA hostClass{};
     hostClass.lpfnWndProc = HostProc;
@@ -37,9 +35,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                 nullptr, instance, nullptr);
     HWND edit = CreateWindowExA(0, className.c_str(), "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 10, 10, 260, 40, host,
                                 nullptr, instance, nullptr);
-    if (!host || !edit) {
+    if (!host || !edit)
         return 4;
-    }
     SetWindowTextA(edit, __argv[2]);
     // Shown only when complete, so whoever sees the window finds its text.
     ShowWindow(host, SW_SHOWNORMAL);
