@@ -14,8 +14,7 @@ using namespace harness;
 namespace {
 
 void Select(HWND box, int start, int end) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(box, EM_SETSEL, static_cast<WPARAM>(start), end, SMTO_ABORTIFHUNG, 5000, &ignored);
+    SendMessageTimeoutA(box, EM_SETSEL, static_cast<WPARAM>(start), end, SMTO_ABORTIFHUNG, 5000, nullptr);
 }
 
 bool WholeCodeSelected(const Huetrove& app) {
@@ -163,8 +162,7 @@ TEST_F(MainWindow, CtrlInsertAndWmCopyCopyAsCtrlCDoes) {
 
     Select(app->HtmlBox(), 1, 3);
     ASSERT_TRUE(ClearClipboard());
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(app->HtmlBox(), WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    SendMessageTimeoutA(app->HtmlBox(), WM_COPY, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     ASSERT_TRUE(WaitUntil([] { return ReadClipboardText().has_value(); }, 5s)) << "WM_COPY copied nothing";
     EXPECT_EQ(ReadClipboardText(), code.substr(1, 2)) << "the selection, as Ctrl+C copies it";
     EXPECT_FALSE(ClipboardHasFormat("Rich Text Format"));

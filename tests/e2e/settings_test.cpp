@@ -221,8 +221,7 @@ TEST_F(SettingsE2E, TheEndOfTheSessionSavesWithoutAsking) {
 TEST_F(SettingsE2E, AFailedSaveAtTheEndOfTheSessionShowsNoBox) {
     ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
     Start();
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(Owner(app->main()), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer);
+    SendMessageTimeoutA(Owner(app->main()), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, nullptr);
     ASSERT_TRUE(app->process().WaitForExit(15s));
     EXPECT_FALSE(RegistryKeyExists(kSettingsKey));
 }
