@@ -131,7 +131,7 @@ std::optional<DWORD> Uninstall(const std::string& options = {}) {
                     kSetupTimeout);
 }
 
-bool RemovekUninstaller {
+bool RemoveUninstaller() {
     // The system may hold the file a moment after its process ended.
     return WaitUntil(
         [] {
@@ -229,9 +229,10 @@ bool MentionsRunning(const MessageBoxInfo& box) {
     return box.text.find("Huetrove is running") != std::string::npos;
 }
 
-// The version resource of a file: its fixed numbers and its English (US) strings.
 constexpr const char* kVersionStrings[] = {"FileVersion", "ProductVersion", "LegalCopyright", "CompanyName",
                                            "ProductName"};
+
+// The version resource of a file: its fixed numbers and its English (US) strings.
 struct VersionInfo {
     std::pair<DWORD, DWORD> fileVersion;
     std::pair<DWORD, DWORD> productVersion;
@@ -349,7 +350,7 @@ void ExpectInstallationGone() {
     std::vector<std::string> left = FilesIn(kInstallDir);
     std::erase(left, "Uninstall.exe");  // it goes a moment after its run
     EXPECT_TRUE(left.empty()) << "left in the install folder: " << testing::PrintToString(left);
-    EXPECT_TRUE(RemovekUninstaller) << "the install folder stays: " << testing::PrintToString(FilesIn(kInstallDir));
+    EXPECT_TRUE(RemoveUninstaller()) << "the install folder stays: " << testing::PrintToString(FilesIn(kInstallDir));
     EXPECT_FALSE(fs::exists(kShortcut));
     EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     EXPECT_FALSE(RegistryValueExists(kRunKey, "Huetrove"));
@@ -571,7 +572,7 @@ TEST_F(Installer, UninstallRemovesTheStartEntryOnlyWhenItNamesThisInstallation) 
     ASSERT_TRUE(WriteRegistryString(kRunKey, "Huetrove", otherCopy));
     ASSERT_EQ(Uninstall(), 0u);
     EXPECT_EQ(ReadRegistryString(kRunKey, "Huetrove"), otherCopy);
-    EXPECT_TRUE(RemovekUninstaller);
+    EXPECT_TRUE(RemoveUninstaller());
 
     // This installation's, quoted as the program writes it, whatever the case of its letters.
     std::string own = "\"" + kInstalledProgram + "\"";
