@@ -206,9 +206,9 @@ TEST_F(ColorDialogE2E, CustomColoursComeBackOnlyAfterOk) {
     const Rgb dropped = ClickBasic(dlg, 13);
     const COLORREF droppedColor = RGB(std::stoi(dropped[0]), std::stoi(dropped[1]), std::stoi(dropped[2]));
     ASSERT_NE(droppedColor, keptColor);
-    const auto dropped = [&](int i) { return CustomPixel(dlg, i) == droppedColor; };
+    const auto showsDropped = [&](int i) { return CustomPixel(dlg, i) == droppedColor; };
     ASSERT_TRUE(ClickButtonUntil("Add to Custom Colors adds the colour", GetDlgItem(dlg, kAddToCustom),
-                                 [&] { return std::ranges::any_of(std::views::iota(0, 16), dropped); }));
+                                 [&] { return std::ranges::any_of(std::views::iota(0, 16), showsDropped); }));
     Press(dlg, IDCANCEL);
     ExpectMainBack();
 

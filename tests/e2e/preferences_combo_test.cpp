@@ -64,8 +64,9 @@ TEST_F(PreferencesCombo, TheFrameIsOneFlatLine) {
     for (LONG y = field.top; y < field.bottom; ++y) {
         EXPECT_EQ(ReadPixel({field.left, y}), line) << "left line at y " << y - field.top;
         EXPECT_EQ(ReadPixel({field.right - 1, y}), line) << "right line at y " << y - field.top;
-        if (y > field.top && y < field.bottom - 1)
+        if (y > field.top && y < field.bottom - 1) {
             EXPECT_EQ(ReadPixel({field.left + 1, y}), inside) << "inside the left line at y " << y - field.top;
+        }
     }
 }
 

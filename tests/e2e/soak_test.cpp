@@ -47,8 +47,9 @@ protected:
     void SwitchCharts(int count) {
         for (int i = 0; i < count; ++i) {
             // The main window in front, as a user brings it back before typing.
-            if (i % 50 == 0)
+            if (i % 50 == 0) {
                 ASSERT_TRUE(BringToForeground(app->main()));
+            }
             PressKey(static_cast<WORD>(VK_F2 + (switches_++ % 7)));
         }
     }
