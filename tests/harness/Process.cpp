@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "WindowFinder.h"
+
 namespace harness {
 
 namespace {
@@ -106,6 +108,15 @@ void Process::Release() {
     if (handle_) {
         CloseHandle(handle_);
         handle_ = nullptr;
+    }
+}
+
+void CloseViewer(HWND viewer) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(viewer));
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    if (process) {
+        WaitForSingleObject(process, 10000);
+        CloseHandle(process);
     }
 }
 
