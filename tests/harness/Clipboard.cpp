@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <future>
 
 #include "Wait.h"
 
@@ -54,23 +55,18 @@ bool ClipboardHasFormat(const char* registeredName) {
 }
 
 ClipboardHold::ClipboardHold(Duration duration) {
-    holder_ = std::thread([this, duration] {
-        const bool opened = OpenWithin();
-        {
-            std::lock_guard lock(mutex_);
-            begun_ = true;
-            held_ = opened;
-        }
-        started_.notify_one();
-        if (!opened) {
+    std::promise<bool> opened;
+    std::future<bool> held = opened.get_future();
+    holder_ = std::thread([duration, opened = std::move(opened)]() mutable {
+        const bool open = OpenWithin();
+        opened.set_value(open);
+        if (!open)
             return;
-        }
         // The hold is the point: it lasts its time, whatever the program does meanwhile.
         std::this_thread::sleep_for(duration);
         CloseClipboard();
     });
-    std::unique_lock lock(mutex_);
-    started_.wait(lock, [this] { return begun_; });
+    held_ = held.get();
 }
 
 ClipboardHold::~ClipboardHold() {
