@@ -124,8 +124,8 @@ bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD t
 
 bool CreateVolatileRegistryKey(const std::string& key) {
     HKEY created = nullptr;
-    const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                                        KEY_ALL_ACCESS, nullptr, &created, nullptr);
+    const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                                        nullptr, &created, nullptr);
     const Key owned(status == ERROR_SUCCESS ? created : nullptr);
     return owned != nullptr;
 }
