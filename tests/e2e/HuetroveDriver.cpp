@@ -163,15 +163,6 @@ HWND ClickLicenceLink(HWND about) {
     return viewer();
 }
 
-void CloseViewer(HWND viewer) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(viewer));
-    PostMessageA(viewer, WM_CLOSE, 0, 0);
-    if (process) {
-        WaitForSingleObject(process, 10000);
-        CloseHandle(process);
-    }
-}
-
 namespace {
 
 constexpr char kTextFileType[] = "txtfile";

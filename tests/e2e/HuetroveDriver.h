@@ -112,9 +112,6 @@ bool EndSession(HWND window);
 // start would open a second viewer.
 HWND ClickLicenceLink(HWND about);
 
-// Closes a viewer the shell started for a test, and waits for it to go.
-void CloseViewer(HWND viewer);
-
 // While it lives, the shell opens files of `extension` in the text viewer, whose caption
 // names the file: a fresh prefix may know no program for text files, and Wine's help
 // viewer reads its command line in the code page. The association is put back after.

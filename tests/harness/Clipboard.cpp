@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <future>
+
 #include "Wait.h"
 
 namespace harness {
@@ -11,47 +14,40 @@ namespace {
 // Another process may hold the clipboard open for a moment.
 constexpr Duration kOpenTimeout = 2s;
 
+bool OpenWithin() {
+    return WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, kOpenTimeout);
+}
+
+// The clipboard opened by this thread, closed with its owner.
 class OpenedClipboard {
 public:
-    OpenedClipboard() : open_(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, kOpenTimeout)) {}
-    ~OpenedClipboard() {
-        if (open_) {
-            CloseClipboard();
-        }
-    }
+    OpenedClipboard() = default;
     OpenedClipboard(const OpenedClipboard&) = delete;
     OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+    ~OpenedClipboard() {
+        if (open)
+            CloseClipboard();
+    }
 
-    bool IsOpen() const { return open_; }
-
-private:
-    bool open_;
+    const bool open = OpenWithin();
 };
 
 }  // namespace
 
 std::optional<std::string> ReadClipboardText() {
     OpenedClipboard clipboard;
-    if (!clipboard.IsOpen()) {
+    HANDLE data = clipboard.open ? GetClipboardData(CF_TEXT) : nullptr;
+    const auto* text = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (!text)
         return std::nullopt;
-    }
-    HANDLE data = GetClipboardData(CF_TEXT);
-    if (!data) {
-        return std::nullopt;
-    }
-    const auto* text = static_cast<const char*>(GlobalLock(data));
-    if (!text) {
-        return std::nullopt;
-    }
-    std::string result(text, GlobalSize(data));
+    std::string result(text, strnlen(text, GlobalSize(data)));
     GlobalUnlock(data);
-    result.resize(result.find('\0') == std::string::npos ? result.size() : result.find('\0'));
     return result;
 }
 
 bool ClearClipboard() {
     OpenedClipboard clipboard;
-    return clipboard.IsOpen() && EmptyClipboard();
+    return clipboard.open && EmptyClipboard();
 }
 
 bool ClipboardHasFormat(const char* registeredName) {
@@ -59,23 +55,18 @@ bool ClipboardHasFormat(const char* registeredName) {
 }
 
 ClipboardHold::ClipboardHold(Duration duration) {
-    holder_ = std::thread([this, duration] {
-        const bool opened = WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, kOpenTimeout);
-        {
-            std::lock_guard lock(mutex_);
-            begun_ = true;
-            held_ = opened;
-        }
-        started_.notify_one();
-        if (!opened) {
+    std::promise<bool> opened;
+    std::future<bool> held = opened.get_future();
+    holder_ = std::thread([duration, opened = std::move(opened)]() mutable {
+        const bool open = OpenWithin();
+        opened.set_value(open);
+        if (!open)
             return;
-        }
         // The hold is the point: it lasts its time, whatever the program does meanwhile.
         std::this_thread::sleep_for(duration);
         CloseClipboard();
     });
-    std::unique_lock lock(mutex_);
-    started_.wait(lock, [this] { return begun_; });
+    held_ = held.get();
 }
 
 ClipboardHold::~ClipboardHold() {

@@ -1,7 +1,5 @@
 #pragma once
 // The clipboard as another program sees it: its text, its formats, and holding it open.
-#include <condition_variable>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -31,9 +29,6 @@ public:
     bool Held() const { return held_; }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable started_;
-    bool begun_ = false;
     bool held_ = false;
     std::thread holder_;
 };

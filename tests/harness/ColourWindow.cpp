@@ -31,7 +31,7 @@ ColourWindow::~ColourWindow() {
 }
 
 bool ColourWindow::WaitShown(POINT screenPoint, Duration timeout) const {
-    return PumpUntil([&] { return ReadPixel(screenPoint) == ColourAt(screenPoint); }, timeout);
+    return PumpUntil([&] { return ReadPixel(screenPoint) == pattern_(screenPoint); }, timeout);
 }
 
 LRESULT CALLBACK ColourWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -22,7 +22,6 @@ public:
     ColourWindow& operator=(const ColourWindow&) = delete;
 
     HWND Handle() const { return window_; }
-    COLORREF ColourAt(POINT screenPoint) const { return pattern_(screenPoint); }
     // Lets this thread paint until the screen shows the window's colour at `screenPoint`.
     bool WaitShown(POINT screenPoint, Duration timeout = 10s) const;
 

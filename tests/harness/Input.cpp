@@ -51,15 +51,10 @@ void Send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void SendKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        inputs.push_back(KeyInput(key, true));
-    }
-    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-        inputs.push_back(KeyInput(*it, false));
-    }
-    Send(inputs);
+DWORD ButtonFlag(MouseButton button, bool down) {
+    if (button == MouseButton::Left)
+        return down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    return down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
 }
 
 }  // namespace
@@ -76,27 +71,29 @@ bool BringToForeground(HWND window, Duration timeout) {
         timeout, 0ms);
 }
 
+void PressKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+        inputs.push_back(KeyInput(key, true));
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        inputs.push_back(KeyInput(*it, false));
+    Send(inputs);
+}
+
 void PressKey(WORD key) {
-    SendKeys({key});
+    PressKeys({key});
 }
 
 void TypeText(std::string_view text) {
     for (char c : text) {
         const SHORT scan = VkKeyScanA(c);
-        if (scan == -1) {
+        if (scan == -1)
             continue;  // no key for it on this layout
-        }
-        std::vector<WORD> keys;
-        if (scan & 0x100) {
-            keys.push_back(VK_SHIFT);
-        }
-        keys.push_back(LOBYTE(scan));
-        SendKeys(keys);
+        if (scan & 0x100)
+            PressKeys({VK_SHIFT, LOBYTE(scan)});
+        else
+            PressKey(LOBYTE(scan));
     }
-}
-
-void PressKeys(const std::vector<WORD>& keys) {
-    SendKeys(keys);
 }
 
 bool MoveMouse(POINT screenPoint, Duration timeout) {
@@ -126,25 +123,19 @@ bool MoveMouse(POINT screenPoint, Duration timeout) {
 }
 
 void PressButton(MouseButton button, bool down) {
-    const bool left = button == MouseButton::Left;
-    Send({MouseInput(down ? (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN)
-                          : (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP))});
+    Send({MouseInput(ButtonFlag(button, down))});
 }
 
 bool Click(POINT screenPoint, MouseButton button) {
-    if (!MoveMouse(screenPoint)) {
+    if (!MoveMouse(screenPoint))
         return false;
-    }
-    const bool left = button == MouseButton::Left;
-    Send({MouseInput(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
-          MouseInput(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)});
+    Send({MouseInput(ButtonFlag(button, true)), MouseInput(ButtonFlag(button, false))});
     return true;
 }
 
 bool DoubleClick(POINT screenPoint) {
-    if (!MoveMouse(screenPoint)) {
+    if (!MoveMouse(screenPoint))
         return false;
-    }
     // Both clicks in one batch: well inside the double-click time and distance.
     Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP), MouseInput(MOUSEEVENTF_LEFTDOWN),
           MouseInput(MOUSEEVENTF_LEFTUP)});

@@ -43,18 +43,14 @@ MessageBoxInfo ReadMessageBox(HWND dialog) {
 
 std::vector<MessageBoxInfo> MessageBoxes(DWORD processId) {
     std::vector<MessageBoxInfo> boxes;
-    for (HWND dialog : TopLevelWindows(processId, {.className = kDialogClass, .visibleOnly = true})) {
+    for (HWND dialog : TopLevelWindows(processId, {.className = kDialogClass, .visibleOnly = true}))
         boxes.push_back(ReadMessageBox(dialog));
-    }
     return boxes;
 }
 
 std::optional<MessageBoxInfo> WaitForMessageBox(DWORD processId, Duration timeout) {
     HWND dialog = WaitForTopLevelWindow(processId, {.className = kDialogClass, .visibleOnly = true}, timeout);
-    if (!dialog) {
-        return std::nullopt;
-    }
-    return ReadMessageBox(dialog);
+    return dialog ? std::optional(ReadMessageBox(dialog)) : std::nullopt;
 }
 
 void ClickButton(HWND button) {

@@ -1,8 +1,10 @@
 #include "Process.h"
 
+#include <filesystem>
 #include <stdexcept>
 #include <utility>
-#include <vector>
+
+#include "WindowFinder.h"
 
 namespace harness {
 
@@ -22,15 +24,6 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
-// For messages: any path, whatever its script.
-std::string Utf8(const std::wstring& text) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
-    return utf8;
-}
-
 }  // namespace
 
 Process Process::Launch(const std::string& exe, const std::string& arguments, const std::string& workingDirectory) {
@@ -38,20 +31,18 @@ Process Process::Launch(const std::string& exe, const std::string& arguments, co
 }
 
 Process Process::Launch(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workingDirectory) {
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!arguments.empty()) {
-        commandLine += L" " + arguments;
-    }
-    // CreateProcessW may write into the command line, so it needs its own buffer.
-    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back(L'\0');
+    // CreateProcessW may write into the command line: it takes this string's own buffer.
+    std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info)) {
-        throw std::runtime_error("cannot start " + Utf8(exe) + " (error " + std::to_string(GetLastError()) + ")");
+        const DWORD error = GetLastError();
+        const std::u8string name = std::filesystem::path(exe).u8string();  // any path, whatever its script
+        throw std::runtime_error("cannot start " + std::string(name.begin(), name.end()) + " (error " +
+                                 std::to_string(error) + ")");
     }
     CloseHandle(info.hThread);
     return Process(info.hProcess, info.dwProcessId);
@@ -106,6 +97,15 @@ void Process::Release() {
     if (handle_) {
         CloseHandle(handle_);
         handle_ = nullptr;
+    }
+}
+
+void CloseViewer(HWND viewer) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(viewer));
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    if (process) {
+        WaitForSingleObject(process, 10000);
+        CloseHandle(process);
     }
 }
 

@@ -50,6 +50,9 @@ private:
     DWORD id_ = 0;
 };
 
+// Closes a viewer the shell started for a test, and waits for its program to go.
+void CloseViewer(HWND viewer);
+
 // Runs a program to its end: its exit code, or nothing when it does not end within `timeout`.
 std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments, Duration timeout = 60s);
 std::optional<DWORD> RunToEnd(const std::wstring& exe, const std::wstring& arguments, Duration timeout = 60s);

@@ -3,59 +3,46 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <type_traits>
 
 namespace harness {
 
 namespace {
 
-// A key below HKCU opened for `access`, closed with its owner; null when it does not open.
-class Key {
-public:
-    Key(const std::string& path, REGSAM access) {
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_) != ERROR_SUCCESS)
-            key_ = nullptr;
-    }
-    ~Key() {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
+struct KeyCloser {
+    void operator()(HKEY key) const { RegCloseKey(key); }
 };
+using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+
+// A key below HKCU opened for reading, closed with its owner; null when it does not open.
+Key OpenKey(const std::string& path) {
+    HKEY key = nullptr;
+    return Key(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS ? key : nullptr);
+}
+
+// A text value read with RegGetValueA or RegGetValueW, which zero-terminate what they read.
+template <typename Char, typename Get>
+std::optional<std::basic_string<Char>> ReadText(Get get, const Char* key, const Char* name) {
+    DWORD size = 0;
+    if (get(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    std::basic_string<Char> text(size / sizeof(Char) + 1, Char{});  // room for a zero the stored text may lack
+    size = static_cast<DWORD>(text.size() * sizeof(Char));
+    if (get(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text.data(), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    text.resize(text.find(Char{}));
+    return text;
+}
 
 }  // namespace
 
 std::optional<std::string> ReadRegistryString(const std::string& key, const std::string& name) {
-    DWORD size = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    std::string text(size + 1, '\0');  // room for a zero the stored text may lack
-    size = static_cast<DWORD>(text.size());
-    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    text.resize(text.find('\0'));
-    return text;
+    return ReadText(RegGetValueA, key.c_str(), name.c_str());
 }
 
 std::optional<std::wstring> ReadRegistryWideString(const std::wstring& key, const std::wstring& name) {
-    DWORD size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    text.resize(text.find(L'\0'));
-    return text;
+    return ReadText(RegGetValueW, key.c_str(), name.c_str());
 }
 
 std::optional<DWORD> ReadRegistryDword(const std::string& key, const std::string& name) {
@@ -82,7 +69,7 @@ bool RegistryValueExists(const std::string& key, const std::string& name) {
 }
 
 bool RegistryKeyExists(const std::string& key) {
-    return Key(key, KEY_READ).Get() != nullptr;
+    return OpenKey(key) != nullptr;
 }
 
 bool DeleteRegistryValue(const std::string& key, const std::string& name) {
@@ -106,12 +93,12 @@ DWORD RegistryValue::Number() const {
 
 std::map<std::string, RegistryValue> RegistryValues(const std::string& key) {
     std::map<std::string, RegistryValue> values;
-    Key opened(key, KEY_READ);
-    if (!opened.Get())
+    const Key opened = OpenKey(key);
+    if (!opened)
         return values;
     DWORD longestName = 0;
     DWORD longestData = 0;
-    RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
+    RegQueryInfoKeyA(opened.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName,
                      &longestData, nullptr, nullptr);
     for (DWORD i = 0;; ++i) {
         std::string name(longestName + 1, '\0');
@@ -119,7 +106,7 @@ std::map<std::string, RegistryValue> RegistryValues(const std::string& key) {
         RegistryValue value;
         value.data.resize(longestData);
         DWORD size = longestData;
-        if (RegEnumValueA(opened.Get(), i, name.data(), &nameLength, nullptr, &value.type, value.data.data(), &size) !=
+        if (RegEnumValueA(opened.get(), i, name.data(), &nameLength, nullptr, &value.type, value.data.data(), &size) !=
             ERROR_SUCCESS)
             break;
         name.resize(nameLength);
@@ -137,11 +124,10 @@ bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD t
 
 bool CreateVolatileRegistryKey(const std::string& key) {
     HKEY created = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                        &created, nullptr) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(created);
-    return true;
+    const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                                        nullptr, &created, nullptr);
+    const Key owned(status == ERROR_SUCCESS ? created : nullptr);
+    return owned != nullptr;
 }
 
 void TestKey::Put(const std::string& name, DWORD type, const void* data, size_t size) const {

@@ -1,6 +1,7 @@
 #include "Resources.h"
 
 #include <psapi.h>
+#include <winternl.h>
 
 #include <array>
 #include <cstdint>
@@ -29,26 +30,15 @@ static_assert(sizeof(GdiHandleEntry) == 24);
 constexpr size_t kGdiTableEntries = 0x10000;
 constexpr size_t kPebGdiTableOffset = 0xF8;  // PEB.GdiSharedHandleTable on x64
 
-struct BasicInformation {
-    LONG exitStatus;
-    void* pebBaseAddress;
-    ULONG_PTR affinityMask;
-    LONG basePriority;
-    ULONG_PTR uniqueProcessId;
-    ULONG_PTR inheritedFromUniqueProcessId;
-};
-
-using NtQueryInformationProcessFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
-
 void* PebOf(HANDLE process) {
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    auto query = ntdll ? reinterpret_cast<NtQueryInformationProcessFn>(
+    auto query = ntdll ? reinterpret_cast<decltype(&NtQueryInformationProcess)>(
                              reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQueryInformationProcess")))
                        : nullptr;
-    BasicInformation info{};
-    if (!query || query(process, 0 /* ProcessBasicInformation */, &info, sizeof info, nullptr) != 0)
+    PROCESS_BASIC_INFORMATION info{};
+    if (!query || query(process, ProcessBasicInformation, &info, sizeof info, nullptr) != 0)
         return nullptr;
-    return info.pebBaseAddress;
+    return info.PebBaseAddress;
 }
 
 // The live entries of the process's own GDI handle table (stock objects included),

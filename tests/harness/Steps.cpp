@@ -1,6 +1,5 @@
 #include "Steps.h"
 
-#include <chrono>
 #include <cstdio>
 #include <optional>
 
@@ -32,10 +31,6 @@ struct Tally {
 Tally& Counts() {
     static Tally tally;
     return tally;
-}
-
-long long Milliseconds(Duration d) {
-    return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
 }
 
 // The caption's close box: the middle of the points the window itself calls its close box.
@@ -77,13 +72,13 @@ bool SendUntil(const std::string& what, const std::function<bool()>& send, const
             return true;
         if (attempt >= limits.attempts) {
             std::printf("[ input    ] %s: %s: no effect after %d attempts of %lld ms\n", ProgramName().c_str(),
-                        what.c_str(), attempt, Milliseconds(limits.deadline));
+                        what.c_str(), attempt, static_cast<long long>(limits.deadline.count()));
             std::fflush(stdout);
             return false;
         }
         ++Counts().repeats;
         std::printf("[ input    ] %s: %s: %s, sent again (repeat %d)\n", ProgramName().c_str(), what.c_str(),
-                    sent ? ("no effect within " + std::to_string(Milliseconds(limits.deadline)) + " ms").c_str()
+                    sent ? ("no effect within " + std::to_string(limits.deadline.count()) + " ms").c_str()
                          : "the input could not be sent",
                     attempt);
         std::fflush(stdout);

@@ -18,11 +18,10 @@ namespace harness {
 
 // Long enough that a slow program is not taken for lost input (a repeat after a late
 // effect would act twice), short enough that a lost input costs little.
-inline constexpr Duration kStepDeadline = 5s;
 inline constexpr int kStepAttempts = 3;
 
 struct StepLimits {
-    Duration deadline = kStepDeadline;
+    Duration deadline = 5s;
     int attempts = kStepAttempts;
 };
 

@@ -23,6 +23,12 @@ BOOL CALLBACK Each(HWND window, LPARAM visit) {
     return TRUE;
 }
 
+RECT ClientRect(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return rect;
+}
+
 }  // namespace
 
 std::vector<HWND> TopLevelWindows(DWORD processId, const WindowQuery& query) {
@@ -98,12 +104,6 @@ DWORD ProcessOf(HWND window) {
 RECT WindowRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return rect;
-}
-
-RECT ClientRect(HWND window) {
-    RECT rect{};
-    GetClientRect(window, &rect);
     return rect;
 }
 

@@ -40,7 +40,6 @@ std::string Caption(HWND window);
 DWORD ProcessOf(HWND window);
 
 RECT WindowRect(HWND window);
-RECT ClientRect(HWND window);
 SIZE ClientSize(HWND window);
 // The client area in screen coordinates, and one client point on the screen.
 RECT ClientRectOnScreen(HWND window);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ChartPixels.h"
+#include "chart_fits.h"
 #include "palettes/ChartDrawing.h"
 #include "palettes/ChartCatalogue.h"
 #include "palettes/ChartCellColors.h"
@@ -13,23 +14,10 @@
 namespace palettes {
 namespace {
 
-struct Row {
-    const char* identifier;
-    int clientHeight;
-    int captionTop;
-};
-
-// Client height and caption top for each chart, as the window must show them.
-constexpr Row kTable[] = {
-    {"palWeb", 245, 234}, {"palWebHue", 181, 170}, {"palWebSafe", 181, 170}, {"palWindows", 197, 186},
-    {"palMac", 197, 186}, {"palVB2", 197, 186},    {"palAdobe", 133, 122},   {"schXP", 133, 122},
-    {"palVB1", 237, 226}, {"schWXP", 101, 90},
-};
-
 constexpr int kDpis[] = {96, 120, 144, 168, 192, 240, 288};
 
 TEST(ChartLayout, EachChartGivesItsClientHeightAndCaptionTop) {
-    for (const Row& row : kTable) {
+    for (const expected::ChartFit& row : expected::kChartFits) {
         const ChartEntry* entry = FindChart(row.identifier);
         ASSERT_NE(entry, nullptr) << row.identifier;
         const auto fit = FitWindow(false, kPanelTop, entry->imageHeight);

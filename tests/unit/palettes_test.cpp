@@ -53,11 +53,10 @@ const ExpectedEntry kExpectedEntries[] = {
 };
 
 const ExpectedEntry& Expected(std::string_view identifier) {
-    for (const ExpectedEntry& e : kExpectedEntries) {
-        if (e.identifier == identifier)
-            return e;
-    }
-    throw std::logic_error("no expectation for " + std::string(identifier));
+    const auto* e = std::ranges::find(kExpectedEntries, identifier, &ExpectedEntry::identifier);
+    if (e == std::end(kExpectedEntries))
+        throw std::logic_error("no expectation for " + std::string(identifier));
+    return *e;
 }
 
 const ChartEntry& Entry(std::string_view identifier) {

@@ -13,6 +13,7 @@
 #include "ChartPixels.h"
 #include "Harness.h"
 #include "TestApplication.h"
+#include "chart_fits.h"
 #include "framework/Application.h"
 #include "main/Unit1.h"
 #include "palettes/ChartCatalogue.h"
@@ -20,26 +21,6 @@
 #include "palettes/ChartLayout.h"
 
 namespace {
-
-struct Size {
-    std::string identifier;
-    int clientHeight;
-    int labelTop;
-    std::string caption;
-};
-
-const Size kSizes[] = {
-    {"palWeb", 245, 234, "Web colors"},
-    {"palWebHue", 181, 170, "Web hue colors"},
-    {"palWebSafe", 181, 170, "Web safe colors"},
-    {"palWindows", 197, 186, "Windows system colors"},
-    {"palMac", 197, 186, "Macintosh sytem colors"},
-    {"palAdobe", 133, 122, "Adobe Photoshop colors"},
-    {"palVB1", 237, 226, "VisiBone One colors"},
-    {"palVB2", 197, 186, "VisiBone Two colors"},
-    {"schWXP", 101, 90, "Windows XP color scheme"},
-    {"schXP", 133, 122, "Windows XP Icons color scheme"},
-};
 
 bool IsScheme(const std::string& identifier) {
     return identifier.rfind("sch", 0) == 0;
@@ -91,7 +72,7 @@ protected:
 };
 
 TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
-    for (const Size& s : kSizes) {
+    for (const expected::ChartFit& s : expected::kChartFits) {
         SCOPED_TRACE(s.identifier);
         // Start from an entry of the other group, whose check mark must go.
         Show(IsScheme(s.identifier) ? "palWindows" : "schXP");
@@ -100,7 +81,7 @@ TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
         EXPECT_EQ(VisibleImages(), std::set<std::string>{s.identifier});
         EXPECT_EQ(CheckedItems(), std::set<std::string>{ItemOf(s.identifier)});
         EXPECT_EQ(ClientHeight(), s.clientHeight);
-        EXPECT_EQ(form->PaletteName->Top(), s.labelTop);
+        EXPECT_EQ(form->PaletteName->Top(), s.captionTop);
         EXPECT_EQ(form->PaletteName->Caption(), s.caption);
         // The window keeps its top-left corner.
         const RECT after = harness::WindowRect(form->Handle());
@@ -119,7 +100,7 @@ TEST_F(ChartDisplay, EachEntryShowsAloneWithItsSizeCaptionAndCheckMark) {
 }
 
 TEST_F(ChartDisplay, EmptyIdentifierHidesEverythingAndCollapsesTheWindow) {
-    for (const Size& s : kSizes) {
+    for (const expected::ChartFit& s : expected::kChartFits) {
         SCOPED_TRACE(s.identifier);
         Show(s.identifier);
         IsScheme(s.identifier) ? form->ShowScheme("") : form->ShowPalette("");
@@ -129,7 +110,7 @@ TEST_F(ChartDisplay, EmptyIdentifierHidesEverythingAndCollapsesTheWindow) {
         EXPECT_EQ(CheckedItems(), std::set<std::string>{ItemOf(s.identifier)});
         EXPECT_EQ(ClientHeight(), 56);
         // The label stays where it was and keeps naming the entry last shown.
-        EXPECT_EQ(form->PaletteName->Top(), s.labelTop);
+        EXPECT_EQ(form->PaletteName->Top(), s.captionTop);
         EXPECT_EQ(form->PaletteName->Caption(), s.caption);
     }
 }

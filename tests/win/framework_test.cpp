@@ -186,9 +186,7 @@ TEST(RichEdit, ChangeFiresOnlyWhenTheTextBecomesDifferent) {
     EXPECT_EQ(form.count, 1);
     edit->SetText("#00FF00");
     EXPECT_EQ(form.count, 2);
-    char buffer[16] = {};
-    GetWindowTextA(edit->Handle(), buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "#00FF00");
+    EXPECT_EQ(harness::Caption(edit->Handle()), "#00FF00");
 }
 
 TEST(ApplicationWindow, IsShownWhileAnyFormIsVisible) {

@@ -10,14 +10,13 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "Program.h"
 #include "about/AboutFormDescription.h"
 #include "main/MainFormDescription.h"
 #include "palettes/ChartCatalogue.h"
@@ -105,8 +104,7 @@ struct HelpPage {
 };
 
 HelpPage ReadPage(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string html(std::istreambuf_iterator<char>(file), {});
+    const std::string html = harness::FileText(path.string());
     HelpPage page{.name = path.filename().string()};
 
     static const std::regex kMarkedName(R"re(<(span|td) class="(menu|key|chartname)">([^<]*)(<[^>]*>))re");

@@ -249,14 +249,8 @@ protected:
                 form->Contents1Click(form.get());
             viewerShown = harness::PumpUntil([] { return FindWindowA(nullptr, kViewerCaption) != nullptr; }, 20s);
         }
-        if (HWND viewer = FindWindowA(nullptr, kViewerCaption)) {
-            HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, harness::ProcessOf(viewer));
-            PostMessageA(viewer, WM_CLOSE, 0, 0);
-            if (process) {
-                WaitForSingleObject(process, 10000);
-                CloseHandle(process);
-            }
-        }
+        if (HWND viewer = FindWindowA(nullptr, kViewerCaption))
+            harness::CloseViewer(viewer);
         return seen;
     }
 
