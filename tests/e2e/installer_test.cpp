@@ -669,7 +669,7 @@ TEST_F(Installer, InteractiveSetupAsksBeforeItClosesTheRunningProgram) {
 TEST_F(Installer, SetupFailsAndChangesNothingWhenTheProgramDoesNotEnd) {
     ASSERT_EQ(Install(), 0u);
     const Installation before = CurrentInstallation();
-    ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
+    ASSERT_TRUE(CreateRegistryKey(kMakerKey, REG_OPTION_VOLATILE));
     ScratchDirectory elsewhere;
     Huetrove app(elsewhere.Path(), kInstalledProgram);
 

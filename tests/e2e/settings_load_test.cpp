@@ -45,10 +45,7 @@ TEST_F(SettingsLoadE2E, TheSessionEndingWhileAStartUpErrorIsShownKeepsEveryStore
 }
 
 TEST_F(SettingsLoadE2E, AKeyWithNoValuesIsReportedInOneBox) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_TRUE(CreateRegistryKey(kSettingsKey));
 
     program.emplace(Process::Launch(ProgramPath()));
     auto box = WaitForMessageBox(program->Id(), 30s);

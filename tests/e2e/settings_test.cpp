@@ -187,7 +187,7 @@ TEST_F(SettingsE2E, AnOffScreenPositionOpensTheWindowWhereAFirstRunWould) {
 
 TEST_F(SettingsE2E, AFailedSaveAtExitKeepsTheProgramRunningAndExitTriesAgain) {
     // The store's parent key made volatile: a lasting key cannot be created below it.
-    ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
+    ASSERT_TRUE(CreateRegistryKey(kMakerKey, REG_OPTION_VOLATILE));
     Start();
     Exit();
     auto box = WaitForMessageBox(app->process().Id(), 15s);
@@ -219,7 +219,7 @@ TEST_F(SettingsE2E, TheEndOfTheSessionSavesWithoutAsking) {
 }
 
 TEST_F(SettingsE2E, AFailedSaveAtTheEndOfTheSessionShowsNoBox) {
-    ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
+    ASSERT_TRUE(CreateRegistryKey(kMakerKey, REG_OPTION_VOLATILE));
     Start();
     SendMessageTimeoutA(Owner(app->main()), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, nullptr);
     ASSERT_TRUE(app->process().WaitForExit(15s));

@@ -122,10 +122,10 @@ bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD t
            ERROR_SUCCESS;
 }
 
-bool CreateVolatileRegistryKey(const std::string& key) {
+bool CreateRegistryKey(const std::string& key, DWORD options) {
     HKEY created = nullptr;
-    const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                                        nullptr, &created, nullptr);
+    const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr,
+                                        &created, nullptr);
     const Key owned(status == ERROR_SUCCESS ? created : nullptr);
     return owned != nullptr;
 }

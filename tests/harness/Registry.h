@@ -36,8 +36,9 @@ struct RegistryValue {
 std::map<std::string, RegistryValue> RegistryValues(const std::string& key);
 // Stores any bytes under any type, so a test can leave what a program cannot read.
 bool WriteRegistryValue(const std::string& key, const std::string& name, DWORD type, const void* data, size_t size);
-// A volatile key: the system refuses lasting keys below it, as when the user may not write there.
-bool CreateVolatileRegistryKey(const std::string& key);
+// A key, with no values. With REG_OPTION_VOLATILE the system refuses lasting keys below it, as
+// when the user may not write there.
+bool CreateRegistryKey(const std::string& key, DWORD options = REG_OPTION_NON_VOLATILE);
 
 // A key that a test fills with values of any shape; a write that fails fails the test.
 struct TestKey {

@@ -217,7 +217,7 @@ TEST_F(RegistryStoreTest, DeleteValue) {
 TEST_F(RegistryStoreTest, AKeyThatCannotBeOpenedFailsEveryAccess) {
     // A non-volatile key cannot live below a volatile one.
     raw_.PutDword("Present", 1);  // the scratch key itself lasts
-    ASSERT_TRUE(harness::CreateVolatileRegistryKey(subKey_ + "\\Volatile"));
+    ASSERT_TRUE(harness::CreateRegistryKey(subKey_ + "\\Volatile", REG_OPTION_VOLATILE));
 
     RegistryKey key(path_ + "\\Volatile\\Settings");
     EXPECT_FALSE(key.IsOpen());

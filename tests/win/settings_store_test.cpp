@@ -358,7 +358,7 @@ class UnwritableStore : public SettingsStore {
 protected:
     void SetUp() override {
         SettingsStore::SetUp();
-        ASSERT_TRUE(CreateVolatileRegistryKey(kMakerKey));
+        ASSERT_TRUE(CreateRegistryKey(kMakerKey, REG_OPTION_VOLATILE));
         ASSERT_FALSE(WriteRegistryDword(kSettingsKey, "WindowTop", 0));
     }
 };
