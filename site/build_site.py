@@ -24,12 +24,16 @@ from write_manifests import ReadChecksums  # noqa: E402  (SHA256SUMS is read one
 KINDS = (("-setup.exe", "The setup program"), ("-portable.zip", "The portable zip"))
 
 
-def PngSize(path):
+def PictureSize(path):
+    """Width and height from a PNG's or BMP's header; None for another kind of file."""
     with open(path, "rb") as f:
-        head = f.read(24)
-    if head[:8] != b"\x89PNG\r\n\x1a\n":
-        raise SystemExit(f"{path}: not a PNG")
-    return struct.unpack(">II", head[16:24])
+        head = f.read(26)
+    if head[:8] == b"\x89PNG\r\n\x1a\n":
+        return struct.unpack(">II", head[16:24])
+    if head[:2] == b"BM":
+        width, height = struct.unpack("<ii", head[18:26])
+        return width, abs(height)
+    return None
 
 
 def Download(name, path, digest, filesUrl):
@@ -76,7 +80,7 @@ def main():
     for picture, stem in (("screenshot.png", "window"), ("screenshot-150.png", "window150")):
         path = os.path.join(args.screenshots, picture)
         shutil.copyfile(path, os.path.join(args.out, "pictures", picture.replace("screenshot", "window")))
-        sizes[stem + "_width"], sizes[stem + "_height"] = PngSize(path)
+        sizes[stem + "_width"], sizes[stem + "_height"] = PictureSize(path)
 
     sums = ReadChecksums(args.sums)
     # The setup first, as most users want it.

@@ -18,7 +18,6 @@ import json
 import os
 import select
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
@@ -28,6 +27,7 @@ import urllib.parse
 sys.dont_write_bytecode = True  # the build writes nothing into the sources
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "installer"))
 from write_manifests import ReadChecksums  # noqa: E402  (SHA256SUMS is read one way)
+from build_site import PictureSize  # noqa: E402  (the header the page's sizes were taken from)
 
 DEADLINE = 30  # seconds for one answer of the browser
 NARROW, WIDE = 360, 1280
@@ -119,18 +119,6 @@ class Browser:
                 self.process.kill()
                 self.process.wait()
             shutil.rmtree(self.profile, ignore_errors=True)
-
-
-def PictureSize(path):
-    """Width and height from a PNG's or BMP's header."""
-    with open(path, "rb") as f:
-        head = f.read(26)
-    if head[:8] == b"\x89PNG\r\n\x1a\n":
-        return struct.unpack(">II", head[16:24])
-    if head[:2] == b"BM":
-        width, height = struct.unpack("<ii", head[18:26])
-        return width, abs(height)
-    return None
 
 
 def main():

@@ -54,7 +54,6 @@ void TMainForm::PopupMenuPopup(fw::TComponent*) {
     Hidemainwindow1->SetVisible(Visible());
 }
 
-
 void TMainForm::Pickscreencolor1Click(fw::TComponent* Sender) {
     if (!fw::Application().ActivateModalWindow())
         Pickcolorfromthescreen1Click(Sender);
